@@ -1,0 +1,88 @@
+#include "ProjectionEngine.h"
+
+#include "NumberReading.h"
+
+#include <cmath>
+
+namespace ProjectionEngine {
+
+ProjectionOutcome run(const ProjectionParams &p, ProjectionTable &t)
+{
+    ProjectionOutcome out;
+    const int last = p.span + 1;
+    const double s = p.startYear;
+    const double f = p.fertileSpan;
+    for (int k = 1; k <= last; ++k) {
+        const auto r = static_cast<std::size_t>(k);
+        ++out.operations;
+        ++out.rowsDone;
+        t.year[r] = p.backward ? (s + 1) - k : k + (s - 1);
+        ++out.operations;
+        double pop = t.inhabitants[r];
+        // The first row has no migration, nor the last one going forwards.
+        if (k != 1 && (p.backward || k != last)) {
+            t.immigrants[r] = pop * p.immigrationRate / 1000;
+            ++out.operations;
+            t.emigrants[r] = pop * p.emigrationRate / 1000;
+            ++out.operations;
+            if (p.backward) {
+                t.emigrants[r] = -t.emigrants[r];
+                t.immigrants[r] = -t.immigrants[r];
+            }
+            t.inhabitants[r] = (pop + t.immigrants[r]) - t.emigrants[r];
+            ++out.operations;
+            pop = t.inhabitants[r];
+        }
+        t.oldAgeDeaths[r] = pop / p.medianAgeAtDeath;
+        ++out.operations;
+        t.fertileWomen[r] = pop * p.womenShare / 100;
+        ++out.operations;
+        if ((t.oldAgeDeaths[r] / 2) * f > t.fertileWomen[r]) {
+            out.womenCheckFailed = true;
+            return out;
+        }
+        t.births[r] = t.fertileWomen[r] * p.fertilityRate;
+        ++out.operations;
+        t.infantDeaths[r] = (t.births[r] / 1000) * p.infantMortality;
+        ++out.operations;
+        t.births[r] = t.births[r] - t.infantDeaths[r];
+        ++out.operations;
+        t.births[r] = t.births[r] / f;
+        ++out.operations;
+        t.infantDeaths[r] = t.infantDeaths[r] / f;
+        ++out.operations;
+        t.naturalChange[r] = t.births[r] - t.oldAgeDeaths[r];
+        ++out.operations;
+        if (p.backward) {
+            t.naturalChange[r] = -t.naturalChange[r];
+            out.operations += 2;
+        }
+        if (k < last) {
+            const double carried = NumberReading::roundHalfUp(pop + t.naturalChange[r]);
+            out.carried = carried;
+            t.inhabitants[r + 1] = carried;
+            ++out.operations;
+        }
+    }
+    return out;
+}
+
+bool isMonotone(const ProjectionParams &p)
+{
+    // Factors far from zero keep rounding noise well below one step of the
+    // population, so the order of two populations survives every year.
+    constexpr double kMinFactor = 0.01;
+    const double sign = p.backward ? -1.0 : 1.0;
+    const double migration = 1 + sign * (p.immigrationRate - p.emigrationRate) / 1000;
+    const double natural = p.womenShare / 100 * p.fertilityRate *
+                               (1 - p.infantMortality / 1000) / p.fertileSpan -
+                           1 / p.medianAgeAtDeath;
+    const double carry = 1 + sign * natural;
+    const double deathsSide = p.fertileSpan / (2 * p.medianAgeAtDeath);
+    const double womenSide = p.womenShare / 100;
+    const bool womenPass = womenSide - deathsSide > 1e-9 * (std::fabs(womenSide) + std::fabs(deathsSide));
+    return std::isfinite(migration) && std::isfinite(carry) && migration >= kMinFactor &&
+           carry >= kMinFactor && womenPass;
+}
+
+} // namespace ProjectionEngine

@@ -1,0 +1,42 @@
+// The yearly loop of a projection, on numbers already read and checked. It
+// knows nothing of fields, messages or the window; the window model reads the
+// fields, counts and shows what this returns.
+#pragma once
+
+#include "ProjectionTable.h"
+
+#include <QtGlobal>
+#include <optional>
+
+struct ProjectionParams {
+    double startYear = 0;
+    bool backward = false;
+    int span = 0;                // G: rows 1 to G + 1 are computed
+    double fertilityRate = 0;    // tassofert
+    double fertileSpan = 0;      // F = finefert - iniziofert
+    double infantMortality = 0;  // mortinfanti, per 1000 births
+    double medianAgeAtDeath = 0; // aspvita
+    double immigrationRate = 0;  // immigr, per 1000
+    double emigrationRate = 0;   // emigr, per 1000
+    double womenShare = 0;       // pdf, percent
+};
+
+struct ProjectionOutcome {
+    int rowsDone = 0;                // rows started, including a failing one
+    qint64 operations = 0;           // steps counted by the operations counter
+    std::optional<double> carried;   // last carried population, if any
+    bool womenCheckFailed = false;
+};
+
+namespace ProjectionEngine {
+
+// Runs the yearly step for rows 1 to G + 1 from table.inhabitants[1], stopping
+// at the first row that fails the women check.
+ProjectionOutcome run(const ProjectionParams &params, ProjectionTable &table);
+
+// True when every yearly step is an increasing map of the population with a
+// comfortable margin, and the women check passes for every non-negative
+// population: then the result grows with the known inhabitants.
+bool isMonotone(const ProjectionParams &params);
+
+} // namespace ProjectionEngine

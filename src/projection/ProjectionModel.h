@@ -1,0 +1,195 @@
+// The projection window without widgets: what its controls hold and what its
+// handlers do. Writing a field from the program runs that field's change
+// handler, as typing does. Messages and file dialogs go through interfaces.
+#pragma once
+
+#include "ProjectionEngine.h"
+#include "ProjectionTable.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "app/Messenger.h"
+
+class FileDialogs;
+class TitlePageLink;
+
+class ProjectionModel : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Field { anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti, aspvita, immigr, emigr, anno2 };
+    static constexpr int kFieldCount = 10;
+    static constexpr int kShareMinimum = 10;
+    static constexpr int kShareMaximum = 40;
+    static constexpr qint64 kRebalanceStepLimit = 1'000'000;
+
+    enum class OpenResult { Opened, Cancelled, Unreadable, TooFewFields };
+    enum class SaveResult { Saved, Refused, Cancelled, Failed };
+
+    ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage,
+                    QObject *parent = nullptr);
+
+    // The window's load: share 25, counter 0, opening guidance.
+    void Form_Load();
+
+    // Controls
+    QString text(Field field) const { return m_fields[index(field)]; }
+    void setText(Field field, const QString &text);
+    QString pdf() const { return m_pdf; }
+    int VScroll2() const { return m_vscroll2; }
+    void setVScroll2(int value);
+    QString popolazione() const { return m_popolazione; }
+    QString passo() const { return m_passo; }
+    QString numop() const { return QString::number(m_operations); }
+    bool calcolaEnabled() const { return m_calcolaEnabled; }
+    bool verificaEnabled() const { return m_verificaEnabled; }
+    bool riequilibraEnabled() const { return m_riequilibraEnabled; }
+    bool frontespizEnabled() const { return m_frontespizEnabled; }
+    int progressValue() const { return m_progressValue; }
+    int progressMaximum() const { return m_progressMaximum; }
+
+    // Results grid
+    const ProjectionTable &table() const { return m_table; }
+    qint64 ProjectionSpan() const { return m_span; }
+    int VScroll1() const { return m_vscroll1; }
+    int VScroll1Maximum() const { return m_vscroll1Max; }
+    void setVScroll1(int value);
+    int highlightedRow() const { return m_highlightedRow; }
+    QString gridCell(int visibleRow, GridColumn column) const;
+    // The last table row a redraw or clear may reach.
+    int usedRows() const;
+
+    // Window values
+    int VerifyCount() const { return m_verifyCount; }
+    QString SavedStartYear() const { return m_savedStartYear; }
+    QString SavedTargetYear() const { return m_savedTargetYear; }
+    QString SavedKnownInhabitants() const { return m_savedKnownInhabitants; }
+    QString LastImmigrationRate() const { return m_lastImmigrationRate; }
+    std::optional<double> LastEmigrationRate() const { return m_lastEmigrationRate; }
+    bool clearTableOnly() const { return m_clearTableOnly; }
+    QString commonDialogFileName() const { return m_dialogFileName; }
+
+    // Change handlers
+    void anno1_Change();
+    void abitnoti_Change();
+    void tassofert_Change();
+    void iniziofert_Change();
+    void finefert_Change();
+    void mortinfanti_Change();
+    void aspvita_Change();
+    void immigr_Change();
+    void emigr_Change();
+    void anno2_Change();
+    void VScroll2_Change();
+    void VScroll1_Change();
+
+    // Tooltip of a field caption (1 to 10) on mouse-over.
+    static QString labelloTooltip(int index);
+    void ann_MouseMove(int visibleRow);
+    void tolgoEvidenza();
+
+    // Commands
+    void avviso_Click();
+    void controlladati_Click();
+    void calcola_Click();
+    void verifica_Click();
+    void riequilibra_Click();
+    OpenResult aprifile_Click();
+    SaveResult salvafile_Click();
+    SaveResult salvanome_Click();
+    // Checks the window and writes the study; the title page runs it too.
+    SaveResult scrivoArchivio();
+    void eliminare_click();
+    void cancelladati_Click();
+
+    // Called during a long rebalancing with the steps done so far; returning
+    // false cancels it. The window wires it to a progress dialog.
+    void setRebalanceProgress(std::function<bool(qint64)> progress) { m_rebalanceProgress = std::move(progress); }
+    // Tests compare the quick search of the rebalancing with the literal loop.
+    void setRebalanceShortcut(bool enabled) { m_rebalanceShortcut = enabled; }
+
+    static QString fieldName(Field field);
+    static QString fieldCaption(Field field);
+
+signals:
+    // Something the window shows has changed.
+    void changed();
+    // The user confirmed leaving the program after the span refusal.
+    void exitConfirmed();
+
+private:
+    static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
+    void runChangeHandler(Field field);
+    void aggiornoPasso();
+    void setPopolazione(const QString &caption);
+    void setPasso(const QString &text) { m_passo = text; }
+    void count(qint64 steps = 1) { m_operations += steps; }
+    Message::Answer notify(const Message &message);
+    void showDataError(const QString &text);
+
+    bool eseguoSimulazione();
+    std::optional<ProjectionParams> readParams() const;
+    bool checkNumbers();
+    double result() const;
+
+    // Announces one change to the view when the outermost handler returns,
+    // so a handler that writes many controls repaints the window once.
+    class NotifyScope {
+    public:
+        explicit NotifyScope(ProjectionModel &model) : m_model(model) { ++m_model.m_notifyDepth; }
+        ~NotifyScope()
+        {
+            if (--m_model.m_notifyDepth == 0)
+                emit m_model.changed();
+        }
+        NotifyScope(const NotifyScope &) = delete;
+        NotifyScope &operator=(const NotifyScope &) = delete;
+
+    private:
+        ProjectionModel &m_model;
+    };
+    void rebalance(double step, bool upward);
+    bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
+    bool refuseUnstorable(const QStringList &fields, const QStringList &captions);
+
+    Messenger &m_messenger;
+    FileDialogs &m_dialogs;
+    TitlePageLink &m_titlePage;
+
+    std::array<QString, kFieldCount> m_fields;
+    QString m_pdf = QStringLiteral("25");
+    int m_vscroll2 = kShareMaximum;
+    QString m_popolazione;
+    QString m_passo;
+    qint64 m_operations = 0;
+    bool m_calcolaEnabled = true;
+    bool m_verificaEnabled = true;
+    bool m_riequilibraEnabled = true;
+    bool m_frontespizEnabled = true;
+    int m_progressValue = 0;
+    int m_progressMaximum = 100;
+
+    ProjectionTable m_table;
+    qint64 m_span = 0;
+    int m_vscroll1 = 1;
+    int m_vscroll1Max = 1;
+    int m_highlightedRow = 0;
+
+    int m_verifyCount = 0;
+    QString m_savedStartYear;
+    QString m_savedTargetYear;
+    QString m_savedKnownInhabitants;
+    QString m_lastImmigrationRate;
+    std::optional<double> m_lastEmigrationRate;
+    bool m_clearTableOnly = false;
+    QString m_dialogFileName;
+
+    std::function<bool(qint64)> m_rebalanceProgress;
+    bool m_rebalanceShortcut = true;
+    bool m_projectionStopped = false;
+    int m_notifyDepth = 0;
+};

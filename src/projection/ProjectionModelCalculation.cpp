@@ -1,0 +1,263 @@
+// The calculation, verification and rebalancing handlers of ProjectionModel.
+#include "NumberReading.h"
+#include "ProjectionModel.h"
+#include "ProjectionTexts.h"
+#include "RebalanceSearch.h"
+#include "app/AppGlobals.h"
+#include "app/Modulo.h"
+
+#include <cmath>
+
+using NumberReading::italianNumber;
+using NumberReading::leadingNumber;
+using Field = ProjectionModel::Field;
+
+namespace {
+
+constexpr std::array kRequired = {Field::anno1,       Field::tassofert, Field::iniziofert, Field::finefert,
+                                  Field::mortinfanti, Field::aspvita,   Field::anno2};
+constexpr double kMaxYear = 1e6;
+
+} // namespace
+
+void ProjectionModel::calcola_Click()
+{
+    NotifyScope scope(*this);
+    const int previousRows = static_cast<int>(std::min<qint64>(m_span, ProjectionTable::kLastRow));
+    for (int row = 1; row <= previousRows; ++row) {
+        count();
+        m_table.clearRow(row);
+    }
+    m_savedStartYear = text(Field::anno1);
+    m_savedTargetYear = text(Field::anno2);
+    m_savedKnownInhabitants = text(Field::abitnoti);
+    eseguoSimulazione();
+}
+
+// Refuses, naming the field, what the arithmetic cannot use: text that is not
+// a number, a year with decimals, divisions by zero, equal years.
+bool ProjectionModel::checkNumbers()
+{
+    auto numberIn = [this](Field f) { return italianNumber(text(f)); };
+    for (Field f : {Field::anno1, Field::tassofert, Field::iniziofert, Field::finefert, Field::mortinfanti,
+                    Field::aspvita, Field::immigr, Field::emigr, Field::anno2}) {
+        if (!text(f).isEmpty() && !numberIn(f)) {
+            showDataError(QStringLiteral("Il dato \"%1\" non è un numero valido: digita solo cifre, con la "
+                                         "virgola per i decimali.")
+                              .arg(fieldCaption(f)));
+            return false;
+        }
+    }
+    if (!italianNumber(m_pdf)) {
+        showDataError(QStringLiteral("Il dato \"%1\" non è un numero valido: scegli il valore con la barra di "
+                                     "scorrimento.")
+                          .arg(ProjectionTexts::fieldCaption(kFieldCount)));
+        return false;
+    }
+    for (Field f : {Field::anno1, Field::anno2}) {
+        const double year = *numberIn(f);
+        if (year != std::floor(year) || std::fabs(year) > kMaxYear) {
+            showDataError(QStringLiteral("Il dato \"%1\" deve essere un anno intero, senza decimali.")
+                              .arg(fieldCaption(f)));
+            return false;
+        }
+    }
+    if (*numberIn(Field::finefert) - *numberIn(Field::iniziofert) <= 0) {
+        showDataError(QStringLiteral("L'età di fine procreazione deve essere maggiore dell'età di inizio "
+                                     "procreazione: correggi i dati."));
+        return false;
+    }
+    if (*numberIn(Field::aspvita) <= 0) {
+        showDataError(QStringLiteral("L'età mediana di morte deve essere maggiore di zero: correggi il dato."));
+        return false;
+    }
+    if (*numberIn(Field::anno1) == *numberIn(Field::anno2)) {
+        showDataError(QStringLiteral("L'anno di arrivo coincide con l'anno di partenza: digita un anno di "
+                                     "arrivo diverso per avere una stima."));
+        return false;
+    }
+    return true;
+}
+
+std::optional<ProjectionParams> ProjectionModel::readParams() const
+{
+    auto number = [this](Field f) { return italianNumber(text(f)); };
+    const auto s = number(Field::anno1), t = number(Field::anno2);
+    const auto fert = number(Field::tassofert), begin = number(Field::iniziofert), end = number(Field::finefert);
+    const auto infant = number(Field::mortinfanti), age = number(Field::aspvita);
+    const auto imm = number(Field::immigr), em = number(Field::emigr), share = italianNumber(m_pdf);
+    if (!s || !t || !fert || !begin || !end || !infant || !age || !imm || !em || !share)
+        return std::nullopt;
+    ProjectionParams p;
+    p.startYear = *s;
+    p.backward = *s > *t;
+    p.span = static_cast<int>(std::min(std::fabs(*t - *s), 1e9));
+    p.fertilityRate = *fert;
+    p.fertileSpan = *end - *begin;
+    p.infantMortality = *infant;
+    p.medianAgeAtDeath = *age;
+    p.immigrationRate = *imm;
+    p.emigrationRate = *em;
+    p.womenShare = *share;
+    return p;
+}
+
+// Returns true when the projection ran to its end.
+bool ProjectionModel::eseguoSimulazione()
+{
+    NotifyScope scope(*this);
+    m_clearTableOnly = true;
+    cancelladati_Click();
+    m_progressValue = 0;
+
+    for (Field f : kRequired) {
+        if (text(f).isEmpty()) {
+            showDataError(ProjectionTexts::kRequiredMissing);
+            return false;
+        }
+    }
+    if (!checkNumbers())
+        return false;
+    if (text(Field::immigr).isEmpty()) {
+        setText(Field::immigr, QStringLiteral("0"));
+        count();
+    }
+    if (text(Field::emigr).isEmpty()) {
+        setText(Field::emigr, QStringLiteral("0"));
+        count();
+    }
+    m_calcolaEnabled = true;
+    if (m_verifyCount == 1)
+        m_calcolaEnabled = false;
+
+    ProjectionParams params = *readParams();
+    m_span = static_cast<qint64>(std::fabs(*italianNumber(text(Field::anno2)) - params.startYear));
+    count();
+    if (m_span > 199) {
+        showDataError(ProjectionTexts::kSpanTooLong);
+        if (Modulo::askConfirmExit(m_messenger))
+            emit exitConfirmed();
+        return false;
+    }
+    count(); // F
+    m_table.inhabitants[1] = leadingNumber(text(Field::abitnoti));
+    m_progressMaximum = static_cast<int>(m_span) + 1;
+    count();
+
+    const ProjectionOutcome out = ProjectionEngine::run(params, m_table);
+    count(out.operations);
+    m_progressValue = out.rowsDone;
+    if (out.carried)
+        setPopolazione(NumberReading::integerText(*out.carried));
+    if (out.womenCheckFailed) {
+        showDataError(ProjectionTexts::kTooFewWomen);
+        return false;
+    }
+    m_verifyCount = 0;
+    m_verificaEnabled = true;
+    VScroll1_Change();
+    return true;
+}
+
+void ProjectionModel::verifica_Click()
+{
+    NotifyScope scope(*this);
+    if (m_popolazione.isEmpty())
+        return;
+    ++m_verifyCount;
+    if (m_verifyCount == 2) {
+        setText(Field::anno1, m_savedStartYear);
+        setText(Field::anno2, m_savedTargetYear);
+        setText(Field::abitnoti, m_savedKnownInhabitants);
+    } else {
+        setText(Field::abitnoti, m_popolazione);
+        const QString target = text(Field::anno2);
+        setText(Field::anno2, text(Field::anno1));
+        setText(Field::anno1, target);
+    }
+    eseguoSimulazione();
+    m_passo = ProjectionTexts::kAfterVerify;
+    m_riequilibraEnabled = false;
+    if (leadingNumber(text(Field::abitnoti)) < result()) {
+        m_riequilibraEnabled = true;
+        m_verifyCount = 1;
+    }
+}
+
+void ProjectionModel::riequilibra_Click()
+{
+    NotifyScope scope(*this);
+    const QString &immigration = m_lastImmigrationRate;
+    const double lastIn = italianNumber(immigration).value_or(leadingNumber(immigration));
+    const double lastOut = m_lastEmigrationRate.value_or(0);
+    if (std::fabs(lastIn - lastOut) >= 100) {
+        const Message question{ProjectionTexts::kRebalanceHeavy, appGlobals().DataCheckTitle,
+                               Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
+        if (notify(question) != Message::Answer::Yes)
+            return;
+    }
+    const double saved = leadingNumber(m_savedKnownInhabitants);
+    if (m_verifyCount == 1 && saved > result()) {
+        m_verificaEnabled = false;
+        // A negative known field would step away from the target for ever.
+        const double step = std::max(1.0, std::floor(leadingNumber(text(Field::abitnoti)) / 10000));
+        rebalance(step, true);
+    }
+    if (m_verifyCount == 1 && saved < result()) {
+        m_verificaEnabled = false;
+        rebalance(1, false);
+    }
+    m_verificaEnabled = true;
+    m_passo = ProjectionTexts::kAfterRebalance;
+}
+
+// One step of the loop; true when the loop must stop: the comparison turned,
+// or the projection stopped with a message or left no result.
+bool ProjectionModel::rebalanceIteration(double knownInhabitants, bool upward, double saved)
+{
+    setText(Field::abitnoti, NumberReading::plainText(knownInhabitants));
+    if (!eseguoSimulazione() || m_popolazione.isEmpty())
+        return true;
+    return upward ? !(result() < saved) : !(result() > saved);
+}
+
+void ProjectionModel::rebalance(double step, bool upward)
+{
+    const double saved = leadingNumber(m_savedKnownInhabitants);
+    auto next = [&] {
+        const double known = leadingNumber(text(Field::abitnoti));
+        return upward ? known + step : known - step;
+    };
+    const RebalanceSearch::Loop loop{leadingNumber(text(Field::abitnoti)), step, upward, saved};
+    const qint64 before = m_operations;
+    if (rebalanceIteration(next(), upward, saved))
+        return;
+    const qint64 perProjection = m_operations - before;
+    count();
+
+    // Steps 2 .. n-1 would each repeat the same projection with a result still
+    // on the same side; skip them and account for their counts.
+    if (m_rebalanceShortcut) {
+        const auto params = readParams();
+        if (params && ProjectionEngine::isMonotone(*params)) {
+            const qint64 n = RebalanceSearch::firstUnsettledStep(*params, loop);
+            count((n - 2) * (perProjection + 1));
+            if (rebalanceIteration(RebalanceSearch::knownAt(loop, n), upward, saved))
+                return;
+            count();
+        }
+    }
+    for (qint64 literal = 1;; ++literal) {
+        if (literal > kRebalanceStepLimit) {
+            showDataError(QStringLiteral("Il riequilibrio è stato interrotto dopo %1 tentativi senza raggiungere "
+                                         "il numero di abitanti di partenza: controlla i dati immessi.")
+                              .arg(kRebalanceStepLimit));
+            return;
+        }
+        if (m_rebalanceProgress && !m_rebalanceProgress(literal))
+            return;
+        if (rebalanceIteration(next(), upward, saved))
+            return;
+        count();
+    }
+}

@@ -1,0 +1,102 @@
+#include "StudyFile.h"
+
+#include "Windows1252.h"
+
+namespace StudyFile {
+
+namespace {
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// Moves past one line end (CR LF, CR or LF).
+qsizetype skipLineEnd(const QString &s, qsizetype i)
+{
+    if (s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n')
+        return i + 2;
+    return i + 1;
+}
+
+QByteArray quotedLine(const QStringList &fields)
+{
+    QString line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line.append(u',');
+        line.append(u'"').append(fields[i]).append(u'"');
+    }
+    line.append(QStringLiteral("\r\n"));
+    return Windows1252::encode(line).value_or(QByteArray());
+}
+
+} // namespace
+
+QStringList splitFields(const QString &s)
+{
+    QStringList fields;
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n) {
+        // Blank lines hold no field.
+        while (i < n && (isLineEnd(s[i]) || s[i] == u' ' || s[i] == u'\t'))
+            i = isLineEnd(s[i]) ? skipLineEnd(s, i) : i + 1;
+        if (i >= n)
+            break;
+        QString field;
+        if (s[i] == u'"') {
+            const qsizetype close = s.indexOf(u'"', i + 1);
+            const qsizetype end = close < 0 ? n : close;
+            field = s.mid(i + 1, end - i - 1);
+            i = close < 0 ? n : close + 1;
+            // Anything between the closing quote and the separator is dropped.
+            while (i < n && s[i] != u',' && !isLineEnd(s[i]))
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && s[i] != u',' && !isLineEnd(s[i]))
+                ++i;
+            field = s.mid(start, i - start).trimmed();
+        }
+        fields.append(field);
+        if (i < n)
+            i = s[i] == u',' ? i + 1 : skipLineEnd(s, i);
+    }
+    return fields;
+}
+
+std::optional<StudyRecord> parse(const QByteArray &bytes)
+{
+    const QStringList fields = splitFields(Windows1252::decode(bytes));
+    if (fields.size() < kFieldCount)
+        return std::nullopt;
+    StudyRecord record;
+    for (std::size_t i = 0; i < record.inputs.size(); ++i)
+        record.inputs[i] = fields[static_cast<qsizetype>(i)];
+    QStringList title = fields.mid(11, 9);
+    record.titlePage = TitlePageData::fromFields(title);
+    return record;
+}
+
+std::optional<QByteArray> serialize(const StudyRecord &record)
+{
+    QStringList line1(record.inputs.begin(), record.inputs.end());
+    const QStringList line2 = record.titlePage.fields();
+    for (const QString &field : line1 + line2) {
+        if (!canStore(field))
+            return std::nullopt;
+    }
+    return quotedLine(line1) + quotedLine(line2);
+}
+
+bool canStore(const QString &text)
+{
+    for (QChar c : text) {
+        if (c == u'"' || isLineEnd(c))
+            return false;
+    }
+    return Windows1252::canEncode(text);
+}
+
+} // namespace StudyFile

@@ -1,0 +1,40 @@
+// The study file: line 1 the eleven projection inputs, line 2 the nine
+// title-page fields, each quoted, comma-separated, CR LF, Windows-1252.
+// Reading counts fields across lines, as the program always has.
+#pragma once
+
+#include "titlepage/TitlePageData.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+struct StudyRecord {
+    // anno1, abitnoti, tassofert, pdf, iniziofert, finefert, mortinfanti,
+    // aspvita, immigr, emigr, anno2
+    std::array<QString, 11> inputs;
+    TitlePageData titlePage;
+
+    bool operator==(const StudyRecord &) const = default;
+};
+
+namespace StudyFile {
+
+inline constexpr int kFieldCount = 20;
+
+// Every field of the text, quotes removed; commas and line ends separate fields.
+QStringList splitFields(const QString &text);
+
+// The record held by the first twenty fields, or nothing when there are fewer.
+std::optional<StudyRecord> parse(const QByteArray &bytes);
+
+// The two lines, ready to write; nothing when a field cannot be stored.
+std::optional<QByteArray> serialize(const StudyRecord &record);
+
+// True when the text can stand in a field of the file: no double quote, no
+// line break, only characters of the code page.
+bool canStore(const QString &text);
+
+} // namespace StudyFile

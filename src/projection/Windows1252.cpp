@@ -1,0 +1,60 @@
+#include "Windows1252.h"
+
+#include <array>
+
+namespace Windows1252 {
+
+namespace {
+
+// 0x80 to 0x9F; the five unassigned bytes map to the C1 control of the same value.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::optional<char> byteFor(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString decode(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u >= 0x80 && u < 0xA0)
+            out.append(QChar(kHighControls[u - 0x80]));
+        else
+            out.append(QChar(static_cast<char16_t>(u)));
+    }
+    return out;
+}
+
+std::optional<QByteArray> encode(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const auto b = byteFor(c.unicode());
+        if (!b)
+            return std::nullopt;
+        out.append(*b);
+    }
+    return out;
+}
+
+bool canEncode(const QString &text)
+{
+    return encode(text).has_value();
+}
+
+} // namespace Windows1252
