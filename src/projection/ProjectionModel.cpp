@@ -174,7 +174,7 @@ void ProjectionModel::avviso_Click()
         return;
     }
     const double age = leadingNumber(text(Field::aspvita));
-    if (age <= 0) {
+    if (age == 0) {
         notify({QStringLiteral("Il suggerimento della percentuale di donne in età feconda richiede un'età "
                                "mediana di morte maggiore di zero."),
                 title, Message::Icon::Information});

@@ -116,8 +116,11 @@ bool ProjectionModel::eseguoSimulazione()
             return false;
         }
     }
-    if (!checkNumbers())
+    if (!checkNumbers()) {
+        // The table is gone and these data give none: no result either.
+        setPopolazione(QString());
         return false;
+    }
     if (text(Field::immigr).isEmpty()) {
         setText(Field::immigr, QStringLiteral("0"));
         count();

@@ -119,10 +119,12 @@ ProjectionModel::SaveResult ProjectionModel::scrivoArchivio()
         return SaveResult::Cancelled;
     m_dialogFileName = *path;
 
-    // Written aside and renamed at the end: a failed save leaves the old file whole.
+    // Written aside and renamed at the end: a failed save leaves the old file
+    // whole. Unbuffered, because a buffered QSaveFile can commit a short write.
     QSaveFile file(*path);
     const QByteArray bytes = StudyFile::serialize(record).value_or(QByteArray());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         notify({QStringLiteral("Non è stato possibile salvare lo studio nel file \"%1\" (%2). Il file "
                                "precedente, se c'era, è rimasto com'era.")
                     .arg(*path, file.errorString()),

@@ -1,0 +1,107 @@
+// vicania-cli end to end: the real program on real files.
+#include "projection/Windows1252.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QStringList out;
+    QStringList err;
+};
+
+CliRun cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(VICANIA_CLI), args);
+    p.waitForFinished(60000);
+    CliRun r;
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    r.err = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return r;
+}
+
+QString writeStudy(const QTemporaryDir &dir, const QString &name, const QString &line1, const QString &line2)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(*Windows1252::encode(line1 + QStringLiteral("\r\n") + line2 + QStringLiteral("\r\n")));
+    return path;
+}
+
+const QString kTitle = QStringLiteral(R"("Prova","Borgo","analisi","Comune","Borgo","lunedì, 7 dic 2026","","","")");
+
+} // namespace
+
+TEST(Cli, PrintsTheStateAndTheGridOfTheWorkedExample)
+{
+    QTemporaryDir dir;
+    const QString path = writeStudy(dir, QStringLiteral("Vicania-dati-prova"),
+                                    QStringLiteral(R"("2000","10000","1,5","25","14","49","5","80","10","4","2003")"), kTitle);
+    const CliRun r = cli({QStringLiteral("esegui"), path});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.join(u'\n').toStdString();
+    ASSERT_EQ(r.out.size(), 6 + 4);
+    EXPECT_EQ(r.out[0], QStringLiteral("anno1=2000"));
+    EXPECT_EQ(r.out[1], QStringLiteral("abitnoti=10000"));
+    EXPECT_EQ(r.out[2], QStringLiteral("anno2=2003"));
+    EXPECT_EQ(r.out[3], QStringLiteral("popolazione=10065"));
+    EXPECT_EQ(r.out[4], QStringLiteral("operazioni=52"));
+    EXPECT_EQ(r.out[5], QStringLiteral("Anno;Abitanti;Immigrati;Emigrati;Donne;Nascite;Mortalità;Morti;+/- abit."));
+    EXPECT_EQ(r.out[6], QStringLiteral("2000;10000;0;0;2500;107;1;125;-18"));
+    EXPECT_TRUE(r.out[7].startsWith(QStringLiteral("2001;10042;100;40;")));
+    EXPECT_TRUE(r.out[9].startsWith(QStringLiteral("2003;10065;0;0;")));
+}
+
+TEST(Cli, RunsTheCommandsInOrder)
+{
+    const CliRun r = cli({QStringLiteral("esegui"), QStringLiteral(VICANIA_EXAMPLE), QStringLiteral("calcola"),
+                       QStringLiteral("verifica")});
+    EXPECT_EQ(r.code, 0);
+    ASSERT_GE(r.out.size(), 6);
+    // The example estimates 1991 back from the 2021 census; Verifica runs forwards again.
+    EXPECT_EQ(r.out[0], QStringLiteral("anno1=1991"));
+    EXPECT_EQ(r.out[2], QStringLiteral("anno2=2021"));
+    EXPECT_EQ(r.out.size(), 6 + 31);
+    EXPECT_TRUE(r.out[6].startsWith(QStringLiteral("1991;")));
+}
+
+TEST(Cli, ReportsStopsRefusalsAndUnreadableFiles)
+{
+    QTemporaryDir dir;
+    // A share of 10 fails the women check: the message goes to standard error.
+    const QString women = writeStudy(dir, QStringLiteral("Vicania-dati-donne"),
+                                     QStringLiteral(R"("2000","10000","1,5","10","14","49","5","80","","","2003")"), kTitle);
+    CliRun r = cli({QStringLiteral("esegui"), women});
+    EXPECT_EQ(r.code, 1);
+    ASSERT_EQ(r.err.size(), 1);
+    EXPECT_TRUE(r.err[0].startsWith(QStringLiteral("Attenzione: la percentuale delle donne")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("popolazione=")));
+
+    // The span refusal asks to leave; the answer is Yes and the run ends.
+    const QString span = writeStudy(dir, QStringLiteral("Vicania-dati-lungo"),
+                                    QStringLiteral(R"("1800","10000","1,5","25","14","49","5","80","","","2100")"), kTitle);
+    r = cli({QStringLiteral("esegui"), span, QStringLiteral("calcola"), QStringLiteral("calcola")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, QStringList({QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199."),
+                                  QStringLiteral("Vuoi uscire da Vicania?")}));
+    EXPECT_EQ(r.out.size(), 6 + 200);
+
+    const QString shortFile = writeStudy(dir, QStringLiteral("corto"), QStringLiteral(R"("2000","10")"), QString());
+    r = cli({QStringLiteral("esegui"), shortFile});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_FALSE(r.err.isEmpty());
+
+    r = cli({QStringLiteral("esegui"), dir.filePath(QStringLiteral("manca"))});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.join(u' ').contains(QStringLiteral("manca")));
+
+    r = cli({QStringLiteral("esegui"), women, QStringLiteral("stampa")});
+    EXPECT_EQ(r.code, 3);
+}

@@ -1,0 +1,364 @@
+// The projection: worked examples, the operations counter, the checks that
+// stop it, and the grid it fills.
+#include "app/AppGlobals.h"
+#include "projection/ProjectionTexts.h"
+#include "support/Scripted.h"
+
+#include <gtest/gtest.h>
+
+using F = ProjectionModel::Field;
+
+namespace {
+
+double cell(const ProjectionModel &m, double ProjectionTable::*, int) = delete;
+
+const ProjectionTable &table(Window &w)
+{
+    return w.m().table();
+}
+
+} // namespace
+
+TEST(WorkedExample, ForwardOneYearGives9982)
+{
+    Window w;
+    w.example();
+    w.m().calcola_Click();
+    EXPECT_EQ(w.m().popolazione(), QStringLiteral("9982"));
+    const ProjectionTable &t = table(w);
+    EXPECT_EQ(*t.year[1], 2000);
+    EXPECT_EQ(*t.year[2], 2001);
+    EXPECT_DOUBLE_EQ(t.oldAgeDeaths[1], 125);
+    EXPECT_DOUBLE_EQ(t.fertileWomen[1], 2500);
+    EXPECT_NEAR(t.births[1], (3750 - 18.75) / 35, 1e-9);
+    EXPECT_NEAR(t.infantDeaths[1], 18.75 / 35, 1e-12);
+    EXPECT_NEAR(t.naturalChange[1], -18.392857142857, 1e-9);
+    EXPECT_DOUBLE_EQ(t.inhabitants[2], 9982);
+    EXPECT_DOUBLE_EQ(t.oldAgeDeaths[2], 9982 / 80.0);
+    EXPECT_EQ(w.m().ProjectionSpan(), 1);
+    EXPECT_TRUE(w.m().verificaEnabled());
+    EXPECT_TRUE(w.m().frontespizEnabled());
+    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_EQ(w.m().progressValue(), 2);
+    EXPECT_EQ(w.m().progressMaximum(), 2);
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+}
+
+TEST(WorkedExample, ForwardThreeYearsWithMigrationGives10065)
+{
+    Window w;
+    w.example(QStringLiteral("2003"), QStringLiteral("10"), QStringLiteral("4"));
+    w.m().calcola_Click();
+    const ProjectionTable &t = table(w);
+    EXPECT_DOUBLE_EQ(t.immigrants[2], 99.82);
+    EXPECT_DOUBLE_EQ(t.emigrants[2], 39.928);
+    EXPECT_NEAR(t.inhabitants[2], 10041.892, 1e-9);
+    EXPECT_EQ(w.m().popolazione(), QStringLiteral("10065"));
+    // No migration in the first and, going forwards, the last row.
+    EXPECT_EQ(t.immigrants[1], 0);
+    EXPECT_EQ(t.emigrants[4], 0);
+    EXPECT_DOUBLE_EQ(t.inhabitants[4], 10065);
+}
+
+TEST(WorkedExample, BackwardFrom10065Gives10000And9940)
+{
+    Window w;
+    w.fill(QStringLiteral("2003"), QStringLiteral("10065"), QStringLiteral("1,5"), QStringLiteral("14"),
+           QStringLiteral("49"), QStringLiteral("5"), QStringLiteral("80"), QStringLiteral("10"), QStringLiteral("4"),
+           QStringLiteral("2000"));
+    w.m().calcola_Click();
+    const ProjectionTable &t = table(w);
+    EXPECT_EQ(*t.year[1], 2003);
+    EXPECT_EQ(*t.year[4], 2000);
+    EXPECT_NEAR(t.naturalChange[1], 18.5124, 1e-4);
+    EXPECT_DOUBLE_EQ(t.inhabitants[2], 10084 - 100.84 + 40.336);
+    EXPECT_DOUBLE_EQ(t.immigrants[2], -100.84);
+    EXPECT_DOUBLE_EQ(t.emigrants[2], -40.336);
+    EXPECT_EQ(w.m().popolazione(), QStringLiteral("10000"));
+    EXPECT_DOUBLE_EQ(t.inhabitants[4], 9940);
+    EXPECT_EQ(w.m().gridCell(2, GridColumn::imm), QStringLiteral("101"));
+    EXPECT_EQ(w.m().gridCell(2, GridColumn::em), QStringLiteral("40"));
+}
+
+TEST(WorkedExample, BackwardRunNegatesNaturalChangeOverDecreasingYears)
+{
+    Window w;
+    w.fill(QStringLiteral("2010"), QStringLiteral("10000"), QStringLiteral("1,5"), QStringLiteral("14"),
+           QStringLiteral("49"), QStringLiteral("5"), QStringLiteral("80"), QStringLiteral("3"), QStringLiteral("1"),
+           QStringLiteral("2000"));
+    w.m().calcola_Click();
+    const ProjectionTable &t = table(w);
+    for (int row = 1; row <= 11; ++row)
+        EXPECT_EQ(*t.year[row], 2011 - row);
+    EXPECT_GT(t.naturalChange[1], 0);
+    EXPECT_LT(t.immigrants[11], 0);
+    EXPECT_LT(t.emigrants[11], 0);
+    EXPECT_EQ(t.immigrants[1], 0);
+}
+
+TEST(Counter, CountsEachStepOfTheProjection)
+{
+    const struct {
+        const char *name;
+        const char *start;
+        const char *target;
+        const char *immigr;
+        int expected;
+    } rows[] = {
+        {"forward one year", "2000", "2001", "0", 3 + 11 + 10},
+        {"forward three years", "2000", "2003", "0", 3 + 11 + 14 * 2 + 10},
+        {"forward twenty years", "2000", "2020", "0", 3 + 11 + 14 * 19 + 10},
+        {"empty optional fields count once each", "2000", "2003", "", 2 + 3 + 11 + 14 * 2 + 10},
+        // Backward: two more per row for the sign, and migration in the last row.
+        {"backward three years", "2003", "2000", "0", 3 + 13 + 16 * 2 + 15},
+    };
+    for (const auto &row : rows) {
+        Window w;
+        w.example(QString::fromUtf8(row.target), QString::fromUtf8(row.immigr), QString::fromUtf8(row.immigr));
+        w.type(F::anno1, QString::fromUtf8(row.start));
+        w.m().calcola_Click();
+        EXPECT_EQ(w.numop(), row.expected) << row.name;
+    }
+}
+
+TEST(Counter, KeepsGrowingAndCountsTheClearedRows)
+{
+    Window w;
+    w.example(QStringLiteral("2003"));
+    w.m().calcola_Click();
+    const ProjectionTable first = w.m().table();
+    const QString result = w.m().popolazione();
+    w.m().calcola_Click();
+    EXPECT_EQ(w.numop(), 2 * 52 + 3);
+    EXPECT_EQ(w.m().table(), first);
+    EXPECT_EQ(w.m().popolazione(), result);
+}
+
+TEST(Optional, EmptyMigrationFieldsBecomeZero)
+{
+    Window w;
+    w.example(QStringLiteral("2005"), QString(), QString());
+    w.m().calcola_Click();
+    EXPECT_EQ(w.m().text(F::immigr), QStringLiteral("0"));
+    EXPECT_EQ(w.m().text(F::emigr), QStringLiteral("0"));
+    EXPECT_FALSE(w.m().popolazione().isEmpty());
+    EXPECT_EQ(w.m().passo(), ProjectionTexts::kReadyToCompute);
+}
+
+TEST(Optional, EmptyKnownInhabitantsProjectAPopulationOfZero)
+{
+    Window w;
+    w.example(QStringLiteral("2010"));
+    w.type(F::abitnoti, QString());
+    w.m().calcola_Click();
+    EXPECT_EQ(w.m().popolazione(), QStringLiteral("0"));
+    for (int c = 1; c < kGridColumnCount; ++c)
+        EXPECT_EQ(w.m().gridCell(3, static_cast<GridColumn>(c)), QStringLiteral("0"));
+}
+
+TEST(Required, AnEmptyRequiredFieldStopsWithTheMessage)
+{
+    for (F f : {F::anno1, F::tassofert, F::iniziofert, F::finefert, F::mortinfanti, F::aspvita, F::anno2}) {
+        Window w;
+        w.example(QStringLiteral("2003"), QString(), QString());
+        w.type(f, QString());
+        w.messenger.shown.clear(); // an emptied median age warns on its own
+        w.m().calcola_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 1) << ProjectionModel::fieldName(f).toStdString();
+        EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("ATTENZIONE: occorre digitare tutti i dati richiesti, "
+                                                             "eventualmente tranne i tassi di immigrazione ed "
+                                                             "emigrazione."));
+        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+        EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
+        EXPECT_TRUE(w.m().popolazione().isEmpty());
+    }
+}
+
+TEST(WomenCheck, PassesAtTheShareThatCoversTheDeaths)
+{
+    // 50 x 35 / 80 = 21.875 percent is the boundary.
+    Window pass;
+    pass.example(QStringLiteral("2010"));
+    pass.m().setVScroll2(22);
+    pass.m().calcola_Click();
+    EXPECT_TRUE(pass.messenger.shown.isEmpty());
+    EXPECT_FALSE(pass.m().popolazione().isEmpty());
+
+    Window stop;
+    stop.example(QStringLiteral("2010"));
+    stop.m().setVScroll2(21);
+    stop.m().calcola_Click();
+    ASSERT_EQ(stop.messenger.shown.size(), 1);
+    EXPECT_EQ(stop.messenger.shown[0].text, QStringLiteral("Attenzione: la percentuale delle donne in età feconda è "
+                                                           "troppa bassa rispetto agli abitanti! Aumentarla."));
+    EXPECT_EQ(stop.messenger.shown[0].icon, Message::Icon::Critical);
+    EXPECT_TRUE(stop.m().popolazione().isEmpty());
+    EXPECT_FALSE(stop.m().verificaEnabled());
+    EXPECT_EQ(*stop.m().table().year[1], 2000);
+    EXPECT_FALSE(stop.m().table().year[2]);
+    EXPECT_EQ(stop.m().progressValue(), 1);
+}
+
+TEST(WomenCheck, AShareOf10StopsAtTheFirstRow)
+{
+    Window w;
+    w.example();
+    w.m().setVScroll2(10);
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_DOUBLE_EQ(w.m().table().fertileWomen[1], 1000);
+    EXPECT_EQ(w.m().table().births[1], 0);
+}
+
+TEST(Span, AcceptsUpTo199YearsAndOffersTheExitBeyond)
+{
+    Window ok;
+    ok.example(QStringLiteral("2199"));
+    ok.m().calcola_Click();
+    EXPECT_TRUE(ok.messenger.shown.isEmpty());
+    EXPECT_EQ(*ok.m().table().year[200], 2199);
+    ok.m().setVScroll1(1000);
+    EXPECT_EQ(ok.m().VScroll1(), 191);
+    EXPECT_EQ(ok.m().gridCell(10, GridColumn::ann), QStringLiteral("2199"));
+
+    for (bool leave : {false, true}) {
+        Window w;
+        bool exit = false;
+        QObject::connect(w.model.get(), &ProjectionModel::exitConfirmed, [&exit] { exit = true; });
+        w.messenger.answers.push_back(leave ? Message::Answer::Yes : Message::Answer::No);
+        w.example(QStringLiteral("2200"), QString(), QString());
+        w.m().calcola_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 2);
+        EXPECT_EQ(w.messenger.shown[0].text,
+                  QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199."));
+        const Message expected{QStringLiteral("Vuoi uscire da Vicania?"),
+                               QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+                               Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
+        EXPECT_EQ(w.messenger.shown[1], expected);
+        EXPECT_EQ(exit, leave);
+        EXPECT_EQ(w.m().ProjectionSpan(), 200);
+        EXPECT_EQ(w.m().text(F::immigr), QStringLiteral("0"));
+        EXPECT_TRUE(w.m().popolazione().isEmpty());
+        // The rejected span is kept; clearing and the grid stop at row 200.
+        w.m().cancelladati_Click();
+        EXPECT_EQ(w.m().VScroll1Maximum(), 191);
+        w.m().setVScroll1(191);
+        EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QString());
+    }
+}
+
+TEST(Mended, TextThatIsNotANumberIsRefusedNamingTheField)
+{
+    const struct {
+        F field;
+        const char *text;
+        const char *caption;
+    } rows[] = {
+        {F::tassofert, "uno", "Tasso di fecondità (%)"},
+        {F::mortinfanti, "5 per mille", "Mortalità infantile su 1000"},
+        {F::immigr, "1.5", "Immigrazione x 1000"},
+        {F::anno2, "duemila", "Anno di arrivo"},
+    };
+    for (const auto &row : rows) {
+        Window w;
+        w.example(QStringLiteral("2003"), QString(), QString());
+        w.type(row.field, QString::fromUtf8(row.text));
+        const int before = w.numop();
+        w.m().calcola_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 1) << row.text;
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption))) << row.text;
+        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+        EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
+        EXPECT_EQ(w.numop(), before);
+        EXPECT_TRUE(w.m().popolazione().isEmpty());
+        if (row.field != F::immigr) {
+            EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
+        }
+    }
+}
+
+TEST(Mended, DivisionsByZeroAndEqualYearsAreRefused)
+{
+    const struct {
+        F field;
+        const char *text;
+        const char *expected;
+    } rows[] = {
+        {F::iniziofert, "49", "fine procreazione deve essere maggiore"},
+        {F::iniziofert, "50", "fine procreazione deve essere maggiore"},
+        {F::aspvita, "0", "maggiore di zero"},
+        {F::anno2, "2000", "coincide con l'anno di partenza"},
+        {F::anno2, "2010,5", "anno intero"},
+    };
+    for (const auto &row : rows) {
+        Window w;
+        w.example(QStringLiteral("2010"));
+        w.m().calcola_Click();
+        const qint64 span = w.m().ProjectionSpan();
+        w.messenger.shown.clear();
+        w.type(row.field, QString::fromUtf8(row.text));
+        w.messenger.shown.clear();
+        w.m().calcola_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 1) << row.text;
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.expected)))
+            << w.messenger.shown[0].text.toStdString();
+        EXPECT_TRUE(w.m().popolazione().isEmpty());
+        EXPECT_EQ(w.m().ProjectionSpan(), span);
+        for (int r = 1; r <= 11; ++r)
+            EXPECT_FALSE(w.m().table().year[r]);
+    }
+}
+
+TEST(Grid, ScrollsThroughTwentyYears)
+{
+    Window w;
+    w.example(QStringLiteral("2020"));
+    w.m().calcola_Click();
+    EXPECT_EQ(w.m().VScroll1Maximum(), 12);
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QStringLiteral("2009"));
+    w.m().setVScroll1(12);
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2011"));
+    EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QStringLiteral("2020"));
+    EXPECT_EQ(w.m().gridCell(10, GridColumn::abit), w.m().popolazione());
+
+    // A shorter projection cannot scroll and pulls the value back.
+    w.type(F::anno2, QStringLiteral("2005"));
+    w.m().calcola_Click();
+    EXPECT_EQ(w.m().VScroll1Maximum(), 1);
+    EXPECT_EQ(w.m().VScroll1(), 1);
+    EXPECT_EQ(w.m().gridCell(7, GridColumn::ann), QString());
+    EXPECT_EQ(w.m().gridCell(7, GridColumn::abit), QStringLiteral("0"));
+}
+
+TEST(Grid, HighlightsOneRowUntilTheNextRedraw)
+{
+    Window w;
+    w.example(QStringLiteral("2020"));
+    w.m().calcola_Click();
+    w.m().ann_MouseMove(4);
+    w.m().ann_MouseMove(7);
+    EXPECT_EQ(w.m().highlightedRow(), 7);
+    w.m().setVScroll1(3);
+    EXPECT_EQ(w.m().highlightedRow(), 0);
+}
+
+TEST(Clearing, EmptiesTheFieldsAndTheTableButKeepsTheShare)
+{
+    Window w;
+    w.example(QStringLiteral("2012"), QString(), QString());
+    w.m().setVScroll2(30);
+    w.m().calcola_Click();
+    w.m().cancelladati_Click();
+    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
+        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty());
+    EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
+    EXPECT_EQ(w.m().pdf(), QStringLiteral("30"));
+    EXPECT_EQ(w.m().passo(), ProjectionTexts::fieldPrompt(0));
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    for (int row = 1; row <= 10; ++row) {
+        EXPECT_EQ(w.m().gridCell(row, GridColumn::ann), QString());
+        EXPECT_EQ(w.m().gridCell(row, GridColumn::abit), QStringLiteral("0"));
+    }
+    EXPECT_FALSE(w.m().table().year[13]);
+}

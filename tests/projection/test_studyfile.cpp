@@ -1,0 +1,279 @@
+// The study file: format, open, save, delete, and what each changes.
+#include "app/AppGlobals.h"
+#include "projection/StudyFile.h"
+#include "projection/Windows1252.h"
+#include "support/Scripted.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using F = ProjectionModel::Field;
+
+namespace {
+
+const QString kOpenFilter = QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A computed study with a research name, ready to save.
+void computed(Window &w, const QString &ricerca = QStringLiteral("Stima 2030"))
+{
+    w.fill(QStringLiteral("2000"), QStringLiteral("12500"), QStringLiteral("1,4"), QStringLiteral("14"),
+           QStringLiteral("49"), QStringLiteral("8"), QStringLiteral("78"), QString(), QString(),
+           QStringLiteral("2030"));
+    w.m().calcola_Click();
+    TitlePageData tp = w.titlePage.read();
+    tp.ricerca = ricerca;
+    w.titlePage.write(tp);
+}
+
+QStringList fieldsOf(Window &w)
+{
+    QStringList out;
+    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
+        out << w.m().text(static_cast<F>(i));
+    return out << w.m().pdf();
+}
+
+} // namespace
+
+TEST(Format, WritesQuotedFieldsInTheCodePageWithCrLf)
+{
+    QTemporaryDir dir;
+    Window w;
+    computed(w);
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-roma"));
+    w.dialogs.choices.push_back(path);
+    EXPECT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Saved);
+    const QByteArray bytes = readAll(path);
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    // The calculation wrote "0" into the empty migration fields.
+    EXPECT_EQ(lines[0], QByteArray(R"("2000","12500","1,4","25","14","49","8","78","0","0","2030")"
+                                   "\r"));
+    EXPECT_EQ(lines[1], QByteArray(R"("Stima 2030","","","","",")") + *Windows1252::encode(QStringLiteral("domenica, 6 dic 2026")) +
+                            QByteArray(R"(","","","")"
+                                       "\r"));
+    // Empty migration fields as typed give the 57-character line of the example.
+    StudyRecord r;
+    r.inputs = {"2000", "12500", "1,4", "25", "14", "49", "8", "78", "", "", "2030"};
+    EXPECT_EQ(StudyFile::serialize(r)->indexOf("\r\n"), 57);
+}
+
+TEST(Format, ReadsFieldsAcrossLinesAndIgnoresWhatFollowsTheTwentieth)
+{
+    const QStringList split =
+        StudyFile::splitFields(QStringLiteral("\"a, b\",\"\",c ,\"d\"x\r\n\r\n\"e\"\n\"f\"\r\"g\""));
+    EXPECT_EQ(split, QStringList({"a, b", "", "c", "d", "e", "f", "g"}));
+
+    QByteArray twentyOne;
+    for (int i = 1; i <= 21; ++i)
+        twentyOne += '"' + QByteArray::number(i) + (i == 10 ? "\"\r\n" : "\",");
+    const auto record = StudyFile::parse(twentyOne);
+    ASSERT_TRUE(record);
+    // Line 1 held ten fields: the reader counts, so field 11 comes from line 2.
+    EXPECT_EQ(record->inputs[10], QStringLiteral("11"));
+    EXPECT_EQ(record->titlePage.labelindirizzo, QStringLiteral("20"));
+    EXPECT_FALSE(StudyFile::parse(QByteArray(R"("1","2","3")")));
+}
+
+TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-a"));
+    const QString line2 = QStringLiteral(R"("Ricerca","Località","tipo","Comune","Luogo","lunedì, 7 dic 2026","foto","Studio Rossi","Via Roma, 1")");
+    writeAll(path, QByteArray(R"("1990","5.000","1,45","30","15","45","6","81","","","2000")"
+                              "\r\n") +
+                       *Windows1252::encode(line2 + QStringLiteral("\r\n")));
+    Window w;
+    w.dialogs.choices.push_back(path);
+    w.type(F::anno1, QStringLiteral("1234"));
+    EXPECT_EQ(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    const FileDialogRequest expected{FileDialogRequest::Kind::Open, QStringLiteral("Apri file"), kOpenFilter, 2,
+                                     QString()};
+    EXPECT_EQ(w.dialogs.requests.front(), expected);
+    EXPECT_EQ(fieldsOf(w), QStringList({"1990", "5.000", "1,45", "15", "45", "6", "81", "0", "0", "2000", "30"}));
+    EXPECT_EQ(w.m().VScroll2(), 40); // the share is the label's text, not the scroll bar
+    EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
+    const TitlePageData tp = w.titlePage.read();
+    EXPECT_EQ(tp.localita, QStringLiteral("Località"));
+    EXPECT_EQ(tp.data, QStringLiteral("lunedì, 7 dic 2026"));
+    EXPECT_EQ(tp.labelstudio, QStringLiteral("Studio Rossi"));
+    EXPECT_EQ(tp.labelindirizzo, QStringLiteral("Via Roma, 1"));
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    // "5.000" is read by its leading number: 5 inhabitants.
+    w.m().calcola_Click();
+    EXPECT_DOUBLE_EQ(w.m().table().inhabitants[1], 5);
+}
+
+TEST(Open, ShortMissingOrCancelledFilesChangeNothing)
+{
+    QTemporaryDir dir;
+    const QString shortFile = dir.filePath(QStringLiteral("corto"));
+    writeAll(shortFile, QByteArray(R"("2000","10000","1,5","25","14","49","5","80","","","2003")"
+                                   "\r\n\"solo\"\r\n"));
+    for (const std::optional<QString> &choice :
+         {std::optional<QString>(shortFile), std::optional<QString>(dir.filePath(QStringLiteral("manca"))),
+          std::optional<QString>()}) {
+        Window w;
+        w.example();
+        const QStringList before = fieldsOf(w);
+        const TitlePageData title = w.titlePage.read();
+        w.dialogs.choices.push_back(choice);
+        EXPECT_NE(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+        EXPECT_EQ(fieldsOf(w), before);
+        EXPECT_EQ(w.titlePage.read(), title);
+        EXPECT_TRUE(w.messenger.shown.isEmpty());
+    }
+}
+
+TEST(Save, RefusesWithoutAResultOrAResearchName)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-x"));
+    for (int variant = 0; variant < 2; ++variant) {
+        Window w;
+        computed(w, variant == 0 ? QStringLiteral("Ricerca") : QString());
+        if (variant == 0)
+            w.type(F::anno2, QStringLiteral("2031")); // the result is gone
+        w.dialogs.choices.push_back(path);
+        EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Refused);
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        const Message expected{QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della "
+                                              "'Ricerca' (nella finestra Frontespizio) e poi clicca su 'Calcola' per "
+                                              "avere un controllo dei dati e poterli archiviare."),
+                               appGlobals().HelpTitle, Message::Icon::Critical, Message::Buttons::Ok,
+                               Message::Answer::Ok};
+        EXPECT_EQ(w.messenger.shown[0], expected);
+        EXPECT_TRUE(w.dialogs.requests.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(Save, RoundTripOfAllTwentyFieldsThroughTheDialogName)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-giro"));
+    Window w;
+    computed(w, QStringLiteral("Studio, con virgola"));
+    TitlePageData tp = w.titlePage.read();
+    tp.luogo = QString();
+    tp.labelindirizzo = QStringLiteral("Via Roma, 1 – 00100 Roma €");
+    w.titlePage.write(tp);
+    w.dialogs.choices.push_back(path);
+    ASSERT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Saved);
+    const FileDialogRequest expected{FileDialogRequest::Kind::Save, QStringLiteral("Salva file con nome"),
+                                     QStringLiteral("File Vicania-dati- | Vicania-dati-*"), 1, QString()};
+    EXPECT_EQ(w.dialogs.requests.back(), expected);
+
+    Window again;
+    again.dialogs.choices.push_back(path);
+    ASSERT_EQ(again.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    EXPECT_EQ(fieldsOf(again), fieldsOf(w));
+    EXPECT_EQ(again.titlePage.read(), tp);
+
+    // Saving right after opening offers the opened name and overwrites it.
+    again.m().calcola_Click();
+    again.dialogs.choices.push_back(path);
+    EXPECT_EQ(again.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_EQ(again.dialogs.requests.back().fileName, path);
+    EXPECT_EQ(StudyFile::parse(readAll(path))->titlePage, tp);
+}
+
+TEST(Save, RefusesFieldsTheFormatCannotHoldBeforeAskingForAName)
+{
+    const struct {
+        F field;
+        const char *text;
+        const char *caption;
+    } rows[] = {{F::aspvita, "78\"", "Età mediana di morte"}, {F::mortinfanti, "8 ‰", "Mortalità infantile su 1000"}};
+    for (const auto &row : rows) {
+        Window w;
+        computed(w);
+        w.type(row.field, QString::fromUtf8(row.text));
+        w.m().calcola_Click();
+        w.messenger.shown.clear();
+        // Forced past the result check: the refusal must come from the field.
+        if (w.m().popolazione().isEmpty())
+            continue;
+        w.m().salvafile_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)));
+        EXPECT_TRUE(w.dialogs.requests.isEmpty());
+    }
+    for (const QString &bad : {QStringLiteral("Il \"borgo\""), QStringLiteral("Ω studio"), QStringLiteral("a\nb")}) {
+        Window w;
+        computed(w, bad);
+        EXPECT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Refused);
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("\"ricerca\"")));
+        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+        EXPECT_TRUE(w.dialogs.requests.isEmpty());
+    }
+}
+
+TEST(Save, AFailedWriteKeepsThePreviousFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-vecchio"));
+    const QByteArray old = QByteArray(R"("1990","10","1","25","14","49","5","80","0","0","2000")"
+                                      "\r\n\"vecchio\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    writeAll(path, old);
+    Window w;
+    computed(w, QStringLiteral("Una ricerca dal nome piuttosto lungo, per superare il limite"));
+    w.dialogs.choices.push_back(path);
+
+    // Files may not grow past 40 bytes while saving.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 40;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = w.m().salvafile_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_EQ(result, ProjectionModel::SaveResult::Failed);
+    EXPECT_EQ(readAll(path), old);
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(path));
+    EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
+}
+
+TEST(Delete, RemovesTheChosenFileWithoutAsking)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-via"));
+    writeAll(path, "x");
+    Window w;
+    w.dialogs.choices.push_back(std::nullopt);
+    w.m().eliminare_click();
+    EXPECT_TRUE(QFile::exists(path));
+    w.dialogs.choices.push_back(path);
+    w.m().eliminare_click();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    const FileDialogRequest expected{FileDialogRequest::Kind::Open,
+                                     QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per "
+                                                    "cancellarlo"),
+                                     QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*"), 2,
+                                     QString()};
+    EXPECT_EQ(w.dialogs.requests[0], expected);
+    // The common dialog remembers the last name for the next dialog.
+    w.m().eliminare_click();
+    EXPECT_EQ(w.dialogs.requests[2].fileName, path);
+}

@@ -1,0 +1,278 @@
+// Verification by a backward run, its undo, and the rebalancing loop.
+#include "app/AppGlobals.h"
+#include "projection/NumberReading.h"
+#include "projection/ProjectionTexts.h"
+#include "support/Scripted.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using F = ProjectionModel::Field;
+
+namespace {
+
+// Everything the window shows, to compare two runs.
+struct Shown {
+    QStringList fields;
+    QString pdf, popolazione, passo, numop;
+    bool calcola, verifica, riequilibra, frontespiz;
+    int verifyCount, progress, scroll;
+    ProjectionTable table;
+    QStringList messages;
+    bool operator==(const Shown &) const = default;
+};
+
+Shown shown(Window &w)
+{
+    Shown s;
+    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
+        s.fields << w.m().text(static_cast<F>(i));
+    ProjectionModel &m = w.m();
+    s.pdf = m.pdf();
+    s.popolazione = m.popolazione();
+    s.passo = m.passo();
+    s.numop = m.numop();
+    s.calcola = m.calcolaEnabled();
+    s.verifica = m.verificaEnabled();
+    s.riequilibra = m.riequilibraEnabled();
+    s.frontespiz = m.frontespizEnabled();
+    s.verifyCount = m.VerifyCount();
+    s.progress = m.progressValue();
+    s.scroll = m.VScroll1Maximum();
+    s.table = m.table();
+    s.messages = w.messenger.texts();
+    return s;
+}
+
+// A town that shrinks: 12000 inhabitants, few births.
+void shrinking(Window &w, const QString &known = QStringLiteral("12000"),
+               const QString &target = QStringLiteral("2030"))
+{
+    w.fill(QStringLiteral("2000"), known, QStringLiteral("1,1"), QStringLiteral("15"), QStringLiteral("45"),
+           QStringLiteral("6"), QStringLiteral("78"), QStringLiteral("2"), QStringLiteral("5"), target);
+}
+
+double number(const QString &text)
+{
+    return NumberReading::leadingNumber(text);
+}
+
+} // namespace
+
+TEST(Verifica, WithoutAResultDoesNothing)
+{
+    Window w;
+    w.m().verifica_Click();
+    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    EXPECT_EQ(w.m().passo(), ProjectionTexts::kOpening);
+}
+
+TEST(Verifica, SwapsTheYearsAndRunsBackwardsFromTheResult)
+{
+    Window w;
+    w.example(QStringLiteral("2020"), QStringLiteral("3"), QStringLiteral("1"));
+    w.m().calcola_Click();
+    const QString result = w.m().popolazione();
+    w.m().verifica_Click();
+    EXPECT_EQ(w.m().text(F::anno1), QStringLiteral("2020"));
+    EXPECT_EQ(w.m().text(F::anno2), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().text(F::abitnoti), result);
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2020"));
+    EXPECT_EQ(w.m().gridCell(2, GridColumn::ann), QStringLiteral("2019"));
+    EXPECT_EQ(w.m().passo(), QStringLiteral("Se i risultati non sono congrui, dopo la verifica, fai il riequilibro "
+                                            "con metodo iterativo cliccando sul tasto 'Riequilibra'."));
+    EXPECT_EQ(w.m().SavedStartYear(), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().SavedKnownInhabitants(), QStringLiteral("10000"));
+    // A growing town: the known field is not below the backward result.
+    EXPECT_FALSE(w.m().riequilibraEnabled());
+    EXPECT_EQ(w.m().VerifyCount(), 0);
+    // Pressed again it swaps back and runs forwards from the backward result.
+    const QString backward = w.m().popolazione();
+    w.m().verifica_Click();
+    EXPECT_EQ(w.m().text(F::anno1), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().text(F::abitnoti), backward);
+}
+
+TEST(Verifica, InTheOfferedStateASecondPressUndoes)
+{
+    Window w;
+    shrinking(w);
+    w.m().calcola_Click();
+    const Shown afterCalcola = shown(w);
+    w.m().verifica_Click();
+    ASSERT_TRUE(w.m().riequilibraEnabled());
+    ASSERT_EQ(w.m().VerifyCount(), 1);
+    w.m().verifica_Click();
+    EXPECT_EQ(w.m().text(F::anno1), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().text(F::anno2), QStringLiteral("2030"));
+    EXPECT_EQ(w.m().text(F::abitnoti), QStringLiteral("12000"));
+    EXPECT_EQ(w.m().popolazione(), afterCalcola.popolazione);
+    EXPECT_EQ(w.m().table(), afterCalcola.table);
+    // Forwards the shrinking result is below the known field: nothing to offer.
+    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_FALSE(w.m().riequilibraEnabled());
+    EXPECT_TRUE(w.m().calcolaEnabled());
+}
+
+TEST(Riequilibra, AsksFirstWhenMigrationIsHeavy)
+{
+    for (const auto &[immigr, emigr, asked] : {std::tuple{"60", "50", true}, std::tuple{"60", "30", false},
+                                               std::tuple{"50", "50", true}}) {
+        Window w;
+        shrinking(w);
+        w.type(F::immigr, QString::fromLatin1(immigr));
+        w.type(F::emigr, QString::fromLatin1(emigr));
+        w.m().calcola_Click();
+        const Shown before = shown(w);
+        w.m().riequilibra_Click(); // answered No
+        if (asked) {
+            ASSERT_EQ(w.messenger.shown.size(), 1);
+            const Message expected{QStringLiteral("Attenzione: il riequilibro potrebbe essere troppo laborioso e "
+                                                  "bloccare il software. Continuare?"),
+                                   appGlobals().DataCheckTitle, Message::Icon::Question, Message::Buttons::YesNo,
+                                   Message::Answer::No};
+            EXPECT_EQ(w.messenger.shown[0], expected);
+            Shown after = shown(w);
+            after.messages = before.messages;
+            EXPECT_EQ(after, before);
+        } else {
+            EXPECT_TRUE(w.messenger.shown.isEmpty());
+            EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+        }
+    }
+}
+
+TEST(Riequilibra, OutsideTheOfferedStateOnlyClosesTheGuidance)
+{
+    Window w;
+    w.m().riequilibra_Click();
+    EXPECT_TRUE(w.m().verificaEnabled());
+    EXPECT_EQ(w.m().passo(), QStringLiteral("Ora puoi stampare i risultati direttamente in questa finestra, oppure "
+                                            "procedere con il frontespizio per avere una relazione di calcolo "
+                                            "completa."));
+    EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
+}
+
+TEST(Riequilibra, ClimbsInStepsOfOneTenThousandth)
+{
+    const struct {
+        const char *known;
+        double step;
+    } rows[] = {{"12300", 1}, {"253000", 25}};
+    for (const auto &row : rows) {
+        Window w;
+        // One year back gives 12254 and 252062 in the known field, and a
+        // backward result just below the typed inhabitants.
+        shrinking(w, QString::fromLatin1(row.known), QStringLiteral("2001"));
+        w.m().calcola_Click();
+        w.m().verifica_Click();
+        const double start = number(w.m().text(F::abitnoti));
+        const double saved = number(w.m().SavedKnownInhabitants());
+        ASSERT_LT(number(w.m().popolazione()), saved);
+        ASSERT_TRUE(w.m().riequilibraEnabled());
+        w.m().riequilibra_Click();
+        const double end = number(w.m().text(F::abitnoti));
+        const double step = std::max(1.0, std::floor(start / 10000));
+        EXPECT_EQ(step, row.step);
+        EXPECT_GT(end, start);
+        EXPECT_EQ(std::fmod(end - start, step), 0) << row.known;
+        // It stops at the first backward result that reaches the typed inhabitants.
+        EXPECT_GE(number(w.m().popolazione()), saved);
+        Window check;
+        shrinking(check, QString(), QStringLiteral("2001"));
+        check.type(F::anno1, QStringLiteral("2001"));
+        check.type(F::anno2, QStringLiteral("2000"));
+        check.type(F::abitnoti, NumberReading::plainText(end - step));
+        check.m().calcola_Click();
+        EXPECT_LT(number(check.m().popolazione()), saved) << row.known;
+        EXPECT_TRUE(w.m().verificaEnabled());
+        EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+    }
+}
+
+TEST(Riequilibra, AfterAnUndoLowersTheStartUntilTheForwardResultFits)
+{
+    Window w;
+    w.example(QStringLiteral("2010"), QStringLiteral("12"), QStringLiteral("2"));
+    w.m().calcola_Click();
+    w.m().verifica_Click();
+    w.m().verifica_Click(); // undo when offered, else swap back: both run forwards
+    if (!w.m().riequilibraEnabled() || w.m().VerifyCount() != 1) {
+        w.m().verifica_Click();
+        w.m().verifica_Click();
+    }
+    ASSERT_EQ(w.m().VerifyCount(), 1);
+    const double saved = number(w.m().SavedKnownInhabitants());
+    w.m().riequilibra_Click();
+    const double end = number(w.m().text(F::abitnoti));
+    EXPECT_LE(number(w.m().popolazione()), saved);
+    Window check;
+    check.example(QStringLiteral("2010"), QStringLiteral("12"), QStringLiteral("2"));
+    check.type(F::abitnoti, NumberReading::plainText(end + 1));
+    check.m().calcola_Click();
+    EXPECT_GT(number(check.m().popolazione()), saved);
+}
+
+// The quick search must leave exactly what the one-by-one loop leaves.
+TEST(Riequilibra, ShortcutMatchesTheLiteralLoop)
+{
+    QRandomGenerator rng(20261207);
+    int compared = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        const int start = 1990 + rng.bounded(20);
+        const int years = 1 + rng.bounded(trial % 3 == 0 ? 60 : 15);
+        const QString known = QString::number(rng.bounded(1, 40000));
+        const QString fert = QStringLiteral("%1,%2").arg(rng.bounded(1, 3)).arg(rng.bounded(10));
+        const QString imm = QString::number(rng.bounded(0, 30));
+        const QString em = QString::number(rng.bounded(0, 30));
+        const bool backward = trial % 2 == 1;
+        const int share = 22 + rng.bounded(10);
+        auto scenario = [&](Window &w) {
+            w.fill(QString::number(backward ? start + years : start), known, fert, QStringLiteral("15"),
+                   QStringLiteral("45"), QString::number(rng.bounded(2, 9)), QStringLiteral("79"), imm, em,
+                   QString::number(backward ? start : start + years));
+        };
+        Window fast, literal;
+        literal.m().setRebalanceShortcut(false);
+        const quint32 seed = rng.generate();
+        double before = 0;
+        for (Window *w : {&fast, &literal}) {
+            rng.seed(seed);
+            scenario(*w);
+            w->m().setVScroll2(share);
+            w->m().calcola_Click();
+            w->m().verifica_Click();
+            if (w->m().VerifyCount() != 1) {
+                w->m().verifica_Click();
+            }
+            before = number(w->m().text(F::abitnoti));
+            w->m().riequilibra_Click();
+        }
+        EXPECT_EQ(shown(fast), shown(literal)) << "trial " << trial;
+        // Count the trials where the loop took enough steps for the shortcut to jump.
+        if (std::fabs(number(literal.m().text(F::abitnoti)) - before) >= 3)
+            ++compared;
+    }
+    EXPECT_GT(compared, 20);
+}
+
+TEST(Riequilibra, ALongLoopCanBeCancelled)
+{
+    Window w;
+    w.m().setRebalanceShortcut(false);
+    qint64 calls = 0;
+    w.m().setRebalanceProgress([&calls](qint64) { return ++calls < 3; });
+    w.example(QStringLiteral("2010"), QStringLiteral("12"), QStringLiteral("2"));
+    w.m().calcola_Click();
+    w.m().verifica_Click();
+    while (w.m().VerifyCount() != 1)
+        w.m().verifica_Click();
+    const double start = number(w.m().text(F::abitnoti));
+    w.m().riequilibra_Click();
+    EXPECT_EQ(calls, 3);
+    // Two literal steps ran after the first one, then the cancel.
+    EXPECT_EQ(number(w.m().text(F::abitnoti)), start - 3);
+    EXPECT_TRUE(w.m().verificaEnabled());
+    EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+}

@@ -1,0 +1,55 @@
+#include "support/Scripted.h"
+
+#include "app/Modulo.h"
+
+Message::Answer ScriptedMessenger::show(const Message &message)
+{
+    shown.append(message);
+    if (message.buttons == Message::Buttons::Ok)
+        return Message::Answer::Ok;
+    if (answers.empty())
+        return Message::Answer::No;
+    const Message::Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+QStringList ScriptedMessenger::texts() const
+{
+    QStringList out;
+    for (const Message &m : shown)
+        out << m.text;
+    return out;
+}
+
+std::optional<QString> ScriptedDialogs::choose(const FileDialogRequest &request)
+{
+    requests.append(request);
+    if (choices.empty())
+        return std::nullopt;
+    auto c = choices.front();
+    choices.pop_front();
+    return c;
+}
+
+Window::Window() : titlePage(QDate(2026, 12, 6))
+{
+    Modulo::InitDialogTitles();
+    model = std::make_unique<ProjectionModel>(messenger, dialogs, titlePage);
+}
+
+void Window::fill(const QString &anno1, const QString &abitnoti, const QString &tassofert,
+                  const QString &iniziofert, const QString &finefert, const QString &mortinfanti,
+                  const QString &aspvita, const QString &immigr, const QString &emigr, const QString &anno2)
+{
+    const QStringList texts{anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti,
+                            aspvita, immigr, emigr, anno2};
+    for (int i = 0; i < texts.size(); ++i)
+        type(static_cast<F>(i), texts[i]);
+}
+
+void Window::example(const QString &anno2, const QString &immigr, const QString &emigr)
+{
+    fill(QStringLiteral("2000"), QStringLiteral("10000"), QStringLiteral("1,5"), QStringLiteral("14"),
+         QStringLiteral("49"), QStringLiteral("5"), QStringLiteral("80"), immigr, emigr, anno2);
+}
