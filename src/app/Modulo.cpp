@@ -26,8 +26,7 @@ void InitDialogTitles()
     InitProgramGlobals();
     AppGlobals &g = appGlobals();
     g.DataCheckTitle = QStringLiteral("Vicania: controllo dati immessi nella finestra attiva");
-    g.DeleteDialogTitle =
-        QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+    g.DeleteDialogTitle = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
     g.HelpTitle = QStringLiteral("Vicania: aiuto in linea");
 }
 

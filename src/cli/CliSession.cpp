@@ -81,8 +81,7 @@ int CliSession::esegui(const QString &study, QStringList commands)
     case ProjectionModel::OpenResult::Opened:
         break;
     case ProjectionModel::OpenResult::TooFewFields:
-        m_err << "Il file \"" << study << "\" non è uno studio di Vicania: contiene meno di 20 dati."
-              << Qt::endl;
+        m_err << "Il file \"" << study << "\" non è uno studio di Vicania: contiene meno di 20 dati." << Qt::endl;
         return Unreadable;
     default:
         m_err << "Impossibile leggere il file \"" << study << "\"." << Qt::endl;

@@ -74,15 +74,14 @@ bool isMonotone(const ProjectionParams &p)
     constexpr double kMinFactor = 0.01;
     const double sign = p.backward ? -1.0 : 1.0;
     const double migration = 1 + sign * (p.immigrationRate - p.emigrationRate) / 1000;
-    const double natural = p.womenShare / 100 * p.fertilityRate *
-                               (1 - p.infantMortality / 1000) / p.fertileSpan -
-                           1 / p.medianAgeAtDeath;
+    const double natural =
+        p.womenShare / 100 * p.fertilityRate * (1 - p.infantMortality / 1000) / p.fertileSpan - 1 / p.medianAgeAtDeath;
     const double carry = 1 + sign * natural;
     const double deathsSide = p.fertileSpan / (2 * p.medianAgeAtDeath);
     const double womenSide = p.womenShare / 100;
     const bool womenPass = womenSide - deathsSide > 1e-9 * (std::fabs(womenSide) + std::fabs(deathsSide));
-    return std::isfinite(migration) && std::isfinite(carry) && migration >= kMinFactor &&
-           carry >= kMinFactor && womenPass;
+    return std::isfinite(migration) && std::isfinite(carry) && migration >= kMinFactor && carry >= kMinFactor &&
+           womenPass;
 }
 
 } // namespace ProjectionEngine

@@ -22,9 +22,9 @@ struct ProjectionParams {
 };
 
 struct ProjectionOutcome {
-    int rowsDone = 0;                // rows started, including a failing one
-    qint64 operations = 0;           // steps counted by the operations counter
-    std::optional<double> carried;   // last carried population, if any
+    int rowsDone = 0;              // rows started, including a failing one
+    qint64 operations = 0;         // steps counted by the operations counter
+    std::optional<double> carried; // last carried population, if any
     bool womenCheckFailed = false;
 };
 

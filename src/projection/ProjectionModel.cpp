@@ -12,8 +12,7 @@ using NumberReading::italianNumber;
 using NumberReading::leadingNumber;
 using Field = ProjectionModel::Field;
 
-ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage,
-                                 QObject *parent)
+ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_dialogs(dialogs), m_titlePage(titlePage)
 {
     Form_Load();
@@ -31,9 +30,9 @@ void ProjectionModel::Form_Load()
 
 QString ProjectionModel::fieldName(Field field)
 {
-    static const std::array<const char *, kFieldCount> names = {
-        "anno1", "abitnoti", "tassofert", "iniziofert", "finefert",
-        "mortinfanti", "aspvita", "immigr", "emigr", "anno2"};
+    static const std::array<const char *, kFieldCount> names = {"anno1",    "abitnoti",    "tassofert", "iniziofert",
+                                                                "finefert", "mortinfanti", "aspvita",   "immigr",
+                                                                "emigr",    "anno2"};
     return QString::fromLatin1(names[index(field)]);
 }
 
@@ -56,8 +55,7 @@ Message::Answer ProjectionModel::notify(const Message &message)
 
 void ProjectionModel::showDataError(const QString &text)
 {
-    notify({text, appGlobals().DataCheckTitle, Message::Icon::Critical, Message::Buttons::Ok,
-            Message::Answer::Ok});
+    notify({text, appGlobals().DataCheckTitle, Message::Icon::Critical, Message::Buttons::Ok, Message::Answer::Ok});
 }
 
 // ---- fields and guidance ----
@@ -74,26 +72,67 @@ void ProjectionModel::setText(Field field, const QString &text)
 void ProjectionModel::runChangeHandler(Field field)
 {
     switch (field) {
-    case Field::anno1: anno1_Change(); break;
-    case Field::abitnoti: abitnoti_Change(); break;
-    case Field::tassofert: tassofert_Change(); break;
-    case Field::iniziofert: iniziofert_Change(); break;
-    case Field::finefert: finefert_Change(); break;
-    case Field::mortinfanti: mortinfanti_Change(); break;
-    case Field::aspvita: aspvita_Change(); break;
-    case Field::immigr: immigr_Change(); break;
-    case Field::emigr: emigr_Change(); break;
-    case Field::anno2: anno2_Change(); break;
+    case Field::anno1:
+        anno1_Change();
+        break;
+    case Field::abitnoti:
+        abitnoti_Change();
+        break;
+    case Field::tassofert:
+        tassofert_Change();
+        break;
+    case Field::iniziofert:
+        iniziofert_Change();
+        break;
+    case Field::finefert:
+        finefert_Change();
+        break;
+    case Field::mortinfanti:
+        mortinfanti_Change();
+        break;
+    case Field::aspvita:
+        aspvita_Change();
+        break;
+    case Field::immigr:
+        immigr_Change();
+        break;
+    case Field::emigr:
+        emigr_Change();
+        break;
+    case Field::anno2:
+        anno2_Change();
+        break;
     }
 }
 
-void ProjectionModel::anno1_Change() { aggiornoPasso(); }
-void ProjectionModel::abitnoti_Change() { aggiornoPasso(); }
-void ProjectionModel::tassofert_Change() { aggiornoPasso(); }
-void ProjectionModel::iniziofert_Change() { aggiornoPasso(); }
-void ProjectionModel::finefert_Change() { aggiornoPasso(); }
-void ProjectionModel::mortinfanti_Change() { aggiornoPasso(); }
-void ProjectionModel::anno2_Change() { aggiornoPasso(); }
+void ProjectionModel::anno1_Change()
+{
+    aggiornoPasso();
+}
+void ProjectionModel::abitnoti_Change()
+{
+    aggiornoPasso();
+}
+void ProjectionModel::tassofert_Change()
+{
+    aggiornoPasso();
+}
+void ProjectionModel::iniziofert_Change()
+{
+    aggiornoPasso();
+}
+void ProjectionModel::finefert_Change()
+{
+    aggiornoPasso();
+}
+void ProjectionModel::mortinfanti_Change()
+{
+    aggiornoPasso();
+}
+void ProjectionModel::anno2_Change()
+{
+    aggiornoPasso();
+}
 
 void ProjectionModel::aspvita_Change()
 {

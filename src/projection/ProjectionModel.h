@@ -30,8 +30,7 @@ public:
     enum class OpenResult { Opened, Cancelled, Unreadable, TooFewFields };
     enum class SaveResult { Saved, Refused, Cancelled, Failed };
 
-    ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage,
-                    QObject *parent = nullptr);
+    ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage, QObject *parent = nullptr);
 
     // The window's load: share 25, counter 0, opening guidance.
     void Form_Load();

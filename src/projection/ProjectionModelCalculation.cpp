@@ -57,8 +57,8 @@ bool ProjectionModel::checkNumbers()
     for (Field f : {Field::anno1, Field::anno2}) {
         const double year = *numberIn(f);
         if (year != std::floor(year) || std::fabs(year) > kMaxYear) {
-            showDataError(QStringLiteral("Il dato \"%1\" deve essere un anno intero, senza decimali.")
-                              .arg(fieldCaption(f)));
+            showDataError(
+                QStringLiteral("Il dato \"%1\" deve essere un anno intero, senza decimali.").arg(fieldCaption(f)));
             return false;
         }
     }
@@ -194,8 +194,8 @@ void ProjectionModel::riequilibra_Click()
     const double lastIn = italianNumber(immigration).value_or(leadingNumber(immigration));
     const double lastOut = m_lastEmigrationRate.value_or(0);
     if (std::fabs(lastIn - lastOut) >= 100) {
-        const Message question{ProjectionTexts::kRebalanceHeavy, appGlobals().DataCheckTitle,
-                               Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
+        const Message question{ProjectionTexts::kRebalanceHeavy, appGlobals().DataCheckTitle, Message::Icon::Question,
+                               Message::Buttons::YesNo, Message::Answer::No};
         if (notify(question) != Message::Answer::Yes)
             return;
     }

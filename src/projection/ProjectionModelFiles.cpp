@@ -14,10 +14,9 @@ using Field = ProjectionModel::Field;
 namespace {
 
 // File order of line 1; the share sits between the fertility rate and the ages.
-constexpr std::array<Field, 10> kLine1Fields = {Field::anno1,      Field::abitnoti, Field::tassofert,
-                                                Field::iniziofert, Field::finefert, Field::mortinfanti,
-                                                Field::aspvita,    Field::immigr,   Field::emigr,
-                                                Field::anno2};
+constexpr std::array<Field, 10> kLine1Fields = {
+    Field::anno1,       Field::abitnoti, Field::tassofert, Field::iniziofert, Field::finefert,
+    Field::mortinfanti, Field::aspvita,  Field::immigr,    Field::emigr,      Field::anno2};
 
 } // namespace
 
@@ -96,10 +95,9 @@ ProjectionModel::SaveResult ProjectionModel::scrivoArchivio()
         return SaveResult::Refused;
     }
     StudyRecord record;
-    record.inputs = {text(Field::anno1),      text(Field::abitnoti), text(Field::tassofert), m_pdf,
-                     text(Field::iniziofert), text(Field::finefert), text(Field::mortinfanti),
-                     text(Field::aspvita),    text(Field::immigr),   text(Field::emigr),
-                     text(Field::anno2)};
+    record.inputs = {text(Field::anno1),      text(Field::abitnoti), text(Field::tassofert),   m_pdf,
+                     text(Field::iniziofert), text(Field::finefert), text(Field::mortinfanti), text(Field::aspvita),
+                     text(Field::immigr),     text(Field::emigr),    text(Field::anno2)};
     record.titlePage = titlePage;
 
     QStringList captions;

@@ -13,11 +13,17 @@ template <std::size_t N> QString pick(const std::array<const char *, N> &texts, 
     return QString::fromUtf8(texts[static_cast<std::size_t>(i)]);
 }
 
-constexpr std::array<const char *, 11> kCaptions = {
-    "Anno di partenza", "Numero di abitanti nell'anno di partenza", "Tasso di fecondità (%)",
-    "Età inizio di procreazione", "Età di fine procreazione", "Mortalità infantile su 1000",
-    "Età mediana di morte", "Immigrazione x 1000", "Emigrazione x 1000", "Anno di arrivo",
-    "Donne in età feconda (% sulla popolazione)"};
+constexpr std::array<const char *, 11> kCaptions = {"Anno di partenza",
+                                                    "Numero di abitanti nell'anno di partenza",
+                                                    "Tasso di fecondità (%)",
+                                                    "Età inizio di procreazione",
+                                                    "Età di fine procreazione",
+                                                    "Mortalità infantile su 1000",
+                                                    "Età mediana di morte",
+                                                    "Immigrazione x 1000",
+                                                    "Emigrazione x 1000",
+                                                    "Anno di arrivo",
+                                                    "Donne in età feconda (% sulla popolazione)"};
 
 constexpr std::array<const char *, 10> kPrompts = {
     "Digita l'anno da cui partire con la simulazione.",

@@ -5,10 +5,10 @@
 
 namespace ProjectionTexts {
 
-QString fieldCaption(int field);     // labello captions, fields 0 to 9 in window order
-QString fieldPrompt(int field);      // guidance when that field is the first empty one
-QString labelloTooltip(int index);   // explanation of caption 1 to 10
-QString fieldTooltip(int field);     // tooltip of the text box
+QString fieldCaption(int field);   // labello captions, fields 0 to 9 in window order
+QString fieldPrompt(int field);    // guidance when that field is the first empty one
+QString labelloTooltip(int index); // explanation of caption 1 to 10
+QString fieldTooltip(int field);   // tooltip of the text box
 
 inline const QString kOpening = QStringLiteral(
     "Apri un file archiviato oppure inizia digitando l'anno da cui partire e il numero degli abitanti relativo.");
@@ -23,19 +23,19 @@ inline const QString kAfterRebalance = QStringLiteral(
     "Ora puoi stampare i risultati direttamente in questa finestra, oppure procedere con il frontespizio per "
     "avere una relazione di calcolo completa.");
 
-inline const QString kMedianAgeWarning = QStringLiteral(
-    "Attenzione: la vita mediana di morte non può essere inferire all'età finale di procreazione. "
-    "Modificare i dati.");
-inline const QString kShareNeedsMedianAge = QStringLiteral(
-    "Qui si suggerisce il valore della percentuale di donne in età feconda dopo aver inserito la vita "
-    "mediana di morte.");
+inline const QString kMedianAgeWarning =
+    QStringLiteral("Attenzione: la vita mediana di morte non può essere inferire all'età finale di procreazione. "
+                   "Modificare i dati.");
+inline const QString kShareNeedsMedianAge =
+    QStringLiteral("Qui si suggerisce il valore della percentuale di donne in età feconda dopo aver inserito la vita "
+                   "mediana di morte.");
 inline const QString kShareSuggestionHead = QStringLiteral(
     "La percentuale media (sulla popolazione), di donne in età feconda, in base all'età mediana di morte, "
     "dovrebbe essere");
 inline const QString kShareSuggestionTail = QStringLiteral("%. Puoi comunque lasciare il valore immesso.");
-inline const QString kDataFormallyCorrect = QStringLiteral(
-    "I dati immessi sono formalmente corretti: ricorda che sono solo numeri e occorre la virgola per i "
-    "decimali. Segui le istruzioni nella casella gialla in alto alla pagina.");
+inline const QString kDataFormallyCorrect =
+    QStringLiteral("I dati immessi sono formalmente corretti: ricorda che sono solo numeri e occorre la virgola per i "
+                   "decimali. Segui le istruzioni nella casella gialla in alto alla pagina.");
 inline const QString kDataMissing = QStringLiteral(
     "Occorre inserire i dati indicati nella casella gialla in alto alla pagina, prima di poter passare al "
     "calcolo o all'archiviazione di tutti i dati.");
@@ -46,18 +46,16 @@ inline const QString kSpanTooLong =
     QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199.");
 inline const QString kTooFewWomen = QStringLiteral(
     "Attenzione: la percentuale delle donne in età feconda è troppa bassa rispetto agli abitanti! Aumentarla.");
-inline const QString kRebalanceHeavy = QStringLiteral(
-    "Attenzione: il riequilibro potrebbe essere troppo laborioso e bloccare il software. Continuare?");
-inline const QString kSaveNeedsData = QStringLiteral(
-    "Inserisci tutti i dati, fai il calcolo e digita almeno il nome della 'Ricerca' (nella finestra "
-    "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");
+inline const QString kRebalanceHeavy =
+    QStringLiteral("Attenzione: il riequilibro potrebbe essere troppo laborioso e bloccare il software. Continuare?");
+inline const QString kSaveNeedsData =
+    QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della 'Ricerca' (nella finestra "
+                   "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");
 
 inline const QString kOpenTitle = QStringLiteral("Apri file");
 inline const QString kSaveTitle = QStringLiteral("Salva file con nome");
-inline const QString kOpenFilter =
-    QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
-inline const QString kDeleteFilter =
-    QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*");
+inline const QString kOpenFilter = QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
+inline const QString kDeleteFilter = QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*");
 inline const QString kSaveFilter = QStringLiteral("File Vicania-dati- | Vicania-dati-*");
 
 } // namespace ProjectionTexts

@@ -10,8 +10,8 @@
 namespace RebalanceSearch {
 
 struct Loop {
-    double start = 0;  // known inhabitants before the first step
-    double step = 1;   // added (upward) or taken away (downward) per step
+    double start = 0; // known inhabitants before the first step
+    double step = 1;  // added (upward) or taken away (downward) per step
     bool upward = false;
     double target = 0; // the known inhabitants typed before Calcola
 };

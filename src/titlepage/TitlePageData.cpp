@@ -7,8 +7,7 @@
 
 QStringList TitlePageData::fields() const
 {
-    return {ricerca, localita, tipostudio, committente, luogo,
-            data,    allegati, labelstudio, labelindirizzo};
+    return {ricerca, localita, tipostudio, committente, luogo, data, allegati, labelstudio, labelindirizzo};
 }
 
 TitlePageData TitlePageData::fromFields(const QStringList &f)
@@ -34,16 +33,23 @@ QString TitlePageData::longDate(const QDate &date)
 
 QString TitlePageData::fieldCaption(int index)
 {
-    static const std::array<const char *, 9> captions = {
-        "ricerca",          "località",           "tipologia di studio",
-        "committente",      "luogo elaborazione", "data elaborazione",
-        "allegati alla relazione", "studio professionale", "indirizzo"};
+    static const std::array<const char *, 9> captions = {"ricerca",
+                                                         "località",
+                                                         "tipologia di studio",
+                                                         "committente",
+                                                         "luogo elaborazione",
+                                                         "data elaborazione",
+                                                         "allegati alla relazione",
+                                                         "studio professionale",
+                                                         "indirizzo"};
     if (index < 0 || index >= static_cast<int>(captions.size()))
         return QString();
     return QString::fromUtf8(captions[static_cast<std::size_t>(index)]);
 }
 
-TitlePageHolder::TitlePageHolder(const QDate &today) : m_data(TitlePageData::atLoad(today)) {}
+TitlePageHolder::TitlePageHolder(const QDate &today) : m_data(TitlePageData::atLoad(today))
+{
+}
 
 TitlePageData TitlePageHolder::read()
 {

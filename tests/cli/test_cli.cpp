@@ -41,8 +41,9 @@ const QString kTitle = QStringLiteral(R"("Prova","Borgo","analisi","Comune","Bor
 TEST(Cli, PrintsTheStateAndTheGridOfTheWorkedExample)
 {
     QTemporaryDir dir;
-    const QString path = writeStudy(dir, QStringLiteral("Vicania-dati-prova"),
-                                    QStringLiteral(R"("2000","10000","1,5","25","14","49","5","80","10","4","2003")"), kTitle);
+    const QString path =
+        writeStudy(dir, QStringLiteral("Vicania-dati-prova"),
+                   QStringLiteral(R"("2000","10000","1,5","25","14","49","5","80","10","4","2003")"), kTitle);
     const CliRun r = cli({QStringLiteral("esegui"), path});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.err.isEmpty()) << r.err.join(u'\n').toStdString();
@@ -61,7 +62,7 @@ TEST(Cli, PrintsTheStateAndTheGridOfTheWorkedExample)
 TEST(Cli, RunsTheCommandsInOrder)
 {
     const CliRun r = cli({QStringLiteral("esegui"), QStringLiteral(VICANIA_EXAMPLE), QStringLiteral("calcola"),
-                       QStringLiteral("verifica")});
+                          QStringLiteral("verifica")});
     EXPECT_EQ(r.code, 0);
     ASSERT_GE(r.out.size(), 6);
     // The example estimates 1991 back from the 2021 census; Verifica runs forwards again.
@@ -75,8 +76,9 @@ TEST(Cli, ReportsStopsRefusalsAndUnreadableFiles)
 {
     QTemporaryDir dir;
     // A share of 10 fails the women check: the message goes to standard error.
-    const QString women = writeStudy(dir, QStringLiteral("Vicania-dati-donne"),
-                                     QStringLiteral(R"("2000","10000","1,5","10","14","49","5","80","","","2003")"), kTitle);
+    const QString women =
+        writeStudy(dir, QStringLiteral("Vicania-dati-donne"),
+                   QStringLiteral(R"("2000","10000","1,5","10","14","49","5","80","","","2003")"), kTitle);
     CliRun r = cli({QStringLiteral("esegui"), women});
     EXPECT_EQ(r.code, 1);
     ASSERT_EQ(r.err.size(), 1);
@@ -84,12 +86,15 @@ TEST(Cli, ReportsStopsRefusalsAndUnreadableFiles)
     EXPECT_TRUE(r.out.contains(QStringLiteral("popolazione=")));
 
     // The span refusal asks to leave; the answer is Yes and the run ends.
-    const QString span = writeStudy(dir, QStringLiteral("Vicania-dati-lungo"),
-                                    QStringLiteral(R"("1800","10000","1,5","25","14","49","5","80","","","2100")"), kTitle);
+    const QString span =
+        writeStudy(dir, QStringLiteral("Vicania-dati-lungo"),
+                   QStringLiteral(R"("1800","10000","1,5","25","14","49","5","80","","","2100")"), kTitle);
     r = cli({QStringLiteral("esegui"), span, QStringLiteral("calcola"), QStringLiteral("calcola")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, QStringList({QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199."),
-                                  QStringLiteral("Vuoi uscire da Vicania?")}));
+    EXPECT_EQ(
+        r.err,
+        QStringList({QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199."),
+                     QStringLiteral("Vuoi uscire da Vicania?")}));
     EXPECT_EQ(r.out.size(), 6 + 200);
 
     const QString shortFile = writeStudy(dir, QStringLiteral("corto"), QStringLiteral(R"("2000","10")"), QString());

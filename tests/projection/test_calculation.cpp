@@ -166,8 +166,8 @@ TEST(Required, AnEmptyRequiredFieldStopsWithTheMessage)
         w.m().calcola_Click();
         ASSERT_EQ(w.messenger.shown.size(), 1) << ProjectionModel::fieldName(f).toStdString();
         EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("ATTENZIONE: occorre digitare tutti i dati richiesti, "
-                                                             "eventualmente tranne i tassi di immigrazione ed "
-                                                             "emigrazione."));
+                                                            "eventualmente tranne i tassi di immigrazione ed "
+                                                            "emigrazione."));
         EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
         EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
         EXPECT_TRUE(w.m().popolazione().isEmpty());

@@ -148,7 +148,7 @@ TEST(Share, SuggestionFromTheMedianAge)
     w.m().avviso_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("Qui si suggerisce il valore della percentuale di donne in età "
-                                                         "feconda dopo aver inserito la vita mediana di morte."));
+                                                        "feconda dopo aver inserito la vita mediana di morte."));
     EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Information);
 
     const QString head = QStringLiteral("La percentuale media (sulla popolazione), di donne in età feconda, in base "
@@ -181,9 +181,9 @@ TEST(FieldCaptions, ExplainTheirFieldOnMouseOver)
     EXPECT_EQ(ProjectionModel::labelloTooltip(1), QStringLiteral("L'anno da cui partire con la simulazione"));
     EXPECT_EQ(ProjectionModel::labelloTooltip(42), ProjectionModel::labelloTooltip(1));
     EXPECT_EQ(ProjectionModel::labelloTooltip(10), QStringLiteral("La percentuale di donne, sugli abitanti dell'anno, "
-                                                                   "che hanno l'età (dai 14 ai 49 anni) per fecondare"));
+                                                                  "che hanno l'età (dai 14 ai 49 anni) per fecondare"));
     EXPECT_EQ(ProjectionModel::labelloTooltip(6), QStringLiteral("L'età media in cui si arriva alla morte nel luogo, "
-                                                                  "superata l'età della mortalità infantile"));
+                                                                 "superata l'età della mortalità infantile"));
 }
 
 TEST(DataCheck, OnlyTellsWhetherAResultIsShown)
@@ -195,13 +195,14 @@ TEST(DataCheck, OnlyTellsWhetherAResultIsShown)
     w.type(F::anno2, QStringLiteral("2002"));
     w.m().controlladati_Click();
     ASSERT_EQ(w.messenger.shown.size(), 2);
-    EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("I dati immessi sono formalmente corretti: ricorda che sono solo "
-                                                         "numeri e occorre la virgola per i decimali. Segui le istruzioni "
-                                                         "nella casella gialla in alto alla pagina."));
+    EXPECT_EQ(w.messenger.shown[0].text,
+              QStringLiteral("I dati immessi sono formalmente corretti: ricorda che sono solo "
+                             "numeri e occorre la virgola per i decimali. Segui le istruzioni "
+                             "nella casella gialla in alto alla pagina."));
     EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Information);
     EXPECT_EQ(w.messenger.shown[1].text, QStringLiteral("Occorre inserire i dati indicati nella casella gialla in alto "
-                                                         "alla pagina, prima di poter passare al calcolo o "
-                                                         "all'archiviazione di tutti i dati."));
+                                                        "alla pagina, prima di poter passare al calcolo o "
+                                                        "all'archiviazione di tutti i dati."));
     EXPECT_EQ(w.messenger.shown[1].icon, Message::Icon::Critical);
     EXPECT_EQ(w.messenger.shown[1].title, appGlobals().DataCheckTitle);
 }

@@ -15,10 +15,10 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartWithThePointAsDecimalSeparator)
         const char *text;
         double value;
     } rows[] = {
-        {"10000", 10000},   {"12.500", 12.5},      {"1,45", 1},   {"  42 abitanti", 42},
-        {"-7", -7},         {"+3", 3},             {"abc", 0},    {"", 0},
-        {",5", 0},          {"1 000", 1000},       {"3.2.1", 3.2}, {"2e3", 2000},
-        {"5e", 5},          {".5", 0.5},           {"-", 0},      {"7x8", 7},
+        {"10000", 10000}, {"12.500", 12.5}, {"1,45", 1},    {"  42 abitanti", 42},
+        {"-7", -7},       {"+3", 3},        {"abc", 0},     {"", 0},
+        {",5", 0},        {"1 000", 1000},  {"3.2.1", 3.2}, {"2e3", 2000},
+        {"5e", 5},        {".5", 0.5},      {"-", 0},       {"7x8", 7},
     };
     for (const auto &row : rows)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(row.text)), row.value) << row.text;

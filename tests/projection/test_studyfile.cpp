@@ -65,7 +65,8 @@ TEST(Format, WritesQuotedFieldsInTheCodePageWithCrLf)
     // The calculation wrote "0" into the empty migration fields.
     EXPECT_EQ(lines[0], QByteArray(R"("2000","12500","1,4","25","14","49","8","78","0","0","2030")"
                                    "\r"));
-    EXPECT_EQ(lines[1], QByteArray(R"("Stima 2030","","","","",")") + *Windows1252::encode(QStringLiteral("domenica, 6 dic 2026")) +
+    EXPECT_EQ(lines[1], QByteArray(R"("Stima 2030","","","","",")") +
+                            *Windows1252::encode(QStringLiteral("domenica, 6 dic 2026")) +
                             QByteArray(R"(","","","")"
                                        "\r"));
     // Empty migration fields as typed give the 57-character line of the example.
@@ -95,7 +96,8 @@ TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Vicania-dati-a"));
-    const QString line2 = QStringLiteral(R"("Ricerca","Località","tipo","Comune","Luogo","lunedì, 7 dic 2026","foto","Studio Rossi","Via Roma, 1")");
+    const QString line2 = QStringLiteral(
+        R"("Ricerca","Località","tipo","Comune","Luogo","lunedì, 7 dic 2026","foto","Studio Rossi","Via Roma, 1")");
     writeAll(path, QByteArray(R"("1990","5.000","1,45","30","15","45","6","81","","","2000")"
                               "\r\n") +
                        *Windows1252::encode(line2 + QStringLiteral("\r\n")));

@@ -117,8 +117,8 @@ TEST(Verifica, InTheOfferedStateASecondPressUndoes)
 
 TEST(Riequilibra, AsksFirstWhenMigrationIsHeavy)
 {
-    for (const auto &[immigr, emigr, asked] : {std::tuple{"60", "50", true}, std::tuple{"60", "30", false},
-                                               std::tuple{"50", "50", true}}) {
+    for (const auto &[immigr, emigr, asked] :
+         {std::tuple{"60", "50", true}, std::tuple{"60", "30", false}, std::tuple{"50", "50", true}}) {
         Window w;
         shrinking(w);
         w.type(F::immigr, QString::fromLatin1(immigr));

@@ -38,12 +38,12 @@ Window::Window() : titlePage(QDate(2026, 12, 6))
     model = std::make_unique<ProjectionModel>(messenger, dialogs, titlePage);
 }
 
-void Window::fill(const QString &anno1, const QString &abitnoti, const QString &tassofert,
-                  const QString &iniziofert, const QString &finefert, const QString &mortinfanti,
-                  const QString &aspvita, const QString &immigr, const QString &emigr, const QString &anno2)
+void Window::fill(const QString &anno1, const QString &abitnoti, const QString &tassofert, const QString &iniziofert,
+                  const QString &finefert, const QString &mortinfanti, const QString &aspvita, const QString &immigr,
+                  const QString &emigr, const QString &anno2)
 {
-    const QStringList texts{anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti,
-                            aspvita, immigr, emigr, anno2};
+    const QStringList texts{anno1,       abitnoti, tassofert, iniziofert, finefert,
+                            mortinfanti, aspvita,  immigr,    emigr,      anno2};
     for (int i = 0; i < texts.size(); ++i)
         type(static_cast<F>(i), texts[i]);
 }

@@ -41,8 +41,8 @@ struct Window {
     void type(F field, const QString &text) { model->setText(field, text); }
     // Fills every field; empty texts are left empty.
     void fill(const QString &anno1, const QString &abitnoti, const QString &tassofert, const QString &iniziofert,
-              const QString &finefert, const QString &mortinfanti, const QString &aspvita,
-              const QString &immigr, const QString &emigr, const QString &anno2);
+              const QString &finefert, const QString &mortinfanti, const QString &aspvita, const QString &immigr,
+              const QString &emigr, const QString &anno2);
     // The worked example: 2000, 10000, 1,5, 14, 49, 5, 80, migration, target.
     void example(const QString &anno2 = QStringLiteral("2001"), const QString &immigr = QStringLiteral("0"),
                  const QString &emigr = QStringLiteral("0"));

@@ -1,0 +1,86 @@
+// One 200-row projection through the window model, and the rebalancing loop
+// with corrections of about 10, 10,000 and 1,000,000 inhabitants.
+#include "app/FileDialogs.h"
+#include "app/Messenger.h"
+#include "app/Modulo.h"
+#include "projection/NumberReading.h"
+#include "projection/ProjectionModel.h"
+#include "titlepage/TitlePageData.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+class Silent : public Messenger {
+public:
+    Message::Answer show(const Message &) override { return Message::Answer::Yes; }
+};
+
+class NoDialogs : public FileDialogs {
+public:
+    std::optional<QString> choose(const FileDialogRequest &) override { return std::nullopt; }
+};
+
+struct Bench {
+    Silent messenger;
+    NoDialogs dialogs;
+    TitlePageHolder titlePage;
+    std::unique_ptr<ProjectionModel> model;
+
+    // A town that roughly doubles in 199 years (200 rows).
+    explicit Bench(double known)
+    {
+        Modulo::InitDialogTitles();
+        model = std::make_unique<ProjectionModel>(messenger, dialogs, titlePage);
+        using F = ProjectionModel::Field;
+        const QStringList texts{"1900", NumberReading::plainText(known), "2,1", "15", "45", "5", "79", "4", "3",
+                                "2099"};
+        for (int i = 0; i < texts.size(); ++i)
+            model->setText(static_cast<F>(i), texts[i]);
+    }
+
+    // Calcola, then Verifica until rebalancing is offered with the forward data.
+    void offerRebalancing()
+    {
+        model->calcola_Click();
+        for (int i = 0; i < 3 && model->VerifyCount() != 1; ++i)
+            model->verifica_Click();
+    }
+};
+
+void BM_Projection200Rows(benchmark::State &state)
+{
+    Bench b(10000);
+    for (auto _ : state)
+        b.model->calcola_Click();
+    benchmark::DoNotOptimize(b.model->popolazione());
+}
+BENCHMARK(BM_Projection200Rows)->Unit(benchmark::kMicrosecond);
+
+// The town grows by about half over the 199 years, so the downward phase
+// moves the known inhabitants by about a third of the start; below 100
+// inhabitants the yearly rounding freezes the town, hence the floor.
+void BM_Rebalance(benchmark::State &state)
+{
+    const double correction = static_cast<double>(state.range(0));
+    double moved = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Bench b(std::max(100.0, std::round(correction * 1.48)));
+        b.offerRebalancing();
+        const double before = NumberReading::leadingNumber(b.model->text(ProjectionModel::Field::abitnoti));
+        state.ResumeTiming();
+        b.model->riequilibra_Click();
+        state.PauseTiming();
+        moved = before - NumberReading::leadingNumber(b.model->text(ProjectionModel::Field::abitnoti));
+        state.ResumeTiming();
+    }
+    state.counters["correction"] = moved;
+}
+BENCHMARK(BM_Rebalance)->Arg(10)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

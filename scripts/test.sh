@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test. With --sanitize the
+# same tests run in a second build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and any report fails them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+if [ "${1:-}" = "--sanitize" ]; then
+  scripts/build.sh build-sanitize -DVICANIA_SANITIZE=ON -DVICANIA_BENCHMARKS=OFF
+  export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  ctest --test-dir build-sanitize --output-on-failure --timeout 600
+else
+  scripts/build.sh build
+  ctest --test-dir build --output-on-failure --timeout 600
+fi
