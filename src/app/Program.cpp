@@ -1,0 +1,146 @@
+#include "Program.h"
+
+#include "Modulo.h"
+#include "Music.h"
+#include "frmSplash.h"
+#include "projection/stimaabitanti.h"
+#include "titlepage/TitlePageData.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+Program *g_program = nullptr;
+}
+
+const QStringList &Program::exitOrder()
+{
+    static const QStringList order = {
+        "stimaabitanti", "frontespizio", "supportoclienti", "informaz",    "sommario",
+        "manuale",       "guidafunzionamento", "guidaarchivio", "guidadati", "guidarisultati",
+        "guidacalcolo",  "guidafrontespizio",  "frmTip"};
+    return order;
+}
+
+Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music)
+    : m_messenger(messenger), m_dialogs(dialogs), m_music(music)
+{
+    g_program = this;
+}
+
+Program::~Program()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_windows))
+        delete w.data();
+    if (g_program == this)
+        g_program = nullptr;
+}
+
+Program &Program::instance()
+{
+    Q_ASSERT(g_program);
+    return *g_program;
+}
+
+QWidget *Program::loaded(const QString &name) const
+{
+    return m_windows.value(name).data();
+}
+
+QWidget *Program::load(const QString &name, const std::function<QWidget *()> &create)
+{
+    if (QWidget *w = loaded(name))
+        return w;
+    QWidget *w = create();
+    w->setObjectName(name);
+    m_windows.insert(name, w);
+    emit windowLoaded(name);
+    return w;
+}
+
+frmSplash *Program::splash()
+{
+    return static_cast<frmSplash *>(load(QStringLiteral("frmSplash"), [this] { return new frmSplash(*this); }));
+}
+
+stimaabitanti *Program::projection()
+{
+    return static_cast<stimaabitanti *>(
+        load(QStringLiteral("stimaabitanti"), [this] { return new stimaabitanti(*this); }));
+}
+
+TitlePageLink &Program::titlePage()
+{
+    if (!m_titlePage)
+        m_titlePage = std::make_unique<TitlePageHolder>();
+    return *m_titlePage;
+}
+
+void Program::unload(const QString &name)
+{
+    if (name == QLatin1String("frontespizio"))
+        m_titlePage.reset();
+    QPointer<QWidget> w = m_windows.take(name);
+    if (!w)
+        return;
+    w->hide();
+    w->deleteLater();
+    quitIfNothingVisible();
+}
+
+void Program::forget(QWidget *window)
+{
+    for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
+        if (it.value() == window) {
+            m_windows.erase(it);
+            break;
+        }
+    }
+    quitIfNothingVisible();
+}
+
+void Program::quitIfNothingVisible()
+{
+    if (!m_quitWhenEmpty)
+        return;
+    // Checked once the current handler has finished: the confirmed exit shows
+    // the splash again right after unloading the other windows.
+    QTimer::singleShot(0, this, [this] {
+        for (const QPointer<QWidget> &w : std::as_const(m_windows)) {
+            if (w && w->isVisible())
+                return;
+        }
+        QCoreApplication::quit();
+    });
+}
+
+namespace Modulo {
+
+void OpenProjectionWindow()
+{
+    stimaabitanti *w = Program::instance().projection();
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void ConfirmExit()
+{
+    if (askConfirmExit(Program::instance().messenger()))
+        LeaveToSplash();
+}
+
+void LeaveToSplash()
+{
+    Program &program = Program::instance();
+    for (const QString &name : Program::exitOrder())
+        program.unload(name);
+    frmSplash *splash = program.splash();
+    program.music().play();
+    splash->show();
+    splash->raise();
+    splash->activateWindow();
+    splash->setClosingText();
+}
+
+} // namespace Modulo

@@ -1,0 +1,75 @@
+// The program's windows, each created on first use and kept until unloaded,
+// and the services they share (message boxes, file dialogs, music). The
+// program ends when, after a window goes, no window of it is visible.
+#pragma once
+
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class FileDialogs;
+class Messenger;
+class Music;
+class TitlePageLink;
+class frmSplash;
+class stimaabitanti;
+
+class Program : public QObject {
+    Q_OBJECT
+
+public:
+    // Unloading order of the confirmed exit; the splash comes last, apart.
+    static const QStringList &exitOrder();
+
+    Program(Messenger &messenger, FileDialogs &dialogs, Music &music);
+    ~Program() override;
+    static Program &instance();
+
+    Messenger &messenger() { return m_messenger; }
+    FileDialogs &dialogs() { return m_dialogs; }
+    Music &music() { return m_music; }
+
+    // A loaded window, or nothing.
+    QWidget *loaded(const QString &name) const;
+    frmSplash *splash();             // loads it if needed
+    stimaabitanti *projection();     // loads it hidden if needed
+    // Where the projection window reads and writes the title page.
+    TitlePageLink &titlePage();
+
+    // Unloads a window: it goes, and the next use builds it afresh.
+    void unload(const QString &name);
+    // Called by a window closed with its title-bar button.
+    void forget(QWidget *window);
+
+    // Turned off by tests that must not end the test program.
+    void setQuitWhenEmpty(bool quit) { m_quitWhenEmpty = quit; }
+
+signals:
+    void windowLoaded(const QString &name);
+
+private:
+    QWidget *load(const QString &name, const std::function<QWidget *()> &create);
+    void quitIfNothingVisible();
+
+    Messenger &m_messenger;
+    FileDialogs &m_dialogs;
+    Music &m_music;
+    QMap<QString, QPointer<QWidget>> m_windows;
+    std::unique_ptr<TitlePageLink> m_titlePage;
+    bool m_quitWhenEmpty = true;
+};
+
+namespace Modulo {
+
+// Shows the projection window, loading it first when needed.
+void OpenProjectionWindow();
+// Asks, and on Yes leaves to the splash.
+void ConfirmExit();
+// Unloads every window, resumes the music and shows the splash with its
+// closing text.
+void LeaveToSplash();
+
+} // namespace Modulo

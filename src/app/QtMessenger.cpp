@@ -1,0 +1,70 @@
+#include "QtMessenger.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+Message::Answer QtMessenger::show(const Message &message)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(message.title);
+    QString text = message.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    box.setText(text);
+    switch (message.icon) {
+    case Message::Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Message::Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Message::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Message::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    if (message.buttons == Message::Buttons::YesNo) {
+        QPushButton *yes = box.addButton(QMessageBox::Yes);
+        QPushButton *no = box.addButton(QMessageBox::No);
+        yes->setText(QStringLiteral("&Sì"));
+        no->setText(QStringLiteral("&No"));
+        box.setDefaultButton(message.defaultButton == Message::Answer::Yes ? yes : no);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? Message::Answer::Yes : Message::Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Message::Answer::Ok;
+}
+
+QStringList QtFileDialogs::nameFilters(const QString &windowsFilter)
+{
+    const QStringList parts = windowsFilter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        QString pattern = parts[i + 1].trimmed();
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+        // A description that already names its pattern keeps only its words.
+        const qsizetype paren = description.lastIndexOf(u'(');
+        if (paren > 0 && description.endsWith(u')'))
+            description = description.left(paren).trimmed();
+        filters << description + QStringLiteral(" (") + pattern + u')';
+    }
+    return filters;
+}
+
+std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    const bool save = request.kind == FileDialogRequest::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

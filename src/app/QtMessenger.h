@@ -1,0 +1,19 @@
+// Message boxes and file dialogs on screen.
+#pragma once
+
+#include "FileDialogs.h"
+#include "Messenger.h"
+
+class QWidget;
+
+class QtMessenger : public Messenger {
+public:
+    Message::Answer show(const Message &message) override;
+};
+
+class QtFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> choose(const FileDialogRequest &request) override;
+    // "Descrizione|modello|..." as Qt name filters; "*.*" means every file.
+    static QStringList nameFilters(const QString &windowsFilter);
+};

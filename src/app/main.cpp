@@ -1,0 +1,22 @@
+// Vicania: starts with the splash; everything else opens from there.
+#include "FluidMusic.h"
+#include "Program.h"
+#include "QtMessenger.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vicania"));
+    QApplication::setOrganizationName(QStringLiteral("Vicania"));
+    // The program decides when it ends: when no window of it is visible.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtMessenger messenger;
+    QtFileDialogs dialogs;
+    FluidMusic music;
+    Program program(messenger, dialogs, music);
+    program.splash()->show();
+    return QApplication::exec();
+}

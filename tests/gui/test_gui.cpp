@@ -1,0 +1,330 @@
+// The program's windows driven as a user drives them, offscreen.
+#include "GuiSupport.h"
+#include "app/AppGlobals.h"
+#include "app/Look.h"
+#include "app/frmSplash.h"
+#include "projection/ProjectionTexts.h"
+#include "projection/stimaabitanti.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+
+using F = ProjectionModel::Field;
+
+class GuiTest : public QObject {
+    Q_OBJECT
+
+private:
+    static stimaabitanti *openProjection(App &app)
+    {
+        app.program.splash()->show();
+        QTest::mouseClick(app.program.splash(), Qt::LeftButton);
+        return app.program.projection();
+    }
+    template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
+    {
+        T *c = w->findChild<T *>(name);
+        if (!c)
+            qFatal("missing control %s", qPrintable(name));
+        return c;
+    }
+    static void typeInto(stimaabitanti *w, const QString &field, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(w, field);
+        edit->setFocus();
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+    static void typeExample(stimaabitanti *w, const QString &target = QStringLiteral("2020"))
+    {
+        const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", target};
+        for (int i = 0; i < texts.size(); ++i)
+            typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), texts[i]);
+    }
+    // A mouse move over a widget, as the window system reports it.
+    static void hover(QWidget *target)
+    {
+        const QPointF local = QRectF(target->rect()).center();
+        QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+    static QString cell(stimaabitanti *w, const QString &column, int k)
+    {
+        return child<QLabel>(w, QStringLiteral("%1_%2").arg(column).arg(k))->text();
+    }
+
+private slots:
+    void splashShowsTheProgramAndStartsTheMusic()
+    {
+        App app;
+        frmSplash *s = app.program.splash();
+        QCOMPARE(app.music.calls, QStringList({"open Internet.mid", "play"}));
+        QCOMPARE(s->label(3)->text(), QStringLiteral("Vicania"));
+        QCOMPARE(s->label(4)->text(), QStringLiteral("stima del numero di abitanti in una località"));
+        QCOMPARE(s->label(5)->text(), QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE 1.03.05"));
+        QCOMPARE(s->label(2)->text(), QString(24, u' ') + QStringLiteral("presenta"));
+        QCOMPARE(s->size(), QSize(586, 361));
+        QVERIFY(s->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(appGlobals().DataCheckTitle, QStringLiteral("Vicania: controllo dati immessi nella finestra attiva"));
+        QCOMPARE(appGlobals().HelpTitle, QStringLiteral("Vicania: aiuto in linea"));
+    }
+
+    void aClickOnAnyTextOpensOneProjectionWindow()
+    {
+        App app;
+        frmSplash *s = app.program.splash();
+        s->show();
+        QTest::mouseClick(s->label(8), Qt::LeftButton, {}, s->label(8)->rect().center());
+        QWidget *first = app.program.loaded(QStringLiteral("stimaabitanti"));
+        QVERIFY(first && first->isVisible());
+        QTest::mouseClick(s->findChild<QWidget *>(QStringLiteral("Image1")), Qt::LeftButton);
+        QCOMPARE(app.program.loaded(QStringLiteral("stimaabitanti")), first);
+        QCOMPARE(app.music.calls.mid(2), QStringList({"pause", "pause"}));
+        QVERIFY(s->isVisible());
+    }
+
+    void aKeyOnTheSplashClosesTheMusicAndUnloadsIt()
+    {
+        App app;
+        frmSplash *s = app.program.splash();
+        s->show();
+        QTest::keyClick(s, Qt::Key_A);
+        QCOMPARE(app.music.calls.last(), QStringLiteral("close"));
+        QVERIFY(!app.program.loaded(QStringLiteral("frmSplash")));
+        QVERIFY(!app.program.loaded(QStringLiteral("stimaabitanti")));
+    }
+
+    void typingMovesTheGuidance()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        auto *passo = child<QLabel>(w, QStringLiteral("passo"));
+        QCOMPARE(passo->text(), ProjectionTexts::kOpening);
+        typeInto(w, QStringLiteral("anno1"), QStringLiteral("2000"));
+        QCOMPARE(passo->text(), ProjectionTexts::fieldPrompt(1));
+        typeExample(w);
+        QCOMPARE(passo->text(), ProjectionTexts::kReadyToCompute);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
+        // The share scroll bar: one step down from the top gives 39.
+        auto *share = child<QScrollBar>(w, QStringLiteral("VScroll2"));
+        share->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
+    }
+
+    void calcolaFillsTheGridAndTheScrollBarPagesThroughIt()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("calcola")), Qt::LeftButton);
+        QVERIFY(!child<QLabel>(w, QStringLiteral("popolazione"))->text().isEmpty());
+        QCOMPARE(cell(w, QStringLiteral("ann"), 1), QStringLiteral("2000"));
+        QCOMPARE(cell(w, QStringLiteral("ann"), 10), QStringLiteral("2009"));
+        auto *bar = child<QScrollBar>(w, QStringLiteral("VScroll1"));
+        QCOMPARE(bar->maximum(), 12);
+        QCOMPARE(bar->pageStep(), 10);
+        QCOMPARE(bar->singleStep(), 1);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(cell(w, QStringLiteral("ann"), 1), QStringLiteral("2010"));
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(cell(w, QStringLiteral("ann"), 10), QStringLiteral("2020"));
+        QCOMPARE(cell(w, QStringLiteral("abit"), 10), child<QLabel>(w, QStringLiteral("popolazione"))->text());
+        QVERIFY(child<QPushButton>(w, QStringLiteral("verifica"))->isEnabled());
+        QCOMPARE(child<QLabel>(w, QStringLiteral("numop"))->text(), w->model().numop());
+    }
+
+    void hoveringAYearHighlightsItsRowUntilTheNextRedraw()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        w->model().calcola_Click();
+        const QColor yellow = Look::bgr(Look::kYellow), cyan = Look::bgr(Look::kCyan);
+        hover(child<QLabel>(w, QStringLiteral("ann_4")));
+        hover(child<QLabel>(w, QStringLiteral("ann_7")));
+        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_7"))->palette().color(QPalette::Window), yellow);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_4"))->palette().color(QPalette::Window), cyan);
+        child<QScrollBar>(w, QStringLiteral("VScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_7"))->palette().color(QPalette::Window), cyan);
+    }
+
+    void verificaAndRiequilibraThroughTheButtons()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        const QStringList texts{"2000", "12000", "1,1", "15", "45", "6", "78", "2", "5", "2030"};
+        for (int i = 0; i < texts.size(); ++i)
+            typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), texts[i]);
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("calcola")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("verifica")), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2030"));
+        QCOMPARE(cell(w, QStringLiteral("ann"), 1), QStringLiteral("2030"));
+        auto *riequilibra = child<QPushButton>(w, QStringLiteral("riequilibra"));
+        QVERIFY(riequilibra->isEnabled());
+        QTest::mouseClick(riequilibra, Qt::LeftButton);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("passo"))->text(), ProjectionTexts::kAfterRebalance);
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("abitnoti"))->text(), w->model().text(F::abitnoti));
+        QVERIFY(child<QPushButton>(w, QStringLiteral("verifica"))->isEnabled());
+    }
+
+    void theHelpMessageAndToolbarPositionSix()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("aiuto")), Qt::LeftButton);
+        QCOMPARE(app.messenger.shown.size(), 1);
+        QCOMPARE(app.messenger.shown[0].text.count(u'\r'), 7);
+        QVERIFY(app.messenger.shown[0].text.startsWith(QStringLiteral("- Aprire un file archiviato per prelevare i dati;\r")));
+        QCOMPARE(app.messenger.shown[0].icon, Message::Icon::Information);
+        w->findChild<QAction *>(QStringLiteral("Toolbar1_6"))->trigger();
+        QCOMPARE(app.messenger.shown[1].text, QStringLiteral("E' questa la finestra per il calcolo!"));
+        QCOMPARE(app.messenger.shown[1].icon, Message::Icon::Exclamation);
+        QCOMPARE(app.messenger.shown[1].title, QStringLiteral("Vicania: aiuto in linea"));
+        // Nothing that cannot work yet is offered.
+        QVERIFY(!w->findChild<QAction *>(QStringLiteral("Toolbar1_9"))->isVisible());
+        QVERIFY(!child<QPushButton>(w, QStringLiteral("Command1"))->isEnabled());
+    }
+
+    void fileCommandsUseTheScriptedDialogs()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
+        w->findChild<QAction *>(QStringLiteral("Toolbar1_1"))->trigger();
+        QCOMPARE(app.dialogs.requests[0].title, QStringLiteral("Apri file"));
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2021"));
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("23"));
+        // Cancelled delete: nothing happens.
+        w->findChild<QAction *>(QStringLiteral("eliminare"))->trigger();
+        QVERIFY(QFile::exists(QStringLiteral(VICANIA_EXAMPLE)));
+    }
+
+    void confirmedExitAnsweredNoChangesNothing()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        const QStringList music = app.music.calls;
+        app.messenger.answers.push_back(Message::Answer::No);
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("uscita")), Qt::LeftButton);
+        QCOMPARE(app.messenger.shown.size(), 1);
+        const Message expected{QStringLiteral("Vuoi uscire da Vicania?"),
+                               QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+                               Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
+        QCOMPARE(app.messenger.shown[0], expected);
+        QCOMPARE(app.program.loaded(QStringLiteral("stimaabitanti")), w);
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno2"))->text(), QStringLiteral("2020"));
+        QCOMPARE(app.music.calls, music);
+    }
+
+    void confirmedExitAnsweredYesReturnsToTheSplash()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        QPointer<stimaabitanti> old = w;
+        app.messenger.answers.push_back(Message::Answer::Yes);
+        w->findChild<QAction *>(QStringLiteral("Toolbar1_16"))->trigger();
+        QVERIFY(!app.program.loaded(QStringLiteral("stimaabitanti")));
+        frmSplash *s = app.program.splash();
+        QVERIFY(s->isVisible());
+        QCOMPARE(s->label(2)->text(), QString(7, u' ') + QStringLiteral("elaborazione eseguita con"));
+        QCOMPARE(app.music.calls.last(), QStringLiteral("play"));
+        QTRY_VERIFY(old.isNull());
+        // A click opens a fresh window in its opening state.
+        QTest::mouseClick(s, Qt::LeftButton);
+        stimaabitanti *fresh = app.program.projection();
+        QVERIFY(fresh->isVisible());
+        QCOMPARE(child<QLineEdit>(fresh, QStringLiteral("anno2"))->text(), QString());
+        QCOMPARE(child<QLabel>(fresh, QStringLiteral("passo"))->text(), ProjectionTexts::kOpening);
+        QCOMPARE(s->label(2)->text(), QString(7, u' ') + QStringLiteral("elaborazione eseguita con"));
+    }
+
+    void theSpanRefusalLeavesOnYes()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w, QStringLiteral("2300"));
+        app.messenger.answers.push_back(Message::Answer::Yes);
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("calcola")), Qt::LeftButton);
+        QVERIFY(!app.program.loaded(QStringLiteral("stimaabitanti")));
+        QVERIFY(app.program.splash()->isVisible());
+    }
+
+    void closingTheProjectionWindowBringsBackTheSplash()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        QPointer<stimaabitanti> guard = w;
+        w->close();
+        QVERIFY(!app.program.loaded(QStringLiteral("stimaabitanti")));
+        QVERIFY(app.program.splash()->isVisible());
+        QCOMPARE(app.music.calls.last(), QStringLiteral("pause"));
+        QTRY_VERIFY(guard.isNull());
+    }
+
+    // Every text fits its control, at the designed size and at twice that.
+    void nothingIsClipped()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w, QStringLiteral("2150"));
+        w->model().calcola_Click();
+        for (double scale : {1.0, 2.0}) {
+            w->resize(int(Look::px(9700) * scale), int(Look::px(6825) * scale));
+            QApplication::processEvents();
+            for (const QString &prompt : {ProjectionTexts::kReadyToCompute, ProjectionTexts::fieldPrompt(6),
+                                          ProjectionTexts::fieldPrompt(2), ProjectionTexts::kAfterRebalance}) {
+                auto *passo = child<QLabel>(w, QStringLiteral("passo"));
+                passo->setText(prompt);
+                QVERIFY2(passo->heightForWidth(passo->width()) <= passo->height(), qPrintable(prompt));
+            }
+            for (QLabel *l : w->findChildren<QLabel *>()) {
+                const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+                if (l->wordWrap())
+                    QVERIFY2(l->heightForWidth(l->width()) <= l->height(),
+                             qPrintable(QStringLiteral("%1 %2>%3").arg(l->objectName()).arg(l->heightForWidth(l->width())).arg(l->height())));
+                else
+                    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= room.width(), qPrintable(l->objectName()));
+            }
+            for (QPushButton *b : w->findChildren<QPushButton *>()) {
+                const QString caption = QString(b->text()).remove(u'&');
+                QVERIFY2(b->fontMetrics().horizontalAdvance(caption) + 8 <= b->width(), qPrintable(b->objectName()));
+                QVERIFY2(b->fontMetrics().height() + 4 <= b->height(), qPrintable(b->objectName()));
+            }
+        }
+    }
+
+    void screenshots()
+    {
+        App app;
+        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
+        QDir().mkpath(dir);
+        frmSplash *s = app.program.splash();
+        s->show();
+        QVERIFY(s->grab().save(dir + QStringLiteral("/splash.png")));
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        w->model().calcola_Click();
+        hover(child<QLabel>(w, QStringLiteral("ann_3")));
+        QVERIFY(w->grab().save(dir + QStringLiteral("/projection.png")));
+        w->resize(w->width() * 2, w->height() * 2);
+        QVERIFY(w->grab().save(dir + QStringLiteral("/projection-200.png")));
+    }
+};
+
+QTEST_MAIN(GuiTest)
+#include "test_gui.moc"
