@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts Vicania. Until the window is
-# ready this runs vicania-cli on the bundled example study.
+# Installs what is missing, builds and starts Vicania.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh build
-exec build/src/vicania-cli esegui resources/Vicania-dati-esempio-Roccaventosa calcola "$@"
+exec build/src/vicania "$@"

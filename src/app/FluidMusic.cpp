@@ -4,6 +4,12 @@
 #include <QStringList>
 #include <fluidsynth.h>
 
+// The tune is built into the static library; its resources need a nudge.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 FluidMusic::FluidMusic() = default;
 
 FluidMusic::~FluidMusic()
@@ -20,6 +26,8 @@ QStringList FluidMusic::soundFonts()
 
 QByteArray FluidMusic::midiFor(const QString &fileName)
 {
+    static const bool ready = (initResources(), true);
+    Q_UNUSED(ready);
     for (const QString &path : {fileName, QStringLiteral(":/vicania/") + fileName}) {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))

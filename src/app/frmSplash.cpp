@@ -9,6 +9,8 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -29,6 +31,8 @@ frmSplash::frmSplash(Program &program) : QWidget(nullptr, Qt::FramelessWindowHin
 void frmSplash::build()
 {
     setFixedSize(Look::px(8790), Look::px(5415));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
     Look::paint(this, Look::bgr(Look::kBlack), Look::bgr(Look::kYellow));
     setFocusPolicy(Qt::StrongFocus);
 
