@@ -2,6 +2,7 @@
 #include "GuiSupport.h"
 #include "app/AppGlobals.h"
 #include "app/Look.h"
+#include "app/QtMessenger.h"
 #include "app/frmSplash.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/stimaabitanti.h"
@@ -274,6 +275,14 @@ private slots:
         QVERIFY(app.program.splash()->isVisible());
         QCOMPARE(app.music.calls.last(), QStringLiteral("pause"));
         QTRY_VERIFY(guard.isNull());
+    }
+
+    void windowsFiltersBecomeQtFilters()
+    {
+        QCOMPARE(QtFileDialogs::nameFilters(QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*")),
+                 QStringList({"Tutti i file (*)", "File Vicania-dati- (Vicania-dati-*)"}));
+        QCOMPARE(QtFileDialogs::nameFilters(QStringLiteral("File Vicania-dati- | Vicania-dati-*")),
+                 QStringList({"File Vicania-dati- (Vicania-dati-*)"}));
     }
 
     // Every text fits its control, at the designed size and at twice that.
