@@ -5,25 +5,41 @@
 #include "frmSplash.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/TitlePageData.h"
+#include "titlepage/frontespizio.h"
 
 #include <QApplication>
 #include <QTimer>
 
 namespace {
+
 Program *g_program = nullptr;
-}
+
+// Always reaches the title-page window of the moment, so the projection
+// window never holds on to one that was unloaded.
+class TitlePageProxy : public TitlePageLink {
+public:
+    explicit TitlePageProxy(Program &program) : m_program(program) {}
+    TitlePageData read() override { return m_program.titlePageWindow()->model().read(); }
+    void write(const TitlePageData &data) override { m_program.titlePageWindow()->model().write(data); }
+
+private:
+    Program &m_program;
+};
+
+} // namespace
 
 const QStringList &Program::exitOrder()
 {
-    static const QStringList order = {
-        "stimaabitanti", "frontespizio", "supportoclienti", "informaz",    "sommario",
-        "manuale",       "guidafunzionamento", "guidaarchivio", "guidadati", "guidarisultati",
-        "guidacalcolo",  "guidafrontespizio",  "frmTip"};
+    static const QStringList order = {"stimaabitanti", "frontespizio",   "supportoclienti",    "informaz",
+                                      "sommario",      "manuale",        "guidafunzionamento", "guidaarchivio",
+                                      "guidadati",     "guidarisultati", "guidacalcolo",       "guidafrontespizio",
+                                      "frmTip"};
     return order;
 }
 
 Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music)
-    : m_messenger(messenger), m_dialogs(dialogs), m_music(music)
+    : m_messenger(messenger), m_dialogs(dialogs), m_music(music),
+      m_titlePageLink(std::make_unique<TitlePageProxy>(*this))
 {
     g_program = this;
 }
@@ -69,17 +85,25 @@ stimaabitanti *Program::projection()
         load(QStringLiteral("stimaabitanti"), [this] { return new stimaabitanti(*this); }));
 }
 
+frontespizio *Program::titlePageWindow()
+{
+    return static_cast<frontespizio *>(
+        load(QStringLiteral("frontespizio"), [this] { return new frontespizio(*this); }));
+}
+
 TitlePageLink &Program::titlePage()
 {
-    if (!m_titlePage)
-        m_titlePage = std::make_unique<TitlePageHolder>();
-    return *m_titlePage;
+    return *m_titlePageLink;
+}
+
+void Program::officeChanged(const QString &oldName, const QString &oldAddress)
+{
+    if (auto *w = qobject_cast<frontespizio *>(loaded(QStringLiteral("frontespizio"))))
+        w->model().officeChanged(oldName, oldAddress);
 }
 
 void Program::unload(const QString &name)
 {
-    if (name == QLatin1String("frontespizio"))
-        m_titlePage.reset();
     QPointer<QWidget> w = m_windows.take(name);
     if (!w)
         return;
@@ -119,6 +143,14 @@ namespace Modulo {
 void OpenProjectionWindow()
 {
     stimaabitanti *w = Program::instance().projection();
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void OpenTitlePageWindow()
+{
+    frontespizio *w = Program::instance().titlePageWindow();
     w->show();
     w->raise();
     w->activateWindow();

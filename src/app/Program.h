@@ -15,6 +15,7 @@ class Messenger;
 class Music;
 class TitlePageLink;
 class frmSplash;
+class frontespizio;
 class stimaabitanti;
 
 class Program : public QObject {
@@ -36,8 +37,12 @@ public:
     QWidget *loaded(const QString &name) const;
     frmSplash *splash();             // loads it if needed
     stimaabitanti *projection();     // loads it hidden if needed
-    // Where the projection window reads and writes the title page.
+    frontespizio *titlePageWindow(); // loads it hidden if needed
+    // Where the projection window reads and writes the title page: the
+    // title-page window, loaded hidden on first use.
     TitlePageLink &titlePage();
+    // The program-wide office changed; the title page follows if it showed it.
+    void officeChanged(const QString &oldName, const QString &oldAddress);
 
     // Unloads a window: it goes, and the next use builds it afresh.
     void unload(const QString &name);
@@ -58,7 +63,7 @@ private:
     FileDialogs &m_dialogs;
     Music &m_music;
     QMap<QString, QPointer<QWidget>> m_windows;
-    std::unique_ptr<TitlePageLink> m_titlePage;
+    std::unique_ptr<TitlePageLink> m_titlePageLink;
     bool m_quitWhenEmpty = true;
 };
 
@@ -66,6 +71,8 @@ namespace Modulo {
 
 // Shows the projection window, loading it first when needed.
 void OpenProjectionWindow();
+// Shows the title-page window, loading it first when needed.
+void OpenTitlePageWindow();
 // Asks, and on Yes leaves to the splash.
 void ConfirmExit();
 // Unloads every window, resumes the music and shows the splash with its

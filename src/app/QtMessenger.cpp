@@ -13,10 +13,18 @@ Message::Answer QtMessenger::show(const Message &message)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     box.setText(text);
     switch (message.icon) {
-    case Message::Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Message::Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Message::Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Message::Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Message::Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Message::Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Message::Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Message::Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
     }
     if (message.buttons == Message::Buttons::YesNo) {
         QPushButton *yes = box.addButton(QMessageBox::Yes);

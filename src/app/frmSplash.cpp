@@ -10,9 +10,9 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 
 namespace {
 
@@ -45,8 +45,8 @@ void frmSplash::build()
         return l;
     };
     // The yellow frame, 255 twips thick.
-    const std::array<std::array<int, 5>, 4> frame = {{
-        {0, 0, 0, 8775, 255}, {9, 240, 5160, 8295, 255}, {10, 8520, 255, 255, 5175}, {11, 0, 255, 255, 5175}}};
+    const std::array<std::array<int, 5>, 4> frame = {
+        {{0, 0, 0, 8775, 255}, {9, 240, 5160, 8295, 255}, {10, 8520, 255, 255, 5175}, {11, 0, 255, 255, 5175}}};
     for (const auto &f : frame) {
         QLabel *l = makeLabel(f[0]);
         Look::place(l, f[1], f[2], f[3], f[4]);

@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "QtMessenger.h"
 #include "frmSplash.h"
+#include "titlepage/StudioSettings.h"
 
 #include <QApplication>
 
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Vicania"));
     // The program decides when it ends: when no window of it is visible.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The user's office is the one setting the program keeps.
+    StudioSettings::load();
     QtMessenger messenger;
     QtFileDialogs dialogs;
     FluidMusic music;

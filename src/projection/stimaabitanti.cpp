@@ -6,6 +6,7 @@
 #include "app/Messenger.h"
 #include "app/Program.h"
 #include "scaling/clsResize.h"
+#include "titlepage/OfficeDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,28 +33,42 @@ struct Place {
 };
 
 // Captions of the labello array, 1 to 10, and the field each one explains.
-constexpr std::array<const char *, 10> kLabello = {
-    "Anno di partenza",       "Tasso di fecondità (%)",      "Età inizio di procreazione",
-    "Età di fine procreazione", "Mortalità infantile su 1000", "Età mediana di morte",
-    "Immigrazione x 1000",     "Emigrazione x 1000",          "Anno di arrivo",
-    "Donne in età feconda (% sulla popolazione)"};
+constexpr std::array<const char *, 10> kLabello = {"Anno di partenza",
+                                                   "Tasso di fecondità (%)",
+                                                   "Età inizio di procreazione",
+                                                   "Età di fine procreazione",
+                                                   "Mortalità infantile su 1000",
+                                                   "Età mediana di morte",
+                                                   "Immigrazione x 1000",
+                                                   "Emigrazione x 1000",
+                                                   "Anno di arrivo",
+                                                   "Donne in età feconda (% sulla popolazione)"};
 constexpr std::array<F, 9> kLabelloField = {F::anno1,   F::tassofert, F::iniziofert, F::finefert, F::mortinfanti,
                                             F::aspvita, F::immigr,    F::emigr,      F::anno2};
 
 // labello(i) and the text box it names; abitnoti is named by Label10.
 constexpr std::array<Place, 10> kLabelloPlace = {{
-    {120, 570, 1560, 300},  // anno1
-    {120, 1425, 1560, 390}, {120, 1821, 1560, 390}, {120, 2217, 1560, 390},
-    {120, 2613, 1560, 390}, {120, 3009, 1560, 390}, {120, 3405, 1560, 390},
+    {120, 570, 1560, 300}, // anno1
+    {120, 1425, 1560, 390},
+    {120, 1821, 1560, 390},
+    {120, 2217, 1560, 390},
+    {120, 2613, 1560, 390},
+    {120, 3009, 1560, 390},
+    {120, 3405, 1560, 390},
     {120, 3801, 1560, 390}, // emigr
     {120, 4320, 1560, 300}, // anno2
     {120, 4710, 1560, 600}, // share
 }};
 constexpr std::array<Place, 10> kFieldPlace = {{
-    {1740, 555, 900, 300},  // anno1
-    {120, 975, 900, 300},   // abitnoti
-    {1740, 1470, 900, 300}, {1740, 1866, 900, 300}, {1740, 2262, 900, 300}, {1740, 2658, 900, 300},
-    {1740, 3054, 900, 300}, {1740, 3450, 900, 300}, {1740, 3846, 900, 300},
+    {1740, 555, 900, 300}, // anno1
+    {120, 975, 900, 300},  // abitnoti
+    {1740, 1470, 900, 300},
+    {1740, 1866, 900, 300},
+    {1740, 2262, 900, 300},
+    {1740, 2658, 900, 300},
+    {1740, 3054, 900, 300},
+    {1740, 3450, 900, 300},
+    {1740, 3846, 900, 300},
     {1740, 4320, 900, 300}, // anno2
 }};
 
@@ -71,8 +86,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, Pla
 } // namespace
 
 stimaabitanti::stimaabitanti(Program &program, QWidget *parent)
-    : QMainWindow(parent), m_program(program),
-      m_model(program.messenger(), program.dialogs(), program.titlePage())
+    : QMainWindow(parent), m_program(program), m_model(program.messenger(), program.dialogs(), program.titlePage())
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vicania: stima del numero di abitanti in una località"));
@@ -129,11 +143,11 @@ void stimaabitanti::buildToolbar()
         {3, "cancella file", QStyle::SP_TrashIcon, true},
         {4, "stampa dati finestra", QStyle::SP_FileIcon, false},
         {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
-        {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, false},
-        {9, "guida in linea", QStyle::SP_DialogHelpButton, false},
-        {10, "suggerimenti", QStyle::SP_MessageBoxInformation, false},
+        {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
+        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, false},
+        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, false},
         {11, "supporto prodotto", QStyle::SP_DriveNetIcon, false},
-        {12, "informazioni su Vicania", QStyle::SP_MessageBoxQuestion, false},
+        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, false},
         {14, "controlla dati finestra", QStyle::SP_DialogApplyButton, true},
         {15, "cancella dati immessi", QStyle::SP_DialogResetButton, true},
         {16, "uscita da Vicania", QStyle::SP_DialogCloseButton, true},
@@ -175,18 +189,17 @@ void stimaabitanti::buildInputs()
         Look::place(edit, p.left, p.top, p.width, p.height);
         if (field == F::immigr || field == F::emigr)
             Look::paint(edit, Look::bgr(Look::kLightCyan));
-        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
-            m_model.setText(field, text);
-        });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, field](const QString &text) { m_model.setText(field, text); });
         m_fields[static_cast<std::size_t>(i)] = edit;
     }
     // Tab order follows the window's order of the fields.
     for (int i = 0; i + 1 < ProjectionModel::kFieldCount; ++i)
         setTabOrder(m_fields[static_cast<std::size_t>(i)], m_fields[static_cast<std::size_t>(i + 1)]);
 
-    QLabel *label10 = makeLabel(m_client, QStringLiteral("Label10"),
-                                QStringLiteral("  <---- numero di abitanti nell'anno di partenza"),
-                                {1080, 990, 3330, 270});
+    QLabel *label10 =
+        makeLabel(m_client, QStringLiteral("Label10"),
+                  QStringLiteral("  <---- numero di abitanti nell'anno di partenza"), {1080, 990, 3330, 270});
     label10->setToolTip(QStringLiteral("Dato da prelevare dalle statistiche o da verificare con il calcolo a ritroso"));
 
     m_pdf = makeLabel(m_client, QStringLiteral("pdf"), QStringLiteral("25"), {1740, 4770, 480, 300});
@@ -216,8 +229,8 @@ void stimaabitanti::buildInputs()
     Look::place(avviso, 1740, 5130, 480, 300);
     connect(avviso, &QPushButton::clicked, &m_model, &ProjectionModel::avviso_Click);
 
-    QLabel *label1 = makeLabel(m_client, QStringLiteral("Label1"), QStringLiteral("Segui questi passaggi:"),
-                               {4440, 465, 5040, 240});
+    QLabel *label1 =
+        makeLabel(m_client, QStringLiteral("Label1"), QStringLiteral("Segui questi passaggi:"), {4440, 465, 5040, 240});
     QFont bold = font();
     bold.setBold(true);
     label1->setFont(bold);
@@ -283,11 +296,12 @@ QPushButton *stimaabitanti::button(const QString &name, const QString &caption, 
 
 void stimaabitanti::buildButtons()
 {
-    QLabel *label7 = makeLabel(m_client, QStringLiteral("Label7"), QStringLiteral("numero di abitanti calcolato  ----> "),
-                               {2760, 4350, 2460, 270});
+    QLabel *label7 = makeLabel(m_client, QStringLiteral("Label7"),
+                               QStringLiteral("numero di abitanti calcolato  ----> "), {2760, 4350, 2460, 270});
     label7->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label7->setToolTip(QStringLiteral("Dato che si può verificare a ritroso e poi modificare fino a raggiungere il dato di "
-                                      "partenza"));
+    label7->setToolTip(
+        QStringLiteral("Dato che si può verificare a ritroso e poi modificare fino a raggiungere il dato di "
+                       "partenza"));
     m_popolazione = makeLabel(m_client, QStringLiteral("popolazione"), QString(), {5280, 4305, 1260, 360});
     m_popolazione->setToolTip(QStringLiteral("Risultato del calcolo"));
     m_popolazione->setAlignment(Qt::AlignCenter);
@@ -311,19 +325,20 @@ void stimaabitanti::buildButtons()
                         {8100, 4290, 1380, 390}, nullptr);
     connect(m_verifica, &QPushButton::clicked, &m_model, &ProjectionModel::verifica_Click);
     m_riequilibra = button(QStringLiteral("riequilibra"), QStringLiteral("&Riequilibra "),
-                           QStringLiteral("Clicca per riequilibrare il calcolo ai dati immessi"), {2760, 4830, 1260, 390},
-                           &stimaabitanti::riequilibra_Click);
-    // The title page and the documents arrive with their own windows.
+                           QStringLiteral("Clicca per riequilibrare il calcolo ai dati immessi"),
+                           {2760, 4830, 1260, 390}, &stimaabitanti::riequilibra_Click);
     m_frontespiz = button(QStringLiteral("frontespiz"), QStringLiteral("&Frontespizio"),
                           QStringLiteral("Clicca per visualizzare la finestra Frontespizio e stampare la relazione"),
                           {4095, 4830, 1260, 390}, nullptr);
+    connect(m_frontespiz, &QPushButton::clicked, this, [] { Modulo::OpenTitlePageWindow(); });
+    // The documents arrive with the document writer.
     m_stampa = button(QStringLiteral("Command1"), QStringLiteral("&Stampa"),
                       QStringLiteral("Clicca per stampare i dati e gli eventuali risultati della finestra"),
                       {5430, 4830, 1260, 390}, nullptr);
-    m_frontespiz->setEnabled(false);
     m_stampa->setEnabled(false);
-    button(QStringLiteral("aiuto"), QStringLiteral("&Aiuto"), QStringLiteral("Clicca per avere gli aiuti su come procedere"),
-           {6765, 4830, 1260, 390}, &stimaabitanti::aiuto_Click);
+    button(QStringLiteral("aiuto"), QStringLiteral("&Aiuto"),
+           QStringLiteral("Clicca per avere gli aiuti su come procedere"), {6765, 4830, 1260, 390},
+           &stimaabitanti::aiuto_Click);
     button(QStringLiteral("uscita"), QStringLiteral("&Uscita"), QStringLiteral("Clicca per chiudere il programma"),
            {8100, 4830, 1380, 390}, &stimaabitanti::esci_Click);
 
@@ -331,8 +346,8 @@ void stimaabitanti::buildButtons()
     m_progress->setObjectName(QStringLiteral("ProgressBar"));
     m_progress->setTextVisible(false);
     Look::place(m_progress, 2760, 5400, 4260, 240);
-    QLabel *caption = makeLabel(m_client, QStringLiteral("Label8"), QStringLiteral("operazioni eseguite"),
-                                {7080, 5385, 1800, 270});
+    QLabel *caption =
+        makeLabel(m_client, QStringLiteral("Label8"), QStringLiteral("operazioni eseguite"), {7080, 5385, 1800, 270});
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_numop = makeLabel(m_client, QStringLiteral("numop"), QStringLiteral("0"), {8940, 5370, 540, 300});
     m_numop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -366,6 +381,9 @@ void stimaabitanti::buildMenus()
     edit->addSeparator();
     add(edit, QStringLiteral("cancelladati"), QStringLiteral("&Cancella dati finestra"),
         [this] { m_model.cancelladati_Click(); });
+    edit->addSeparator();
+    add(edit, QStringLiteral("studio"), QStringLiteral("S&tudio professionale..."),
+        [this] { OfficeDialog::edit(this); });
 }
 
 QString stimaabitanti::helpText()
@@ -395,17 +413,33 @@ void stimaabitanti::esci_Click()
 void stimaabitanti::Toolbar1_ButtonClick(int position)
 {
     switch (position) {
-    case 1: m_model.aprifile_Click(); break;
-    case 2: m_model.salvafile_Click(); break;
-    case 3: m_model.eliminare_click(); break;
+    case 1:
+        m_model.aprifile_Click();
+        break;
+    case 2:
+        m_model.salvafile_Click();
+        break;
+    case 3:
+        m_model.eliminare_click();
+        break;
     case 6:
         m_program.messenger().show({QStringLiteral("E' questa la finestra per il calcolo!"), appGlobals().HelpTitle,
                                     Message::Icon::Exclamation});
         break;
-    case 14: m_model.controlladati_Click(); break;
-    case 15: m_model.cancelladati_Click(); break;
-    case 16: esci_Click(); break;
-    default: break; // separators, and the windows still to come
+    case 7:
+        Modulo::OpenTitlePageWindow();
+        break;
+    case 14:
+        m_model.controlladati_Click();
+        break;
+    case 15:
+        m_model.cancelladati_Click();
+        break;
+    case 16:
+        esci_Click();
+        break;
+    default:
+        break; // separators, and the windows still to come
     }
 }
 
@@ -436,9 +470,10 @@ void stimaabitanti::riequilibra_Click()
     m_model.setRebalanceProgress({});
     delete dialog;
     if (cancelled) {
-        m_program.messenger().show({QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo "
-                                                   "calcolo completato."),
-                                    appGlobals().HelpTitle, Message::Icon::Information});
+        m_program.messenger().show(
+            {QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo "
+                            "calcolo completato."),
+             appGlobals().HelpTitle, Message::Icon::Information});
     }
 }
 
@@ -459,6 +494,7 @@ void stimaabitanti::update_display()
     m_calcola->setEnabled(m_model.calcolaEnabled());
     m_verifica->setEnabled(m_model.verificaEnabled());
     m_riequilibra->setEnabled(m_model.riequilibraEnabled());
+    m_frontespiz->setEnabled(m_model.frontespizEnabled());
     m_progress->setMaximum(m_model.progressMaximum());
     m_progress->setValue(m_model.progressValue());
     refreshGrid();

@@ -8,7 +8,9 @@
 #include <QScreen>
 #include <cmath>
 
-clsResize::clsResize(QObject *parent) : QObject(parent) {}
+clsResize::clsResize(QObject *parent) : QObject(parent)
+{
+}
 
 clsResize::~clsResize()
 {

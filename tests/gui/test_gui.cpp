@@ -188,7 +188,8 @@ private slots:
         QTest::mouseClick(child<QPushButton>(w, QStringLiteral("aiuto")), Qt::LeftButton);
         QCOMPARE(app.messenger.shown.size(), 1);
         QCOMPARE(app.messenger.shown[0].text.count(u'\r'), 7);
-        QVERIFY(app.messenger.shown[0].text.startsWith(QStringLiteral("- Aprire un file archiviato per prelevare i dati;\r")));
+        QVERIFY(app.messenger.shown[0].text.startsWith(
+            QStringLiteral("- Aprire un file archiviato per prelevare i dati;\r")));
         QCOMPARE(app.messenger.shown[0].icon, Message::Icon::Information);
         w->findChild<QAction *>(QStringLiteral("Toolbar1_6"))->trigger();
         QCOMPARE(app.messenger.shown[1].text, QStringLiteral("E' questa la finestra per il calcolo!"));
@@ -279,8 +280,9 @@ private slots:
 
     void windowsFiltersBecomeQtFilters()
     {
-        QCOMPARE(QtFileDialogs::nameFilters(QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*")),
-                 QStringList({"Tutti i file (*)", "File Vicania-dati- (Vicania-dati-*)"}));
+        QCOMPARE(
+            QtFileDialogs::nameFilters(QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*")),
+            QStringList({"Tutti i file (*)", "File Vicania-dati- (Vicania-dati-*)"}));
         QCOMPARE(QtFileDialogs::nameFilters(QStringLiteral("File Vicania-dati- | Vicania-dati-*")),
                  QStringList({"File Vicania-dati- (Vicania-dati-*)"}));
     }
@@ -305,9 +307,13 @@ private slots:
                 const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
                 if (l->wordWrap())
                     QVERIFY2(l->heightForWidth(l->width()) <= l->height(),
-                             qPrintable(QStringLiteral("%1 %2>%3").arg(l->objectName()).arg(l->heightForWidth(l->width())).arg(l->height())));
+                             qPrintable(QStringLiteral("%1 %2>%3")
+                                            .arg(l->objectName())
+                                            .arg(l->heightForWidth(l->width()))
+                                            .arg(l->height())));
                 else
-                    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= room.width(), qPrintable(l->objectName()));
+                    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= room.width(),
+                             qPrintable(l->objectName()));
             }
             for (QPushButton *b : w->findChildren<QPushButton *>()) {
                 const QString caption = QString(b->text()).remove(u'&');

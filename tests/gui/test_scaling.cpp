@@ -113,8 +113,8 @@ private slots:
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         QCOMPARE(f.window.size(), QSize(int(static_cast<float>(screen.width()) * 0.75f),
                                         int(static_cast<float>(screen.height()) * 0.75f)));
-        QCOMPARE(f.window.pos(), QPoint((screen.width() - f.window.width()) / 2,
-                                        (screen.height() - f.window.height()) / 2));
+        QCOMPARE(f.window.pos(),
+                 QPoint((screen.width() - f.window.width()) / 2, (screen.height() - f.window.height()) / 2));
         const double ratio = f.window.width() / 400.0;
         QCOMPARE(f.plain->x(), int(std::lround(10 * ratio)));
     }

@@ -1,0 +1,122 @@
+#include "TitlePageModel.h"
+
+#include "app/AppGlobals.h"
+#include "app/Messenger.h"
+
+TitlePageModel::TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today, QObject *parent)
+    : QObject(parent), m_messenger(messenger), m_projection(std::move(projection))
+{
+    Form_Load(today);
+}
+
+void TitlePageModel::Form_Load(const QDate &today)
+{
+    m_fields[static_cast<std::size_t>(Field::data)] = TitlePageData::longDate(today);
+    m_labelstudio = appGlobals().StudioName;
+    m_labelindirizzo = appGlobals().StudioAddress;
+    m_passo = kOpening;
+}
+
+QString TitlePageModel::fieldName(Field field)
+{
+    static const std::array<const char *, kFieldCount> names = {"ricerca", "localita", "tipostudio", "committente",
+                                                                "luogo",   "data",     "allegati"};
+    return QString::fromLatin1(names[static_cast<std::size_t>(field)]);
+}
+
+QString TitlePageModel::labelCaption(int index)
+{
+    static const std::array<const char *, 9> captions = {
+        " ricerca......................:", " località......................:", " tipologia di studio......:",
+        " committente..............:",     " luogo elaborazione...:",          " data elaborazione.....:",
+        " allegati alla relazione :",      " studio professionale..:",         " indirizzo.....................:"};
+    return index >= 0 && index < 9 ? QString::fromUtf8(captions[static_cast<std::size_t>(index)]) : QString();
+}
+
+QString TitlePageModel::labelTooltip(int index)
+{
+    static const std::array<const char *, 7> tooltips = {
+        "il tipo di ricerca che si sta elaborando",
+        "denominazione del luogo",
+        "ad esempio: 'analisi situazione'; 'ipotesi situazione futura'; ecc.",
+        "chi ha commissionato lo studio",
+        "località in cui viene effettuata l'elaborazione dei dati",
+        "impostata in automatico e modificabile",
+        "grafici, disegni, planimetrie, foto, ecc."};
+    return index >= 0 && index < 7 ? QString::fromUtf8(tooltips[static_cast<std::size_t>(index)]) : QString();
+}
+
+void TitlePageModel::setText(Field field, const QString &text)
+{
+    QString &slot = m_fields[static_cast<std::size_t>(field)];
+    if (slot == text)
+        return;
+    slot = text;
+    emit changed();
+}
+
+void TitlePageModel::setPasso(const QString &text)
+{
+    m_passo = text;
+    emit changed();
+}
+
+void TitlePageModel::controlloFrontespizio()
+{
+    const AppGlobals &g = appGlobals();
+    if (m_projection.popolazione().isEmpty()) {
+        m_messenger.show({QStringLiteral("Non è stato fatto il calcolo!"), g.HelpTitle, Message::Icon::Critical});
+        m_projection.show();
+        return;
+    }
+    auto empty = [this](Field f) { return text(f).isEmpty(); };
+    if (empty(Field::ricerca) && empty(Field::localita) && empty(Field::tipostudio) && empty(Field::committente) &&
+        empty(Field::allegati)) {
+        m_messenger.show({QStringLiteral("Non è stato immesso alcun dato nella finestra."), g.DataCheckTitle,
+                          Message::Icon::Question});
+        return;
+    }
+    for (Field f :
+         {Field::ricerca, Field::localita, Field::tipostudio, Field::committente, Field::data, Field::allegati}) {
+        if (empty(f)) {
+            m_messenger.show(
+                {QStringLiteral("Inserire dati per ogni campo."), g.DataCheckTitle, Message::Icon::Exclamation});
+            return;
+        }
+    }
+    m_messenger.show(
+        {QStringLiteral("I dati sono stati immessi correttamente."), g.DataCheckTitle, Message::Icon::Information});
+}
+
+void TitlePageModel::cancella_click()
+{
+    for (int i = 0; i < kFieldCount; ++i)
+        m_fields[static_cast<std::size_t>(i)].clear();
+    emit changed();
+}
+
+void TitlePageModel::officeChanged(const QString &oldName, const QString &oldAddress)
+{
+    if (m_labelstudio == oldName && m_labelindirizzo == oldAddress) {
+        m_labelstudio = appGlobals().StudioName;
+        m_labelindirizzo = appGlobals().StudioAddress;
+        emit changed();
+    }
+}
+
+TitlePageData TitlePageModel::read()
+{
+    return {text(Field::ricerca),     text(Field::localita), text(Field::tipostudio),
+            text(Field::committente), text(Field::luogo),    text(Field::data),
+            text(Field::allegati),    m_labelstudio,         m_labelindirizzo};
+}
+
+void TitlePageModel::write(const TitlePageData &d)
+{
+    const QStringList values = d.fields();
+    for (int i = 0; i < kFieldCount; ++i)
+        m_fields[static_cast<std::size_t>(i)] = values[i];
+    m_labelstudio = d.labelstudio;
+    m_labelindirizzo = d.labelindirizzo;
+    emit changed();
+}

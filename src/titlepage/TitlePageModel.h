@@ -1,0 +1,67 @@
+// The title-page window without widgets: its seven text boxes, the two office
+// labels and the guidance box, its data check and its clearing. It is where
+// the projection window reads and writes the title page of a study.
+#pragma once
+
+#include "TitlePageData.h"
+
+#include <QDate>
+#include <QObject>
+#include <array>
+#include <functional>
+
+class Messenger;
+
+class TitlePageModel : public QObject, public TitlePageLink {
+    Q_OBJECT
+
+public:
+    enum class Field { ricerca, localita, tipostudio, committente, luogo, data, allegati };
+    static constexpr int kFieldCount = 7;
+
+    // What the title page needs of the projection window: its result (reading
+    // it loads that window hidden) and a way to bring it forward.
+    struct ProjectionAccess {
+        std::function<QString()> popolazione;
+        std::function<void()> show;
+    };
+
+    TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today = QDate::currentDate(),
+                   QObject *parent = nullptr);
+
+    QString text(Field field) const { return m_fields[static_cast<std::size_t>(field)]; }
+    void setText(Field field, const QString &text);
+    QString labelstudio() const { return m_labelstudio; }
+    QString labelindirizzo() const { return m_labelindirizzo; }
+    QString passo() const { return m_passo; }
+    void setPasso(const QString &text);
+
+    void controlloFrontespizio();
+    void cancella_click();
+
+    // The program-wide office changed: labels still showing the old one follow.
+    void officeChanged(const QString &oldName, const QString &oldAddress);
+
+    TitlePageData read() override;
+    void write(const TitlePageData &data) override;
+
+    static QString fieldName(Field field);
+    static QString labelCaption(int index); // the nine captions, 0 to 8
+    static QString labelTooltip(int index); // empty for the office rows
+
+    static inline const QString kOpening =
+        QStringLiteral("Digitare i dati per ogni campo o prelevare un file dall'archivio.");
+
+signals:
+    void changed();
+
+private:
+    void Form_Load(const QDate &today);
+
+    Messenger &m_messenger;
+    ProjectionAccess m_projection;
+    std::array<QString, kFieldCount> m_fields;
+    QString m_labelstudio;
+    QString m_labelindirizzo;
+    QString m_passo;
+};

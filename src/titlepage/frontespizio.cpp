@@ -1,0 +1,309 @@
+#include "frontespizio.h"
+
+#include "OfficeDialog.h"
+#include "app/AppGlobals.h"
+#include "app/Look.h"
+#include "app/Messenger.h"
+#include "app/Program.h"
+#include "projection/stimaabitanti.h"
+#include "scaling/clsResize.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+
+using TF = TitlePageModel::Field;
+
+namespace {
+
+constexpr unsigned kGrey = 0x00808080;
+constexpr unsigned kDarkGrey = 0x00404040;
+constexpr unsigned kOfficeCyan = 0x00FFFF80;
+constexpr unsigned kLightGrey = 0x00C0C0C0;
+
+ProjectionModel &projectionModel()
+{
+    return Program::instance().projection()->model();
+}
+
+} // namespace
+
+frontespizio::frontespizio(Program &program, QWidget *parent)
+    : QMainWindow(parent), m_program(program),
+      m_model(program.messenger(),
+              {[] { return projectionModel().popolazione(); }, [] { Modulo::OpenProjectionWindow(); }})
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Vicania: frontespizio per la relazione"));
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
+    Look::paint(m_client, Look::bgr(kGrey));
+    resize(Look::px(9600), Look::px(6825));
+    buildToolbar();
+    buildFields();
+    buildButtons();
+    buildMenus();
+    connect(&m_model, &TitlePageModel::changed, this, &frontespizio::update_display);
+    Form_Load();
+}
+
+void frontespizio::Form_Load()
+{
+    layout()->activate();
+    m_resize = new clsResize(this);
+    m_resize->setSourceForm(m_client);
+    m_resize->SizeFormToScreen(75);
+    resize(Look::px(9600), Look::px(6825));
+    layout()->activate();
+    m_resize->ResizeControls();
+    update_display();
+}
+
+void frontespizio::buildFields()
+{
+    auto *title = new QLabel(QStringLiteral(" Simulazione del numero degli abitanti in un luogo"), m_client);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5));
+    Look::paint(title, Look::bgr(kDarkGrey), Look::bgr(Look::kYellow));
+    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Look::place(title, 1200, 840, 7095, 495);
+
+    const std::array<int, 9> rows = {1920, 2160, 2400, 2640, 2880, 3120, 3360, 4080, 4440};
+    for (int i = 0; i < 9; ++i) {
+        auto *caption = new QLabel(TitlePageModel::labelCaption(i), m_client);
+        caption->setObjectName(QStringLiteral("Label_%1").arg(i + 1));
+        caption->setToolTip(TitlePageModel::labelTooltip(i));
+        Look::paint(caption, Look::bgr(Look::kYellow), Qt::black);
+        Look::place(caption, 1200, rows[static_cast<std::size_t>(i)], 1695, 240);
+    }
+    for (int i = 0; i < TitlePageModel::kFieldCount; ++i) {
+        const auto field = static_cast<TF>(i);
+        auto *edit = new QLineEdit(m_client);
+        edit->setObjectName(TitlePageModel::fieldName(field));
+        edit->setFrame(false);
+        Look::paint(edit, Qt::white, Qt::black);
+        Look::place(edit, 3000, rows[static_cast<std::size_t>(i)], 5295, 285);
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &t) { m_model.setText(field, t); });
+        m_fields[static_cast<std::size_t>(i)] = edit;
+    }
+    auto office = [this](const QString &name, int top) {
+        auto *l = new QLabel(m_client);
+        l->setObjectName(name);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        Look::paint(l, Look::bgr(kOfficeCyan), Qt::black);
+        Look::place(l, 3000, top, 5295, 285);
+        return l;
+    };
+    m_labelstudio = office(QStringLiteral("labelstudio"), 4080);
+    m_labelindirizzo = office(QStringLiteral("labelindirizzo"), 4440);
+
+    m_passo = new QLabel(m_client);
+    m_passo->setObjectName(QStringLiteral("passo"));
+    m_passo->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    m_passo->setWordWrap(true);
+    m_passo->setAlignment(Qt::AlignCenter);
+    Look::paint(m_passo, Look::bgr(Look::kYellow), Qt::black);
+    Look::place(m_passo, 2400, 5640, 4695, 450);
+}
+
+void frontespizio::buildButtons()
+{
+    auto make = [this](const QString &name, const QString &caption, const QString &tooltip, int left,
+                       QStyle::StandardPixmap picture, bool withPicture) {
+        auto *b = new QPushButton(caption, m_client);
+        b->setObjectName(name);
+        b->setToolTip(tooltip);
+        if (withPicture)
+            b->setIcon(style()->standardIcon(picture));
+        Look::place(b, left, 5760, 1095, 375);
+        return b;
+    };
+    QPushButton *aiuto = make(QStringLiteral("aiuto"), QStringLiteral("&Aiuto"),
+                              QStringLiteral("Clicca per avere indicazioni sulla immissione dei dati"), 120,
+                              QStyle::SP_MessageBoxQuestion, true);
+    Look::paint(aiuto, Look::bgr(kLightGrey));
+    QPushButton *calcolo =
+        make(QStringLiteral("Command1"), QStringLiteral("&Calcolo"),
+             QStringLiteral("Clicca per tornare alla finestra di calcolo"), 1200, QStyle::SP_ArrowBack, false);
+    QPushButton *stampa = make(QStringLiteral("stampa"), QStringLiteral("&Stampa"),
+                               QStringLiteral("Clicca per stampare la relazione"), 7200, QStyle::SP_FileIcon, true);
+    // The report comes with the documents.
+    stampa->setEnabled(false);
+    QPushButton *esci = make(QStringLiteral("cmdesci"), QStringLiteral("Us&cita"),
+                             QStringLiteral("Clicca per uscire da Vicania"), 8280, QStyle::SP_DialogCloseButton, true);
+    connect(aiuto, &QPushButton::clicked, this, &frontespizio::aiuto_Click);
+    connect(calcolo, &QPushButton::clicked, this, &frontespizio::Command1_Click);
+    connect(esci, &QPushButton::clicked, this, [] { Modulo::ConfirmExit(); });
+
+    auto f = [this](TF field) { return m_fields[static_cast<std::size_t>(field)]; };
+    const std::array<QWidget *, 11> order = {aiuto,
+                                             f(TF::ricerca),
+                                             f(TF::localita),
+                                             f(TF::tipostudio),
+                                             f(TF::committente),
+                                             f(TF::luogo),
+                                             stampa,
+                                             esci,
+                                             f(TF::data),
+                                             f(TF::allegati),
+                                             calcolo};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void frontespizio::buildToolbar()
+{
+    auto *bar = new QToolBar(m_client);
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setIconSize(QSize(16, 16));
+    bar->setProperty("Tag", QStringLiteral("@W"));
+    Look::place(bar, 0, 0, 9600, 420);
+    struct Button {
+        int position;
+        const char *tooltip;
+        QStyle::StandardPixmap icon;
+        bool available;
+    };
+    const std::array<Button, 13> buttons = {{
+        {1, "apri file", QStyle::SP_DialogOpenButton, true},
+        {2, "salva file", QStyle::SP_DialogSaveButton, true},
+        {3, "cancella file", QStyle::SP_TrashIcon, true},
+        {4, "stampa dati finestra", QStyle::SP_FileIcon, false},
+        {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
+        {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
+        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, false},
+        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, false},
+        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, false},
+        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, false},
+        {14, "controlla dati finestra", QStyle::SP_DialogApplyButton, true},
+        {15, "cancella dati finestra", QStyle::SP_DialogResetButton, true},
+        {16, "uscita da Vicania", QStyle::SP_DialogCloseButton, true},
+    }};
+    int next = 1;
+    for (const Button &b : buttons) {
+        for (; next < b.position; ++next)
+            bar->addSeparator()->setVisible(next != 8);
+        QAction *a = bar->addAction(style()->standardIcon(b.icon), QString());
+        a->setToolTip(QString::fromUtf8(b.tooltip));
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.position));
+        a->setVisible(b.available);
+        const int position = b.position;
+        connect(a, &QAction::triggered, this, [this, position] { Toolbar1_ButtonClick(position); });
+        next = b.position + 1;
+    }
+}
+
+void frontespizio::buildMenus()
+{
+    auto add = [this](QMenu *menu, const QString &name, const QString &caption, auto handler) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    add(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { projectionModel().aprifile_Click(); });
+    file->addSeparator();
+    add(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { projectionModel().scrivoArchivio(); });
+    add(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."),
+        [] { projectionModel().scrivoArchivio(); });
+    file->addSeparator();
+    add(file, QStringLiteral("elimina"), QStringLiteral("&Elimina..."), [] { projectionModel().eliminare_click(); });
+    file->addSeparator();
+    add(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { Modulo::ConfirmExit(); });
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    edit->setObjectName(QStringLiteral("modi"));
+    add(edit, QStringLiteral("controllodat"), QStringLiteral("Controllo &dati immessi"),
+        [this] { m_model.controlloFrontespizio(); });
+    edit->addSeparator();
+    add(edit, QStringLiteral("cancella"), QStringLiteral("C&ancella dati finestra"),
+        [this] { m_model.cancella_click(); });
+    edit->addSeparator();
+    add(edit, QStringLiteral("studio"), QStringLiteral("S&tudio professionale..."),
+        [this] { OfficeDialog::edit(this); });
+}
+
+QString frontespizio::helpText()
+{
+    return QStringList{
+        QStringLiteral("- Digitare o correggere i dati spostandosi con il tasto TAB, o con il mouse, nei campi;"),
+        QStringLiteral("- la data viene impostata in automatico, ma è modificabile;"),
+        QStringLiteral(
+            "- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Vicania-dati-...);"),
+        QStringLiteral("- non digitare dati più lunghi di 60 spazi;"),
+        QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC.")}
+        .join(u'\r');
+}
+
+void frontespizio::aiuto_Click()
+{
+    m_program.messenger().show({helpText(), appGlobals().HelpTitle, Message::Icon::Information});
+}
+
+void frontespizio::Command1_Click()
+{
+    Modulo::OpenProjectionWindow();
+}
+
+void frontespizio::Toolbar1_ButtonClick(int position)
+{
+    switch (position) {
+    case 1:
+        projectionModel().aprifile_Click();
+        break;
+    case 2:
+        projectionModel().salvafile_Click();
+        break;
+    case 3:
+        projectionModel().eliminare_click();
+        break;
+    case 6:
+        Modulo::OpenProjectionWindow();
+        break;
+    case 7:
+        m_program.messenger().show({QStringLiteral("E' questa la finestra per il Frontespizio della relazione!"),
+                                    appGlobals().HelpTitle, Message::Icon::Exclamation});
+        break;
+    case 14:
+        m_model.controlloFrontespizio();
+        break;
+    case 15:
+        m_model.cancella_click();
+        break;
+    case 16:
+        Modulo::ConfirmExit();
+        break;
+    default:
+        break; // separators, and the windows still to come
+    }
+}
+
+void frontespizio::update_display()
+{
+    for (int i = 0; i < TitlePageModel::kFieldCount; ++i) {
+        QLineEdit *edit = m_fields[static_cast<std::size_t>(i)];
+        const QString t = m_model.text(static_cast<TF>(i));
+        if (edit->text() != t)
+            edit->setText(t);
+    }
+    m_labelstudio->setText(m_model.labelstudio());
+    m_labelindirizzo->setText(m_model.labelindirizzo());
+    m_passo->setText(m_model.passo());
+}
+
+void frontespizio::closeEvent(QCloseEvent *event)
+{
+    m_program.forget(this);
+    event->accept();
+}

@@ -1,0 +1,242 @@
+// The title-page window and the study from both main windows.
+#include "GuiSupport.h"
+#include "app/AppGlobals.h"
+#include "app/frmSplash.h"
+#include "projection/stimaabitanti.h"
+#include "titlepage/OfficeDialog.h"
+#include "titlepage/StudioSettings.h"
+#include "titlepage/frontespizio.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using F = ProjectionModel::Field;
+using TF = TitlePageModel::Field;
+
+class TitlePageGuiTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
+    {
+        T *c = w->findChild<T *>(name);
+        if (!c)
+            qFatal("missing control %s", qPrintable(name));
+        return c;
+    }
+    static stimaabitanti *computed(App &app)
+    {
+        stimaabitanti *w = app.program.projection();
+        const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
+        for (int i = 0; i < texts.size(); ++i)
+            w->model().setText(static_cast<F>(i), texts[i]);
+        w->model().calcola_Click();
+        return w;
+    }
+    static void trigger(QWidget *w, const QString &action)
+    {
+        QAction *a = w->findChild<QAction *>(action);
+        if (!a)
+            qFatal("missing action %s", qPrintable(action));
+        a->trigger();
+    }
+    static void typeInto(QWidget *w, const QString &field, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(w, field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        static QTemporaryDir dir;
+        StudioSettings::useFile(dir.filePath(QStringLiteral("vicania.ini")));
+    }
+
+    void theFrontespizioButtonFollowsTheResult()
+    {
+        App app;
+        stimaabitanti *w = app.program.projection();
+        auto *button = child<QPushButton>(w, QStringLiteral("frontespiz"));
+        QVERIFY(!button->isEnabled());
+        computed(app);
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        frontespizio *page = app.program.titlePageWindow();
+        QVERIFY(page->isVisible());
+        QCOMPARE(page->windowTitle(), QStringLiteral("Vicania: frontespizio per la relazione"));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("passo"))->text(),
+                 QStringLiteral("Digitare i dati per ogni campo o prelevare un file dall'archivio."));
+        w->model().setText(F::anno2, QStringLiteral("2021"));
+        QVERIFY(!button->isEnabled());
+    }
+
+    void theCheckWithoutACalculationBringsTheProjectionForward()
+    {
+        App app;
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        // Reading the result loads the projection window hidden, then shows it.
+        trigger(page, QStringLiteral("Toolbar1_14"));
+        QCOMPARE(app.messenger.shown.size(), 1);
+        QCOMPARE(app.messenger.shown[0].text, QStringLiteral("Non è stato fatto il calcolo!"));
+        QVERIFY(app.program.projection()->isVisible());
+        computed(app);
+        trigger(page, QStringLiteral("controllodat"));
+        QCOMPARE(app.messenger.shown.last().text, QStringLiteral("Non è stato immesso alcun dato nella finestra."));
+        typeInto(page, QStringLiteral("ricerca"), QStringLiteral("Stima"));
+        trigger(page, QStringLiteral("controllodat"));
+        QCOMPARE(app.messenger.shown.last().text, QStringLiteral("Inserire dati per ogni campo."));
+        trigger(page, QStringLiteral("Toolbar1_15"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("ricerca"))->text(), QString());
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("data"))->text(), QString());
+    }
+
+    void saveOpenAndDeleteFromTheTitlePage()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Vicania-dati-prova"));
+        App app;
+        computed(app);
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        typeInto(page, QStringLiteral("ricerca"), QStringLiteral("Stima al 2020"));
+        typeInto(page, QStringLiteral("allegati"), QStringLiteral("grafici"));
+        for (const QString &command :
+             {QStringLiteral("salva"), QStringLiteral("salvanome"), QStringLiteral("Toolbar1_2")}) {
+            app.dialogs.choices.push_back(path);
+            trigger(page, command);
+            QCOMPARE(app.dialogs.requests.last().title, QStringLiteral("Salva file con nome"));
+        }
+        QVERIFY(QFile::exists(path));
+        trigger(page, QStringLiteral("Toolbar1_15"));
+        // Open from the menu and from the toolbar: the same result.
+        for (const QString &command : {QStringLiteral("apri"), QStringLiteral("Toolbar1_1")}) {
+            page->model().cancella_click();
+            app.dialogs.choices.push_back(path);
+            trigger(page, command);
+            QCOMPARE(app.dialogs.requests.last().title, QStringLiteral("Apri file"));
+            QCOMPARE(child<QLineEdit>(page, QStringLiteral("ricerca"))->text(), QStringLiteral("Stima al 2020"));
+            QCOMPARE(child<QLineEdit>(page, QStringLiteral("allegati"))->text(), QStringLiteral("grafici"));
+            QCOMPARE(child<QLineEdit>(page, QStringLiteral("data"))->text(),
+                     TitlePageData::longDate(QDate::currentDate()));
+        }
+        app.dialogs.choices.push_back(path);
+        trigger(page, QStringLiteral("elimina"));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void aStudyFromAnotherOfficeShowsThatOffice()
+    {
+        App app;
+        appGlobals().StudioName = QStringLiteral("Il mio studio");
+        app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
+        stimaabitanti *w = app.program.projection();
+        w->model().aprifile_Click();
+        frontespizio *page = app.program.titlePageWindow();
+        QVERIFY(!page->isVisible()); // loaded hidden by the file
+        QCOMPARE(child<QLabel>(page, QStringLiteral("labelstudio"))->text(), QStringLiteral("Studio tecnico Esempio"));
+        QCOMPARE(appGlobals().StudioName, QStringLiteral("Il mio studio"));
+        appGlobals().StudioName.clear();
+    }
+
+    void commandsHelpAndTabOrder()
+    {
+        App app;
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        QTest::mouseClick(child<QPushButton>(page, QStringLiteral("aiuto")), Qt::LeftButton);
+        QCOMPARE(app.messenger.shown.last().text.split(u'\r').size(), 5);
+        QCOMPARE(app.messenger.shown.last().text.split(u'\r').last(),
+                 QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC."));
+        trigger(page, QStringLiteral("Toolbar1_7"));
+        QCOMPARE(app.messenger.shown.last().text,
+                 QStringLiteral("E' questa la finestra per il Frontespizio della relazione!"));
+        QTest::mouseClick(child<QPushButton>(page, QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(app.program.projection()->isVisible());
+        // aiuto, five fields, stampa, cmdesci, data, allegati, Command1
+        QStringList order;
+        QWidget *w = child<QWidget>(page, QStringLiteral("aiuto"));
+        for (int i = 0; i < 11; ++i) {
+            order << w->objectName();
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled() || w->parentWidget() != page->client())
+                w = w->nextInFocusChain();
+        }
+        QCOMPARE(order, QStringList({"aiuto", "ricerca", "localita", "tipostudio", "committente", "luogo", "cmdesci",
+                                     "data", "allegati", "Command1", "aiuto"}));
+    }
+
+    void theOfficeDialogKeepsTheOfficeAndTheTitlePageShowsIt()
+    {
+        App app;
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<OfficeDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->nameField()->setText(QStringLiteral("Studio Neri"));
+            dialog->addressField()->setText(QStringLiteral("Piazza Duomo 2"));
+            dialog->accept();
+        });
+        trigger(page, QStringLiteral("studio"));
+        QCOMPARE(appGlobals().StudioName, QStringLiteral("Studio Neri"));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("labelindirizzo"))->text(), QStringLiteral("Piazza Duomo 2"));
+        appGlobals().StudioName.clear();
+        StudioSettings::load();
+        QCOMPARE(appGlobals().StudioName, QStringLiteral("Studio Neri"));
+        StudioSettings::save(QString(), QString());
+    }
+
+    void theConfirmedExitUnloadsTheTitlePage()
+    {
+        App app;
+        Modulo::OpenTitlePageWindow();
+        app.program.titlePageWindow()->model().setText(TF::ricerca, QStringLiteral("da perdere"));
+        app.messenger.answers.push_back(Message::Answer::Yes);
+        trigger(app.program.titlePageWindow(), QStringLiteral("Toolbar1_16"));
+        QVERIFY(!app.program.loaded(QStringLiteral("frontespizio")));
+        QVERIFY(app.program.splash()->isVisible());
+        QCOMPARE(app.program.titlePage().read().ricerca, QString());
+    }
+
+    void screenshots()
+    {
+        App app;
+        appGlobals().StudioName = QStringLiteral("Studio tecnico Rossi");
+        appGlobals().StudioAddress = QStringLiteral("Via Garibaldi, 10 - Borgonuovo");
+        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
+        QDir().mkpath(dir);
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-empty.png")));
+        const QStringList texts{"Stima degli abitanti al 2030",
+                                "Borgonuovo",
+                                "ipotesi situazione futura",
+                                "Comune di Borgonuovo",
+                                "Borgonuovo",
+                                "",
+                                "grafici e tabelle"};
+        for (int i = 0; i < texts.size(); ++i)
+            if (!texts[i].isEmpty())
+                page->model().setText(static_cast<TF>(i), texts[i]);
+        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-filled.png")));
+        app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
+        trigger(page, QStringLiteral("apri"));
+        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-opened.png")));
+        appGlobals().StudioName.clear();
+        appGlobals().StudioAddress.clear();
+    }
+};
+
+QTEST_MAIN(TitlePageGuiTest)
+#include "test_titlepage_gui.moc"
