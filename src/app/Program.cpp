@@ -37,8 +37,8 @@ const QStringList &Program::exitOrder()
     return order;
 }
 
-Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music)
-    : m_messenger(messenger), m_dialogs(dialogs), m_music(music),
+Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, DocumentOutput &documents)
+    : m_messenger(messenger), m_dialogs(dialogs), m_music(music), m_documents(documents),
       m_titlePageLink(std::make_unique<TitlePageProxy>(*this))
 {
     g_program = this;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class DocumentOutput;
 class FileDialogs;
 class Messenger;
 class Music;
@@ -25,13 +26,14 @@ public:
     // Unloading order of the confirmed exit; the splash comes last, apart.
     static const QStringList &exitOrder();
 
-    Program(Messenger &messenger, FileDialogs &dialogs, Music &music);
+    Program(Messenger &messenger, FileDialogs &dialogs, Music &music, DocumentOutput &documents);
     ~Program() override;
     static Program &instance();
 
     Messenger &messenger() { return m_messenger; }
     FileDialogs &dialogs() { return m_dialogs; }
     Music &music() { return m_music; }
+    DocumentOutput &documents() { return m_documents; }
 
     // A loaded window, or nothing.
     QWidget *loaded(const QString &name) const;
@@ -62,6 +64,7 @@ private:
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
     Music &m_music;
+    DocumentOutput &m_documents;
     QMap<QString, QPointer<QWidget>> m_windows;
     std::unique_ptr<TitlePageLink> m_titlePageLink;
     bool m_quitWhenEmpty = true;

@@ -1,4 +1,5 @@
 // Vicania: starts with the splash; everything else opens from there.
+#include "DesktopDocuments.h"
 #include "FluidMusic.h"
 #include "Program.h"
 #include "QtMessenger.h"
@@ -19,7 +20,8 @@ int main(int argc, char *argv[])
     QtMessenger messenger;
     QtFileDialogs dialogs;
     FluidMusic music;
-    Program program(messenger, dialogs, music);
+    DesktopDocuments documents(messenger);
+    Program program(messenger, dialogs, music, documents);
     program.splash()->show();
     return QApplication::exec();
 }

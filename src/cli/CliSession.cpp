@@ -4,7 +4,11 @@
 #include "app/Messenger.h"
 #include "app/Modulo.h"
 #include "projection/ProjectionModel.h"
-#include "titlepage/TitlePageData.h"
+#include "docs/DocumentModel.h"
+#include "docs/DocumentOutput.h"
+#include "titlepage/TitlePageModel.h"
+
+#include <QMap>
 
 namespace {
 
@@ -36,6 +40,30 @@ private:
     QString m_path;
 };
 
+// Each document goes to the file named on the command line; nothing is opened.
+class FileDocuments : public DocumentOutput {
+public:
+    FileDocuments(QTextStream &err, QString path) : m_err(err), m_path(std::move(path)) {}
+    std::unique_ptr<DocumentWriter> create() override { return std::make_unique<DocumentModel>(); }
+    bool deliver(DocumentWriter &document, const QString &) override
+    {
+        QString error;
+        if (document.save(m_path, &error))
+            return true;
+        m_err << "Impossibile scrivere il documento \"" << m_path << "\": " << error << Qt::endl;
+        failed = true;
+        return false;
+    }
+    bool failed = false;
+
+private:
+    QTextStream &m_err;
+    QString m_path;
+};
+
+const QStringList kDocumentOptions = {QStringLiteral("--risultati"), QStringLiteral("--modello"),
+                                      QStringLiteral("--relazione"), QStringLiteral("--solo-dati")};
+
 } // namespace
 
 int CliSession::run(const QStringList &arguments)
@@ -48,32 +76,50 @@ int CliSession::run(const QStringList &arguments)
 
 void CliSession::usage()
 {
-    m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...]\n"
+    m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...] [--risultati FILE] [--modello FILE]\n"
+             "                                  [--relazione FILE] [--solo-dati FILE]\n"
              "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
              "  calcola, verifica, riequilibra (senza comandi: calcola).\n"
+             "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
+             "  dati, relazione completa, solo dati del frontespizio.\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
              "  2 se il file non si può leggere; 3 se il comando non è valido."
           << Qt::endl;
 }
 
-int CliSession::esegui(const QString &study, QStringList commands)
+int CliSession::esegui(const QString &study, QStringList arguments)
 {
-    if (commands.isEmpty())
-        commands << QStringLiteral("calcola");
-    for (const QString &command : commands) {
-        if (command != QLatin1String("calcola") && command != QLatin1String("verifica") &&
-            command != QLatin1String("riequilibra")) {
-            m_err << "Comando sconosciuto: " << command << Qt::endl;
+    QStringList commands;
+    QList<std::pair<QString, QString>> documents;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (kDocumentOptions.contains(a)) {
+            if (i + 1 >= arguments.size()) {
+                m_err << "Manca il nome del file dopo " << a << Qt::endl;
+                usage();
+                return Usage;
+            }
+            documents.append({a, arguments[++i]});
+        } else if (a == QLatin1String("calcola") || a == QLatin1String("verifica") ||
+                   a == QLatin1String("riequilibra")) {
+            commands << a;
+        } else {
+            m_err << "Comando sconosciuto: " << a << Qt::endl;
             usage();
             return Usage;
         }
     }
+    if (commands.isEmpty())
+        commands << QStringLiteral("calcola");
 
     Modulo::InitDialogTitles();
     StreamMessenger messenger(m_err);
     FixedChoice dialogs(study);
-    TitlePageHolder titlePage;
+    ProjectionModel *projection = nullptr;
+    TitlePageModel titlePage(messenger, {[&projection] { return projection->popolazione(); }, [] {},
+                                         [&projection]() -> const ProjectionModel & { return *projection; }});
     ProjectionModel model(messenger, dialogs, titlePage);
+    projection = &model;
     bool exitConfirmed = false;
     QObject::connect(&model, &ProjectionModel::exitConfirmed, [&exitConfirmed] { exitConfirmed = true; });
 
@@ -99,6 +145,24 @@ int CliSession::esegui(const QString &study, QStringList commands)
             model.riequilibra_Click();
     }
 
+    bool documentFailed = false;
+    for (const auto &[option, path] : documents) {
+        FileDocuments output(m_err, path);
+        model.setDocumentOutput(&output);
+        titlePage.setDocumentOutput(&output);
+        if (option == QLatin1String("--risultati"))
+            model.stampa_Click();
+        else if (option == QLatin1String("--modello"))
+            model.acquisizionedati_Click();
+        else if (option == QLatin1String("--relazione"))
+            titlePage.stampa_Click();
+        else
+            titlePage.solodati_Click();
+        documentFailed = documentFailed || output.failed;
+        model.setDocumentOutput(nullptr);
+        titlePage.setDocumentOutput(nullptr);
+    }
+
     using F = ProjectionModel::Field;
     m_out << "anno1=" << model.text(F::anno1) << '\n'
           << "abitnoti=" << model.text(F::abitnoti) << '\n'
@@ -116,5 +180,5 @@ int CliSession::esegui(const QString &study, QStringList commands)
         m_out << cells.join(u';') << '\n';
     }
     m_out.flush();
-    return messenger.stopShown ? StopShown : Ok;
+    return messenger.stopShown || documentFailed ? StopShown : Ok;
 }

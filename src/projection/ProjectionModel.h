@@ -14,6 +14,7 @@
 
 #include "app/Messenger.h"
 
+class DocumentOutput;
 class FileDialogs;
 class TitlePageLink;
 
@@ -104,6 +105,10 @@ public:
     SaveResult scrivoArchivio();
     void eliminare_click();
     void cancelladati_Click();
+    // The results document and the blank data-acquisition sheet.
+    bool stampa_Click();
+    bool acquisizionedati_Click();
+    void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
 
     // Called during a long rebalancing with the steps done so far; returning
     // false cancels it. The window wires it to a progress dialog.
@@ -187,6 +192,7 @@ private:
     bool m_clearTableOnly = false;
     QString m_dialogFileName;
 
+    DocumentOutput *m_documents = nullptr;
     std::function<bool(qint64)> m_rebalanceProgress;
     bool m_rebalanceShortcut = true;
     bool m_projectionStopped = false;

@@ -1,10 +1,12 @@
 // The study-file handlers of ProjectionModel: open, save, delete.
+#include "ProjectionDocuments.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "StudyFile.h"
 #include "Windows1252.h"
 #include "app/AppGlobals.h"
 #include "app/FileDialogs.h"
+#include "docs/DocumentOutput.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -142,4 +144,40 @@ void ProjectionModel::eliminare_click()
         return;
     m_dialogFileName = *path;
     QFile::remove(*path);
+}
+
+bool ProjectionModel::stampa_Click()
+{
+    NotifyScope scope(*this);
+    if (!m_documents)
+        return false;
+    const QString before = m_passo;
+    m_passo = QStringLiteral("Sto caricando WORD.");
+    emit changed();
+    const auto document = m_documents->create();
+    ProjectionDocuments::results(*document, *this, m_titlePage.read().ricerca);
+    if (!m_documents->deliver(*document, QStringLiteral("risultati"))) {
+        m_passo = before;
+        return false;
+    }
+    m_passo = QStringLiteral("Ho visualizzato i dati con WORD. Li puoi modificare, integrare e archiviare.");
+    return true;
+}
+
+bool ProjectionModel::acquisizionedati_Click()
+{
+    NotifyScope scope(*this);
+    if (!m_documents)
+        return false;
+    const QString before = m_passo;
+    m_passo = QStringLiteral("Sto caricando WORD");
+    emit changed();
+    const auto document = m_documents->create();
+    ProjectionDocuments::dataSheet(*document);
+    if (!m_documents->deliver(*document, QStringLiteral("modello-acquisizione-dati"))) {
+        m_passo = before;
+        return false;
+    }
+    m_passo = QStringLiteral("Ho visualizzato il modello d'acquisizione dati con WORD");
+    return true;
 }

@@ -141,7 +141,7 @@ void stimaabitanti::buildToolbar()
         {1, "apri file", QStyle::SP_DialogOpenButton, true},
         {2, "salva file", QStyle::SP_DialogSaveButton, true},
         {3, "cancella file", QStyle::SP_TrashIcon, true},
-        {4, "stampa dati finestra", QStyle::SP_FileIcon, false},
+        {4, "stampa dati finestra", QStyle::SP_FileIcon, true},
         {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
         {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
         {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, false},
@@ -331,11 +331,10 @@ void stimaabitanti::buildButtons()
                           QStringLiteral("Clicca per visualizzare la finestra Frontespizio e stampare la relazione"),
                           {4095, 4830, 1260, 390}, nullptr);
     connect(m_frontespiz, &QPushButton::clicked, this, [] { Modulo::OpenTitlePageWindow(); });
-    // The documents arrive with the document writer.
     m_stampa = button(QStringLiteral("Command1"), QStringLiteral("&Stampa"),
                       QStringLiteral("Clicca per stampare i dati e gli eventuali risultati della finestra"),
                       {5430, 4830, 1260, 390}, nullptr);
-    m_stampa->setEnabled(false);
+    connect(m_stampa, &QPushButton::clicked, this, [this] { m_model.stampa_Click(); });
     button(QStringLiteral("aiuto"), QStringLiteral("&Aiuto"),
            QStringLiteral("Clicca per avere gli aiuti su come procedere"), {6765, 4830, 1260, 390},
            &stimaabitanti::aiuto_Click);
@@ -371,6 +370,12 @@ void stimaabitanti::buildMenus()
     add(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."), [this] { m_model.salvanome_Click(); });
     file->addSeparator();
     add(file, QStringLiteral("eliminare"), QStringLiteral("Elimina..."), [this] { m_model.eliminare_click(); });
+    file->addSeparator();
+    QMenu *print = file->addMenu(QStringLiteral("S&tampa"));
+    print->setObjectName(QStringLiteral("mnuStampa"));
+    add(print, QStringLiteral("acquisizionedati"), QStringLiteral("modello acquisizione dati"),
+        [this] { m_model.acquisizionedati_Click(); });
+    add(print, QStringLiteral("stampa"), QStringLiteral("dati e risultati del calcolo"), [this] { m_model.stampa_Click(); });
     file->addSeparator();
     add(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
 

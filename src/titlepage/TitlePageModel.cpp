@@ -1,7 +1,9 @@
 #include "TitlePageModel.h"
 
 #include "app/AppGlobals.h"
+#include "TitlePageDocuments.h"
 #include "app/Messenger.h"
+#include "docs/DocumentOutput.h"
 
 TitlePageModel::TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_projection(std::move(projection))
@@ -119,4 +121,38 @@ void TitlePageModel::write(const TitlePageData &d)
     m_labelstudio = d.labelstudio;
     m_labelindirizzo = d.labelindirizzo;
     emit changed();
+}
+
+bool TitlePageModel::stampa_Click()
+{
+    if (!m_documents)
+        return false;
+    if (m_projection.popolazione().isEmpty()) {
+        m_messenger.show({QStringLiteral("La simulazione non è stata effettuata."), appGlobals().HelpTitle,
+                          Message::Icon::Critical});
+        m_projection.show();
+        return false;
+    }
+    const auto document = m_documents->create();
+    TitlePageDocuments::fullReport(*document, m_projection.model(), read());
+    if (!m_documents->deliver(*document, QStringLiteral("relazione")))
+        return false;
+    setPasso(QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));
+    return true;
+}
+
+bool TitlePageModel::solodati_Click()
+{
+    if (!m_documents)
+        return false;
+    const QString before = m_passo;
+    // The box keeps this text once the document is done.
+    setPasso(QStringLiteral("Sto caricando WORD."));
+    const auto document = m_documents->create();
+    TitlePageDocuments::dataOnly(*document, read());
+    if (!m_documents->deliver(*document, QStringLiteral("solo-dati"))) {
+        setPasso(before);
+        return false;
+    }
+    return true;
 }

@@ -10,7 +10,9 @@
 #include <array>
 #include <functional>
 
+class DocumentOutput;
 class Messenger;
+class ProjectionModel;
 
 class TitlePageModel : public QObject, public TitlePageLink {
     Q_OBJECT
@@ -24,6 +26,7 @@ public:
     struct ProjectionAccess {
         std::function<QString()> popolazione;
         std::function<void()> show;
+        std::function<const ProjectionModel &()> model;
     };
 
     TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today = QDate::currentDate(),
@@ -38,6 +41,10 @@ public:
 
     void controlloFrontespizio();
     void cancella_click();
+    // The full report (needs a calculation) and the data-only document.
+    bool stampa_Click();
+    bool solodati_Click();
+    void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
 
     // The program-wide office changed: labels still showing the old one follow.
     void officeChanged(const QString &oldName, const QString &oldAddress);
@@ -64,4 +71,5 @@ private:
     QString m_labelstudio;
     QString m_labelindirizzo;
     QString m_passo;
+    DocumentOutput *m_documents = nullptr;
 };

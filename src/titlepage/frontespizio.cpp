@@ -36,9 +36,11 @@ ProjectionModel &projectionModel()
 
 frontespizio::frontespizio(Program &program, QWidget *parent)
     : QMainWindow(parent), m_program(program),
-      m_model(program.messenger(),
-              {[] { return projectionModel().popolazione(); }, [] { Modulo::OpenProjectionWindow(); }})
+      m_model(program.messenger(), {[] { return projectionModel().popolazione(); },
+                                    [] { Modulo::OpenProjectionWindow(); },
+                                    []() -> const ProjectionModel & { return projectionModel(); }})
 {
+    m_model.setDocumentOutput(&program.documents());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vicania: frontespizio per la relazione"));
     m_client = new QWidget(this);
@@ -136,8 +138,7 @@ void frontespizio::buildButtons()
              QStringLiteral("Clicca per tornare alla finestra di calcolo"), 1200, QStyle::SP_ArrowBack, false);
     QPushButton *stampa = make(QStringLiteral("stampa"), QStringLiteral("&Stampa"),
                                QStringLiteral("Clicca per stampare la relazione"), 7200, QStyle::SP_FileIcon, true);
-    // The report comes with the documents.
-    stampa->setEnabled(false);
+    connect(stampa, &QPushButton::clicked, this, [this] { m_model.stampa_Click(); });
     QPushButton *esci = make(QStringLiteral("cmdesci"), QStringLiteral("Us&cita"),
                              QStringLiteral("Clicca per uscire da Vicania"), 8280, QStyle::SP_DialogCloseButton, true);
     connect(aiuto, &QPushButton::clicked, this, &frontespizio::aiuto_Click);
@@ -177,7 +178,7 @@ void frontespizio::buildToolbar()
         {1, "apri file", QStyle::SP_DialogOpenButton, true},
         {2, "salva file", QStyle::SP_DialogSaveButton, true},
         {3, "cancella file", QStyle::SP_TrashIcon, true},
-        {4, "stampa dati finestra", QStyle::SP_FileIcon, false},
+        {4, "stampa dati finestra", QStyle::SP_FileIcon, true},
         {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
         {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
         {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, false},
@@ -219,6 +220,11 @@ void frontespizio::buildMenus()
         [] { projectionModel().scrivoArchivio(); });
     file->addSeparator();
     add(file, QStringLiteral("elimina"), QStringLiteral("&Elimina..."), [] { projectionModel().eliminare_click(); });
+    file->addSeparator();
+    QMenu *print = file->addMenu(QStringLiteral("S&tampa"));
+    print->setObjectName(QStringLiteral("stamp"));
+    add(print, QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"), [this] { m_model.solodati_Click(); });
+    add(print, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"), [this] { m_model.stampa_Click(); });
     file->addSeparator();
     add(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { Modulo::ConfirmExit(); });
 

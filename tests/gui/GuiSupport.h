@@ -1,11 +1,13 @@
 // The program with scripted message boxes, file dialogs and a music recorder.
 #pragma once
 
+#include "app/DesktopDocuments.h"
 #include "app/Music.h"
 #include "app/Program.h"
 #include "support/Scripted.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 class MusicRecorder : public Music {
 public:
@@ -16,10 +18,18 @@ public:
     QStringList calls;
 };
 
+// Documents go to a temporary folder and are not opened.
 struct App {
     ScriptedMessenger messenger;
     ScriptedDialogs dialogs;
     MusicRecorder music;
-    Program program{messenger, dialogs, music};
-    App() { program.setQuitWhenEmpty(false); }
+    QTemporaryDir folder;
+    DesktopDocuments documents{messenger};
+    Program program{messenger, dialogs, music, documents};
+    App()
+    {
+        program.setQuitWhenEmpty(false);
+        documents.setFolder(folder.path());
+        documents.setOpening(false);
+    }
 };

@@ -21,7 +21,7 @@ struct Page {
     QString result;
     int shownProjection = 0;
     ScriptedMessenger messenger;
-    TitlePageModel model{messenger, {[this] { return result; }, [this] { ++shownProjection; }}, QDate(2026, 12, 6)};
+    TitlePageModel model{messenger, {[this] { return result; }, [this] { ++shownProjection; }, nullptr}, QDate(2026, 12, 6)};
 
     void fillAllBut(TF skipped)
     {
@@ -162,7 +162,7 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     ScriptedMessenger messenger;
     ScriptedDialogs dialogs;
     QString result;
-    TitlePageModel page(messenger, {[&result] { return result; }, [] {}}, QDate(2026, 12, 6));
+    TitlePageModel page(messenger, {[&result] { return result; }, [] {}, nullptr}, QDate(2026, 12, 6));
     ProjectionModel projection(messenger, dialogs, page);
     const QStringList inputs{"1995", "8000", "1,3", "15", "46", "7", "82", "5", "", "2025"};
     for (int i = 0; i < inputs.size(); ++i)
@@ -176,7 +176,7 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
 
     ScriptedMessenger messenger2;
     ScriptedDialogs dialogs2;
-    TitlePageModel page2(messenger2, {[] { return QString(); }, [] {}}, QDate(2026, 12, 7));
+    TitlePageModel page2(messenger2, {[] { return QString(); }, [] {}, nullptr}, QDate(2026, 12, 7));
     ProjectionModel projection2(messenger2, dialogs2, page2);
     page2.cancella_click();
     dialogs2.choices.push_back(path);

@@ -1,0 +1,182 @@
+#include "DocumentModel.h"
+
+#include "DocxFile.h"
+
+QString DocumentModel::Paragraph::text() const
+{
+    QString out;
+    for (const Run &r : runs)
+        out += r.pageBreak ? QStringLiteral("\f") : r.text;
+    return out;
+}
+
+DocumentModel::DocumentModel()
+{
+    newDocument();
+}
+
+void DocumentModel::newDocument()
+{
+    m_blocks.clear();
+    m_currentTable = -1;
+    m_blocks.append(Paragraph{{}, Alignment::Left, m_font, m_size});
+}
+
+int DocumentModel::tableCount() const
+{
+    int n = 0;
+    for (const Block &b : m_blocks)
+        n += std::holds_alternative<Table>(b) ? 1 : 0;
+    return n;
+}
+
+DocumentModel::Paragraph &DocumentModel::lastParagraph()
+{
+    // The document always ends with a paragraph, as a word processor keeps it.
+    if (!std::holds_alternative<Paragraph>(m_blocks.last()))
+        m_blocks.append(Paragraph{{}, Alignment::Left, m_font, m_size});
+    return std::get<Paragraph>(m_blocks.last());
+}
+
+void DocumentModel::setFontName(const QString &name)
+{
+    m_font = name;
+    Paragraph &p = lastParagraph();
+    if (p.runs.isEmpty())
+        p.font = name;
+}
+
+void DocumentModel::setFontSize(double points)
+{
+    m_size = points;
+    Paragraph &p = lastParagraph();
+    if (p.runs.isEmpty())
+        p.size = points;
+}
+
+void DocumentModel::write(const QString &text, double size)
+{
+    QString pending;
+    auto flush = [&] {
+        if (!pending.isEmpty())
+            lastParagraph().runs.append(Run{pending, m_font, size, false});
+        pending.clear();
+    };
+    for (QChar c : text) {
+        if (c == u'\r' || c == u'\n') {
+            flush();
+            const Paragraph &previous = lastParagraph();
+            m_blocks.append(Paragraph{{}, previous.alignment, m_font, size});
+        } else if (c == u'\f') {
+            flush();
+            lastParagraph().runs.append(Run{QString(), m_font, size, true});
+        } else if (c == u'\t' || c.unicode() >= 0x20) {
+            pending.append(c);
+        }
+    }
+    flush();
+}
+
+void DocumentModel::typeText(const QString &text)
+{
+    write(text, m_size);
+}
+
+void DocumentModel::appendParagraph()
+{
+    const Paragraph &previous = lastParagraph();
+    m_blocks.append(Paragraph{{}, previous.alignment, m_font, m_size});
+}
+
+void DocumentModel::addTable(int rows, int columns)
+{
+    rows = std::max(rows, 1);
+    columns = std::max(columns, 1);
+    Table t;
+    t.rows = rows;
+    t.columns = columns;
+    t.font = m_font;
+    t.size = m_size;
+    for (int r = 0; r < rows; ++r)
+        t.cells.append(QStringList(columns, QString()));
+    for (int c = 0; c < columns; ++c)
+        t.columnAlignment.append(Alignment::Left);
+    // The table takes the place of an empty last paragraph; a new paragraph
+    // always follows it.
+    const Paragraph &last = lastParagraph();
+    if (last.runs.isEmpty())
+        m_blocks.removeLast();
+    m_blocks.append(t);
+    m_currentTable = m_blocks.size() - 1;
+    m_blocks.append(Paragraph{{}, Alignment::Left, m_font, m_size});
+}
+
+DocumentModel::Table *DocumentModel::currentTable()
+{
+    if (m_currentTable < 0 || m_currentTable >= m_blocks.size())
+        return nullptr;
+    return std::get_if<Table>(&m_blocks[m_currentTable]);
+}
+
+DocumentModel::Table *DocumentModel::tableAt(int index)
+{
+    int n = 0;
+    for (Block &b : m_blocks) {
+        if (auto *t = std::get_if<Table>(&b); t && ++n == index)
+            return t;
+    }
+    return nullptr;
+}
+
+void DocumentModel::setTableFontSize(double points)
+{
+    if (Table *t = currentTable())
+        t->size = points;
+}
+
+void DocumentModel::setCell(int row, int column, const QString &text)
+{
+    Table *t = currentTable();
+    if (!t || row < 1 || column < 1 || row > t->rows || column > t->columns)
+        return;
+    t->cells[row - 1][column - 1] = text;
+}
+
+void DocumentModel::applyTableFormat9()
+{
+    if (Table *t = currentTable())
+        t->styled = true;
+}
+
+void DocumentModel::alignTableColumn(int table, int column, Alignment alignment)
+{
+    Table *t = tableAt(table);
+    if (!t || column < 1 || column > t->columns)
+        return;
+    t->columnAlignment[column - 1] = alignment;
+}
+
+void DocumentModel::alignAll(Alignment alignment)
+{
+    for (Block &b : m_blocks) {
+        if (auto *p = std::get_if<Paragraph>(&b)) {
+            p->alignment = alignment;
+        } else {
+            Table &t = std::get<Table>(b);
+            t.alignment = alignment;
+            for (Alignment &a : t.columnAlignment)
+                a = alignment;
+        }
+    }
+}
+
+void DocumentModel::setAppendedParagraph(double points, const QString &text)
+{
+    lastParagraph().size = points;
+    write(text, points);
+}
+
+bool DocumentModel::save(const QString &path, QString *error)
+{
+    return DocxFile::write(*this, path, error);
+}

@@ -1,0 +1,48 @@
+// Records every operation a document builder asks for, one line each, so the
+// order of a document can be checked without writing it.
+#pragma once
+
+#include "DocumentWriter.h"
+
+#include <QStringList>
+
+class DocumentRecorder : public DocumentWriter {
+public:
+    QStringList operations;
+
+    void newDocument() override { add(QStringLiteral("newDocument")); }
+    void pageSetupA4() override { add(QStringLiteral("pageSetupA4")); }
+    void setLineSpacing12() override { add(QStringLiteral("lineSpacing12")); }
+    void setFontName(const QString &name) override { add(QStringLiteral("fontName ") + name); }
+    void setFontSize(double points) override { add(QStringLiteral("fontSize %1").arg(points)); }
+    void typeText(const QString &text) override { add(QStringLiteral("type ") + visible(text)); }
+    void goToEnd() override { add(QStringLiteral("goToEnd")); }
+    void appendParagraph() override { add(QStringLiteral("appendParagraph")); }
+    void addTable(int rows, int columns) override { add(QStringLiteral("addTable %1 %2").arg(rows).arg(columns)); }
+    void setTableFontSize(double points) override { add(QStringLiteral("tableFontSize %1").arg(points)); }
+    void setCell(int row, int column, const QString &text) override
+    {
+        add(QStringLiteral("cell %1 %2 ").arg(row).arg(column) + text);
+    }
+    void applyTableFormat9() override { add(QStringLiteral("format9")); }
+    void alignTableColumn(int table, int column, Alignment a) override
+    {
+        add(QStringLiteral("alignColumn %1 %2 %3").arg(table).arg(column).arg(int(a)));
+    }
+    void alignAll(Alignment a) override { add(QStringLiteral("alignAll %1").arg(int(a))); }
+    void setAppendedParagraph(double points, const QString &text) override
+    {
+        add(QStringLiteral("appendedParagraph %1 ").arg(points) + visible(text));
+    }
+    bool save(const QString &path, QString *) override
+    {
+        add(QStringLiteral("save ") + path);
+        return true;
+    }
+
+    // Paragraph ends shown as "¶", page breaks as "§".
+    static QString visible(QString text) { return text.replace(u'\r', u'¶').replace(u'\f', u'§'); }
+
+private:
+    void add(const QString &line) { operations << line; }
+};

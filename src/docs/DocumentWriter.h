@@ -1,0 +1,41 @@
+// What the program asks of a word processor to build a document, operation by
+// operation, in the order its documents are built. The .docx backend and the
+// recorder used by the tests both implement it.
+#pragma once
+
+#include <QString>
+
+class DocumentWriter {
+public:
+    enum class Alignment { Left = 0, Center = 1, Right = 2, Justify = 3 };
+
+    virtual ~DocumentWriter() = default;
+
+    // A new, empty document: one empty paragraph, the insertion point in it.
+    virtual void newDocument() = 0;
+    virtual void pageSetupA4() = 0;
+    // Every paragraph of the document, then and after, 12 points apart.
+    virtual void setLineSpacing12() = 0;
+    // Font of the insertion point.
+    virtual void setFontName(const QString &name) = 0;
+    virtual void setFontSize(double points) = 0;
+    // Text at the insertion point: "\r" ends a paragraph, "\f" breaks the page.
+    virtual void typeText(const QString &text) = 0;
+    // The insertion point goes to the end of the document.
+    virtual void goToEnd() = 0;
+    virtual void appendParagraph() = 0;
+    // A table at the end of the document; it becomes the current table.
+    virtual void addTable(int rows, int columns) = 0;
+    virtual void setTableFontSize(double points) = 0;
+    // Row and column counted from 1.
+    virtual void setCell(int row, int column, const QString &text) = 0;
+    // The program's coloured table style, in place of Word's format 9.
+    virtual void applyTableFormat9() = 0;
+    // Table counted from 1 in document order.
+    virtual void alignTableColumn(int table, int column, Alignment alignment) = 0;
+    virtual void alignAll(Alignment alignment) = 0;
+    // Font size, then text, of the paragraph last appended at the end.
+    virtual void setAppendedParagraph(double points, const QString &text) = 0;
+    // False when the document could not be written; error says why.
+    virtual bool save(const QString &path, QString *error) = 0;
+};

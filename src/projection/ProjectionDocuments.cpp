@@ -1,0 +1,162 @@
+#include "ProjectionDocuments.h"
+
+#include "NumberReading.h"
+#include "ProjectionModel.h"
+#include "ProjectionTexts.h"
+#include "app/AppGlobals.h"
+#include "docs/DocumentWriter.h"
+
+#include <array>
+
+using F = ProjectionModel::Field;
+
+namespace ProjectionDocuments {
+
+void start(DocumentWriter &w)
+{
+    w.newDocument();
+    w.pageSetupA4();
+    w.setLineSpacing12();
+    w.setFontName(kFont);
+}
+
+void dataTable(DocumentWriter &w, const ProjectionModel &m)
+{
+    w.addTable(12, 2);
+    w.setTableFontSize(12);
+    const QString share = ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount);
+    const std::array<std::pair<QString, QString>, 12> rows = {{
+        {QStringLiteral("Dati: tipo"), QStringLiteral("valore")},
+        {ProjectionModel::fieldCaption(F::anno1), m.text(F::anno1)},
+        {QStringLiteral("Numero di abitanti nell'anno di partenza"), m.text(F::abitnoti)},
+        {ProjectionModel::fieldCaption(F::tassofert), m.text(F::tassofert)},
+        {share, m.pdf()},
+        {ProjectionModel::fieldCaption(F::iniziofert), m.text(F::iniziofert)},
+        {ProjectionModel::fieldCaption(F::finefert), m.text(F::finefert)},
+        {ProjectionModel::fieldCaption(F::mortinfanti), m.text(F::mortinfanti)},
+        {ProjectionModel::fieldCaption(F::aspvita), m.text(F::aspvita)},
+        {ProjectionModel::fieldCaption(F::immigr), m.text(F::immigr)},
+        {ProjectionModel::fieldCaption(F::emigr), m.text(F::emigr)},
+        {ProjectionModel::fieldCaption(F::anno2), m.text(F::anno2)},
+    }};
+    for (int r = 0; r < 12; ++r) {
+        w.setCell(r + 1, 1, rows[std::size_t(r)].first);
+        w.setCell(r + 1, 2, rows[std::size_t(r)].second);
+    }
+    w.applyTableFormat9();
+}
+
+void legendTable(DocumentWriter &w)
+{
+    static const std::array<std::pair<const char *, const char *>, 10> rows = {{
+        {"Risultati: colonna", "tipologia riferita all'anno"},
+        {"anno", "periodo di partenza del calcolo"},
+        {"abitanti", "numero simulato di abitanti"},
+        {"immigrati", "totale di immigrati"},
+        {"emigrati", "totale di emigrati"},
+        {"fecondità", "numero di donne in età feconda"},
+        {"nascite", "numero di nati che superano i primi anni"},
+        {"mortalità", "numero di bambini morti nei primi anni di vita"},
+        {"età mediana", "numero di morti superata l'età mediana di morte"},
+        {"aumento", "incremento o decremento naturale della popolazione"},
+    }};
+    w.addTable(10, 2);
+    w.setTableFontSize(12);
+    for (int r = 0; r < 10; ++r) {
+        w.setCell(r + 1, 1, QString::fromUtf8(rows[std::size_t(r)].first));
+        w.setCell(r + 1, 2, QString::fromUtf8(rows[std::size_t(r)].second));
+    }
+    w.applyTableFormat9();
+}
+
+void yearHeader(DocumentWriter &w)
+{
+    static const std::array<std::pair<const char *, const char *>, 9> headings = {{
+        {"anno", ""}, {"abitanti", "n."}, {"immigrati", "n."}, {"emigrati", "n."}, {"fecondità", "n."},
+        {"nascite", "n."}, {"mortalità", "n."}, {"età mediana", "n"}, {"aumento", "n."}}};
+    for (int c = 0; c < 9; ++c) {
+        w.setCell(1, c + 1, QString::fromUtf8(headings[std::size_t(c)].first));
+        w.setCell(2, c + 1, QString::fromUtf8(headings[std::size_t(c)].second));
+    }
+}
+
+void yearRow(DocumentWriter &w, const ProjectionModel &m, int tableRow, int documentRow)
+{
+    for (int c = 0; c < kGridColumnCount; ++c)
+        w.setCell(documentRow, c + 1, gridCellText(m.table(), tableRow, static_cast<GridColumn>(c)));
+}
+
+void results(DocumentWriter &w, const ProjectionModel &m, const QString &ricerca)
+{
+    const AppGlobals &g = appGlobals();
+    start(w);
+    w.setFontSize(18);
+    w.typeText(g.ProgramName + u'\r');
+    w.setFontSize(12);
+    w.typeText(g.ProgramDescription + QStringLiteral("\r\r"));
+    w.typeText((m.popolazione().isEmpty() ? QStringLiteral("DATI") : QStringLiteral("DATI E RISULTATI")) +
+               QStringLiteral("\r\r"));
+    w.typeText(QStringLiteral("Ricerca: ") + ricerca + QStringLiteral("\r\r"));
+    dataTable(w, m);
+    w.appendParagraph();
+    legendTable(w);
+
+    const int lastRow = m.usedRows();
+    int tables = 0, row = 0, capacity = 0;
+    bool open = false;
+    for (int i = 1; i <= lastRow; ++i) {
+        if (!open) {
+            // A table starts only for a row that has a year.
+            if (!m.table().year[std::size_t(i)])
+                break;
+            w.appendParagraph();
+            capacity = tables == 0 ? 13 : 45;
+            w.addTable(capacity, 9);
+            w.setTableFontSize(10);
+            yearHeader(w);
+            ++tables;
+            row = 2;
+            open = true;
+        }
+        yearRow(w, m, i, ++row);
+        if (row == capacity) {
+            w.applyTableFormat9();
+            for (int p = 0; p < 8; ++p)
+                w.appendParagraph();
+            open = false;
+        }
+    }
+    w.applyTableFormat9();
+    for (int t = 1; t <= tables; ++t) {
+        for (int c = 1; c <= 9; ++c)
+            w.alignTableColumn(2 + t, c, DocumentWriter::Alignment::Right);
+    }
+}
+
+void dataSheet(DocumentWriter &w)
+{
+    const AppGlobals &g = appGlobals();
+    start(w);
+    w.setFontSize(18);
+    w.typeText(g.ProgramName + u'\r');
+    w.setFontSize(12);
+    w.typeText(g.ProgramDescription + QStringLiteral("\r\r"));
+    w.typeText(QStringLiteral("ACQUISIZIONE DATI\r\r"));
+    w.typeText(QStringLiteral("Ricerca: _________________________________\r\r"));
+    w.addTable(4, 3);
+    w.setTableFontSize(10);
+    w.appendParagraph();
+    w.addTable(27, 11);
+    w.setTableFontSize(10);
+    static const std::array<std::pair<const char *, const char *>, 11> headings = {{
+        {"luogo", "nome"}, {"inizio", "anno"}, {"abitanti", "n."}, {"fecondità", "%"},
+        {"inizio procreaz.", "età"}, {"fine procreaz.", "età"}, {"mort.infantile", "n."},
+        {"morte mediana", "età"}, {"immigrati", "%"}, {"emigrati", "%"}, {"stima", "anno"}}};
+    for (int c = 0; c < 11; ++c) {
+        w.setCell(1, c + 1, QString::fromUtf8(headings[std::size_t(c)].first));
+        w.setCell(2, c + 1, QString::fromUtf8(headings[std::size_t(c)].second));
+    }
+    w.applyTableFormat9();
+}
+
+} // namespace ProjectionDocuments

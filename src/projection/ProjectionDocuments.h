@@ -1,0 +1,28 @@
+// The two documents of the projection window: data and results, and the blank
+// data-acquisition sheet. They only call DocumentWriter, in document order.
+#pragma once
+
+#include <QString>
+
+class DocumentWriter;
+class ProjectionModel;
+
+namespace ProjectionDocuments {
+
+inline const QString kFont = QStringLiteral("Century Gothic");
+
+// The common start: new document, A4, 12-point lines, the report font.
+void start(DocumentWriter &w);
+// Rows 1 and 2 of a table with the window's inputs ("Dati: tipo", "valore").
+void dataTable(DocumentWriter &w, const ProjectionModel &m);
+// The legend of the result columns, 10 x 2.
+void legendTable(DocumentWriter &w);
+// Header rows and one data row of a year table, as the results grid shows it.
+void yearHeader(DocumentWriter &w);
+void yearRow(DocumentWriter &w, const ProjectionModel &m, int tableRow, int documentRow);
+
+// Rows of the year tables: the first holds 11 years, the others 43.
+void results(DocumentWriter &w, const ProjectionModel &m, const QString &ricerca);
+void dataSheet(DocumentWriter &w);
+
+} // namespace ProjectionDocuments

@@ -1,0 +1,19 @@
+// The documents of the title page: the full report and the data-only
+// document. They only call DocumentWriter, in document order.
+#pragma once
+
+#include "TitlePageData.h"
+
+class DocumentWriter;
+class ProjectionModel;
+
+namespace TitlePageDocuments {
+
+// Returns the page count written in the closing block.
+int fullReport(DocumentWriter &w, const ProjectionModel &projection, const TitlePageData &page);
+void dataOnly(DocumentWriter &w, const TitlePageData &page);
+
+// The tables that hold results: the 3rd to this one.
+int lastResultTable(qint64 span);
+
+} // namespace TitlePageDocuments
