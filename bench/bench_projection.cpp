@@ -3,9 +3,13 @@
 #include "app/FileDialogs.h"
 #include "app/Messenger.h"
 #include "app/Modulo.h"
+#include "docs/DocumentModel.h"
 #include "projection/NumberReading.h"
 #include "projection/ProjectionModel.h"
 #include "titlepage/TitlePageData.h"
+#include "titlepage/TitlePageDocuments.h"
+
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -80,6 +84,24 @@ void BM_Rebalance(benchmark::State &state)
     state.counters["correction"] = moved;
 }
 BENCHMARK(BM_Rebalance)->Arg(10)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// The full report of a 200-row projection, built and written as .docx.
+void BM_FullReport200Rows(benchmark::State &state)
+{
+    Bench b(10000);
+    b.model->calcola_Click();
+    const TitlePageData page = TitlePageData::atLoad(QDate(2026, 12, 7));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("relazione.docx"));
+    for (auto _ : state) {
+        DocumentModel document;
+        TitlePageDocuments::fullReport(document, *b.model, page);
+        QString error;
+        if (!document.save(path, &error))
+            state.SkipWithError("the report could not be written");
+    }
+}
+BENCHMARK(BM_FullReport200Rows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

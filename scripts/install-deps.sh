@@ -6,7 +6,9 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   libfluidsynth-dev timgm6mb-soundfont fonts-liberation2 fonts-dejavu-core
+  libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3-docx libreoffice-writer-nogui poppler-utils
 )
 
 sudo_cmd=()

@@ -8,7 +8,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-DesktopDocuments::DesktopDocuments(Messenger &messenger) : m_messenger(messenger), m_folder(defaultFolder()) {}
+DesktopDocuments::DesktopDocuments(Messenger &messenger) : m_messenger(messenger), m_folder(defaultFolder())
+{
+}
 
 QString DesktopDocuments::defaultFolder()
 {
@@ -20,8 +22,7 @@ QString DesktopDocuments::defaultFolder()
 
 QString DesktopDocuments::freeName(const QDir &folder, const QString &kind, const QDateTime &when)
 {
-    const QString stem =
-        QStringLiteral("Vicania-%1-%2").arg(kind, when.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+    const QString stem = QStringLiteral("Vicania-%1-%2").arg(kind, when.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
     QString name = stem + QStringLiteral(".docx");
     for (int n = 2; folder.exists(name); ++n)
         name = QStringLiteral("%1-%2.docx").arg(stem).arg(n);
@@ -44,10 +45,11 @@ bool DesktopDocuments::deliver(DocumentWriter &document, const QString &kind)
         m_lastPath = path;
         if (!m_open || QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
             return true;
-        m_messenger.show({QStringLiteral("Il documento è stato scritto nel file \"%1\", ma non è stato possibile aprirlo "
-                                         "con l'elaboratore di testi del sistema: aprilo da quella cartella.")
-                              .arg(QDir::toNativeSeparators(path)),
-                          appGlobals().HelpTitle, Message::Icon::Exclamation});
+        m_messenger.show(
+            {QStringLiteral("Il documento è stato scritto nel file \"%1\", ma non è stato possibile aprirlo "
+                            "con l'elaboratore di testi del sistema: aprilo da quella cartella.")
+                 .arg(QDir::toNativeSeparators(path)),
+             appGlobals().HelpTitle, Message::Icon::Exclamation});
         return false;
     }
     m_messenger.show({QStringLiteral("Non è stato possibile scrivere il documento nel file \"%1\" (%2). Il programma "

@@ -3,9 +3,9 @@
 #include "app/FileDialogs.h"
 #include "app/Messenger.h"
 #include "app/Modulo.h"
-#include "projection/ProjectionModel.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
+#include "projection/ProjectionModel.h"
 #include "titlepage/TitlePageModel.h"
 
 #include <QMap>

@@ -24,20 +24,21 @@ using Alignment = DocumentWriter::Alignment;
 QString jc(Alignment a)
 {
     switch (a) {
-    case Alignment::Center: return QStringLiteral("center");
-    case Alignment::Right: return QStringLiteral("right");
-    case Alignment::Justify: return QStringLiteral("both");
-    case Alignment::Left: break;
+    case Alignment::Center:
+        return QStringLiteral("center");
+    case Alignment::Right:
+        return QStringLiteral("right");
+    case Alignment::Justify:
+        return QStringLiteral("both");
+    case Alignment::Left:
+        break;
     }
     return QStringLiteral("left");
 }
 
 class Xml {
 public:
-    Xml() : w(&bytes)
-    {
-        w.writeStartDocument(QStringLiteral("1.0"), true);
-    }
+    Xml() : w(&bytes) { w.writeStartDocument(QStringLiteral("1.0"), true); }
     QXmlStreamWriter w;
     QByteArray bytes;
     void start(const QString &name) { w.writeStartElement(name); }
@@ -163,8 +164,8 @@ void table(Xml &x, const DocumentModel::Table &t, bool spacing12)
     x.start(QStringLiteral("w:tblPr"));
     x.empty(QStringLiteral("w:tblStyle"),
             {{QStringLiteral("w:val"), t.styled ? QString::fromLatin1(kColourStyle) : QStringLiteral("Griglia")}});
-    x.empty(QStringLiteral("w:tblW"), {{QStringLiteral("w:w"), QStringLiteral("5000")},
-                                       {QStringLiteral("w:type"), QStringLiteral("pct")}});
+    x.empty(QStringLiteral("w:tblW"),
+            {{QStringLiteral("w:w"), QStringLiteral("5000")}, {QStringLiteral("w:type"), QStringLiteral("pct")}});
     x.empty(QStringLiteral("w:tblLook"), {{QStringLiteral("w:val"), QStringLiteral("04A0")},
                                           {QStringLiteral("w:firstRow"), QStringLiteral("1")},
                                           {QStringLiteral("w:lastRow"), QStringLiteral("0")},
@@ -209,8 +210,8 @@ QByteArray documentXml(const DocumentModel &d)
     }
     x.start(QStringLiteral("w:sectPr"));
     const int width = d.isA4() ? kPageWidth : 12240, height = d.isA4() ? kPageHeight : 15840;
-    x.empty(QStringLiteral("w:pgSz"), {{QStringLiteral("w:w"), QString::number(width)},
-                                       {QStringLiteral("w:h"), QString::number(height)}});
+    x.empty(QStringLiteral("w:pgSz"),
+            {{QStringLiteral("w:w"), QString::number(width)}, {QStringLiteral("w:h"), QString::number(height)}});
     x.empty(QStringLiteral("w:pgMar"), {{QStringLiteral("w:top"), QString::number(kMarginTop)},
                                         {QStringLiteral("w:right"), QString::number(kMarginSide)},
                                         {QStringLiteral("w:bottom"), QString::number(kMarginTop)},
@@ -280,10 +281,10 @@ QByteArray stylesXml()
     x.empty(QStringLiteral("w:name"), {{QStringLiteral("w:val"), QStringLiteral("Normal Table")}});
     x.start(QStringLiteral("w:tblPr"));
     x.start(QStringLiteral("w:tblCellMar"));
-    x.empty(QStringLiteral("w:left"), {{QStringLiteral("w:w"), QStringLiteral("57")},
-                                       {QStringLiteral("w:type"), QStringLiteral("dxa")}});
-    x.empty(QStringLiteral("w:right"), {{QStringLiteral("w:w"), QStringLiteral("57")},
-                                        {QStringLiteral("w:type"), QStringLiteral("dxa")}});
+    x.empty(QStringLiteral("w:left"),
+            {{QStringLiteral("w:w"), QStringLiteral("57")}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
+    x.empty(QStringLiteral("w:right"),
+            {{QStringLiteral("w:w"), QStringLiteral("57")}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
     x.end();
     x.end();
     x.end();
@@ -340,8 +341,8 @@ QByteArray contentTypes()
     x.empty(QStringLiteral("Default"), {{QStringLiteral("Extension"), QStringLiteral("rels")},
                                         {QStringLiteral("ContentType"),
                                          QStringLiteral("application/vnd.openxmlformats-package.relationships+xml")}});
-    x.empty(QStringLiteral("Default"),
-            {{QStringLiteral("Extension"), QStringLiteral("xml")}, {QStringLiteral("ContentType"), QStringLiteral("application/xml")}});
+    x.empty(QStringLiteral("Default"), {{QStringLiteral("Extension"), QStringLiteral("xml")},
+                                        {QStringLiteral("ContentType"), QStringLiteral("application/xml")}});
     const std::initializer_list<std::pair<const char *, const char *>> overrides = {
         {"/word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"},
         {"/word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"},
@@ -421,15 +422,15 @@ QString xmlSafe(const QString &text)
 
 QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document)
 {
-    const char *officeDocument =
-        "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
+    const char *officeDocument = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
     const char *core = "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties";
     const char *app = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties";
     const char *styles = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
     return {
         {QStringLiteral("[Content_Types].xml"), contentTypes()},
         {QStringLiteral("_rels/.rels"),
-         relationships({{officeDocument, "word/document.xml"}, {core, "docProps/core.xml"}, {app, "docProps/app.xml"}})},
+         relationships(
+             {{officeDocument, "word/document.xml"}, {core, "docProps/core.xml"}, {app, "docProps/app.xml"}})},
         {QStringLiteral("docProps/core.xml"), coreProperties()},
         {QStringLiteral("docProps/app.xml"), appProperties()},
         {QStringLiteral("word/_rels/document.xml.rels"), relationships({{styles, "styles.xml"}})},

@@ -71,9 +71,15 @@ void legendTable(DocumentWriter &w)
 
 void yearHeader(DocumentWriter &w)
 {
-    static const std::array<std::pair<const char *, const char *>, 9> headings = {{
-        {"anno", ""}, {"abitanti", "n."}, {"immigrati", "n."}, {"emigrati", "n."}, {"fecondità", "n."},
-        {"nascite", "n."}, {"mortalità", "n."}, {"età mediana", "n"}, {"aumento", "n."}}};
+    static const std::array<std::pair<const char *, const char *>, 9> headings = {{{"anno", ""},
+                                                                                   {"abitanti", "n."},
+                                                                                   {"immigrati", "n."},
+                                                                                   {"emigrati", "n."},
+                                                                                   {"fecondità", "n."},
+                                                                                   {"nascite", "n."},
+                                                                                   {"mortalità", "n."},
+                                                                                   {"età mediana", "n"},
+                                                                                   {"aumento", "n."}}};
     for (int c = 0; c < 9; ++c) {
         w.setCell(1, c + 1, QString::fromUtf8(headings[std::size_t(c)].first));
         w.setCell(2, c + 1, QString::fromUtf8(headings[std::size_t(c)].second));
@@ -148,10 +154,17 @@ void dataSheet(DocumentWriter &w)
     w.appendParagraph();
     w.addTable(27, 11);
     w.setTableFontSize(10);
-    static const std::array<std::pair<const char *, const char *>, 11> headings = {{
-        {"luogo", "nome"}, {"inizio", "anno"}, {"abitanti", "n."}, {"fecondità", "%"},
-        {"inizio procreaz.", "età"}, {"fine procreaz.", "età"}, {"mort.infantile", "n."},
-        {"morte mediana", "età"}, {"immigrati", "%"}, {"emigrati", "%"}, {"stima", "anno"}}};
+    static const std::array<std::pair<const char *, const char *>, 11> headings = {{{"luogo", "nome"},
+                                                                                    {"inizio", "anno"},
+                                                                                    {"abitanti", "n."},
+                                                                                    {"fecondità", "%"},
+                                                                                    {"inizio procreaz.", "età"},
+                                                                                    {"fine procreaz.", "età"},
+                                                                                    {"mort.infantile", "n."},
+                                                                                    {"morte mediana", "età"},
+                                                                                    {"immigrati", "%"},
+                                                                                    {"emigrati", "%"},
+                                                                                    {"stima", "anno"}}};
     for (int c = 0; c < 11; ++c) {
         w.setCell(1, c + 1, QString::fromUtf8(headings[std::size_t(c)].first));
         w.setCell(2, c + 1, QString::fromUtf8(headings[std::size_t(c)].second));

@@ -88,6 +88,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, Pla
 stimaabitanti::stimaabitanti(Program &program, QWidget *parent)
     : QMainWindow(parent), m_program(program), m_model(program.messenger(), program.dialogs(), program.titlePage())
 {
+    m_model.setDocumentOutput(&program.documents());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vicania: stima del numero di abitanti in una località"));
     m_client = new QWidget(this);
@@ -375,7 +376,8 @@ void stimaabitanti::buildMenus()
     print->setObjectName(QStringLiteral("mnuStampa"));
     add(print, QStringLiteral("acquisizionedati"), QStringLiteral("modello acquisizione dati"),
         [this] { m_model.acquisizionedati_Click(); });
-    add(print, QStringLiteral("stampa"), QStringLiteral("dati e risultati del calcolo"), [this] { m_model.stampa_Click(); });
+    add(print, QStringLiteral("stampa"), QStringLiteral("dati e risultati del calcolo"),
+        [this] { m_model.stampa_Click(); });
     file->addSeparator();
     add(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [this] { esci_Click(); });
 
@@ -426,6 +428,9 @@ void stimaabitanti::Toolbar1_ButtonClick(int position)
         break;
     case 3:
         m_model.eliminare_click();
+        break;
+    case 4:
+        m_model.stampa_Click();
         break;
     case 6:
         m_program.messenger().show({QStringLiteral("E' questa la finestra per il calcolo!"), appGlobals().HelpTitle,

@@ -1,7 +1,7 @@
 #include "TitlePageModel.h"
 
-#include "app/AppGlobals.h"
 #include "TitlePageDocuments.h"
+#include "app/AppGlobals.h"
 #include "app/Messenger.h"
 #include "docs/DocumentOutput.h"
 

@@ -36,9 +36,9 @@ ProjectionModel &projectionModel()
 
 frontespizio::frontespizio(Program &program, QWidget *parent)
     : QMainWindow(parent), m_program(program),
-      m_model(program.messenger(), {[] { return projectionModel().popolazione(); },
-                                    [] { Modulo::OpenProjectionWindow(); },
-                                    []() -> const ProjectionModel & { return projectionModel(); }})
+      m_model(program.messenger(),
+              {[] { return projectionModel().popolazione(); }, [] { Modulo::OpenProjectionWindow(); },
+               []() -> const ProjectionModel & { return projectionModel(); }})
 {
     m_model.setDocumentOutput(&program.documents());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -224,7 +224,8 @@ void frontespizio::buildMenus()
     QMenu *print = file->addMenu(QStringLiteral("S&tampa"));
     print->setObjectName(QStringLiteral("stamp"));
     add(print, QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"), [this] { m_model.solodati_Click(); });
-    add(print, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"), [this] { m_model.stampa_Click(); });
+    add(print, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"),
+        [this] { m_model.stampa_Click(); });
     file->addSeparator();
     add(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { Modulo::ConfirmExit(); });
 
@@ -273,6 +274,9 @@ void frontespizio::Toolbar1_ButtonClick(int position)
         break;
     case 3:
         projectionModel().eliminare_click();
+        break;
+    case 4:
+        m_model.stampa_Click();
         break;
     case 6:
         Modulo::OpenProjectionWindow();

@@ -197,7 +197,39 @@ private slots:
         QCOMPARE(app.messenger.shown[1].title, QStringLiteral("Vicania: aiuto in linea"));
         // Nothing that cannot work yet is offered.
         QVERIFY(!w->findChild<QAction *>(QStringLiteral("Toolbar1_9"))->isVisible());
-        QVERIFY(!child<QPushButton>(w, QStringLiteral("Command1"))->isEnabled());
+        QVERIFY(child<QPushButton>(w, QStringLiteral("Command1"))->isEnabled());
+    }
+
+    void theDocumentsOfTheProjectionWindow()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        w->model().calcola_Click();
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("Command1")), Qt::LeftButton);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("passo"))->text(),
+                 QStringLiteral("Ho visualizzato i dati con WORD. Li puoi modificare, integrare e archiviare."));
+        w->findChild<QAction *>(QStringLiteral("acquisizionedati"))->trigger();
+        w->findChild<QAction *>(QStringLiteral("Toolbar1_4"))->trigger();
+        const QStringList files = QDir(app.folder.path()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), 3);
+        QVERIFY(files[0].startsWith(QStringLiteral("Vicania-modello-acquisizione-dati-")));
+        QVERIFY(files[1].startsWith(QStringLiteral("Vicania-risultati-")));
+        QVERIFY(files[2].startsWith(QStringLiteral("Vicania-risultati-")));
+        QVERIFY(app.messenger.shown.isEmpty());
+    }
+
+    void aDocumentThatCannotBeWrittenIsReported()
+    {
+        App app;
+        app.documents.setFolder(QStringLiteral("/proc/vicania-non-scrivibile"));
+        stimaabitanti *w = openProjection(app);
+        const QString before = child<QLabel>(w, QStringLiteral("passo"))->text();
+        w->findChild<QAction *>(QStringLiteral("acquisizionedati"))->trigger();
+        QCOMPARE(app.messenger.shown.size(), 1);
+        QVERIFY(app.messenger.shown[0].text.contains(QStringLiteral("/proc/vicania-non-scrivibile")));
+        QCOMPARE(app.messenger.shown[0].icon, Message::Icon::Critical);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("passo"))->text(), before);
     }
 
     void fileCommandsUseTheScriptedDialogs()

@@ -172,8 +172,8 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled() || w->parentWidget() != page->client())
                 w = w->nextInFocusChain();
         }
-        QCOMPARE(order, QStringList({"aiuto", "ricerca", "localita", "tipostudio", "committente", "luogo", "cmdesci",
-                                     "data", "allegati", "Command1", "aiuto"}));
+        QCOMPARE(order, QStringList({"aiuto", "ricerca", "localita", "tipostudio", "committente", "luogo", "stampa",
+                                     "cmdesci", "data", "allegati", "Command1"}));
     }
 
     void theOfficeDialogKeepsTheOfficeAndTheTitlePageShowsIt()
@@ -195,6 +195,27 @@ private slots:
         StudioSettings::load();
         QCOMPARE(appGlobals().StudioName, QStringLiteral("Studio Neri"));
         StudioSettings::save(QString(), QString());
+    }
+
+    void theReportAndTheDataOnlyDocumentFromTheTitlePage()
+    {
+        App app;
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        // Without a calculation the report is refused and the projection comes forward.
+        QTest::mouseClick(child<QPushButton>(page, QStringLiteral("stampa")), Qt::LeftButton);
+        QCOMPARE(app.messenger.shown.last().text, QStringLiteral("La simulazione non è stata effettuata."));
+        QVERIFY(app.program.projection()->isVisible());
+        QVERIFY(QDir(app.folder.path()).entryList(QDir::Files).isEmpty());
+        computed(app);
+        trigger(page, QStringLiteral("Toolbar1_4"));
+        trigger(page, QStringLiteral("solodati"));
+        const QStringList files = QDir(app.folder.path()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files[0].startsWith(QStringLiteral("Vicania-relazione-")) &&
+                files[0].endsWith(QStringLiteral(".docx")));
+        QVERIFY(files[1].startsWith(QStringLiteral("Vicania-solo-dati-")));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("passo"))->text(), QStringLiteral("Sto caricando WORD."));
     }
 
     void theConfirmedExitUnloadsTheTitlePage()

@@ -21,7 +21,8 @@ struct Page {
     QString result;
     int shownProjection = 0;
     ScriptedMessenger messenger;
-    TitlePageModel model{messenger, {[this] { return result; }, [this] { ++shownProjection; }, nullptr}, QDate(2026, 12, 6)};
+    TitlePageModel model{
+        messenger, {[this] { return result; }, [this] { ++shownProjection; }, nullptr}, QDate(2026, 12, 6)};
 
     void fillAllBut(TF skipped)
     {

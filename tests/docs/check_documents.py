@@ -1,0 +1,185 @@
+#!/usr/bin/python3
+"""Reads the documents written by vicania-cli back with python-docx, an
+independent reader, and checks their content, fonts, sizes, tables and
+alignment. With --pdf it also converts them with LibreOffice and checks that
+the text survives. Usage: check_documents.py VICANIA_CLI [--pdf]"""
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+from docx import Document
+from docx.enum.text import WD_ALIGN_PARAGRAPH
+
+CLI = sys.argv[1]
+PDF = "--pdf" in sys.argv
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def study(folder, name, start, target, share="25", immigr="10", emigr="4", title=None, known="10000"):
+    line1 = [start, known, "1,5", share, "14", "49", "5", "80", immigr, emigr, target]
+    line2 = title or ["Ricerca di prova", "Borgo", "analisi", "Comune", "Borgo", "lunedì, 7 dic 2026",
+                      "grafici", "Studio del file", "Via del file, 1"]
+    text = ",".join(f'"{f}"' for f in line1) + "\r\n" + ",".join(f'"{f}"' for f in line2) + "\r\n"
+    path = Path(folder) / name
+    path.write_bytes(text.encode("cp1252"))
+    return path
+
+
+def run(path, *options):
+    out = subprocess.run([CLI, "esegui", str(path), *options], capture_output=True, text=True)
+    return out.returncode, out.stdout, out.stderr
+
+
+def sizes(paragraph):
+    return {run.font.size.pt for run in paragraph.runs if run.font.size is not None}
+
+
+def fonts(paragraph):
+    return {run.font.name for run in paragraph.runs}
+
+
+def texts(document):
+    return [p.text for p in document.paragraphs]
+
+
+def result_tables(document, first_index):
+    return document.tables[first_index:]
+
+
+def check_report(folder, g_plus_1, tables_expected, data_rows, pages):
+    start = 2000
+    path = study(folder, f"Vicania-dati-{g_plus_1}", str(start), str(start + g_plus_1 - 1), immigr="0", emigr="0")
+    out = Path(folder) / f"relazione-{g_plus_1}.docx"
+    code, _, err = run(path, "--relazione", str(out))
+    check(code == 0, f"report {g_plus_1}: exit {code} {err}")
+    d = Document(str(out))
+    results = d.tables[2:]
+    check(len(results) == tables_expected, f"report {g_plus_1}: {len(results)} result tables")
+    for i, table in enumerate(results):
+        rows = 30 if i == 0 else 40
+        check(len(table.rows) == rows and len(table.columns) == 9, f"report {g_plus_1}: table {i} shape")
+        filled = sum(1 for row in table.rows[2:] if row.cells[0].text)
+        check(filled == data_rows[i], f"report {g_plus_1}: table {i} has {filled} years, not {data_rows[i]}")
+        for column in range(9):
+            for row in table.rows[2:4]:
+                alignment = row.cells[column].paragraphs[0].alignment
+                check(alignment == WD_ALIGN_PARAGRAPH.RIGHT, f"report {g_plus_1}: column {column} not right-aligned")
+    sentence = f"La presente relazione è composta di n. {pages} pagine."
+    check(sentence in texts(d), f"report {g_plus_1}: no '{sentence}'")
+    return d
+
+
+def main():
+    folder = tempfile.mkdtemp(prefix="vicania-docs-")
+
+    # The full report, with the worked example's data over several spans.
+    check_report(folder, 11, 1, [11], 3)
+    check_report(folder, 28, 1, [28], 4)
+    check_report(folder, 29, 2, [28, 1], 4)
+    d = check_report(folder, 200, 6, [28, 38, 38, 38, 38, 20], 8)
+    t = texts(d)
+    check(t[:3] == ["", "", ""], "report: the cover opens with three empty paragraphs")
+    check(t[3] == "Vicania" and sizes(d.paragraphs[3]) == {24}, "report: program name at 24 pt")
+    check(t[4] == "stima del numero di abitanti in una località" and sizes(d.paragraphs[4]) == {18},
+          "report: description at 18 pt")
+    check("ricerca: Ricerca di prova" in t and "località: Borgo" in t, "report: cover lines")
+    check("Borgo: lunedì, 7 dic 2026" in t, "report: place and date")
+    # The report shows the program-wide office (empty here), not the file's one.
+    check("professionista: " in t and "Studio del file" not in "".join(t), "report: program-wide office")
+    heading = t.index("Criteri di calcolo per la simulazione")
+    check(sizes(d.paragraphs[heading]) == {16}, "report: chapter title at 16 pt")
+    check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs if p.text),
+          "report: every paragraph justified")
+    check(all(f == {"Century Gothic"} for f in map(fonts, d.paragraphs) if f), "report: Century Gothic throughout")
+    header = [c.text for c in d.tables[2].rows[1].cells]
+    check(header == ["", "n.", "n.", "n.", "n.", "n.", "n.", "n", "n."], f"report: second header row {header}")
+    check(d.tables[0].rows[2].cells[0].text == "Numero di abitanti nell'anno di partenza", "report: data table")
+    check(d.tables[0].rows[4].cells[1].text == "25", "report: share in the data table")
+    check(t[-1] == "()" and "il professionista" in t, "report: signature")
+    check(d.sections[0].page_width.mm > 209 and d.sections[0].page_width.mm < 211, "report: A4")
+
+    # Migration: emigrants without sign going backwards, decrease with a minus.
+    path = study(folder, "Vicania-dati-indietro", "2003", "2000", immigr="10", emigr="4", known="10065")
+    out = Path(folder) / "risultati-indietro.docx"
+    code, _, err = run(path, "--risultati", str(out))
+    check(code == 0, f"results: exit {code} {err}")
+    d = Document(str(out))
+    years = d.tables[2]
+    check(len(d.tables) == 3 and len(years.rows) == 13, "results: one year table of 13 rows")
+    row = [c.text for c in years.rows[3].cells]
+    check(row[0] == "2002" and row[2] == "101" and row[3] == "40", f"results: backward row {row}")
+    check(years.rows[2].cells[8].text == "19", f"results: natural change {years.rows[2].cells[8].text}")
+    check(texts(d)[3] == "DATI E RISULTATI", "results: heading")
+    check(texts(d)[5] == "Ricerca: Ricerca di prova", "results: research line")
+
+    # Twelve rows: two year tables, the second holding only the target year.
+    path = study(folder, "Vicania-dati-12", "2000", "2011", immigr="0", emigr="0")
+    out = Path(folder) / "risultati-12.docx"
+    run(path, "--risultati", str(out))
+    d = Document(str(out))
+    check(len(d.tables) == 4 and len(d.tables[3].rows) == 45, "results 12: a second table of 45 rows")
+    check(d.tables[3].rows[2].cells[0].text == "2011" and d.tables[3].rows[3].cells[0].text == "",
+          "results 12: only the target year in the second table")
+
+    # No calculation (no target year): no year table, report refused.
+    path = study(folder, "Vicania-dati-vuoto", "2000", "")
+    out = Path(folder) / "risultati-vuoto.docx"
+    report = Path(folder) / "relazione-vuota.docx"
+    code, _, err = run(path, "--risultati", str(out), "--relazione", str(report))
+    check(code == 1, "no calculation: exit status 1")
+    check("La simulazione non è stata effettuata." in err, "no calculation: the report's refusal")
+    check(not report.exists(), "no calculation: no report written")
+    d = Document(str(out))
+    check(len(d.tables) == 2 and texts(d)[3] == "DATI", "no calculation: data and legend only")
+
+    # The data sheet and the data-only document.
+    path = study(folder, "Vicania-dati-altri", "2000", "2005")
+    sheet = Path(folder) / "modello.docx"
+    only = Path(folder) / "solo-dati.docx"
+    run(path, "--modello", str(sheet), "--solo-dati", str(only))
+    d = Document(str(sheet))
+    check([len(t.rows) for t in d.tables] == [4, 27] and len(d.tables[1].columns) == 11, "sheet: tables")
+    check(d.tables[1].rows[0].cells[10].text == "stima" and d.tables[1].rows[1].cells[10].text == "anno",
+          "sheet: headings")
+    d = Document(str(only))
+    rows = [[c.text for c in r.cells] for r in d.tables[0].rows]
+    check(rows[8] == ["studio professionale", "Studio del file"], f"data only: office of the file {rows[8]}")
+    check(texts(d)[3] == "Dati generali", "data only: heading")
+
+    # Hostile texts still make valid documents.
+    hostile = ["A & B <c> 'e' \x01\x02\x0b fine", "x" * 10000, "]]> &amp; <!--", "€ “virgolette”",
+               "", "", "", "", ""]
+    path = study(folder, "Vicania-dati-ostile", "2000", "2003", title=hostile)
+    for option in ("--relazione", "--solo-dati", "--risultati"):
+        out = Path(folder) / f"ostile{option}.docx"
+        code, _, err = run(path, option, str(out))
+        check(code == 0, f"hostile {option}: exit {code} {err}")
+        d = Document(str(out))
+        joined = "\n".join(texts(d)) + "".join(c.text for t in d.tables for r in t.rows for c in r.cells)
+        check("A & B <c> 'e'  fine" in joined, f"hostile {option}: text kept, controls dropped")
+        check("x" * 10000 in joined or option == "--risultati", f"hostile {option}: long field kept")
+
+    if PDF:
+        for docx in sorted(Path(folder).glob("*.docx")):
+            done = subprocess.run(["soffice", "--headless", "--convert-to", "pdf", "--outdir", folder, str(docx)],
+                                  capture_output=True, text=True, timeout=180)
+            pdf = docx.with_suffix(".pdf")
+            check(done.returncode == 0 and pdf.exists(), f"pdf: {docx.name} not converted")
+            if pdf.exists():
+                text = subprocess.run(["pdftotext", str(pdf), "-"], capture_output=True, text=True).stdout
+                check("Vicania" in text, f"pdf: {docx.name} lost its text")
+        print("PDF in", folder)
+
+    for f in failures:
+        print("FAIL:", f)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

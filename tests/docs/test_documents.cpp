@@ -1,0 +1,211 @@
+// The documents' order of operations, their guidance texts and refusals, and
+// the .docx package itself.
+#include "app/AppGlobals.h"
+#include "app/Modulo.h"
+#include "docs/DocumentModel.h"
+#include "docs/DocumentOutput.h"
+#include "docs/DocumentRecorder.h"
+#include "docs/DocxFile.h"
+#include "support/Scripted.h"
+#include "titlepage/TitlePageDocuments.h"
+#include "titlepage/TitlePageModel.h"
+
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+using F = ProjectionModel::Field;
+
+namespace {
+
+class RecordingOutput : public DocumentOutput {
+public:
+    std::unique_ptr<DocumentWriter> create() override { return std::make_unique<DocumentRecorder>(); }
+    bool deliver(DocumentWriter &document, const QString &kind) override
+    {
+        kinds << kind;
+        last = static_cast<DocumentRecorder &>(document).operations;
+        return accept;
+    }
+    QStringList kinds;
+    QStringList last;
+    bool accept = true;
+};
+
+// A projection window and its title page, with recorded documents.
+struct Study {
+    ScriptedMessenger messenger;
+    ScriptedDialogs dialogs;
+    ProjectionModel *projection = nullptr;
+    int shown = 0;
+    TitlePageModel page{messenger,
+                        {[this] { return projection->popolazione(); }, [this] { ++shown; },
+                         [this]() -> const ProjectionModel & { return *projection; }},
+                        QDate(2026, 12, 6)};
+    ProjectionModel model{messenger, dialogs, page};
+    RecordingOutput output;
+    Study()
+    {
+        Modulo::InitDialogTitles();
+        projection = &model;
+        model.setDocumentOutput(&output);
+        page.setDocumentOutput(&output);
+    }
+    void compute(int years)
+    {
+        const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "", "", QString::number(2000 + years)};
+        for (int i = 0; i < texts.size(); ++i)
+            model.setText(static_cast<F>(i), texts[i]);
+        model.calcola_Click();
+    }
+    int count(const QString &prefix) const
+    {
+        int n = 0;
+        for (const QString &op : output.last)
+            n += op.startsWith(prefix) ? 1 : 0;
+        return n;
+    }
+};
+
+} // namespace
+
+TEST(ResultsDocument, StartsLikeWordAndTellsTheUser)
+{
+    Study s;
+    s.compute(10);
+    ASSERT_TRUE(s.model.stampa_Click());
+    EXPECT_EQ(s.output.kinds, QStringList{"risultati"});
+    EXPECT_EQ(s.output.last.mid(0, 8),
+              QStringList({"newDocument", "pageSetupA4", "lineSpacing12", "fontName Century Gothic", "fontSize 18",
+                           "type Vicania¶", "fontSize 12", "type stima del numero di abitanti in una località¶¶"}));
+    EXPECT_EQ(s.model.passo(),
+              QStringLiteral("Ho visualizzato i dati con WORD. Li puoi modificare, integrare e archiviare."));
+    // Eleven years: one full table, then eight paragraphs and no other table.
+    EXPECT_EQ(s.count(QStringLiteral("addTable 13 9")), 1);
+    EXPECT_EQ(s.count(QStringLiteral("addTable 45 9")), 0);
+    const qsizetype full = s.output.last.indexOf(QStringLiteral("cell 13 9 -18"));
+    ASSERT_GT(full, 0);
+    EXPECT_EQ(s.output.last.mid(full + 1, 9),
+              QStringList({"format9", "appendParagraph", "appendParagraph", "appendParagraph", "appendParagraph",
+                           "appendParagraph", "appendParagraph", "appendParagraph", "appendParagraph"}));
+    EXPECT_EQ(s.count(QStringLiteral("alignColumn 3 ")), 9);
+    EXPECT_EQ(s.count(QStringLiteral("alignColumn 4 ")), 0);
+}
+
+TEST(ResultsDocument, AFailedDeliveryLeavesTheGuidanceAsItWas)
+{
+    Study s;
+    s.compute(3);
+    const QString before = s.model.passo();
+    s.output.accept = false;
+    EXPECT_FALSE(s.model.stampa_Click());
+    EXPECT_EQ(s.model.passo(), before);
+}
+
+TEST(DataSheet, IsTheSameWhateverTheWindowHolds)
+{
+    Study empty, computed;
+    computed.compute(20);
+    empty.model.acquisizionedati_Click();
+    computed.model.acquisizionedati_Click();
+    EXPECT_EQ(empty.output.last, computed.output.last);
+    EXPECT_EQ(empty.model.passo(), QStringLiteral("Ho visualizzato il modello d'acquisizione dati con WORD"));
+    EXPECT_EQ(empty.count(QStringLiteral("format9")), 1);
+    EXPECT_TRUE(empty.output.last.contains(QStringLiteral("addTable 4 3")));
+}
+
+TEST(FullReport, RefusedWithoutACalculation)
+{
+    Study s;
+    EXPECT_FALSE(s.page.stampa_Click());
+    ASSERT_EQ(s.messenger.shown.size(), 1);
+    EXPECT_EQ(s.messenger.shown[0].text, QStringLiteral("La simulazione non è stata effettuata."));
+    EXPECT_EQ(s.messenger.shown[0].icon, Message::Icon::Critical);
+    EXPECT_EQ(s.messenger.shown[0].title, appGlobals().HelpTitle);
+    EXPECT_EQ(s.shown, 1);
+    EXPECT_TRUE(s.output.kinds.isEmpty());
+}
+
+TEST(FullReport, PageCountAndResultTables)
+{
+    const struct {
+        int years;
+        int tables;
+        int pages;
+        int lastTable;
+    } rows[] = {{10, 1, 3, 3}, {27, 1, 4, 3}, {28, 2, 4, 4}, {65, 2, 5, 4}, {199, 6, 8, 8}};
+    for (const auto &row : rows) {
+        Study s;
+        s.compute(row.years);
+        ASSERT_TRUE(s.page.stampa_Click()) << row.years;
+        EXPECT_EQ(s.count(QStringLiteral("addTable 30 9")) + s.count(QStringLiteral("addTable 40 9")), row.tables)
+            << row.years;
+        EXPECT_TRUE(s.output.last.contains(
+            QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. %1 pagine.¶").arg(row.pages)))
+            << row.years;
+        EXPECT_EQ(TitlePageDocuments::lastResultTable(row.years), row.lastTable);
+        EXPECT_EQ(s.count(QStringLiteral("alignColumn ")), 9 * (row.lastTable - 2));
+        EXPECT_EQ(s.page.passo(),
+                  QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));
+    }
+}
+
+TEST(FullReport, UsesTheProgramWideOfficeAndTheDataOnlyDocumentTheShownOne)
+{
+    Study s;
+    s.compute(5);
+    appGlobals().StudioName = QStringLiteral("Studio del programma");
+    s.page.write({"r", "", "", "", "Roma", "oggi", "", "Studio del file", "Via del file"});
+    s.page.stampa_Click();
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("type professionista: Studio del programma¶")));
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("appendedParagraph 12 (Studio del programma)")));
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("type Roma: oggi¶")));
+    s.page.solodati_Click();
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("cell 9 2 Studio del file")));
+    // The guidance keeps the loading text once the document is done.
+    EXPECT_EQ(s.page.passo(), QStringLiteral("Sto caricando WORD."));
+    appGlobals().StudioName.clear();
+}
+
+TEST(DocumentModel, TablesTakeTheEmptyLastParagraphAndKeepOneAfter)
+{
+    DocumentModel d;
+    d.setFontName(QStringLiteral("Century Gothic"));
+    d.setFontSize(12);
+    d.typeText(QStringLiteral("uno\rdue\f\r"));
+    d.appendParagraph();
+    d.addTable(2, 2);
+    d.setCell(1, 1, QStringLiteral("a"));
+    d.setCell(3, 1, QStringLiteral("fuori"));
+    ASSERT_EQ(d.blocks().size(), 5);
+    EXPECT_EQ(std::get<DocumentModel::Paragraph>(d.blocks()[0]).text(), QStringLiteral("uno"));
+    EXPECT_EQ(std::get<DocumentModel::Paragraph>(d.blocks()[1]).text(), QStringLiteral("due\f"));
+    EXPECT_TRUE(std::holds_alternative<DocumentModel::Table>(d.blocks()[3]));
+    EXPECT_TRUE(std::holds_alternative<DocumentModel::Paragraph>(d.blocks()[4]));
+    EXPECT_EQ(std::get<DocumentModel::Table>(d.blocks()[3]).cell(1, 1), QStringLiteral("a"));
+}
+
+TEST(Docx, HostileTextGivesWellFormedParts)
+{
+    DocumentModel d;
+    const QString hostile = QStringLiteral("A & B <c> \"d\" ]]> \x01\x02\x1f fine ") + QString(10000, u'x') +
+                            QChar(0xD800) + QStringLiteral("😀");
+    d.typeText(hostile + u'\r');
+    d.addTable(1, 1);
+    d.setCell(1, 1, hostile);
+    for (const auto &[name, bytes] : DocxFile::parts(d)) {
+        QXmlStreamReader reader(bytes);
+        while (!reader.atEnd())
+            reader.readNext();
+        EXPECT_FALSE(reader.hasError()) << name.toStdString() << ": " << reader.errorString().toStdString();
+    }
+    EXPECT_EQ(DocxFile::xmlSafe(QStringLiteral("a\x01"
+                                               "b\tc")),
+              QStringLiteral("ab\tc"));
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_TRUE(d.save(dir.filePath(QStringLiteral("ostile.docx")), &error)) << error.toStdString();
+    EXPECT_FALSE(d.save(dir.filePath(QStringLiteral("manca/ostile.docx")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("manca/ostile.docx.part"))));
+}
