@@ -3,6 +3,9 @@
 #include "AppGlobals.h"
 #include "Messenger.h"
 #include "docs/DocumentModel.h"
+#include "help/ProgramFolder.h"
+
+#include <QFileInfo>
 
 #include <QDesktopServices>
 #include <QStandardPaths>
@@ -36,12 +39,23 @@ std::unique_ptr<DocumentWriter> DesktopDocuments::create()
 
 bool DesktopDocuments::deliver(DocumentWriter &document, const QString &kind)
 {
-    QDir folder(m_folder);
-    QString error;
-    const QString path = freeName(folder, kind, QDateTime::currentDateTime());
-    if (!QDir().mkpath(m_folder)) {
-        error = QStringLiteral("la cartella non si può creare");
-    } else if (document.save(path, &error)) {
+    const QString path = freeName(QDir(m_folder), kind, QDateTime::currentDateTime());
+    return saveAndOpen(document, path,
+                       QDir().mkpath(m_folder) ? QString() : QStringLiteral("la cartella non si può creare"));
+}
+
+bool DesktopDocuments::deliverNamed(DocumentWriter &document, const QString &fileName)
+{
+    const QFileInfo programFolder(ProgramFolder::path());
+    if (programFolder.isDir() && programFolder.isWritable())
+        return saveAndOpen(document, QDir(programFolder.filePath()).filePath(fileName), QString());
+    return saveAndOpen(document, QDir(m_folder).filePath(fileName),
+                       QDir().mkpath(m_folder) ? QString() : QStringLiteral("la cartella non si può creare"));
+}
+
+bool DesktopDocuments::saveAndOpen(DocumentWriter &document, const QString &path, QString error)
+{
+    if (error.isEmpty() && document.save(path, &error)) {
         m_lastPath = path;
         if (!m_open || QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
             return true;

@@ -16,6 +16,7 @@ public:
 
     std::unique_ptr<DocumentWriter> create() override;
     bool deliver(DocumentWriter &document, const QString &kind) override;
+    bool deliverNamed(DocumentWriter &document, const QString &fileName) override;
 
     // Tests write elsewhere and open nothing.
     void setFolder(const QString &folder) { m_folder = folder; }
@@ -27,6 +28,8 @@ public:
     static QString freeName(const QDir &folder, const QString &kind, const QDateTime &when);
 
 private:
+    bool saveAndOpen(DocumentWriter &document, const QString &path, QString error);
+
     Messenger &m_messenger;
     QString m_folder;
     bool m_open = true;

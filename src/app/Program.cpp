@@ -5,6 +5,12 @@
 #include "frmSplash.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/TitlePageData.h"
+#include "docs/DocumentOutput.h"
+#include "help/GuidePage.h"
+#include "help/HelpDocuments.h"
+#include "help/InfoWindows.h"
+#include "help/frmTip.h"
+#include "help/sommario.h"
 #include "titlepage/frontespizio.h"
 
 #include <QApplication>
@@ -91,6 +97,28 @@ frontespizio *Program::titlePageWindow()
         load(QStringLiteral("frontespizio"), [this] { return new frontespizio(*this); }));
 }
 
+QWidget *Program::window(const QString &name)
+{
+    if (name == QLatin1String("stimaabitanti"))
+        return projection();
+    if (name == QLatin1String("frontespizio"))
+        return titlePageWindow();
+    if (name == QLatin1String("frmSplash"))
+        return splash();
+    return load(name, [this, &name]() -> QWidget * {
+        if (name == QLatin1String("sommario"))
+            return new sommario(*this);
+        if (name == QLatin1String("frmTip"))
+            return new frmTip(*this);
+        if (name == QLatin1String("informaz"))
+            return new informaz(*this);
+        if (name == QLatin1String("supportoclienti"))
+            return new supportoclienti(*this);
+        const qsizetype page = GuidePage::windowNames().indexOf(name);
+        return new GuidePage(*this, page < 0 ? 0 : int(page));
+    });
+}
+
 TitlePageLink &Program::titlePage()
 {
     return *m_titlePageLink;
@@ -154,6 +182,25 @@ void OpenTitlePageWindow()
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+void ShowWindow(const QString &name)
+{
+    QWidget *w = Program::instance().window(name);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+QString GuidePageTitle;
+QString GuidePageText;
+
+void PrintGuidePage()
+{
+    DocumentOutput &output = Program::instance().documents();
+    const auto document = output.create();
+    HelpDocuments::guidePage(*document, GuidePageTitle, GuidePageText);
+    output.deliver(*document, QStringLiteral("guida"));
 }
 
 void ConfirmExit()

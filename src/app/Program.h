@@ -40,6 +40,8 @@ public:
     frmSplash *splash();             // loads it if needed
     stimaabitanti *projection();     // loads it hidden if needed
     frontespizio *titlePageWindow(); // loads it hidden if needed
+    // Any window by name, loaded hidden if needed.
+    QWidget *window(const QString &name);
     // Where the projection window reads and writes the title page: the
     // title-page window, loaded hidden on first use.
     TitlePageLink &titlePage();
@@ -76,6 +78,13 @@ namespace Modulo {
 void OpenProjectionWindow();
 // Shows the title-page window, loading it first when needed.
 void OpenTitlePageWindow();
+// Shows a window by name, modeless, loading it first when needed.
+void ShowWindow(const QString &name);
+
+// The guide page to print, and the printing.
+extern QString GuidePageTitle;
+extern QString GuidePageText;
+void PrintGuidePage();
 // Asks, and on Yes leaves to the splash.
 void ConfirmExit();
 // Unloads every window, resumes the music and shows the splash with its

@@ -5,6 +5,8 @@
 #include "app/Modulo.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
+#include "help/GuideTexts.h"
+#include "help/HelpDocuments.h"
 #include "projection/ProjectionModel.h"
 #include "titlepage/TitlePageModel.h"
 
@@ -54,6 +56,7 @@ public:
         failed = true;
         return false;
     }
+    bool deliverNamed(DocumentWriter &document, const QString &) override { return deliver(document, {}); }
     bool failed = false;
 
 private:
@@ -62,7 +65,21 @@ private:
 };
 
 const QStringList kDocumentOptions = {QStringLiteral("--risultati"), QStringLiteral("--modello"),
-                                      QStringLiteral("--relazione"), QStringLiteral("--solo-dati")};
+                                      QStringLiteral("--relazione"), QStringLiteral("--solo-dati"),
+                                      QStringLiteral("--guida")};
+
+// The seven help pages in one document, as the help contents print them.
+void writeGuide(DocumentOutput &output)
+{
+    QStringList titles, texts;
+    for (int i = 0; i < GuideTexts::kPageCount; ++i) {
+        titles << GuideTexts::title(i);
+        texts << GuideTexts::text(i);
+    }
+    const auto document = output.create();
+    HelpDocuments::contents(*document, titles, texts);
+    output.deliverNamed(*document, QString());
+}
 
 } // namespace
 
@@ -77,11 +94,11 @@ int CliSession::run(const QStringList &arguments)
 void CliSession::usage()
 {
     m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...] [--risultati FILE] [--modello FILE]\n"
-             "                                  [--relazione FILE] [--solo-dati FILE]\n"
+             "                                  [--relazione FILE] [--solo-dati FILE] [--guida FILE]\n"
              "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
              "  calcola, verifica, riequilibra (senza comandi: calcola).\n"
              "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
-             "  dati, relazione completa, solo dati del frontespizio.\n"
+             "  dati, relazione completa, solo dati del frontespizio, guida completa.\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
              "  2 se il file non si può leggere; 3 se il comando non è valido."
           << Qt::endl;
@@ -156,6 +173,8 @@ int CliSession::esegui(const QString &study, QStringList arguments)
             model.acquisizionedati_Click();
         else if (option == QLatin1String("--relazione"))
             titlePage.stampa_Click();
+        else if (option == QLatin1String("--guida"))
+            writeGuide(output);
         else
             titlePage.solodati_Click();
         documentFailed = documentFailed || output.failed;

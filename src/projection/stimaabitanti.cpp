@@ -145,20 +145,18 @@ void stimaabitanti::buildToolbar()
         {4, "stampa dati finestra", QStyle::SP_FileIcon, true},
         {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
         {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
-        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, false},
-        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, false},
-        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, false},
-        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, false},
+        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, true},
+        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, true},
+        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, true},
+        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, true},
         {14, "controlla dati finestra", QStyle::SP_DialogApplyButton, true},
         {15, "cancella dati immessi", QStyle::SP_DialogResetButton, true},
         {16, "uscita da Vicania", QStyle::SP_DialogCloseButton, true},
     }};
     int next = 1;
     for (const Button &b : buttons) {
-        for (; next < b.position; ++next) {
-            QAction *separator = m_toolbar->addSeparator();
-            separator->setVisible(next != 8); // the help group is not there yet
-        }
+        for (; next < b.position; ++next)
+            m_toolbar->addSeparator();
         QAction *a = m_toolbar->addAction(style()->standardIcon(b.icon), QString());
         a->setToolTip(QString::fromUtf8(b.tooltip));
         a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.position));
@@ -438,6 +436,18 @@ void stimaabitanti::Toolbar1_ButtonClick(int position)
         break;
     case 7:
         Modulo::OpenTitlePageWindow();
+        break;
+    case 9:
+        Modulo::ShowWindow(QStringLiteral("sommario"));
+        break;
+    case 10:
+        Modulo::ShowWindow(QStringLiteral("frmTip"));
+        break;
+    case 11:
+        Modulo::ShowWindow(QStringLiteral("supportoclienti"));
+        break;
+    case 12:
+        Modulo::ShowWindow(QStringLiteral("informaz"));
         break;
     case 14:
         m_model.controlladati_Click();

@@ -181,10 +181,10 @@ void frontespizio::buildToolbar()
         {4, "stampa dati finestra", QStyle::SP_FileIcon, true},
         {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
         {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
-        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, false},
-        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, false},
-        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, false},
-        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, false},
+        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, true},
+        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, true},
+        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, true},
+        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, true},
         {14, "controlla dati finestra", QStyle::SP_DialogApplyButton, true},
         {15, "cancella dati finestra", QStyle::SP_DialogResetButton, true},
         {16, "uscita da Vicania", QStyle::SP_DialogCloseButton, true},
@@ -192,7 +192,7 @@ void frontespizio::buildToolbar()
     int next = 1;
     for (const Button &b : buttons) {
         for (; next < b.position; ++next)
-            bar->addSeparator()->setVisible(next != 8);
+            bar->addSeparator();
         QAction *a = bar->addAction(style()->standardIcon(b.icon), QString());
         a->setToolTip(QString::fromUtf8(b.tooltip));
         a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.position));
@@ -284,6 +284,18 @@ void frontespizio::Toolbar1_ButtonClick(int position)
     case 7:
         m_program.messenger().show({QStringLiteral("E' questa la finestra per il Frontespizio della relazione!"),
                                     appGlobals().HelpTitle, Message::Icon::Exclamation});
+        break;
+    case 9:
+        Modulo::ShowWindow(QStringLiteral("sommario"));
+        break;
+    case 10:
+        Modulo::ShowWindow(QStringLiteral("frmTip"));
+        break;
+    case 11:
+        Modulo::ShowWindow(QStringLiteral("supportoclienti"));
+        break;
+    case 12:
+        Modulo::ShowWindow(QStringLiteral("informaz"));
         break;
     case 14:
         m_model.controlloFrontespizio();

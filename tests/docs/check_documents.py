@@ -16,6 +16,22 @@ PDF = "--pdf" in sys.argv
 failures = []
 
 
+def page_breaks(paragraph):
+    return len(paragraph._p.xpath(".//w:br[@w:type='page']"))
+
+
+def check_guide_page(path, title):
+    """One printed guide page: name 20 pt, description 16, title 16, text 12, justified, A4."""
+    d = Document(path)
+    t = texts(d)
+    check(t[0] == "Vicania" and sizes(d.paragraphs[0]) == {20}, "page: program name at 20 pt")
+    check(sizes(d.paragraphs[1]) == {16} and t[2:4] == ["", ""], "page: description and two empty paragraphs")
+    check(t[4] == "Guida: " + title and sizes(d.paragraphs[4]) == {16}, f"page: title {t[4]}")
+    check(t[5] == "" and len(t[6]) > 900 and sizes(d.paragraphs[6]) == {12}, "page: the text at 12 pt")
+    check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "page: justified")
+    check(abs(d.sections[0].page_height.mm - 297) < 1, "page: A4")
+
+
 def check(condition, message):
     if not condition:
         failures.append(message)
@@ -165,6 +181,21 @@ def main():
         check("A & B <c> 'e'  fine" in joined, f"hostile {option}: text kept, controls dropped")
         check("x" * 10000 in joined or option == "--risultati", f"hostile {option}: long field kept")
 
+    # All the guide pages together: six page breaks, first title 16 pt, others 12.
+    guide = Path(folder) / "guida.docx"
+    code, _, err = run(study(folder, "Vicania-dati-guida", "2000", "2005"), "--guida", str(guide))
+    check(code == 0, f"guide: exit {code} {err}")
+    d = Document(str(guide))
+    titles = [p for p in d.paragraphs if p.text.lstrip("\n").startswith("Guida: ")]
+    check(len(titles) == 7, f"guide: {len(titles)} titles")
+    check(titles[0].text == "Guida: MANUALE D'USO RAPIDO" and sizes(titles[0]) == {16}, "guide: first title 16 pt")
+    check(all(sizes(p) == {12} for p in titles[1:]), "guide: later titles 12 pt")
+    check(sum(page_breaks(p) for p in d.paragraphs) == 6, "guide: six page breaks")
+    check(sizes(d.paragraphs[0]) == {20} and d.paragraphs[0].text == "Vicania", "guide: name at 20 pt")
+    check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "guide: justified")
+    check(d.paragraphs[-1].text != "" and page_breaks(d.paragraphs[-1]) == 0 or d.paragraphs[-1].text == "",
+          "guide: the last text ends with a paragraph mark only")
+
     if PDF:
         for docx in sorted(Path(folder).glob("*.docx")):
             done = subprocess.run(["soffice", "--headless", "--convert-to", "pdf", "--outdir", folder, str(docx)],
@@ -182,4 +213,9 @@ def main():
 
 
 if __name__ == "__main__":
+    if len(sys.argv) == 4 and sys.argv[1] == "--guide-page":
+        check_guide_page(sys.argv[2], sys.argv[3])
+        for f in failures:
+            print("FAIL:", f)
+        sys.exit(1 if failures else 0)
     sys.exit(main())

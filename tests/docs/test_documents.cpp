@@ -27,6 +27,10 @@ public:
         last = static_cast<DocumentRecorder &>(document).operations;
         return accept;
     }
+    bool deliverNamed(DocumentWriter &document, const QString &fileName) override
+    {
+        return deliver(document, fileName);
+    }
     QStringList kinds;
     QStringList last;
     bool accept = true;
