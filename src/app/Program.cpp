@@ -2,18 +2,20 @@
 
 #include "Modulo.h"
 #include "Music.h"
-#include "frmSplash.h"
-#include "projection/stimaabitanti.h"
-#include "titlepage/TitlePageData.h"
 #include "docs/DocumentOutput.h"
+#include "frmSplash.h"
 #include "help/GuidePage.h"
 #include "help/HelpDocuments.h"
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
+#include "projection/stimaabitanti.h"
+#include "titlepage/TitlePageData.h"
 #include "titlepage/frontespizio.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -190,6 +192,23 @@ void ShowWindow(const QString &name)
     w->show();
     w->raise();
     w->activateWindow();
+}
+
+void AddHelpMenu(QWidget *window, const QString &tipName, const QString &tipCaption)
+{
+    auto *main = qobject_cast<QMainWindow *>(window);
+    QMenu *help = main->menuBar()->addMenu(QStringLiteral("&?"));
+    help->setObjectName(QStringLiteral("help"));
+    auto add = [help](const QString &name, const QString &caption, const QString &target) {
+        QAction *a = help->addAction(caption);
+        a->setObjectName(name);
+        QObject::connect(a, &QAction::triggered, help, [target] { ShowWindow(target); });
+    };
+    add(QStringLiteral("guida"), QStringLiteral("&Guida in linea"), QStringLiteral("sommario"));
+    add(tipName, tipCaption, QStringLiteral("frmTip"));
+    help->addSeparator();
+    add(QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), QStringLiteral("supportoclienti"));
+    add(QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Vicania"), QStringLiteral("informaz"));
 }
 
 QString GuidePageTitle;

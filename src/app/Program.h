@@ -80,6 +80,8 @@ void OpenProjectionWindow();
 void OpenTitlePageWindow();
 // Shows a window by name, modeless, loading it first when needed.
 void ShowWindow(const QString &name);
+// The "&?" menu of the two main windows; their tip items differ in name and caption.
+void AddHelpMenu(QWidget *window, const QString &tipName, const QString &tipCaption);
 
 // The guide page to print, and the printing.
 extern QString GuidePageTitle;

@@ -6,8 +6,8 @@
 #include "scaling/clsResize.h"
 
 #include <QCloseEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -56,7 +56,8 @@ GuidePage::GuidePage(Program &program, int page) : QWidget(nullptr), m_program(p
     if (manual || page == 5) {
         findChild<QPushButton *>(QStringLiteral("cmdSommario"))
             ->setToolTip(QStringLiteral("cliccare per visualizzare il sommario della guida"));
-        findChild<QPushButton *>(QStringLiteral("cmdChiudi"))->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
+        findChild<QPushButton *>(QStringLiteral("cmdChiudi"))
+            ->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
         findChild<QPushButton *>(QStringLiteral("cmdStampa"))
             ->setToolTip(manual ? QStringLiteral("cliccare per avere la copia su carta del MANUALE D'USO RAPIDO")
                                 : QStringLiteral("cliccare per stampare la finestra"));

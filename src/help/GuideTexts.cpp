@@ -113,7 +113,13 @@ constexpr std::array<Page, kPageCount> kPages = {{
 
 } // namespace
 
-QString title(int page) { return QString::fromUtf8(kPages[static_cast<std::size_t>(page)].title); }
-QString text(int page) { return QString::fromUtf8(kPages[static_cast<std::size_t>(page)].text); }
+QString title(int page)
+{
+    return QString::fromUtf8(kPages[static_cast<std::size_t>(page)].title);
+}
+QString text(int page)
+{
+    return QString::fromUtf8(kPages[static_cast<std::size_t>(page)].text);
+}
 
 } // namespace GuideTexts

@@ -110,9 +110,9 @@ supportoclienti::supportoclienti(Program &program) : QWidget(nullptr), m_program
     ok->setObjectName(QStringLiteral("Command1"));
     Look::place(ok, 4920, 3360, 1815, 495);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-    label(this, QStringLiteral("Label8"), QStringLiteral("sito internet:"), {240, 3600, 855, 255});
-    QLabel *site = label(this, QStringLiteral("Label10"), value(QStringLiteral("sito")), {1080, 3600, 3495, 255},
-                         Qt::AlignCenter);
+    label(this, QStringLiteral("Label8"), QStringLiteral("sito internet:"), {240, 3600, 1020, 255});
+    QLabel *site =
+        label(this, QStringLiteral("Label10"), value(QStringLiteral("sito")), {1260, 3600, 3315, 255}, Qt::AlignCenter);
     site->setFont(bold);
 }
 

@@ -178,13 +178,20 @@ bool sommario::eventFilter(QObject *watched, QEvent *event)
 {
     const QVariant topic = watched->property("topic");
     if (topic.isValid()) {
+        // Handled here, so the window behind does not also see the pointer.
         const int i = topic.toInt();
-        if (event->type() == QEvent::MouseMove)
+        if (event->type() == QEvent::MouseMove) {
             lbl_MouseMove(i);
-        else if (event->type() == QEvent::MouseButtonPress)
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
             lbl_MouseDown(i);
-        else if (event->type() == QEvent::MouseButtonRelease)
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
             lbl_MouseUp(i);
+            return true;
+        }
     } else if (watched == m_client && event->type() == QEvent::MouseMove) {
         Form_MouseMove();
     }

@@ -389,6 +389,7 @@ void stimaabitanti::buildMenus()
     edit->addSeparator();
     add(edit, QStringLiteral("studio"), QStringLiteral("S&tudio professionale..."),
         [this] { OfficeDialog::edit(this); });
+    Modulo::AddHelpMenu(this, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti"));
 }
 
 QString stimaabitanti::helpText()

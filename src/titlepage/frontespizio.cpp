@@ -239,6 +239,7 @@ void frontespizio::buildMenus()
     edit->addSeparator();
     add(edit, QStringLiteral("studio"), QStringLiteral("S&tudio professionale..."),
         [this] { OfficeDialog::edit(this); });
+    Modulo::AddHelpMenu(this, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti..."));
 }
 
 QString frontespizio::helpText()

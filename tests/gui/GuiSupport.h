@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/DesktopDocuments.h"
+#include "app/Modulo.h"
 #include "app/Music.h"
 #include "app/Program.h"
 #include "support/Scripted.h"
@@ -28,6 +29,8 @@ struct App {
     Program program{messenger, dialogs, music, documents};
     App()
     {
+        // The splash sets these first in the running program.
+        Modulo::InitDialogTitles();
         program.setQuitWhenEmpty(false);
         documents.setFolder(folder.path());
         documents.setOpening(false);

@@ -46,10 +46,11 @@ TEST(Tips, MissingSingleLineAndEmptyFiles)
 {
     QTemporaryDir dir;
     TipModel missing(dir.filePath(QStringLiteral("manca.TXT")));
-    EXPECT_EQ(missing.lblTipText(),
-              QStringLiteral("Impossibile trovare il file SuggerimentiVicania.TXT\r\n\r\nCreare un file di testo "
-                             "denominato SuggerimentiVicania.TXT utilizzando il Blocco note e inserendo un "
-                             "suggerimento per ogni riga. Inserire il file nella stessa directory dell'applicazione. "));
+    EXPECT_EQ(
+        missing.lblTipText(),
+        QStringLiteral("Impossibile trovare il file SuggerimentiVicania.TXT\r\n\r\nCreare un file di testo "
+                       "denominato SuggerimentiVicania.TXT utilizzando il Blocco note e inserendo un "
+                       "suggerimento per ogni riga. Inserire il file nella stessa directory dell'applicazione. "));
     missing.ShowNextTip();
     missing.ShowPreviousTip();
     EXPECT_EQ(missing.lblTipText(), TipModel::missingFileText());
@@ -81,9 +82,9 @@ TEST(About, EditionLineFollowsTheReleaseValues)
     const AppGlobals &g = appGlobals();
     EXPECT_EQ(HelpDocuments::editionLine(g.ProgramVersion, g.ReleaseDate, g.ReleaseCode),
               QStringLiteral("edizione professionale - versione 1.03.05   2018- 2019"));
-    EXPECT_EQ(HelpDocuments::editionLine(QStringLiteral("2.00.00"), QStringLiteral("01/03/2020"),
-                                         QStringLiteral("150621")),
-              QStringLiteral("edizione professionale - versione 2.00.00   2020- 2021"));
+    EXPECT_EQ(
+        HelpDocuments::editionLine(QStringLiteral("2.00.00"), QStringLiteral("01/03/2020"), QStringLiteral("150621")),
+        QStringLiteral("edizione professionale - versione 2.00.00   2020- 2021"));
 }
 
 TEST(GuideDocuments, OnePageInTheOrderOfTheWordProcessor)

@@ -1,0 +1,237 @@
+// The help windows: pages, contents, tips, about and support.
+#include "GuiSupport.h"
+#include "app/AppGlobals.h"
+#include "app/frmSplash.h"
+#include "help/GuidePage.h"
+#include "help/GuideTexts.h"
+#include "help/InfoWindows.h"
+#include "help/ProgramFolder.h"
+#include "help/frmTip.h"
+#include "help/sommario.h"
+#include "projection/stimaabitanti.h"
+#include "titlepage/frontespizio.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+class HelpGuiTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
+    {
+        T *c = w->findChild<T *>(name);
+        if (!c)
+            qFatal("missing control %s", qPrintable(name));
+        return c;
+    }
+    static void send(QWidget *target, QEvent::Type type)
+    {
+        const QPointF local = QRectF(target->rect()).center();
+        QMouseEvent e(type, local, target->mapToGlobal(local),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    }
+    template <typename T> static T *shown(App &app, const QString &name)
+    {
+        Modulo::ShowWindow(name);
+        return qobject_cast<T *>(app.program.loaded(name));
+    }
+
+private slots:
+    void init() { ProgramFolder::setPath(QStringLiteral(VICANIA_RESOURCES)); }
+
+    void everyHelpCommandOpensOneWindow()
+    {
+        App app;
+        stimaabitanti *w = app.program.projection();
+        const QStringList actions{"guida", "suggerimenti", "supporto", "informazioni"};
+        const QStringList windows{"sommario", "frmTip", "supportoclienti", "informaz"};
+        for (int i = 0; i < actions.size(); ++i) {
+            child<QAction>(w, actions[i])->trigger();
+            QWidget *first = app.program.loaded(windows[i]);
+            QVERIFY(first && first->isVisible());
+            w->findChild<QAction *>(QStringLiteral("Toolbar1_%1").arg(9 + i))->trigger();
+            QCOMPARE(app.program.loaded(windows[i]), first);
+        }
+        frontespizio *page = app.program.titlePageWindow();
+        child<QAction>(page, QStringLiteral("sugger"))->trigger();
+        QVERIFY(app.program.loaded(QStringLiteral("frmTip"))->isVisible());
+    }
+
+    void theContentsBoldOnHoverAndOpenOnPress()
+    {
+        App app;
+        auto *s = shown<sommario>(app, QStringLiteral("sommario"));
+        QCOMPARE(s->windowTitle(), QStringLiteral("Vicania: guida in linea"));
+        QCOMPARE(child<QPushButton>(s, QStringLiteral("Command1"))->toolTip(),
+                 QStringLiteral("cliccare per uscire da Vicania"));
+        send(s->lbl(3), QEvent::MouseMove);
+        send(s->lbl(4), QEvent::MouseMove);
+        for (int i = 1; i <= sommario::kTopicCount; ++i)
+            QCOMPARE(s->lbl(i)->font().bold(), i == 4);
+        send(child<QWidget>(s, QStringLiteral("client")), QEvent::MouseMove);
+        for (int i = 1; i <= sommario::kTopicCount; ++i)
+            QVERIFY(!s->lbl(i)->font().bold());
+        send(s->lbl(4), QEvent::MouseButtonPress);
+        QVERIFY(app.program.loaded(QStringLiteral("guidadati"))->isVisible());
+        QCOMPARE(s->lbl(4)->frameShape(), QFrame::NoFrame);
+        send(s->lbl(4), QEvent::MouseButtonRelease);
+        QCOMPARE(s->lbl(4)->frameShape(), QFrame::Box);
+        QTest::mouseClick(child<QPushButton>(s, QStringLiteral("puls_8")), Qt::LeftButton);
+        QVERIFY(app.program.loaded(QStringLiteral("frmTip"))->isVisible());
+        QCOMPARE(sommario::topicWindow(99), QStringLiteral("manuale"));
+        QTest::mouseClick(child<QPushButton>(s, QStringLiteral("cmdchiudi")), Qt::LeftButton);
+        QVERIFY(!s->isVisible());
+        QCOMPARE(app.program.loaded(QStringLiteral("sommario")), s);
+    }
+
+    void pagesHiddenKeepTheirPlaceUnloadedOnesStartAgain()
+    {
+        App app;
+        auto *kept = shown<GuidePage>(app, QStringLiteral("guidafunzionamento"));
+        QCOMPARE(kept->x(), 364); // 5467 twips
+        QCOMPARE(kept->width(), 376);
+        kept->move(100, 50);
+        QTest::mouseClick(child<QPushButton>(kept, QStringLiteral("cmdChiudi")), Qt::LeftButton);
+        QVERIFY(!kept->isVisible());
+        QCOMPARE(shown<GuidePage>(app, QStringLiteral("guidafunzionamento")), kept);
+        QCOMPARE(kept->pos(), QPoint(100, 50));
+
+        auto *gone = shown<GuidePage>(app, QStringLiteral("guidaarchivio"));
+        QPointer<GuidePage> guard = gone;
+        gone->move(100, 50);
+        QTest::mouseClick(child<QPushButton>(gone, QStringLiteral("cmdChiudi")), Qt::LeftButton);
+        QVERIFY(!app.program.loaded(QStringLiteral("guidaarchivio")));
+        QTRY_VERIFY(guard.isNull());
+        auto *fresh = shown<GuidePage>(app, QStringLiteral("guidaarchivio"));
+        QCOMPARE(fresh->x(), 364);
+        QTest::mouseClick(child<QPushButton>(fresh, QStringLiteral("cmdSommario")), Qt::LeftButton);
+        QVERIFY(app.program.loaded(QStringLiteral("sommario"))->isVisible());
+    }
+
+    void everyPageTextFitsItsWindow()
+    {
+        App app;
+        for (const QString &name : GuidePage::windowNames()) {
+            auto *page = shown<GuidePage>(app, name);
+            QCOMPARE(page->windowTitle(), QStringLiteral("Guida in linea"));
+            QLabel *text = page->textLabel();
+            QVERIFY2(
+                text->heightForWidth(text->width()) <= text->height(),
+                qPrintable(
+                    QStringLiteral("%1 %2>%3").arg(name).arg(text->heightForWidth(text->width())).arg(text->height())));
+        }
+        QCOMPARE(qobject_cast<GuidePage *>(app.program.loaded(QStringLiteral("manuale")))->width(), 640);
+    }
+
+    void printingAPageWritesItsDocument()
+    {
+        App app;
+        auto *page = shown<GuidePage>(app, QStringLiteral("guidadati"));
+        QTest::mouseClick(child<QPushButton>(page, QStringLiteral("cmdStampa")), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(page, QStringLiteral("cmdChiudi")), Qt::LeftButton);
+        shown<GuidePage>(app, QStringLiteral("guidadati"));
+        QTest::mouseClick(child<QPushButton>(page, QStringLiteral("cmdStampa")), Qt::LeftButton);
+        const QStringList files = QDir(app.folder.path()).entryList({"Vicania-guida-*.docx"}, QDir::Files);
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(Modulo::GuidePageTitle, QStringLiteral("Dati di calcolo"));
+        QProcess reader;
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral(VICANIA_DOCS_CHECK), QStringLiteral("--guide-page"),
+                      QDir(app.folder.path()).filePath(files[0]), QStringLiteral("Dati di calcolo")});
+        QVERIFY(reader.waitForFinished(60000));
+        QVERIFY2(reader.exitCode() == 0, reader.readAllStandardOutput().constData());
+    }
+
+    void theContentsDocumentGoesToTheProgramFolder()
+    {
+        App app;
+        QTemporaryDir folder;
+        ProgramFolder::setPath(folder.path());
+        auto *s = shown<sommario>(app, QStringLiteral("sommario"));
+        QTest::mouseClick(child<QPushButton>(s, QStringLiteral("cmdstampa")), Qt::LeftButton);
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Vicania-guida.docx"))));
+        // The pages were loaded for it, not shown.
+        QWidget *manual = app.program.loaded(QStringLiteral("manuale"));
+        QVERIFY(manual && !manual->isVisible());
+        ProgramFolder::setPath(QStringLiteral(VICANIA_RESOURCES));
+    }
+
+    void tipsHideAndReopenOnTheSameTip()
+    {
+        App app;
+        auto *tip = shown<frmTip>(app, QStringLiteral("frmTip"));
+        QCOMPARE(tip->windowTitle(), QStringLiteral("Suggerimento del giorno"));
+        const QString first = tip->lblTipText()->text();
+        QVERIFY(!first.isEmpty());
+        QTest::mouseClick(child<QPushButton>(tip, QStringLiteral("cmdNextTip")), Qt::LeftButton);
+        const QString second = tip->lblTipText()->text();
+        QVERIFY(second != first);
+        QTest::mouseClick(child<QPushButton>(tip, QStringLiteral("cmdOK")), Qt::LeftButton);
+        QVERIFY(!tip->isVisible());
+        QCOMPARE(shown<frmTip>(app, QStringLiteral("frmTip")), tip);
+        QCOMPARE(tip->lblTipText()->text(), second);
+        QTest::mouseClick(child<QPushButton>(tip, QStringLiteral("cmdprecedente")), Qt::LeftButton);
+        QCOMPARE(tip->lblTipText()->text(), first);
+    }
+
+    void theAboutAndSupportWindows()
+    {
+        App app;
+        auto *about = shown<informaz>(app, QStringLiteral("informaz"));
+        QCOMPARE(about->windowTitle(), QStringLiteral("Informazioni su Vicania"));
+        QCOMPARE(child<QLabel>(about, QStringLiteral("Label6"))->text(),
+                 QStringLiteral("edizione professionale - versione 1.03.05   2018- 2019"));
+        QVERIFY(!child<QLabel>(about, QStringLiteral("Label4"))->text().isEmpty());
+        QVERIFY(child<QLabel>(about, QStringLiteral("label7"))->text().contains(QStringLiteral("Internet")));
+        QTest::mouseClick(child<QPushButton>(about, QStringLiteral("cmdOK")), Qt::LeftButton);
+        QVERIFY(!about->isVisible() && app.program.loaded(QStringLiteral("informaz")));
+        auto *support = shown<supportoclienti>(app, QStringLiteral("supportoclienti"));
+        QCOMPARE(support->windowTitle(), QStringLiteral("Servizi di supporto ai clienti"));
+        QVERIFY(child<QLabel>(support, QStringLiteral("Label9"))->text().contains(u'@'));
+        QVERIFY(child<QLabel>(support, QStringLiteral("Label4"))->text().size() > 300);
+        for (QWidget *w : {static_cast<QWidget *>(about), static_cast<QWidget *>(support)}) {
+            for (QLabel *l : w->findChildren<QLabel *>()) {
+                if (l->wordWrap())
+                    QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
+                else
+                    QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->objectName()));
+            }
+        }
+    }
+
+    void theConfirmedExitUnloadsTheHelpWindows()
+    {
+        App app;
+        for (const QString &name : Program::exitOrder().mid(2))
+            Modulo::ShowWindow(name);
+        app.messenger.answers.push_back(Message::Answer::Yes);
+        Modulo::ConfirmExit();
+        for (const QString &name : Program::exitOrder())
+            QVERIFY2(!app.program.loaded(name), qPrintable(name));
+        QVERIFY(app.program.splash()->isVisible());
+    }
+
+    void screenshots()
+    {
+        App app;
+        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
+        QDir().mkpath(dir);
+        for (const QString &name :
+             QStringList{"sommario", "manuale", "guidacalcolo", "frmTip", "informaz", "supportoclienti"}) {
+            Modulo::ShowWindow(name);
+            QVERIFY(app.program.loaded(name)->grab().save(dir + QStringLiteral("/%1.png").arg(name)));
+        }
+    }
+};
+
+QTEST_MAIN(HelpGuiTest)
+#include "test_help_gui.moc"
