@@ -79,6 +79,15 @@ QString fieldCaption(int field)
     return pick(kCaptions, field);
 }
 
+QString labelloCaption(int index)
+{
+    // labello(i) names the fields in window order, skipping the known
+    // inhabitants (named by the label beside them); labello(10) is the share.
+    if (index < 1 || index > 10)
+        return QString();
+    return fieldCaption(index == 1 ? 0 : index);
+}
+
 QString fieldPrompt(int field)
 {
     return pick(kPrompts, field);

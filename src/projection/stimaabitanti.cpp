@@ -3,6 +3,7 @@
 #include "ProjectionTexts.h"
 #include "app/AppGlobals.h"
 #include "app/Look.h"
+#include "app/MainToolbar.h"
 #include "app/Messenger.h"
 #include "app/Program.h"
 #include "scaling/clsResize.h"
@@ -32,19 +33,6 @@ struct Place {
     int left, top, width, height;
 };
 
-// Captions of the labello array, 1 to 10, and the field each one explains.
-constexpr std::array<const char *, 10> kLabello = {"Anno di partenza",
-                                                   "Tasso di fecondità (%)",
-                                                   "Età inizio di procreazione",
-                                                   "Età di fine procreazione",
-                                                   "Mortalità infantile su 1000",
-                                                   "Età mediana di morte",
-                                                   "Immigrazione x 1000",
-                                                   "Emigrazione x 1000",
-                                                   "Anno di arrivo",
-                                                   "Donne in età feconda (% sulla popolazione)"};
-constexpr std::array<F, 9> kLabelloField = {F::anno1,   F::tassofert, F::iniziofert, F::finefert, F::mortinfanti,
-                                            F::aspvita, F::immigr,    F::emigr,      F::anno2};
 
 // labello(i) and the text box it names; abitnoti is named by Label10.
 constexpr std::array<Place, 10> kLabelloPlace = {{
@@ -125,52 +113,14 @@ void stimaabitanti::Form_Load()
 
 void stimaabitanti::buildToolbar()
 {
-    m_toolbar = new QToolBar(m_client);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setIconSize(QSize(16, 16));
-    m_toolbar->setProperty("Tag", QStringLiteral("@W"));
-    Look::place(m_toolbar, 0, 0, 9700, 420);
-    struct Button {
-        int position;
-        const char *tooltip;
-        QStyle::StandardPixmap icon;
-        bool available;
-    };
-    // Positions whose windows come later stay hidden, so the positions keep
-    // their meaning for the dispatch.
-    const std::array<Button, 13> buttons = {{
-        {1, "apri file", QStyle::SP_DialogOpenButton, true},
-        {2, "salva file", QStyle::SP_DialogSaveButton, true},
-        {3, "cancella file", QStyle::SP_TrashIcon, true},
-        {4, "stampa dati finestra", QStyle::SP_FileIcon, true},
-        {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
-        {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
-        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, true},
-        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, true},
-        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, true},
-        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, true},
-        {14, "controlla dati finestra", QStyle::SP_DialogApplyButton, true},
-        {15, "cancella dati immessi", QStyle::SP_DialogResetButton, true},
-        {16, "uscita da Vicania", QStyle::SP_DialogCloseButton, true},
-    }};
-    int next = 1;
-    for (const Button &b : buttons) {
-        for (; next < b.position; ++next)
-            m_toolbar->addSeparator();
-        QAction *a = m_toolbar->addAction(style()->standardIcon(b.icon), QString());
-        a->setToolTip(QString::fromUtf8(b.tooltip));
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.position));
-        a->setVisible(b.available);
-        const int position = b.position;
-        connect(a, &QAction::triggered, this, [this, position] { Toolbar1_ButtonClick(position); });
-        next = b.position + 1;
-    }
+    m_toolbar = MainToolbar::build(m_client, 9700, QStringLiteral("cancella dati immessi"),
+                       [this](int position) { Toolbar1_ButtonClick(position); });
 }
 
 void stimaabitanti::buildInputs()
 {
     for (int i = 1; i <= 10; ++i) {
-        QLabel *l = makeLabel(m_client, QStringLiteral("labello_%1").arg(i), QString::fromUtf8(kLabello[i - 1]),
+        QLabel *l = makeLabel(m_client, QStringLiteral("labello_%1").arg(i), ProjectionTexts::labelloCaption(i),
                               Place{kLabelloPlace[i - 1].left, kLabelloPlace[i - 1].top, kLabelloPlace[i - 1].width,
                                     kLabelloPlace[i - 1].height});
         l->setWordWrap(true);

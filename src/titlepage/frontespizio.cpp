@@ -3,6 +3,7 @@
 #include "OfficeDialog.h"
 #include "app/AppGlobals.h"
 #include "app/Look.h"
+#include "app/MainToolbar.h"
 #include "app/Messenger.h"
 #include "app/Program.h"
 #include "projection/stimaabitanti.h"
@@ -163,44 +164,8 @@ void frontespizio::buildButtons()
 
 void frontespizio::buildToolbar()
 {
-    auto *bar = new QToolBar(m_client);
-    bar->setObjectName(QStringLiteral("Toolbar1"));
-    bar->setIconSize(QSize(16, 16));
-    bar->setProperty("Tag", QStringLiteral("@W"));
-    Look::place(bar, 0, 0, 9600, 420);
-    struct Button {
-        int position;
-        const char *tooltip;
-        QStyle::StandardPixmap icon;
-        bool available;
-    };
-    const std::array<Button, 13> buttons = {{
-        {1, "apri file", QStyle::SP_DialogOpenButton, true},
-        {2, "salva file", QStyle::SP_DialogSaveButton, true},
-        {3, "cancella file", QStyle::SP_TrashIcon, true},
-        {4, "stampa dati finestra", QStyle::SP_FileIcon, true},
-        {6, "visualizza finestra di calcolo", QStyle::SP_FileDialogDetailedView, true},
-        {7, "visualizza finestra Frontespizio", QStyle::SP_FileDialogInfoView, true},
-        {9, "guida in linea", QStyle::SP_TitleBarContextHelpButton, true},
-        {10, "suggerimenti", QStyle::SP_FileDialogContentsView, true},
-        {11, "supporto prodotto", QStyle::SP_DriveNetIcon, true},
-        {12, "informazioni su Vicania", QStyle::SP_MessageBoxInformation, true},
-        {14, "controlla dati finestra", QStyle::SP_DialogApplyButton, true},
-        {15, "cancella dati finestra", QStyle::SP_DialogResetButton, true},
-        {16, "uscita da Vicania", QStyle::SP_DialogCloseButton, true},
-    }};
-    int next = 1;
-    for (const Button &b : buttons) {
-        for (; next < b.position; ++next)
-            bar->addSeparator();
-        QAction *a = bar->addAction(style()->standardIcon(b.icon), QString());
-        a->setToolTip(QString::fromUtf8(b.tooltip));
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.position));
-        a->setVisible(b.available);
-        const int position = b.position;
-        connect(a, &QAction::triggered, this, [this, position] { Toolbar1_ButtonClick(position); });
-        next = b.position + 1;
-    }
+    MainToolbar::build(m_client, 9600, QStringLiteral("cancella dati finestra"),
+                       [this](int position) { Toolbar1_ButtonClick(position); });
 }
 
 void frontespizio::buildMenus()

@@ -8,6 +8,7 @@
 #include "support/Scripted.h"
 
 #include <QStringList>
+#include <QWidget>
 #include <QTemporaryDir>
 
 class MusicRecorder : public Music {
@@ -18,6 +19,15 @@ public:
     void close() override { calls << QStringLiteral("close"); }
     QStringList calls;
 };
+
+// A control by its name; a missing one ends the test at once.
+template <typename T = QWidget> T *child(QWidget *w, const QString &name)
+{
+    T *c = w->findChild<T *>(name);
+    if (!c)
+        qFatal("missing control %s", qPrintable(name));
+    return c;
+}
 
 // Documents go to a temporary folder and are not opened.
 struct App {

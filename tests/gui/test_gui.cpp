@@ -31,13 +31,6 @@ private:
         QTest::mouseClick(app.program.splash(), Qt::LeftButton);
         return app.program.projection();
     }
-    template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
-    {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qFatal("missing control %s", qPrintable(name));
-        return c;
-    }
     static void typeInto(stimaabitanti *w, const QString &field, const QString &text)
     {
         auto *edit = child<QLineEdit>(w, field);

@@ -24,13 +24,6 @@ class HelpGuiTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
-    {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qFatal("missing control %s", qPrintable(name));
-        return c;
-    }
     static void send(QWidget *target, QEvent::Type type)
     {
         const QPointF local = QRectF(target->rect()).center();

@@ -24,13 +24,6 @@ class TitlePageGuiTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T = QWidget> static T *child(QWidget *w, const QString &name)
-    {
-        T *c = w->findChild<T *>(name);
-        if (!c)
-            qFatal("missing control %s", qPrintable(name));
-        return c;
-    }
     static stimaabitanti *computed(App &app)
     {
         stimaabitanti *w = app.program.projection();
