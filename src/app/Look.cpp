@@ -1,6 +1,7 @@
 #include "Look.h"
 
 #include <QFontDatabase>
+#include <QLabel>
 #include <QWidget>
 #include <array>
 #include <utility>
@@ -47,6 +48,12 @@ QFont font(const QString &designFamily, double points, bool bold, bool italic)
         f.setWeight(QFont::Black);
     f.setItalic(italic);
     return f;
+}
+
+void plainLabels(QWidget *window)
+{
+    for (QLabel *l : window->findChildren<QLabel *>())
+        l->setTextFormat(Qt::PlainText);
 }
 
 void paint(QWidget *widget, const QColor &background, const QColor &text)

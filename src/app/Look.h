@@ -33,6 +33,9 @@ inline constexpr unsigned kBlack = 0x00000000;
 // A font of the designs, mapped to the closest family this desktop has.
 QFont font(const QString &designFamily, double points, bool bold = false, bool italic = false);
 
+// Every label of a window shows its text as typed, never as markup.
+void plainLabels(QWidget *window);
+
 // Background and text colours through the palette, kept by the widget.
 void paint(QWidget *widget, const QColor &background, const QColor &text = QColor());
 

@@ -209,7 +209,8 @@ QByteArray documentXml(const DocumentModel &d)
             table(x, std::get<DocumentModel::Table>(b), d.hasLineSpacing12());
     }
     x.start(QStringLiteral("w:sectPr"));
-    const int width = d.isA4() ? kPageWidth : 12240, height = d.isA4() ? kPageHeight : 15840;
+    // A4 also where no page set-up was asked: what an Italian word processor starts from.
+    const int width = kPageWidth, height = kPageHeight;
     x.empty(QStringLiteral("w:pgSz"),
             {{QStringLiteral("w:w"), QString::number(width)}, {QStringLiteral("w:h"), QString::number(height)}});
     x.empty(QStringLiteral("w:pgMar"), {{QStringLiteral("w:top"), QString::number(kMarginTop)},

@@ -79,6 +79,7 @@ GuidePage::GuidePage(Program &program, int page) : QWidget(nullptr), m_program(p
         Look::place(m_text, 240, 960, 9015, 5280);
     else
         Look::place(m_text, 120, 960, 5175, 5300);
+    Look::plainLabels(this);
     Form_Load();
 }
 

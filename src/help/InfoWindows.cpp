@@ -67,6 +67,7 @@ informaz::informaz(Program &program) : QWidget(nullptr), m_program(program)
     ok->setObjectName(QStringLiteral("cmdOK"));
     Look::place(ok, 5160, 3120, 1575, 495);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    Look::plainLabels(this);
 }
 
 void informaz::closeEvent(QCloseEvent *event)
@@ -114,6 +115,7 @@ supportoclienti::supportoclienti(Program &program) : QWidget(nullptr), m_program
     QLabel *site =
         label(this, QStringLiteral("Label10"), value(QStringLiteral("sito")), {1260, 3600, 3315, 255}, Qt::AlignCenter);
     site->setFont(bold);
+    Look::plainLabels(this);
 }
 
 void supportoclienti::closeEvent(QCloseEvent *event)

@@ -52,6 +52,7 @@ frmTip::frmTip(Program &program)
             &frmTip::cmdNextTip_Click);
     connect(findChild<QPushButton *>(QStringLiteral("cmdprecedente")), &QPushButton::clicked, this,
             &frmTip::cmdprecedente_Click);
+    Look::plainLabels(this);
     update_display();
 }
 

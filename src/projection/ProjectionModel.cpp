@@ -250,6 +250,8 @@ void ProjectionModel::VScroll1_Change()
     if (m_vscroll1 > m_vscroll1Max)
         m_vscroll1 = m_vscroll1Max;
     tolgoEvidenza();
+    // The grid shows the table as it was at this redraw, not as it is later.
+    m_drawn = m_table;
 }
 
 void ProjectionModel::setVScroll1(int value)
@@ -264,7 +266,10 @@ void ProjectionModel::setVScroll1(int value)
 
 QString ProjectionModel::gridCell(int visibleRow, GridColumn column) const
 {
-    return gridCellText(m_table, m_vscroll1 + visibleRow - 1, column);
+    // Empty until the first redraw.
+    if (!m_drawn)
+        return QString();
+    return gridCellText(*m_drawn, m_vscroll1 + visibleRow - 1, column);
 }
 
 void ProjectionModel::ann_MouseMove(int visibleRow)

@@ -59,6 +59,7 @@ public:
     int VScroll1Maximum() const { return m_vscroll1Max; }
     void setVScroll1(int value);
     int highlightedRow() const { return m_highlightedRow; }
+    // A cell as the grid shows it: the table as it was at the last redraw.
     QString gridCell(int visibleRow, GridColumn column) const;
     // The last table row a redraw or clear may reach.
     int usedRows() const;
@@ -178,6 +179,7 @@ private:
     int m_progressMaximum = 100;
 
     ProjectionTable m_table;
+    std::optional<ProjectionTable> m_drawn; // what the grid shows
     qint64 m_span = 0;
     int m_vscroll1 = 1;
     int m_vscroll1Max = 1;

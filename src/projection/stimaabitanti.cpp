@@ -33,7 +33,6 @@ struct Place {
     int left, top, width, height;
 };
 
-
 // labello(i) and the text box it names; abitnoti is named by Label10.
 constexpr std::array<Place, 10> kLabelloPlace = {{
     {120, 570, 1560, 300}, // anno1
@@ -94,6 +93,7 @@ stimaabitanti::stimaabitanti(Program &program, QWidget *parent)
     // The span refusal asked the exit question itself; on Yes the program
     // leaves as the exit command does.
     connect(&m_model, &ProjectionModel::exitConfirmed, this, [] { Modulo::LeaveToSplash(); });
+    Look::plainLabels(this);
     Form_Load();
 }
 
@@ -114,7 +114,7 @@ void stimaabitanti::Form_Load()
 void stimaabitanti::buildToolbar()
 {
     m_toolbar = MainToolbar::build(m_client, 9700, QStringLiteral("cancella dati immessi"),
-                       [this](int position) { Toolbar1_ButtonClick(position); });
+                                   [this](int position) { Toolbar1_ButtonClick(position); });
 }
 
 void stimaabitanti::buildInputs()
@@ -426,7 +426,8 @@ void stimaabitanti::riequilibra_Click()
             dialog = new QProgressDialog(QStringLiteral("Riequilibrio in corso: tentativi eseguiti..."),
                                          QStringLiteral("Annulla"), 0, 0, this);
             dialog->setWindowTitle(appGlobals().HelpTitle);
-            dialog->setWindowModality(Qt::WindowModal);
+            // Every window waits: nothing may change the data under the loop.
+            dialog->setWindowModality(Qt::ApplicationModal);
             dialog->setMinimumDuration(0);
             dialog->show();
         }

@@ -55,6 +55,7 @@ frontespizio::frontespizio(Program &program, QWidget *parent)
     buildButtons();
     buildMenus();
     connect(&m_model, &TitlePageModel::changed, this, &frontespizio::update_display);
+    Look::plainLabels(this);
     Form_Load();
 }
 

@@ -8,8 +8,8 @@
 #include "support/Scripted.h"
 
 #include <QStringList>
-#include <QWidget>
 #include <QTemporaryDir>
+#include <QWidget>
 
 class MusicRecorder : public Music {
 public:

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class HelpGuiTest : public QObject {
@@ -174,6 +175,20 @@ private slots:
         QCOMPARE(tip->lblTipText()->text(), second);
         QTest::mouseClick(child<QPushButton>(tip, QStringLiteral("cmdprecedente")), Qt::LeftButton);
         QCOMPARE(tip->lblTipText()->text(), first);
+    }
+
+    void aTipIsShownAsWrittenNeverAsMarkup()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(TipModel::kFileName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<b>grassetto</b> & <i>corsivo</i>\r\n");
+        file.close();
+        ProgramFolder::setPath(folder.path());
+        App app;
+        auto *tip = shown<frmTip>(app, QStringLiteral("frmTip"));
+        QCOMPARE(tip->lblTipText()->text(), QStringLiteral("<b>grassetto</b> & <i>corsivo</i>"));
+        QCOMPARE(tip->lblTipText()->textFormat(), Qt::PlainText);
     }
 
     void theAboutAndSupportWindows()

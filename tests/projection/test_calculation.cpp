@@ -331,6 +331,21 @@ TEST(Grid, ScrollsThroughTwentyYears)
     EXPECT_EQ(w.m().gridCell(7, GridColumn::abit), QStringLiteral("0"));
 }
 
+TEST(Grid, EmptyUntilTheFirstRedrawAndNotRedrawnAfterAStop)
+{
+    Window w;
+    w.example(QStringLiteral("2010"));
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::abit), QString());
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QString());
+    // The women check stops the projection: the table holds row 1, the grid
+    // still shows the cleared state of the start of the calculation.
+    w.m().setVScroll2(10);
+    w.m().calcola_Click();
+    EXPECT_EQ(*w.m().table().year[1], 2000);
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QString());
+    EXPECT_EQ(w.m().gridCell(1, GridColumn::abit), QStringLiteral("0"));
+}
+
 TEST(Grid, HighlightsOneRowUntilTheNextRedraw)
 {
     Window w;
