@@ -194,15 +194,21 @@ void ShowWindow(const QString &name)
     w->activateWindow();
 }
 
+QAction *AddAction(QMenu *menu, const QString &name, const QString &caption, std::function<void()> handler)
+{
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(name);
+    QObject::connect(a, &QAction::triggered, menu, std::move(handler));
+    return a;
+}
+
 void AddHelpMenu(QWidget *window, const QString &tipName, const QString &tipCaption)
 {
     auto *main = qobject_cast<QMainWindow *>(window);
     QMenu *help = main->menuBar()->addMenu(QStringLiteral("&?"));
     help->setObjectName(QStringLiteral("help"));
     auto add = [help](const QString &name, const QString &caption, const QString &target) {
-        QAction *a = help->addAction(caption);
-        a->setObjectName(name);
-        QObject::connect(a, &QAction::triggered, help, [target] { ShowWindow(target); });
+        AddAction(help, name, caption, [target] { ShowWindow(target); });
     };
     add(QStringLiteral("guida"), QStringLiteral("&Guida in linea"), QStringLiteral("sommario"));
     add(tipName, tipCaption, QStringLiteral("frmTip"));

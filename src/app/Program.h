@@ -11,6 +11,8 @@
 #include <memory>
 
 class DocumentOutput;
+class QAction;
+class QMenu;
 class FileDialogs;
 class Messenger;
 class Music;
@@ -80,6 +82,8 @@ void OpenProjectionWindow();
 void OpenTitlePageWindow();
 // Shows a window by name, modeless, loading it first when needed.
 void ShowWindow(const QString &name);
+// A menu item that runs handler, named for tests and scripts.
+QAction *AddAction(QMenu *menu, const QString &name, const QString &caption, std::function<void()> handler);
 // The "&?" menu of the two main windows; their tip items differ in name and caption.
 void AddHelpMenu(QWidget *window, const QString &tipName, const QString &tipCaption);
 

@@ -86,18 +86,9 @@ GuidePage::GuidePage(Program &program, int page) : QWidget(nullptr), m_program(p
 void GuidePage::Form_Load()
 {
     const bool manual = m_page == 0;
-    const int width = Look::px(manual ? 9600 : 5640), height = Look::px(6825);
-    resize(width, height);
-    layout()->activate();
-    m_resize = new clsResize(this);
-    m_resize->setSourceForm(m_client);
-    m_resize->SizeFormToScreen(75);
-    resize(width, height);
+    m_resize = clsResize::load(this, m_client, manual ? 9600 : 5640, 6825);
     if (!manual)
         move(Look::px(5467), y());
-    if (layout())
-        layout()->activate();
-    m_resize->ResizeControls();
 }
 
 bool GuidePage::hidesOnClose() const

@@ -106,14 +106,7 @@ sommario::sommario(Program &program) : QWidget(nullptr), m_program(program)
             [] { Modulo::ConfirmExit(); });
 
     // Load
-    resize(Look::px(3975), Look::px(6825));
-    layout->activate();
-    m_resize = new clsResize(this);
-    m_resize->setSourceForm(m_client);
-    m_resize->SizeFormToScreen(75);
-    resize(Look::px(3975), Look::px(6825));
-    layout->activate();
-    m_resize->ResizeControls();
+    m_resize = clsResize::load(this, m_client, 3975, 6825);
     findChild<QPushButton *>(QStringLiteral("Command1"))
         ->setToolTip(QStringLiteral("cliccare per uscire da ") + appGlobals().ProgramName);
     setWindowTitle(appGlobals().ProgramName + QStringLiteral(": guida in linea"));

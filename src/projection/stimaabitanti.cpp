@@ -101,13 +101,7 @@ void stimaabitanti::Form_Load()
 {
     // The layout is recorded at the designed size, then the window is centred
     // at three quarters of the screen and given its fixed size again.
-    layout()->activate();
-    m_resize = new clsResize(this);
-    m_resize->setSourceForm(m_client);
-    m_resize->SizeFormToScreen(75);
-    resize(Look::px(9700), Look::px(6825));
-    layout()->activate();
-    m_resize->ResizeControls();
+    m_resize = clsResize::load(this, m_client, 9700, 6825);
     update_display();
 }
 
@@ -307,12 +301,7 @@ void stimaabitanti::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    auto add = [this](QMenu *menu, const QString &name, const QString &caption, auto handler) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
+    const auto add = &Modulo::AddAction;
     add(file, QStringLiteral("aprifile"), QStringLiteral("&Apri"), [this] { m_model.aprifile_Click(); });
     file->addSeparator();
     add(file, QStringLiteral("salvafile"), QStringLiteral("&Salva"), [this] { m_model.salvafile_Click(); });

@@ -12,6 +12,23 @@ clsResize::clsResize(QObject *parent) : QObject(parent)
 {
 }
 
+clsResize *clsResize::load(QWidget *window, QWidget *client, int widthTwips, int heightTwips)
+{
+    const QSize designed((widthTwips + 7) / 15, (heightTwips + 7) / 15);
+    window->resize(designed);
+    // A hidden window lays out its client area only when asked.
+    if (window->layout())
+        window->layout()->activate();
+    auto *resize = new clsResize(window);
+    resize->setSourceForm(client);
+    resize->SizeFormToScreen(75);
+    window->resize(designed);
+    if (window->layout())
+        window->layout()->activate();
+    resize->ResizeControls();
+    return resize;
+}
+
 clsResize::~clsResize()
 {
     if (m_form)

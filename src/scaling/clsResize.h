@@ -17,6 +17,11 @@ public:
     explicit clsResize(QObject *parent = nullptr);
     ~clsResize() override;
 
+    // A scaled window's load: the layout recorded at the designed size (in
+    // twips), the window centred at three quarters of the screen, then given
+    // its designed size again. The object belongs to the window.
+    static clsResize *load(QWidget *window, QWidget *client, int widthTwips, int heightTwips);
+
     // The window's client area: the widget whose children are its controls.
     QWidget *SourceForm() const { return m_form; }
     void setSourceForm(QWidget *form);

@@ -61,13 +61,7 @@ frontespizio::frontespizio(Program &program, QWidget *parent)
 
 void frontespizio::Form_Load()
 {
-    layout()->activate();
-    m_resize = new clsResize(this);
-    m_resize->setSourceForm(m_client);
-    m_resize->SizeFormToScreen(75);
-    resize(Look::px(9600), Look::px(6825));
-    layout()->activate();
-    m_resize->ResizeControls();
+    m_resize = clsResize::load(this, m_client, 9600, 6825);
     update_display();
 }
 
@@ -171,12 +165,7 @@ void frontespizio::buildToolbar()
 
 void frontespizio::buildMenus()
 {
-    auto add = [this](QMenu *menu, const QString &name, const QString &caption, auto handler) {
-        QAction *a = menu->addAction(caption);
-        a->setObjectName(name);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
+    const auto add = &Modulo::AddAction;
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
     add(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { projectionModel().aprifile_Click(); });
