@@ -51,4 +51,12 @@ QToolBar *build(QWidget *client, int widthTwips, const QString &tooltip15, std::
     return bar;
 }
 
+QString helpWindow(int position)
+{
+    static const std::array<const char *, 4> windows = {"sommario", "frmTip", "supportoclienti", "informaz"};
+    if (position < 9 || position > 12)
+        return QString();
+    return QString::fromLatin1(windows[std::size_t(position - 9)]);
+}
+
 } // namespace MainToolbar

@@ -14,4 +14,7 @@ namespace MainToolbar {
 // tooltip of position 15 differs between the two windows.
 QToolBar *build(QWidget *client, int widthTwips, const QString &tooltip15, std::function<void(int)> dispatch);
 
+// The help window that positions 9 to 12 open, the same in both windows.
+QString helpWindow(int position);
+
 } // namespace MainToolbar

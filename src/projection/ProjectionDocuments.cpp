@@ -12,6 +12,20 @@ using F = ProjectionModel::Field;
 
 namespace ProjectionDocuments {
 
+namespace {
+
+// Rows 1 and 2 of a table: a heading and its unit for each column.
+template <std::size_t N>
+void headingRows(DocumentWriter &w, const std::array<std::pair<const char *, const char *>, N> &headings)
+{
+    for (std::size_t c = 0; c < N; ++c) {
+        w.setCell(1, int(c) + 1, QString::fromUtf8(headings[c].first));
+        w.setCell(2, int(c) + 1, QString::fromUtf8(headings[c].second));
+    }
+}
+
+} // namespace
+
 void start(DocumentWriter &w)
 {
     w.newDocument();
@@ -80,10 +94,7 @@ void yearHeader(DocumentWriter &w)
                                                                                    {"mortalità", "n."},
                                                                                    {"età mediana", "n"},
                                                                                    {"aumento", "n."}}};
-    for (int c = 0; c < 9; ++c) {
-        w.setCell(1, c + 1, QString::fromUtf8(headings[std::size_t(c)].first));
-        w.setCell(2, c + 1, QString::fromUtf8(headings[std::size_t(c)].second));
-    }
+    headingRows(w, headings);
 }
 
 void yearRow(DocumentWriter &w, const ProjectionModel &m, int tableRow, int documentRow)
@@ -165,10 +176,7 @@ void dataSheet(DocumentWriter &w)
                                                                                     {"immigrati", "%"},
                                                                                     {"emigrati", "%"},
                                                                                     {"stima", "anno"}}};
-    for (int c = 0; c < 11; ++c) {
-        w.setCell(1, c + 1, QString::fromUtf8(headings[std::size_t(c)].first));
-        w.setCell(2, c + 1, QString::fromUtf8(headings[std::size_t(c)].second));
-    }
+    headingRows(w, headings);
     w.applyTableFormat9();
 }
 

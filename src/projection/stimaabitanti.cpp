@@ -378,16 +378,10 @@ void stimaabitanti::Toolbar1_ButtonClick(int position)
         Modulo::OpenTitlePageWindow();
         break;
     case 9:
-        Modulo::ShowWindow(QStringLiteral("sommario"));
-        break;
     case 10:
-        Modulo::ShowWindow(QStringLiteral("frmTip"));
-        break;
     case 11:
-        Modulo::ShowWindow(QStringLiteral("supportoclienti"));
-        break;
     case 12:
-        Modulo::ShowWindow(QStringLiteral("informaz"));
+        Modulo::ShowWindow(MainToolbar::helpWindow(position));
         break;
     case 14:
         m_model.controlladati_Click();
