@@ -2,6 +2,8 @@
 
 #include "DocxFile.h"
 
+#include <algorithm>
+
 QString DocumentModel::Paragraph::text() const
 {
     QString out;
@@ -19,7 +21,15 @@ void DocumentModel::newDocument()
 {
     m_blocks.clear();
     m_currentTable = -1;
-    m_blocks.append(Paragraph{{}, Alignment::Left, m_font, m_size});
+    m_keepTogether = false;
+    m_blocks.append(newParagraph(Alignment::Left, m_size));
+}
+
+DocumentModel::Paragraph DocumentModel::newParagraph(Alignment alignment, double size) const
+{
+    Paragraph p{{}, alignment, m_font, size};
+    p.keepWithNext = m_keepTogether;
+    return p;
 }
 
 int DocumentModel::tableCount() const
@@ -34,7 +44,7 @@ DocumentModel::Paragraph &DocumentModel::lastParagraph()
 {
     // The document always ends with a paragraph, as a word processor keeps it.
     if (!std::holds_alternative<Paragraph>(m_blocks.last()))
-        m_blocks.append(Paragraph{{}, Alignment::Left, m_font, m_size});
+        m_blocks.append(newParagraph(Alignment::Left, m_size));
     return std::get<Paragraph>(m_blocks.last());
 }
 
@@ -59,17 +69,17 @@ void DocumentModel::write(const QString &text, double size)
     QString pending;
     auto flush = [&] {
         if (!pending.isEmpty())
-            lastParagraph().runs.append(Run{pending, m_font, size, false});
+            lastParagraph().runs.append(Run{pending, m_font, size, false, false});
         pending.clear();
     };
     for (QChar c : text) {
         if (c == u'\r' || c == u'\n') {
             flush();
-            const Paragraph &previous = lastParagraph();
-            m_blocks.append(Paragraph{{}, previous.alignment, m_font, size});
+            const Alignment alignment = lastParagraph().alignment;
+            m_blocks.append(newParagraph(alignment, size));
         } else if (c == u'\f') {
             flush();
-            lastParagraph().runs.append(Run{QString(), m_font, size, true});
+            lastParagraph().runs.append(Run{QString(), m_font, size, true, false});
         } else if (c == u'\t' || c.unicode() >= 0x20) {
             pending.append(c);
         }
@@ -84,8 +94,8 @@ void DocumentModel::typeText(const QString &text)
 
 void DocumentModel::appendParagraph()
 {
-    const Paragraph &previous = lastParagraph();
-    m_blocks.append(Paragraph{{}, previous.alignment, m_font, m_size});
+    const Alignment alignment = lastParagraph().alignment;
+    m_blocks.append(newParagraph(alignment, m_size));
 }
 
 void DocumentModel::addTable(int rows, int columns)
@@ -103,12 +113,15 @@ void DocumentModel::addTable(int rows, int columns)
         t.columnAlignment.append(Alignment::Left);
     // The table takes the place of an empty last paragraph; a new paragraph
     // always follows it.
+    t.rowHeight = QList<double>(rows, 0.0);
     const Paragraph &last = lastParagraph();
-    if (last.runs.isEmpty())
+    if (last.runs.isEmpty()) {
+        t.pageBreakBefore = last.pageBreakBefore;
         m_blocks.removeLast();
+    }
     m_blocks.append(t);
     m_currentTable = m_blocks.size() - 1;
-    m_blocks.append(Paragraph{{}, Alignment::Left, m_font, m_size});
+    m_blocks.append(newParagraph(Alignment::Left, m_size));
 }
 
 DocumentModel::Table *DocumentModel::currentTable()
@@ -174,6 +187,46 @@ void DocumentModel::setAppendedParagraph(double points, const QString &text)
 {
     lastParagraph().size = points;
     write(text, points);
+}
+
+void DocumentModel::startNewPage()
+{
+    lastParagraph().pageBreakBefore = true;
+}
+
+void DocumentModel::repeatHeadingRows(int rows)
+{
+    if (Table *t = currentTable())
+        t->headingRows = std::clamp(rows, 0, t->rows);
+}
+
+void DocumentModel::setRowHeight(int firstRow, int lastRow, double points)
+{
+    Table *t = currentTable();
+    if (!t)
+        return;
+    for (int r = std::max(firstRow, 1); r <= std::min(lastRow, t->rows); ++r)
+        t->rowHeight[r - 1] = std::max(points, 0.0);
+}
+
+void DocumentModel::widenColumn(int column)
+{
+    if (Table *t = currentTable(); t && column >= 1 && column <= t->columns)
+        t->wideColumn = column;
+}
+
+void DocumentModel::setAppendedPageCount(double points, const QString &before, int pages, const QString &after)
+{
+    lastParagraph().size = points;
+    write(before, points);
+    lastParagraph().runs.append(Run{QString::number(pages), m_font, points, false, true});
+    write(after, points);
+}
+
+void DocumentModel::setProperties(const QString &title, const QString &author)
+{
+    m_title = title;
+    m_author = author;
 }
 
 bool DocumentModel::save(const QString &path, QString *error)

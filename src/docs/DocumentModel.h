@@ -15,12 +15,15 @@ public:
         QString font;
         double size = 12;
         bool pageBreak = false;
+        bool pageCountField = false; // text is the field's last value
     };
     struct Paragraph {
         QList<Run> runs;
         Alignment alignment = Alignment::Left;
         QString font;     // of the paragraph mark
         double size = 12; // of the paragraph mark
+        bool pageBreakBefore = false;
+        bool keepWithNext = false;
         QString text() const;
     };
     struct Table {
@@ -32,6 +35,10 @@ public:
         bool styled = false;
         Alignment alignment = Alignment::Left;
         QList<Alignment> columnAlignment; // per column
+        bool pageBreakBefore = false;
+        int headingRows = 0;
+        QList<double> rowHeight; // points, 0 for the word processor's own
+        int wideColumn = 0;      // from 1; 0 for none
         QString cell(int row, int column) const { return cells[row - 1][column - 1]; }
     };
     using Block = std::variant<Paragraph, Table>;
@@ -41,6 +48,9 @@ public:
     const QList<Block> &blocks() const { return m_blocks; }
     bool isA4() const { return m_a4; }
     bool hasLineSpacing12() const { return m_lineSpacing12; }
+    bool isLandscape() const { return m_landscape; }
+    const QString &title() const { return m_title; }
+    const QString &author() const { return m_author; }
     int tableCount() const;
 
     void newDocument() override;
@@ -58,6 +68,14 @@ public:
     void alignTableColumn(int table, int column, Alignment alignment) override;
     void alignAll(Alignment alignment) override;
     void setAppendedParagraph(double points, const QString &text) override;
+    void startNewPage() override;
+    void keepRestTogether() override { m_keepTogether = true; }
+    void repeatHeadingRows(int rows) override;
+    void setRowHeight(int firstRow, int lastRow, double points) override;
+    void widenColumn(int column) override;
+    void pageSetupLandscape() override { m_landscape = true; }
+    void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) override;
+    void setProperties(const QString &title, const QString &author) override;
     bool save(const QString &path, QString *error) override;
 
 private:
@@ -65,11 +83,16 @@ private:
     Table *currentTable();
     Table *tableAt(int index);
     void write(const QString &text, double size);
+    Paragraph newParagraph(Alignment alignment, double size) const;
 
     QList<Block> m_blocks;
     qsizetype m_currentTable = -1;
-    QString m_font = QStringLiteral("Times New Roman");
+    // Even the marks typed before a font is chosen are in the documents' font.
+    QString m_font = QStringLiteral("Century Gothic");
     double m_size = 12;
     bool m_a4 = false;
     bool m_lineSpacing12 = false;
+    bool m_landscape = false;
+    bool m_keepTogether = false;
+    QString m_title, m_author;
 };

@@ -34,6 +34,24 @@ public:
     {
         add(QStringLiteral("appendedParagraph %1 ").arg(points) + visible(text));
     }
+    void startNewPage() override { add(QStringLiteral("newPage")); }
+    void keepRestTogether() override { add(QStringLiteral("keepTogether")); }
+    void repeatHeadingRows(int rows) override { add(QStringLiteral("headingRows %1").arg(rows)); }
+    void setRowHeight(int first, int last, double points) override
+    {
+        add(QStringLiteral("rowHeight %1 %2 %3").arg(first).arg(last).arg(points));
+    }
+    void widenColumn(int column) override { add(QStringLiteral("widenColumn %1").arg(column)); }
+    void pageSetupLandscape() override { add(QStringLiteral("landscape")); }
+    void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) override
+    {
+        setAppendedParagraph(points, before + QString::number(pages) + after);
+        add(QStringLiteral("pageCountField %1").arg(pages));
+    }
+    void setProperties(const QString &title, const QString &author) override
+    {
+        add(QStringLiteral("properties ") + title + u'|' + author);
+    }
     bool save(const QString &path, QString *) override
     {
         add(QStringLiteral("save ") + path);

@@ -36,6 +36,24 @@ public:
     virtual void alignAll(Alignment alignment) = 0;
     // Font size, then text, of the paragraph last appended at the end.
     virtual void setAppendedParagraph(double points, const QString &text) = 0;
+    // Layout that keeps pages whole. The paragraph at the insertion point (or
+    // the table that takes its place) begins a new page.
+    virtual void startNewPage() = 0;
+    // Every paragraph from here to the end stays on one page with the next.
+    virtual void keepRestTogether() = 0;
+    // The first rows of the current table repeat at the top of each page.
+    virtual void repeatHeadingRows(int rows) = 0;
+    // Rows first to last of the current table are at least this tall.
+    virtual void setRowHeight(int firstRow, int lastRow, double points) = 0;
+    // This column of the current table takes the width its text leaves over
+    // (a column filled in by hand).
+    virtual void widenColumn(int column) = 0;
+    virtual void pageSetupLandscape() = 0;
+    // Like setAppendedParagraph with before + pages + after, the number being
+    // the word processor's own page count (pages is its value until updated).
+    virtual void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) = 0;
+    // Title and author in the document's properties.
+    virtual void setProperties(const QString &title, const QString &author) = 0;
     // False when the document could not be written; error says why.
     virtual bool save(const QString &path, QString *error) = 0;
 };

@@ -1,25 +1,18 @@
 #include "DocxFile.h"
 
 #include "DocumentModel.h"
+#include "DocxXml.h"
+#include "TableLayout.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QXmlStreamWriter>
+#include <QSaveFile>
 #include <zip.h>
 
 namespace DocxFile {
 
 namespace {
 
-const QString W = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
-const QString R = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
-constexpr int kPageWidth = 11906, kPageHeight = 16838; // A4 in twentieths of a point
-constexpr int kMarginTop = 1417, kMarginSide = 1134;
-constexpr int kTextWidth = kPageWidth - 2 * kMarginSide;
-
 using Alignment = DocumentWriter::Alignment;
+using DocxXml::Writer;
 
 QString jc(Alignment a)
 {
@@ -36,56 +29,61 @@ QString jc(Alignment a)
     return QStringLiteral("left");
 }
 
-class Xml {
-public:
-    Xml() : w(&bytes) { w.writeStartDocument(QStringLiteral("1.0"), true); }
-    QXmlStreamWriter w;
-    QByteArray bytes;
-    void start(const QString &name) { w.writeStartElement(name); }
-    void end() { w.writeEndElement(); }
-    void empty(const QString &name, std::initializer_list<std::pair<QString, QString>> attributes = {})
-    {
-        w.writeEmptyElement(name);
-        for (const auto &[k, v] : attributes)
-            w.writeAttribute(k, v);
-    }
-    void attr(const QString &k, const QString &v) { w.writeAttribute(k, v); }
-    QByteArray finish()
-    {
-        w.writeEndDocument();
-        return bytes;
-    }
-};
+QString number(qint64 n)
+{
+    return QString::number(n);
+}
 
-void runProperties(Xml &x, const QString &font, double size)
+void runProperties(Writer &x, const QString &font, double size)
 {
     x.start(QStringLiteral("w:rPr"));
-    const QString f = font.isEmpty() ? QStringLiteral("Century Gothic") : xmlSafe(font);
+    const QString f = font.isEmpty() ? QString::fromLatin1(DocxParts::kFont) : xmlSafe(font);
     x.empty(QStringLiteral("w:rFonts"), {{QStringLiteral("w:ascii"), f},
                                          {QStringLiteral("w:hAnsi"), f},
                                          {QStringLiteral("w:cs"), f},
                                          {QStringLiteral("w:eastAsia"), f}});
-    const QString half = QString::number(qRound(size * 2));
-    x.empty(QStringLiteral("w:sz"), {{QStringLiteral("w:val"), half}});
-    x.empty(QStringLiteral("w:szCs"), {{QStringLiteral("w:val"), half}});
+    const QString half = number(qRound(size * 2));
+    x.val(QStringLiteral("w:sz"), half);
+    x.val(QStringLiteral("w:szCs"), half);
     x.end();
 }
 
-void paragraphProperties(Xml &x, bool spacing12, Alignment a, const QString &font, double size)
+// How a paragraph sits on its page, beyond its text.
+struct Placement {
+    bool pageBreakBefore = false;
+    bool keepWithNext = false;
+    // An empty paragraph with only empty ones after it before a new page or
+    // the end: it is kept one point tall, so it can never make a page alone.
+    bool compact = false;
+};
+
+void paragraphProperties(Writer &x, bool spacing12, Alignment a, const QString &font, double size,
+                         const Placement &place = {})
 {
     x.start(QStringLiteral("w:pPr"));
-    if (spacing12)
+    if (place.keepWithNext) {
+        x.empty(QStringLiteral("w:keepNext"));
+        x.empty(QStringLiteral("w:keepLines"));
+    }
+    if (place.pageBreakBefore)
+        x.empty(QStringLiteral("w:pageBreakBefore"));
+    if (place.compact)
+        x.empty(QStringLiteral("w:spacing"), {{QStringLiteral("w:before"), QStringLiteral("0")},
+                                              {QStringLiteral("w:after"), QStringLiteral("0")},
+                                              {QStringLiteral("w:line"), QStringLiteral("20")},
+                                              {QStringLiteral("w:lineRule"), QStringLiteral("exact")}});
+    else if (spacing12)
         // At least 12 points: titles larger than the body keep their height.
         x.empty(QStringLiteral("w:spacing"), {{QStringLiteral("w:before"), QStringLiteral("0")},
                                               {QStringLiteral("w:after"), QStringLiteral("0")},
                                               {QStringLiteral("w:line"), QStringLiteral("240")},
                                               {QStringLiteral("w:lineRule"), QStringLiteral("atLeast")}});
-    x.empty(QStringLiteral("w:jc"), {{QStringLiteral("w:val"), jc(a)}});
+    x.val(QStringLiteral("w:jc"), jc(a));
     runProperties(x, font, size);
     x.end();
 }
 
-void textRun(Xml &x, const QString &text, const QString &font, double size)
+void textRun(Writer &x, const QString &text, const QString &font, double size)
 {
     x.start(QStringLiteral("w:r"));
     runProperties(x, font, size);
@@ -104,15 +102,42 @@ void textRun(Xml &x, const QString &text, const QString &font, double size)
     x.end();
 }
 
-void paragraph(Xml &x, const DocumentModel::Paragraph &p, bool spacing12)
+void fieldChar(Writer &x, const DocumentModel::Run &r, const char *type)
+{
+    x.start(QStringLiteral("w:r"));
+    runProperties(x, r.font, r.size);
+    x.empty(QStringLiteral("w:fldChar"), {{QStringLiteral("w:fldCharType"), QString::fromLatin1(type)}});
+    x.end();
+}
+
+// The word processor counts the pages itself; the run keeps the last count.
+void pageCountField(Writer &x, const DocumentModel::Run &r)
+{
+    fieldChar(x, r, "begin");
+    x.start(QStringLiteral("w:r"));
+    runProperties(x, r.font, r.size);
+    x.start(QStringLiteral("w:instrText"));
+    x.attr(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+    x.w.writeCharacters(QStringLiteral(" NUMPAGES \\* Arabic "));
+    x.end();
+    x.end();
+    fieldChar(x, r, "separate");
+    textRun(x, r.text, r.font, r.size);
+    fieldChar(x, r, "end");
+}
+
+void paragraph(Writer &x, const DocumentModel::Paragraph &p, bool spacing12, bool compact)
 {
     x.start(QStringLiteral("w:p"));
-    paragraphProperties(x, spacing12, p.alignment, p.font, p.size);
+    paragraphProperties(x, spacing12, p.alignment, p.font, p.size, {p.pageBreakBefore, p.keepWithNext, compact});
     for (const DocumentModel::Run &r : p.runs) {
         if (r.pageBreak) {
             x.start(QStringLiteral("w:r"));
+            runProperties(x, r.font, r.size);
             x.empty(QStringLiteral("w:br"), {{QStringLiteral("w:type"), QStringLiteral("page")}});
             x.end();
+        } else if (r.pageCountField) {
+            pageCountField(x, r);
         } else {
             textRun(x, r.text, r.font, r.size);
         }
@@ -120,52 +145,32 @@ void paragraph(Xml &x, const DocumentModel::Paragraph &p, bool spacing12)
     x.end();
 }
 
-void cellParagraphs(Xml &x, const QString &text, const DocumentModel::Table &t, Alignment a, bool spacing12)
+void cellParagraphs(Writer &x, const QString &text, const DocumentModel::Table &t, Alignment a, bool spacing12,
+                    bool pageBreakBefore)
 {
     // A line break inside a cell starts a new paragraph of the cell.
     QString normal = text;
     normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     for (const QString &line : normal.split(u'\n')) {
         x.start(QStringLiteral("w:p"));
-        paragraphProperties(x, spacing12, a, t.font, t.size);
+        paragraphProperties(x, spacing12, a, t.font, t.size, {pageBreakBefore, false, false});
+        pageBreakBefore = false;
         if (!line.isEmpty())
             textRun(x, line, t.font, t.size);
         x.end();
     }
 }
 
-// Column widths in proportion to what the columns hold: at least the longest
-// word, so that no word is broken, and up to 40 characters of text.
-QList<int> columnWidths(const DocumentModel::Table &t)
+void tableProperties(Writer &x, const DocumentModel::Table &t, int textWidth)
 {
-    QList<double> weights;
-    for (int c = 0; c < t.columns; ++c) {
-        qsizetype word = 3, text = 3;
-        for (int r = 0; r < t.rows; ++r) {
-            const QString &cell = t.cells[r][c];
-            text = std::max(text, cell.size());
-            for (const QString &w : cell.split(u' ', Qt::SkipEmptyParts))
-                word = std::max(word, w.size());
-        }
-        weights.append(double(3 + std::max<qsizetype>(word, std::min<qsizetype>(text, 40))));
-    }
-    double sum = 0;
-    for (double w : weights)
-        sum += w;
-    QList<int> widths;
-    for (double w : weights)
-        widths.append(int(kTextWidth * w / sum));
-    return widths;
-}
-
-void table(Xml &x, const DocumentModel::Table &t, bool spacing12)
-{
-    x.start(QStringLiteral("w:tbl"));
     x.start(QStringLiteral("w:tblPr"));
-    x.empty(QStringLiteral("w:tblStyle"),
-            {{QStringLiteral("w:val"), t.styled ? QString::fromLatin1(kColourStyle) : QStringLiteral("Griglia")}});
+    x.val(QStringLiteral("w:tblStyle"),
+          QString::fromLatin1(t.styled ? DocxParts::kColourStyle : DocxParts::kGridStyle));
     x.empty(QStringLiteral("w:tblW"),
-            {{QStringLiteral("w:w"), QStringLiteral("5000")}, {QStringLiteral("w:type"), QStringLiteral("pct")}});
+            {{QStringLiteral("w:w"), number(textWidth)}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
+    // The grid below is the table's: no word processor widens a column
+    // because of a long text.
+    x.empty(QStringLiteral("w:tblLayout"), {{QStringLiteral("w:type"), QStringLiteral("fixed")}});
     x.empty(QStringLiteral("w:tblLook"), {{QStringLiteral("w:val"), QStringLiteral("04A0")},
                                           {QStringLiteral("w:firstRow"), QStringLiteral("1")},
                                           {QStringLiteral("w:lastRow"), QStringLiteral("0")},
@@ -174,20 +179,40 @@ void table(Xml &x, const DocumentModel::Table &t, bool spacing12)
                                           {QStringLiteral("w:noHBand"), QStringLiteral("0")},
                                           {QStringLiteral("w:noVBand"), QStringLiteral("1")}});
     x.end();
-    const QList<int> widths = columnWidths(t);
+}
+
+void rowProperties(Writer &x, const DocumentModel::Table &t, int r)
+{
+    x.start(QStringLiteral("w:trPr"));
+    // A row never splits over two pages; heading rows repeat on each page.
+    x.empty(QStringLiteral("w:cantSplit"));
+    if (t.rowHeight[r] > 0)
+        x.empty(QStringLiteral("w:trHeight"), {{QStringLiteral("w:val"), number(qRound(t.rowHeight[r] * 20))},
+                                               {QStringLiteral("w:hRule"), QStringLiteral("atLeast")}});
+    if (r < t.headingRows)
+        x.empty(QStringLiteral("w:tblHeader"));
+    x.end();
+}
+
+void table(Writer &x, const DocumentModel::Table &t, bool spacing12, int textWidth)
+{
+    x.start(QStringLiteral("w:tbl"));
+    tableProperties(x, t, textWidth);
+    const QList<int> widths = TableLayout::columnWidths(t, textWidth);
     x.start(QStringLiteral("w:tblGrid"));
     for (int c = 0; c < t.columns; ++c)
-        x.empty(QStringLiteral("w:gridCol"), {{QStringLiteral("w:w"), QString::number(widths[c])}});
+        x.empty(QStringLiteral("w:gridCol"), {{QStringLiteral("w:w"), number(widths[c])}});
     x.end();
     for (int r = 0; r < t.rows; ++r) {
         x.start(QStringLiteral("w:tr"));
+        rowProperties(x, t, r);
         for (int c = 0; c < t.columns; ++c) {
             x.start(QStringLiteral("w:tc"));
             x.start(QStringLiteral("w:tcPr"));
-            x.empty(QStringLiteral("w:tcW"), {{QStringLiteral("w:w"), QString::number(widths[c])},
-                                              {QStringLiteral("w:type"), QStringLiteral("dxa")}});
+            x.empty(QStringLiteral("w:tcW"),
+                    {{QStringLiteral("w:w"), number(widths[c])}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
             x.end();
-            cellParagraphs(x, t.cells[r][c], t, t.columnAlignment[c], spacing12);
+            cellParagraphs(x, t.cells[r][c], t, t.columnAlignment[c], spacing12, t.pageBreakBefore && r == 0 && c == 0);
             x.end();
         }
         x.end();
@@ -195,211 +220,131 @@ void table(Xml &x, const DocumentModel::Table &t, bool spacing12)
     x.end();
 }
 
+bool startsPage(const DocumentModel::Block &b)
+{
+    if (const auto *p = std::get_if<DocumentModel::Paragraph>(&b))
+        return p->pageBreakBefore;
+    return std::get<DocumentModel::Table>(b).pageBreakBefore;
+}
+
+bool isEmptyParagraph(const DocumentModel::Block &b)
+{
+    const auto *p = std::get_if<DocumentModel::Paragraph>(&b);
+    return p && p->runs.isEmpty();
+}
+
+// Which blocks are empty paragraphs that only lead up to a new page or the
+// end of the document.
+QList<bool> compactParagraphs(const QList<DocumentModel::Block> &blocks)
+{
+    QList<bool> compact(blocks.size(), false);
+    bool beforeBreak = true;
+    for (qsizetype i = blocks.size() - 1; i >= 0; --i) {
+        compact[i] = beforeBreak && isEmptyParagraph(blocks[i]) && !startsPage(blocks[i]);
+        if (startsPage(blocks[i]))
+            beforeBreak = true;
+        else if (!isEmptyParagraph(blocks[i]))
+            beforeBreak = false;
+    }
+    return compact;
+}
+
+void sectionProperties(Writer &x, bool landscape)
+{
+    const Page pg = page(landscape);
+    x.start(QStringLiteral("w:sectPr"));
+    x.empty(QStringLiteral("w:pgSz"),
+            {{QStringLiteral("w:w"), number(pg.width)}, {QStringLiteral("w:h"), number(pg.height)}});
+    if (landscape)
+        x.attr(QStringLiteral("w:orient"), QStringLiteral("landscape"));
+    x.empty(QStringLiteral("w:pgMar"), {{QStringLiteral("w:top"), number(pg.top)},
+                                        {QStringLiteral("w:right"), number(pg.right)},
+                                        {QStringLiteral("w:bottom"), number(pg.bottom)},
+                                        {QStringLiteral("w:left"), number(pg.left)},
+                                        {QStringLiteral("w:header"), number(pg.header)},
+                                        {QStringLiteral("w:footer"), number(pg.footer)},
+                                        {QStringLiteral("w:gutter"), QStringLiteral("0")}});
+    x.empty(QStringLiteral("w:cols"), {{QStringLiteral("w:space"), QStringLiteral("708")}});
+    x.end();
+}
+
 QByteArray documentXml(const DocumentModel &d)
 {
-    Xml x;
-    x.w.writeNamespace(W, QStringLiteral("w"));
-    x.w.writeNamespace(R, QStringLiteral("r"));
+    Writer x;
+    x.w.writeNamespace(DocxXml::kW, QStringLiteral("w"));
+    x.w.writeNamespace(DocxXml::kR, QStringLiteral("r"));
     x.start(QStringLiteral("w:document"));
     x.start(QStringLiteral("w:body"));
-    for (const DocumentModel::Block &b : d.blocks()) {
-        if (const auto *p = std::get_if<DocumentModel::Paragraph>(&b))
-            paragraph(x, *p, d.hasLineSpacing12());
+    const QList<DocumentModel::Block> &blocks = d.blocks();
+    const QList<bool> compact = compactParagraphs(blocks);
+    const int textWidth = page(d.isLandscape()).textWidth();
+    for (qsizetype i = 0; i < blocks.size(); ++i) {
+        if (const auto *p = std::get_if<DocumentModel::Paragraph>(&blocks[i]))
+            paragraph(x, *p, d.hasLineSpacing12(), compact[i]);
         else
-            table(x, std::get<DocumentModel::Table>(b), d.hasLineSpacing12());
+            table(x, std::get<DocumentModel::Table>(blocks[i]), d.hasLineSpacing12(), textWidth);
     }
-    x.start(QStringLiteral("w:sectPr"));
     // A4 also where no page set-up was asked: what an Italian word processor starts from.
-    const int width = kPageWidth, height = kPageHeight;
-    x.empty(QStringLiteral("w:pgSz"),
-            {{QStringLiteral("w:w"), QString::number(width)}, {QStringLiteral("w:h"), QString::number(height)}});
-    x.empty(QStringLiteral("w:pgMar"), {{QStringLiteral("w:top"), QString::number(kMarginTop)},
-                                        {QStringLiteral("w:right"), QString::number(kMarginSide)},
-                                        {QStringLiteral("w:bottom"), QString::number(kMarginTop)},
-                                        {QStringLiteral("w:left"), QString::number(kMarginSide)},
-                                        {QStringLiteral("w:header"), QStringLiteral("708")},
-                                        {QStringLiteral("w:footer"), QStringLiteral("708")},
-                                        {QStringLiteral("w:gutter"), QStringLiteral("0")}});
-    x.end();
+    sectionProperties(x, d.isLandscape());
     x.end();
     x.end();
     return x.finish();
 }
 
-void border(Xml &x, const QString &side, const QString &colour)
+// The whole package as the bytes of a zip file, built in memory.
+bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *out, QString *why)
 {
-    x.empty(QStringLiteral("w:") + side, {{QStringLiteral("w:val"), QStringLiteral("single")},
-                                          {QStringLiteral("w:sz"), QStringLiteral("4")},
-                                          {QStringLiteral("w:space"), QStringLiteral("0")},
-                                          {QStringLiteral("w:color"), colour}});
-}
-
-void tableBorders(Xml &x, const QString &colour)
-{
-    x.start(QStringLiteral("w:tblBorders"));
-    for (const QString side : {"top", "left", "bottom", "right", "insideH", "insideV"})
-        border(x, side, colour);
-    x.end();
-}
-
-void shading(Xml &x, const QString &fill)
-{
-    x.empty(QStringLiteral("w:shd"), {{QStringLiteral("w:val"), QStringLiteral("clear")},
-                                      {QStringLiteral("w:color"), QStringLiteral("auto")},
-                                      {QStringLiteral("w:fill"), fill}});
-}
-
-QByteArray stylesXml()
-{
-    Xml x;
-    x.w.writeNamespace(W, QStringLiteral("w"));
-    x.start(QStringLiteral("w:styles"));
-    x.start(QStringLiteral("w:docDefaults"));
-    x.start(QStringLiteral("w:rPrDefault"));
-    runProperties(x, QStringLiteral("Century Gothic"), 12);
-    x.end();
-    x.start(QStringLiteral("w:pPrDefault"));
-    x.start(QStringLiteral("w:pPr"));
-    x.empty(QStringLiteral("w:spacing"), {{QStringLiteral("w:after"), QStringLiteral("0")},
-                                          {QStringLiteral("w:line"), QStringLiteral("240")},
-                                          {QStringLiteral("w:lineRule"), QStringLiteral("auto")}});
-    x.end();
-    x.end();
-    x.end();
-
-    x.start(QStringLiteral("w:style"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("paragraph"));
-    x.attr(QStringLiteral("w:default"), QStringLiteral("1"));
-    x.attr(QStringLiteral("w:styleId"), QStringLiteral("Normale"));
-    x.empty(QStringLiteral("w:name"), {{QStringLiteral("w:val"), QStringLiteral("Normal")}});
-    x.empty(QStringLiteral("w:qFormat"));
-    x.end();
-
-    x.start(QStringLiteral("w:style"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("table"));
-    x.attr(QStringLiteral("w:default"), QStringLiteral("1"));
-    x.attr(QStringLiteral("w:styleId"), QStringLiteral("TabellaNormale"));
-    x.empty(QStringLiteral("w:name"), {{QStringLiteral("w:val"), QStringLiteral("Normal Table")}});
-    x.start(QStringLiteral("w:tblPr"));
-    x.start(QStringLiteral("w:tblCellMar"));
-    x.empty(QStringLiteral("w:left"),
-            {{QStringLiteral("w:w"), QStringLiteral("57")}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
-    x.empty(QStringLiteral("w:right"),
-            {{QStringLiteral("w:w"), QStringLiteral("57")}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
-    x.end();
-    x.end();
-    x.end();
-
-    // Plain tables: a thin grid.
-    x.start(QStringLiteral("w:style"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("table"));
-    x.attr(QStringLiteral("w:styleId"), QStringLiteral("Griglia"));
-    x.empty(QStringLiteral("w:name"), {{QStringLiteral("w:val"), QStringLiteral("Table Grid")}});
-    x.empty(QStringLiteral("w:basedOn"), {{QStringLiteral("w:val"), QStringLiteral("TabellaNormale")}});
-    x.start(QStringLiteral("w:tblPr"));
-    tableBorders(x, QStringLiteral("000000"));
-    x.end();
-    x.end();
-
-    // The coloured style that stands for Word's table format 9: a dark header
-    // row with white text, banded rows, thin borders.
-    x.start(QStringLiteral("w:style"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("table"));
-    x.attr(QStringLiteral("w:customStyle"), QStringLiteral("1"));
-    x.attr(QStringLiteral("w:styleId"), QString::fromLatin1(kColourStyle));
-    x.empty(QStringLiteral("w:name"), {{QStringLiteral("w:val"), QStringLiteral("Vicania colori")}});
-    x.empty(QStringLiteral("w:basedOn"), {{QStringLiteral("w:val"), QStringLiteral("TabellaNormale")}});
-    x.start(QStringLiteral("w:tblPr"));
-    x.empty(QStringLiteral("w:tblStyleRowBandSize"), {{QStringLiteral("w:val"), QStringLiteral("1")}});
-    tableBorders(x, QStringLiteral("5B7F95"));
-    x.end();
-    x.start(QStringLiteral("w:tblStylePr"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("firstRow"));
-    x.start(QStringLiteral("w:rPr"));
-    x.empty(QStringLiteral("w:color"), {{QStringLiteral("w:val"), QStringLiteral("FFFFFF")}});
-    x.end();
-    x.start(QStringLiteral("w:tcPr"));
-    shading(x, QStringLiteral("1F5C7A"));
-    x.end();
-    x.end();
-    x.start(QStringLiteral("w:tblStylePr"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("band1Horz"));
-    x.start(QStringLiteral("w:tcPr"));
-    shading(x, QStringLiteral("DCEBF2"));
-    x.end();
-    x.end();
-    x.end();
-
-    x.end();
-    return x.finish();
-}
-
-QByteArray contentTypes()
-{
-    Xml x;
-    x.w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
-    x.start(QStringLiteral("Types"));
-    x.empty(QStringLiteral("Default"), {{QStringLiteral("Extension"), QStringLiteral("rels")},
-                                        {QStringLiteral("ContentType"),
-                                         QStringLiteral("application/vnd.openxmlformats-package.relationships+xml")}});
-    x.empty(QStringLiteral("Default"), {{QStringLiteral("Extension"), QStringLiteral("xml")},
-                                        {QStringLiteral("ContentType"), QStringLiteral("application/xml")}});
-    const std::initializer_list<std::pair<const char *, const char *>> overrides = {
-        {"/word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"},
-        {"/word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"},
-        {"/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml"},
-        {"/docProps/app.xml", "application/vnd.openxmlformats-officedocument.extended-properties+xml"}};
-    for (const auto &[part, type] : overrides)
-        x.empty(QStringLiteral("Override"), {{QStringLiteral("PartName"), QString::fromLatin1(part)},
-                                             {QStringLiteral("ContentType"), QString::fromLatin1(type)}});
-    x.end();
-    return x.finish();
-}
-
-QByteArray relationships(std::initializer_list<std::pair<const char *, const char *>> targets)
-{
-    Xml x;
-    x.w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships"));
-    x.start(QStringLiteral("Relationships"));
-    int id = 1;
-    for (const auto &[type, target] : targets)
-        x.empty(QStringLiteral("Relationship"), {{QStringLiteral("Id"), QStringLiteral("rId%1").arg(id++)},
-                                                 {QStringLiteral("Type"), QString::fromLatin1(type)},
-                                                 {QStringLiteral("Target"), QString::fromLatin1(target)}});
-    x.end();
-    return x.finish();
-}
-
-QByteArray coreProperties()
-{
-    Xml x;
-    x.w.writeNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/metadata/core-properties"),
-                       QStringLiteral("cp"));
-    x.w.writeNamespace(QStringLiteral("http://purl.org/dc/elements/1.1/"), QStringLiteral("dc"));
-    x.w.writeNamespace(QStringLiteral("http://purl.org/dc/terms/"), QStringLiteral("dcterms"));
-    x.w.writeNamespace(QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"), QStringLiteral("xsi"));
-    x.start(QStringLiteral("cp:coreProperties"));
-    x.w.writeTextElement(QStringLiteral("dc:creator"), QStringLiteral("Vicania"));
-    x.start(QStringLiteral("dcterms:created"));
-    x.attr(QStringLiteral("xsi:type"), QStringLiteral("dcterms:W3CDTF"));
-    x.w.writeCharacters(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
-    x.end();
-    x.end();
-    return x.finish();
-}
-
-QByteArray appProperties()
-{
-    Xml x;
-    x.w.writeDefaultNamespace(
-        QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"));
-    x.start(QStringLiteral("Properties"));
-    x.w.writeTextElement(QStringLiteral("Application"), QStringLiteral("Vicania"));
-    x.end();
-    return x.finish();
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t *zip = buffer ? zip_open_from_source(buffer, ZIP_TRUNCATE, &error) : nullptr;
+    if (!zip) {
+        *why = QString::fromLocal8Bit(zip_error_strerror(&error));
+        zip_error_fini(&error);
+        if (buffer)
+            zip_source_free(buffer);
+        return false;
+    }
+    zip_source_keep(buffer);
+    for (const auto &[name, bytes] : content) {
+        zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+        if (!source || zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            if (source)
+                zip_source_free(source);
+            *why = QString::fromLocal8Bit(zip_strerror(zip));
+            zip_discard(zip);
+            zip_source_free(buffer);
+            return false;
+        }
+    }
+    bool ok = zip_close(zip) == 0;
+    if (!ok) {
+        *why = QString::fromLocal8Bit(zip_strerror(zip));
+        zip_discard(zip);
+    }
+    zip_stat_t stat;
+    if (ok && zip_source_stat(buffer, &stat) == 0 && zip_source_open(buffer) == 0) {
+        out->resize(qsizetype(stat.size));
+        ok = zip_source_read(buffer, out->data(), stat.size) == zip_int64_t(stat.size);
+        zip_source_close(buffer);
+    } else if (ok) {
+        ok = false;
+        *why = QStringLiteral("errore nella scrittura del documento");
+    }
+    zip_source_free(buffer);
+    zip_error_fini(&error);
+    return ok;
 }
 
 } // namespace
+
+Page page(bool landscape)
+{
+    constexpr int kShort = 11906, kLong = 16838; // A4
+    constexpr int kTop = 1417, kOther = 1134, kHeader = 708;
+    return landscape ? Page{kLong, kShort, kTop, kOther, kOther, kOther, kHeader, kHeader}
+                     : Page{kShort, kLong, kTop, kOther, kOther, kOther, kHeader, kHeader};
+}
 
 QString xmlSafe(const QString &text)
 {
@@ -421,21 +366,19 @@ QString xmlSafe(const QString &text)
     return out;
 }
 
-QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document)
+QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document, const QDateTime &when)
 {
-    const char *officeDocument = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
-    const char *core = "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties";
-    const char *app = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties";
-    const char *styles = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
+    const QString title = document.title().isEmpty() ? QStringLiteral("Vicania") : xmlSafe(document.title());
+    const QString author = document.author().isEmpty() ? QStringLiteral("Vicania") : xmlSafe(document.author());
     return {
-        {QStringLiteral("[Content_Types].xml"), contentTypes()},
-        {QStringLiteral("_rels/.rels"),
-         relationships(
-             {{officeDocument, "word/document.xml"}, {core, "docProps/core.xml"}, {app, "docProps/app.xml"}})},
-        {QStringLiteral("docProps/core.xml"), coreProperties()},
-        {QStringLiteral("docProps/app.xml"), appProperties()},
-        {QStringLiteral("word/_rels/document.xml.rels"), relationships({{styles, "styles.xml"}})},
-        {QStringLiteral("word/styles.xml"), stylesXml()},
+        {QStringLiteral("[Content_Types].xml"), DocxParts::contentTypes()},
+        {QStringLiteral("_rels/.rels"), DocxParts::packageRelationships()},
+        {QStringLiteral("docProps/core.xml"), DocxParts::coreProperties(title, author, when)},
+        {QStringLiteral("docProps/app.xml"), DocxParts::appProperties()},
+        {QStringLiteral("word/_rels/document.xml.rels"), DocxParts::documentRelationships()},
+        {QStringLiteral("word/styles.xml"), DocxParts::styles()},
+        {QStringLiteral("word/settings.xml"), DocxParts::settings()},
+        {QStringLiteral("word/fontTable.xml"), DocxParts::fontTable()},
         {QStringLiteral("word/document.xml"), documentXml(document)},
     };
 }
@@ -447,35 +390,22 @@ bool write(const DocumentModel &document, const QString &path, QString *error)
             *error = why;
         return false;
     };
-    const QList<std::pair<QString, QByteArray>> content = parts(document);
-    // Built beside the target, then renamed: no half-written document.
-    const QString temporary = path + QStringLiteral(".part");
-    QFile::remove(temporary);
-    int code = 0;
-    zip_t *zip = zip_open(QFile::encodeName(temporary).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-    if (!zip)
-        return fail(QStringLiteral("impossibile creare il file"));
-    for (const auto &[name, bytes] : content) {
-        zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-        if (!source || zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            if (source)
-                zip_source_free(source);
-            zip_discard(zip);
-            QFile::remove(temporary);
-            return fail(QStringLiteral("errore nella scrittura del documento"));
-        }
-    }
-    if (zip_close(zip) != 0) {
-        const QString why = QString::fromLocal8Bit(zip_strerror(zip));
-        zip_discard(zip);
-        QFile::remove(temporary);
+    QByteArray bytes;
+    QString why;
+    if (!zipped(parts(document), &bytes, &why))
         return fail(why);
+    // A temporary file of its own beside the target, renamed over it once
+    // complete: no half-written document, and no other file touched.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("impossibile creare il file: ") + file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString message = file.errorString();
+        file.cancelWriting();
+        return fail(QStringLiteral("errore nella scrittura del documento: ") + message);
     }
-    QFile::remove(path);
-    if (!QFile::rename(temporary, path)) {
-        QFile::remove(temporary);
-        return fail(QStringLiteral("impossibile dare il nome al file"));
-    }
+    if (!file.commit())
+        return fail(QStringLiteral("impossibile completare il file: ") + file.errorString());
     return true;
 }
 

@@ -1,26 +1,39 @@
 // Writes a DocumentModel as an Office Open XML document (.docx): the XML parts
-// with QXmlStreamWriter, the package with libzip. The file appears whole or
-// not at all.
+// with QXmlStreamWriter, the package with libzip in memory, the file with
+// QSaveFile, so that it appears whole or not at all and replaces an older one
+// in one step.
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <utility>
+
+#include "DocxParts.h"
 
 class DocumentModel;
 
 namespace DocxFile {
 
-// Name of the table style that stands for Word's table format 9.
-inline constexpr const char *kColourStyle = "VicaniaColori";
+using DocxParts::kColourStyle;
 
 bool write(const DocumentModel &document, const QString &path, QString *error);
 
 // The package parts, by name, in the order they are stored.
-QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document);
+QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document,
+                                            const QDateTime &when = QDateTime::currentDateTimeUtc());
 
 // Text as XML may hold it: characters XML 1.0 forbids are dropped.
 QString xmlSafe(const QString &text);
+
+// The page and its text area, in twentieths of a point: A4 with the margins
+// of an Italian Word blank document (2,5 cm at the top, 2 cm elsewhere).
+struct Page {
+    int width, height, top, bottom, left, right, header, footer;
+    int textWidth() const { return width - left - right; }
+    int textHeight() const { return height - top - bottom; }
+};
+Page page(bool landscape);
 
 } // namespace DocxFile

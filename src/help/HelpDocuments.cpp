@@ -21,6 +21,7 @@ void guidePage(DocumentWriter &w, const QString &title, const QString &text)
     w.setFontSize(12);
     w.typeText(text + u'\r');
     w.alignAll(DocumentWriter::Alignment::Justify);
+    w.setProperties(QStringLiteral("Guida: ") + title, ProjectionDocuments::author());
 }
 
 void contents(DocumentWriter &w, const QStringList &titles, const QStringList &texts)
@@ -42,6 +43,7 @@ void contents(DocumentWriter &w, const QStringList &titles, const QStringList &t
             w.typeText(QStringLiteral("\f"));
     }
     w.alignAll(DocumentWriter::Alignment::Justify);
+    w.setProperties(QStringLiteral("Guida di ") + g.ProgramName, ProjectionDocuments::author());
 }
 
 QString editionLine(const QString &version, const QString &releaseDate, const QString &releaseCode)

@@ -14,6 +14,9 @@ namespace ProjectionDocuments {
 
 namespace {
 
+// A row to write in by hand: 0,8 cm.
+constexpr double kWritingRow = 0.8 / 2.54 * 72;
+
 // Rows 1 and 2 of a table: a heading and its unit for each column.
 template <std::size_t N>
 void headingRows(DocumentWriter &w, const std::array<std::pair<const char *, const char *>, N> &headings)
@@ -34,10 +37,17 @@ void start(DocumentWriter &w)
     w.setFontName(kFont);
 }
 
+QString author()
+{
+    const AppGlobals &g = appGlobals();
+    return g.StudioName.trimmed().isEmpty() ? g.ProgramName : g.StudioName;
+}
+
 void dataTable(DocumentWriter &w, const ProjectionModel &m)
 {
     w.addTable(12, 2);
     w.setTableFontSize(12);
+    w.repeatHeadingRows(1);
     const QString share = ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount);
     const std::array<std::pair<QString, QString>, 12> rows = {{
         {QStringLiteral("Dati: tipo"), QStringLiteral("valore")},
@@ -76,6 +86,7 @@ void legendTable(DocumentWriter &w)
     }};
     w.addTable(10, 2);
     w.setTableFontSize(12);
+    w.repeatHeadingRows(1);
     for (int r = 0; r < 10; ++r) {
         w.setCell(r + 1, 1, QString::fromUtf8(rows[std::size_t(r)].first));
         w.setCell(r + 1, 2, QString::fromUtf8(rows[std::size_t(r)].second));
@@ -127,9 +138,13 @@ void results(DocumentWriter &w, const ProjectionModel &m, const QString &ricerca
             if (!m.table().year[std::size_t(i)])
                 break;
             w.appendParagraph();
+            // Each table after the first has a page of its own.
+            if (tables > 0)
+                w.startNewPage();
             capacity = tables == 0 ? 13 : 45;
             w.addTable(capacity, 9);
             w.setTableFontSize(10);
+            w.repeatHeadingRows(2);
             yearHeader(w);
             ++tables;
             row = 2;
@@ -148,12 +163,15 @@ void results(DocumentWriter &w, const ProjectionModel &m, const QString &ricerca
         for (int c = 1; c <= 9; ++c)
             w.alignTableColumn(2 + t, c, DocumentWriter::Alignment::Right);
     }
+    w.setProperties(QStringLiteral("Dati e risultati: ") + ricerca, author());
 }
 
 void dataSheet(DocumentWriter &w)
 {
     const AppGlobals &g = appGlobals();
     start(w);
+    // Eleven headings at 10 points need the width of a landscape page.
+    w.pageSetupLandscape();
     w.setFontSize(18);
     w.typeText(g.ProgramName + u'\r');
     w.setFontSize(12);
@@ -162,9 +180,13 @@ void dataSheet(DocumentWriter &w)
     w.typeText(QStringLiteral("Ricerca: _________________________________\r\r"));
     w.addTable(4, 3);
     w.setTableFontSize(10);
+    w.setRowHeight(1, 4, kWritingRow);
     w.appendParagraph();
     w.addTable(27, 11);
     w.setTableFontSize(10);
+    w.repeatHeadingRows(2);
+    w.setRowHeight(3, 27, kWritingRow);
+    w.widenColumn(1);
     static const std::array<std::pair<const char *, const char *>, 11> headings = {{{"luogo", "nome"},
                                                                                     {"inizio", "anno"},
                                                                                     {"abitanti", "n."},
@@ -178,6 +200,7 @@ void dataSheet(DocumentWriter &w)
                                                                                     {"stima", "anno"}}};
     headingRows(w, headings);
     w.applyTableFormat9();
+    w.setProperties(QStringLiteral("Modello acquisizione dati"), author());
 }
 
 } // namespace ProjectionDocuments

@@ -13,6 +13,8 @@ inline const QString kFont = QStringLiteral("Century Gothic");
 
 // The common start: new document, A4, 12-point lines, the report font.
 void start(DocumentWriter &w);
+// Who a document is by: the user's office, or the program without one.
+QString author();
 // Rows 1 and 2 of a table with the window's inputs ("Dati: tipo", "valore").
 void dataTable(DocumentWriter &w, const ProjectionModel &m);
 // The legend of the result columns, 10 x 2.

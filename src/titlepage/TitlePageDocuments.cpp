@@ -77,23 +77,34 @@ bool isBreakRow(int row)
     return row == 28 || row == 66 || row == 104 || row == 142 || row == 180;
 }
 
-// Writes the result tables and returns the page count P.
-int resultTables(DocumentWriter &w, const ProjectionModel &m)
+struct ResultPages {
+    int pages;     // the page count P
+    bool lastFull; // the last table was filled to its break row
+};
+
+// Writes the result tables and returns the page count P. Every table after
+// the first, and the closing block after a full table, begins a page: that
+// is how the count comes true.
+ResultPages resultTables(DocumentWriter &w, const ProjectionModel &m)
 {
     const int lastRow = m.usedRows();
     int start = 1;
     int pages = 2;
+    bool full = false;
     for (;;) {
         ++pages;
         const int size = start == 1 ? 30 : 40;
         if (start > ProjectionTable::kLastRow || !m.table().year[std::size_t(start)])
             break;
         w.appendParagraph();
+        if (start > 1)
+            w.startNewPage();
         w.addTable(size, 9);
         w.setTableFontSize(10);
+        w.repeatHeadingRows(2);
         ProjectionDocuments::yearHeader(w);
         int r = 0;
-        bool full = false;
+        full = false;
         for (int row = start; row <= lastRow; ++row) {
             ++r;
             ProjectionDocuments::yearRow(w, m, row, r + 2);
@@ -110,7 +121,7 @@ int resultTables(DocumentWriter &w, const ProjectionModel &m)
             break;
     }
     w.applyTableFormat9();
-    return pages;
+    return {pages, full};
 }
 
 } // namespace
@@ -129,17 +140,26 @@ int fullReport(DocumentWriter &w, const ProjectionModel &m, const TitlePageData 
     w.setLineSpacing12();
     w.setFontName(ProjectionDocuments::kFont);
     cover(w, p);
+    w.startNewPage();
     chapter(w);
 
     w.appendParagraph();
     ProjectionDocuments::dataTable(w, m);
     for (int i = 0; i < 8; ++i)
         w.appendParagraph();
+    // The legend opens the page of the first result table.
+    w.startNewPage();
     ProjectionDocuments::legendTable(w);
-    const int pages = resultTables(w, m);
+    const ResultPages result = resultTables(w, m);
+    const int pages = result.pages;
 
+    // The closing block and its signature stay on one page.
+    w.keepRestTogether();
     w.appendParagraph();
-    w.setAppendedParagraph(12, QStringLiteral("\rLa presente relazione è composta di n. %1 pagine.\r").arg(pages));
+    if (result.lastFull)
+        w.startNewPage();
+    w.setAppendedPageCount(12, QStringLiteral("\rLa presente relazione è composta di n. "), pages,
+                           QStringLiteral(" pagine.\r"));
     w.setAppendedParagraph(12, QStringLiteral("Si allegano: ") + p.allegati + QStringLiteral("\r\r"));
     w.setAppendedParagraph(12, p.luogo + QStringLiteral(": ") + p.data + QStringLiteral("\r\r"));
     w.setAppendedParagraph(12, QStringLiteral("il professionista\r"));
@@ -151,6 +171,7 @@ int fullReport(DocumentWriter &w, const ProjectionModel &m, const TitlePageData 
         for (int c = 1; c <= 9; ++c)
             w.alignTableColumn(t, c, Align::Right);
     }
+    w.setProperties(QStringLiteral("Relazione: ") + p.ricerca, ProjectionDocuments::author());
     return pages;
 }
 
@@ -166,6 +187,7 @@ void dataOnly(DocumentWriter &w, const TitlePageData &p)
     w.appendParagraph();
     w.addTable(10, 2);
     w.setTableFontSize(10);
+    w.repeatHeadingRows(1);
     const std::array<std::pair<const char *, QString>, 10> rows = {{
         {"tipologia", QStringLiteral("dati")},
         {"ricerca", p.ricerca},
@@ -183,6 +205,7 @@ void dataOnly(DocumentWriter &w, const TitlePageData &p)
         w.setCell(r + 1, 2, rows[std::size_t(r)].second);
     }
     w.applyTableFormat9();
+    w.setProperties(QStringLiteral("Dati generali: ") + p.ricerca, ProjectionDocuments::author());
 }
 
 } // namespace TitlePageDocuments

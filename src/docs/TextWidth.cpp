@@ -1,0 +1,55 @@
+#include "TextWidth.h"
+
+#include <QHash>
+#include <algorithm>
+#include <utility>
+
+namespace TextWidth {
+
+namespace {
+
+// Thousandths of an em; a character missing from the table counts as wide.
+constexpr int kUnknown = 1000;
+
+const QHash<char16_t, int> &table()
+{
+    static const QHash<char16_t, int> widths = [] {
+        static constexpr std::pair<char16_t, int> entries[] = {
+#include "FontWidths.inc"
+        };
+        QHash<char16_t, int> h;
+        for (const auto &[code, width] : entries)
+            h.insert(code, width);
+        return h;
+    }();
+    return widths;
+}
+
+} // namespace
+
+int twips(const QString &text, double points)
+{
+    const QHash<char16_t, int> &widths = table();
+    qint64 thousandths = 0;
+    for (QChar c : text) {
+        if (c.isLowSurrogate())
+            continue; // counted with its high half
+        thousandths += widths.value(c.unicode(), kUnknown);
+    }
+    // points * 20 twips per point, thousandths of an em; rounded up.
+    return int((thousandths * qint64(points * 20 + 0.5) + 999) / 1000);
+}
+
+int widestWord(const QString &text, double points)
+{
+    int widest = 0;
+    QString normal = text;
+    normal.replace(u'\r', u'\n');
+    for (const QString &line : normal.split(u'\n')) {
+        for (const QString &word : line.split(u' ', Qt::SkipEmptyParts))
+            widest = std::max(widest, twips(word, points));
+    }
+    return widest;
+}
+
+} // namespace TextWidth
