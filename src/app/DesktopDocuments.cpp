@@ -3,9 +3,6 @@
 #include "AppGlobals.h"
 #include "Messenger.h"
 #include "docs/DocumentModel.h"
-#include "help/ProgramFolder.h"
-
-#include <QFileInfo>
 
 #include <QDesktopServices>
 #include <QStandardPaths>
@@ -46,9 +43,8 @@ bool DesktopDocuments::deliver(DocumentWriter &document, const QString &kind)
 
 bool DesktopDocuments::deliverNamed(DocumentWriter &document, const QString &fileName)
 {
-    const QFileInfo programFolder(ProgramFolder::path());
-    if (programFolder.isDir() && programFolder.isWritable())
-        return saveAndOpen(document, QDir(programFolder.filePath()).filePath(fileName), QString());
+    // Beside the other documents: the program's folder belongs to the
+    // package, not to the user. The writer replaces an older copy in one step.
     return saveAndOpen(document, QDir(m_folder).filePath(fileName),
                        QDir().mkpath(m_folder) ? QString() : QStringLiteral("la cartella non si può creare"));
 }

@@ -8,6 +8,7 @@
 #include "help/GuideTexts.h"
 #include "help/HelpDocuments.h"
 #include "projection/ProjectionModel.h"
+#include "titlepage/StudioSettings.h"
 #include "titlepage/TitlePageModel.h"
 
 #include <QMap>
@@ -66,7 +67,8 @@ private:
 
 const QStringList kDocumentOptions = {QStringLiteral("--risultati"), QStringLiteral("--modello"),
                                       QStringLiteral("--relazione"), QStringLiteral("--solo-dati"),
-                                      QStringLiteral("--guida")};
+                                      QStringLiteral("--guida"),     QStringLiteral("--pagina-guida")};
+const QString kGuidePageOption = QStringLiteral("--pagina-guida");
 
 // The seven help pages in one document, as the help contents print them.
 void writeGuide(DocumentOutput &output)
@@ -79,6 +81,14 @@ void writeGuide(DocumentOutput &output)
     const auto document = output.create();
     HelpDocuments::contents(*document, titles, texts);
     output.deliverNamed(*document, QString());
+}
+
+// One guide page, as its window prints it.
+void writeGuidePage(DocumentOutput &output, int page)
+{
+    const auto document = output.create();
+    HelpDocuments::guidePage(*document, GuideTexts::title(page), GuideTexts::text(page));
+    output.deliver(*document, QStringLiteral("guida"));
 }
 
 } // namespace
@@ -95,10 +105,14 @@ void CliSession::usage()
 {
     m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...] [--risultati FILE] [--modello FILE]\n"
              "                                  [--relazione FILE] [--solo-dati FILE] [--guida FILE]\n"
+             "                                  [--pagina-guida PAGINA FILE]\n"
              "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
              "  calcola, verifica, riequilibra (senza comandi: calcola).\n"
              "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
-             "  dati, relazione completa, solo dati del frontespizio, guida completa.\n"
+             "  dati, relazione completa, solo dati del frontespizio, guida completa,\n"
+             "  una pagina della guida (PAGINA: "
+          << GuideTexts::windowNames().join(QStringLiteral(", "))
+          << ").\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
              "  2 se il file non si può leggere; 3 se il comando non è valido."
           << Qt::endl;
@@ -107,16 +121,32 @@ void CliSession::usage()
 int CliSession::esegui(const QString &study, QStringList arguments)
 {
     QStringList commands;
-    QList<std::pair<QString, QString>> documents;
+    struct Document {
+        QString option, path;
+        int page = -1; // of the guide, for --pagina-guida
+    };
+    QList<Document> documents;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (kDocumentOptions.contains(a)) {
-            if (i + 1 >= arguments.size()) {
-                m_err << "Manca il nome del file dopo " << a << Qt::endl;
+            const bool page = a == kGuidePageOption;
+            if (i + (page ? 2 : 1) >= arguments.size()) {
+                m_err << "Manca " << (page ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
+                      << Qt::endl;
                 usage();
                 return Usage;
             }
-            documents.append({a, arguments[++i]});
+            Document d{a, QString(), -1};
+            if (page) {
+                d.page = int(GuideTexts::windowNames().indexOf(arguments[++i]));
+                if (d.page < 0) {
+                    m_err << "Pagina della guida sconosciuta: " << arguments[i] << Qt::endl;
+                    usage();
+                    return Usage;
+                }
+            }
+            d.path = arguments[++i];
+            documents.append(d);
         } else if (a == QLatin1String("calcola") || a == QLatin1String("verifica") ||
                    a == QLatin1String("riequilibra")) {
             commands << a;
@@ -130,6 +160,8 @@ int CliSession::esegui(const QString &study, QStringList arguments)
         commands << QStringLiteral("calcola");
 
     Modulo::InitDialogTitles();
+    // The office the user set in the program signs the documents here too.
+    StudioSettings::load();
     StreamMessenger messenger(m_err);
     FixedChoice dialogs(study);
     ProjectionModel *projection = nullptr;
@@ -163,7 +195,7 @@ int CliSession::esegui(const QString &study, QStringList arguments)
     }
 
     bool documentFailed = false;
-    for (const auto &[option, path] : documents) {
+    for (const auto &[option, path, page] : documents) {
         FileDocuments output(m_err, path);
         model.setDocumentOutput(&output);
         titlePage.setDocumentOutput(&output);
@@ -175,6 +207,8 @@ int CliSession::esegui(const QString &study, QStringList arguments)
             titlePage.stampa_Click();
         else if (option == QLatin1String("--guida"))
             writeGuide(output);
+        else if (option == kGuidePageOption)
+            writeGuidePage(output, page);
         else
             titlePage.solodati_Click();
         documentFailed = documentFailed || output.failed;

@@ -16,7 +16,7 @@ public:
     // Keeps and shows the finished document; false when that failed, after
     // telling the user why. kind names the document ("relazione", ...).
     virtual bool deliver(DocumentWriter &document, const QString &kind) = 0;
-    // The same under a fixed file name, kept in the program's folder when it
-    // may be written there (the collected guide).
+    // The same under a fixed file name (the collected guide), which replaces
+    // the copy written last time.
     virtual bool deliverNamed(DocumentWriter &document, const QString &fileName) = 0;
 };

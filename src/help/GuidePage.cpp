@@ -19,9 +19,7 @@ const QColor kPaleYellow(255, 255, 192);
 
 const QStringList &GuidePage::windowNames()
 {
-    static const QStringList names = {"manuale",        "guidafunzionamento", "guidaarchivio",    "guidadati",
-                                      "guidarisultati", "guidacalcolo",       "guidafrontespizio"};
-    return names;
+    return GuideTexts::windowNames();
 }
 
 GuidePage::GuidePage(Program &program, int page) : QWidget(nullptr), m_program(program), m_page(page)

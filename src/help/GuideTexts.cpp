@@ -4,6 +4,13 @@
 
 namespace GuideTexts {
 
+const QStringList &windowNames()
+{
+    static const QStringList names = {"manuale",        "guidafunzionamento", "guidaarchivio",    "guidadati",
+                                      "guidarisultati", "guidacalcolo",       "guidafrontespizio"};
+    return names;
+}
+
 namespace {
 
 struct Page {

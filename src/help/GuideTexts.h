@@ -2,10 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace GuideTexts {
 
 inline constexpr int kPageCount = 7;
+
+// The window that shows each page ("manuale", "guidadati", ...).
+const QStringList &windowNames();
 
 QString title(int page);
 QString text(int page);

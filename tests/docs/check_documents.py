@@ -3,10 +3,13 @@
 independent reader, and checks their content, fonts, sizes, tables and
 alignment. With --pdf it also converts them with LibreOffice and checks that
 the text survives. Usage: check_documents.py VICANIA_CLI [--pdf]"""
+import os
 import subprocess
 import sys
 import tempfile
+import zipfile
 from pathlib import Path
+from xml.etree import ElementTree
 
 from docx import Document
 from docx.enum.text import WD_ALIGN_PARAGRAPH
@@ -30,6 +33,52 @@ def check_guide_page(path, title):
     check(t[5] == "" and len(t[6]) > 900 and sizes(d.paragraphs[6]) == {12}, "page: the text at 12 pt")
     check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "page: justified")
     check(abs(d.sections[0].page_height.mm - 297) < 1, "page: A4")
+
+
+W = "{http://schemas.openxmlformats.org/wordprocessingml/2006/main}"
+TEXT_WIDTH = {"portrait": 11906 - 2 * 1134, "landscape": 16838 - 2 * 1134}
+
+
+def part(path, name):
+    with zipfile.ZipFile(path) as z:
+        return ElementTree.fromstring(z.read(name))
+
+
+def check_package(path, title, author):
+    """What Word needs to open the file as a current document in Italian."""
+    name = Path(path).name
+    settings = part(path, "word/settings.xml")
+    modes = [c.get(W + "val") for c in settings.iter(W + "compatSetting") if c.get(W + "name") == "compatibilityMode"]
+    check(modes == ["15"], f"{name}: compatibility mode {modes}")
+    check(settings.find(W + "defaultTabStop") is not None, f"{name}: no default tab stop")
+    styles = part(path, "word/styles.xml")
+    lang = styles.find(f"{W}docDefaults/{W}rPrDefault/{W}rPr/{W}lang")
+    check(lang is not None and lang.get(W + "val") == "it-IT", f"{name}: default language not Italian")
+    fonts = part(path, "word/fontTable.xml")
+    gothic = [f for f in fonts.iter(W + "font") if f.get(W + "name") == "Century Gothic"]
+    check(len(gothic) == 1 and gothic[0].find(W + "family").get(W + "val") == "swiss"
+          and gothic[0].find(W + "pitch").get(W + "val") == "variable", f"{name}: font table")
+    core = Document(path).core_properties
+    check(core.title == title, f"{name}: title {core.title!r}, not {title!r}")
+    check(core.author == author and core.language == "it-IT", f"{name}: author {core.author!r}, {core.language}")
+    check(core.created is not None and core.modified is not None, f"{name}: no times")
+    body = part(path, "word/document.xml")
+    names = {f.get(W + "ascii") for f in body.iter(W + "rFonts")}
+    check(names == {"Century Gothic"}, f"{name}: fonts {names}")
+    marks = [p for p in body.iter(W + "p") if p.find(f"{W}pPr/{W}rPr/{W}rFonts") is None]
+    check(not marks, f"{name}: {len(marks)} paragraph marks without the font")
+    orientation = "landscape" if body.find(f"{W}body/{W}sectPr/{W}pgSz").get(W + "orient") else "portrait"
+    margins = body.find(f"{W}body/{W}sectPr/{W}pgMar")
+    check([margins.get(W + k) for k in ("top", "bottom", "left", "right")] == ["1417", "1134", "1134", "1134"],
+          f"{name}: margins")
+    for table in body.iter(W + "tbl"):
+        grid = [int(g.get(W + "w")) for g in table.iter(W + "gridCol")]
+        check(sum(grid) == TEXT_WIDTH[orientation], f"{name}: table grid {sum(grid)} wide")
+        check(table.find(f"{W}tblPr/{W}tblLayout").get(W + "type") == "fixed", f"{name}: table layout not fixed")
+        rows = table.findall(W + "tr")
+        check(all(r.find(f"{W}trPr/{W}cantSplit") is not None for r in rows), f"{name}: rows may split")
+        styled = table.find(f"{W}tblPr/{W}tblStyle").get(W + "val") == "VicaniaColori"
+        check(not styled or rows[0].find(f"{W}trPr/{W}tblHeader") is not None, f"{name}: heading not repeated")
 
 
 def check(condition, message):
@@ -168,6 +217,24 @@ def main():
     check(rows[8] == ["studio professionale", "Studio del file"], f"data only: office of the file {rows[8]}")
     check(texts(d)[3] == "Dati generali", "data only: heading")
 
+    # The package of every kind of document.
+    check_package(str(sheet), "Modello acquisizione dati", "Vicania")
+    check_package(str(only), "Dati generali: Ricerca di prova", "Vicania")
+    check_package(str(Path(folder) / "relazione-29.docx"), "Relazione: Ricerca di prova", "Vicania")
+    check_package(str(Path(folder) / "risultati-12.docx"), "Dati e risultati: Ricerca di prova", "Vicania")
+
+    # The office set in the program signs what vicania-cli writes too.
+    config = Path(tempfile.mkdtemp(prefix="vicania-config-"))
+    (config / "Vicania").mkdir()
+    (config / "Vicania" / "Vicania.ini").write_text("[studio]\nnome=Studio Rossi\nindirizzo=Via Roma 1\n")
+    report = Path(folder) / "relazione-ufficio.docx"
+    subprocess.run([CLI, "esegui", str(path), "--relazione", str(report)], capture_output=True,
+                   env={**os.environ, "XDG_CONFIG_HOME": str(config)})
+    t = texts(Document(str(report)))
+    check("professionista: Studio Rossi" in t and t[-1] == "(Studio Rossi)" and "Via Roma 1" in t,
+          "report: the office of the settings")
+    check(Document(str(report)).core_properties.author == "Studio Rossi", "report: the office as author")
+
     # Hostile texts still make valid documents.
     hostile = ["A & B <c> 'e' \x01\x02\x0b fine", "x" * 10000, "]]> &amp; <!--", "€ “virgolette”",
                "", "", "", "", ""]
@@ -191,6 +258,13 @@ def main():
     check(titles[0].text == "Guida: MANUALE D'USO RAPIDO" and sizes(titles[0]) == {16}, "guide: first title 16 pt")
     check(all(sizes(p) == {12} for p in titles[1:]), "guide: later titles 12 pt")
     check(sum(page_breaks(p) for p in d.paragraphs) == 6, "guide: six page breaks")
+    check_package(str(guide), "Guida di Vicania", "Vicania")
+    page = Path(folder) / "pagina.docx"
+    code, _, err = run(study(folder, "Vicania-dati-pagina", "2000", "2005"), "--pagina-guida", "guidadati", str(page))
+    check(code == 0, f"guide page: exit {code} {err}")
+    check_guide_page(str(page), "Dati di calcolo")
+    code, _, err = run(study(folder, "Vicania-dati-pagina", "2000", "2005"), "--pagina-guida", "nessuna", str(page))
+    check(code == 3 and "Pagina della guida sconosciuta: nessuna" in err, f"guide page: unknown name, exit {code}")
     check(sizes(d.paragraphs[0]) == {20} and d.paragraphs[0].text == "Vicania", "guide: name at 20 pt")
     check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "guide: justified")
     check(d.paragraphs[-1].text != "" and page_breaks(d.paragraphs[-1]) == 0 or d.paragraphs[-1].text == "",

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
@@ -145,14 +146,27 @@ private slots:
         QVERIFY2(reader.exitCode() == 0, reader.readAllStandardOutput().constData());
     }
 
-    void theContentsDocumentGoesToTheProgramFolder()
+    void theContentsDocumentGoesBesideTheOtherDocuments()
     {
         App app;
-        QTemporaryDir folder;
-        ProgramFolder::setPath(folder.path());
+        QTemporaryDir programFolder;
+        ProgramFolder::setPath(programFolder.path());
+        const QString target = QDir(app.folder.path()).filePath(QStringLiteral("Vicania-guida.docx"));
+        // A file of the user's that happens to have the writer's old name.
+        QFile own(target + QStringLiteral(".part"));
+        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("mio") == 3);
+        own.close();
         auto *s = shown<sommario>(app, QStringLiteral("sommario"));
         QTest::mouseClick(child<QPushButton>(s, QStringLiteral("cmdstampa")), Qt::LeftButton);
-        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Vicania-guida.docx"))));
+        QVERIFY(QFile::exists(target));
+        QVERIFY(!QFile::exists(programFolder.filePath(QStringLiteral("Vicania-guida.docx"))));
+        // Printed again, it replaces its own copy and leaves the user's file be.
+        const QDateTime first = QFileInfo(target).lastModified();
+        QTest::mouseClick(child<QPushButton>(s, QStringLiteral("cmdstampa")), Qt::LeftButton);
+        QVERIFY(QFileInfo(target).lastModified() >= first);
+        QCOMPARE(QDir(app.folder.path()).entryList(QDir::Files).size(), 2);
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), QByteArray("mio"));
         // The pages were loaded for it, not shown.
         QWidget *manual = app.program.loaded(QStringLiteral("manuale"));
         QVERIFY(manual && !manual->isVisible());
