@@ -1,27 +1,52 @@
 #!/usr/bin/env bash
-# Installs what Vicania needs to build and test on Debian 12.
+# Installs what Vicania needs on Debian 12: to build and run it, and with
+# --tests also to test it. It never removes a package: apt is told to stop
+# rather than take anything away.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
   libfluidsynth-dev timgm6mb-soundfont fonts-liberation2 fonts-dejavu-core
   libzip-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  python3-docx libreoffice-writer-nogui poppler-utils
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev clang
+    python3-docx poppler-utils
+  )
+fi
 
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-  sudo_cmd=(sudo)
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+if [ "${1:-}" = "--tests" ]; then
+  # Any LibreOffice Writer will do; the headless one only where there is none,
+  # since it conflicts with the desktop one.
+  if ! installed libreoffice-writer && ! installed libreoffice-writer-nogui; then
+    packages+=(libreoffice-writer-nogui)
+  fi
+fi
+
+if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
+  echo "Questo sistema non usa apt: installa a mano i pacchetti equivalenti a" >&2
+  echo "  ${packages[*]}" >&2
+  echo "(il file README.md elenca i nomi per Fedora e openSUSE), poi ripeti il comando." >&2
+  exit 1
 fi
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if [ "${#missing[@]}" -gt 0 ]; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+  fi
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}" ||
-    { "${sudo_cmd[@]}" apt-get update -q && "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"; }
+  apt=("${sudo_cmd[@]}" apt-get install -y -q --no-remove)
+  "${apt[@]}" "${missing[@]}" ||
+    { "${sudo_cmd[@]}" apt-get update -q && "${apt[@]}" "${missing[@]}"; }
 fi

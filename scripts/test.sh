@@ -4,7 +4,7 @@
 # UndefinedBehaviorSanitizer, and any report fails them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 export QT_QPA_PLATFORM=offscreen
 if [ "${1:-}" = "--sanitize" ]; then
   scripts/build.sh build-sanitize -DVICANIA_SANITIZE=ON -DVICANIA_BENCHMARKS=OFF

@@ -27,10 +27,9 @@ Message::Answer QtMessenger::show(const Message &message)
         break;
     }
     if (message.buttons == Message::Buttons::YesNo) {
+        // Their captions come from Qt's Italian translation.
         QPushButton *yes = box.addButton(QMessageBox::Yes);
         QPushButton *no = box.addButton(QMessageBox::No);
-        yes->setText(QStringLiteral("&Sì"));
-        no->setText(QStringLiteral("&No"));
         box.setDefaultButton(message.defaultButton == Message::Answer::Yes ? yes : no);
         box.setEscapeButton(no);
         box.exec();

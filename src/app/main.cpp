@@ -1,6 +1,7 @@
 // Vicania: starts with the splash; everything else opens from there.
 #include "DesktopDocuments.h"
 #include "FluidMusic.h"
+#include "ItalianTranslations.h"
 #include "Program.h"
 #include "QtMessenger.h"
 #include "frmSplash.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vicania"));
     QApplication::setOrganizationName(QStringLiteral("Vicania"));
+    ItalianTranslations::install(app);
     // The program decides when it ends: when no window of it is visible.
     QApplication::setQuitOnLastWindowClosed(false);
     // The user's office is the one setting the program keeps.

@@ -1,6 +1,7 @@
 // The program's windows driven as a user drives them, offscreen.
 #include "GuiSupport.h"
 #include "app/AppGlobals.h"
+#include "app/ItalianTranslations.h"
 #include "app/Look.h"
 #include "app/QtMessenger.h"
 #include "app/frmSplash.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +63,18 @@ private:
     }
 
 private slots:
+    void qtsOwnTextsAreItalian()
+    {
+        QVERIFY(ItalianTranslations::install(*qApp));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Open | QDialogButtonBox::Yes);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Open)->text().remove(u'&'), QStringLiteral("Apri"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
+        // The delete dialog's title tells the user to press "Apri": so it reads.
+        Modulo::InitDialogTitles();
+        QVERIFY(appGlobals().DeleteDialogTitle.contains(QStringLiteral("clicca su Apri")));
+    }
+
     void splashShowsTheProgramAndStartsTheMusic()
     {
         App app;
