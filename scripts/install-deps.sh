@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
-  libfluidsynth-dev timgm6mb-soundfont fonts-liberation2 fonts-dejavu-core
+  libfluidsynth-dev libasound2-dev timgm6mb-soundfont fonts-liberation2 fonts-dejavu-core
   libzip-dev
 )
 if [ "${1:-}" = "--tests" ]; then

@@ -2,7 +2,24 @@
 
 #include <QFile>
 #include <QStringList>
+#include <alsa/asoundlib.h>
 #include <fluidsynth.h>
+
+namespace {
+
+// No audio device is an ordinary state of a desktop: ALSA keeps quiet about it.
+void quietAlsa(const char *, int, const char *, int, const char *, ...)
+{
+}
+
+void quietLogs()
+{
+    for (const int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fluid_set_log_function(level, nullptr, nullptr);
+    snd_lib_error_set_handler(quietAlsa);
+}
+
+} // namespace
 
 // The tune is built into the static library; its resources need a nudge.
 static void initResources()
@@ -19,9 +36,21 @@ FluidMusic::~FluidMusic()
 
 QStringList FluidMusic::soundFonts()
 {
-    return {QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
-            QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
-            QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2")};
+    // The distribution's choice first: FluidSynth's configured default.
+    QStringList fonts;
+    if (fluid_settings_t *settings = new_fluid_settings()) {
+        char *configured = nullptr;
+        if (fluid_settings_getstr_default(settings, "synth.default-soundfont", &configured) == FLUID_OK && configured &&
+            *configured)
+            fonts << QString::fromLocal8Bit(configured);
+        delete_fluid_settings(settings);
+    }
+    for (const char *known : {"/usr/share/sounds/sf3/default-GM.sf3", "/usr/share/sounds/sf2/default-GM.sf2",
+                              "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
+        if (!fonts.contains(QLatin1String(known)))
+            fonts << QString::fromLatin1(known);
+    }
+    return fonts;
 }
 
 QByteArray FluidMusic::midiFor(const QString &fileName)
@@ -42,9 +71,7 @@ void FluidMusic::open(const QString &fileName)
     m_midi = midiFor(fileName);
     if (m_midi.isEmpty())
         return;
-    fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
-    fluid_set_log_function(FLUID_ERR, nullptr, nullptr);
-    fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+    quietLogs();
     m_settings = new_fluid_settings();
     if (!m_settings)
         return;
