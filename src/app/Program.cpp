@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -168,6 +169,14 @@ void Program::quitIfNothingVisible()
     });
 }
 
+void Program::openPendingStudy()
+{
+    if (m_studyToOpen.isEmpty())
+        return;
+    const QString path = std::exchange(m_studyToOpen, QString());
+    projection()->model().apriDaFuori(path);
+}
+
 namespace Modulo {
 
 void OpenProjectionWindow()
@@ -176,6 +185,7 @@ void OpenProjectionWindow()
     w->show();
     w->raise();
     w->activateWindow();
+    Program::instance().openPendingStudy();
 }
 
 void OpenTitlePageWindow()

@@ -55,6 +55,12 @@ public:
     // Called by a window closed with its title-bar button.
     void forget(QWidget *window);
 
+    // A study named on the command line: opened as Apri would once the
+    // projection window first opens.
+    void setStudyToOpen(const QString &path) { m_studyToOpen = path; }
+    // Opens the pending study, if any, in the projection window.
+    void openPendingStudy();
+
     // Turned off by tests that must not end the test program.
     void setQuitWhenEmpty(bool quit) { m_quitWhenEmpty = quit; }
 
@@ -72,6 +78,7 @@ private:
     QMap<QString, QPointer<QWidget>> m_windows;
     std::unique_ptr<TitlePageLink> m_titlePageLink;
     bool m_quitWhenEmpty = true;
+    QString m_studyToOpen;
 };
 
 namespace Modulo {

@@ -8,6 +8,7 @@
 #include "titlepage/StudioSettings.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char *argv[])
 {
@@ -24,6 +25,11 @@ int main(int argc, char *argv[])
     FluidMusic music;
     DesktopDocuments documents(messenger);
     Program program(messenger, dialogs, music, documents);
+    // "vicania STUDIO", as a file manager runs it: the study opens with the
+    // projection window, after the splash as always.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (!arguments.isEmpty())
+        program.setStudyToOpen(QFileInfo(arguments.constFirst()).absoluteFilePath());
     program.splash()->show();
     return QApplication::exec();
 }

@@ -100,6 +100,11 @@ public:
     void verifica_Click();
     void riequilibra_Click();
     OpenResult aprifile_Click();
+    // What Apri does once a file is chosen.
+    OpenResult apriStudio(const QString &path);
+    // A study opened from outside the program (its command line, a drop):
+    // as Apri, and a message naming the file when it cannot be opened.
+    bool apriDaFuori(const QString &path);
     SaveResult salvafile_Click();
     SaveResult salvanome_Click();
     // Checks the window and writes the study; the title page runs it too.

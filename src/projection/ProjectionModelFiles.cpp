@@ -8,6 +8,7 @@
 #include "app/FileDialogs.h"
 #include "docs/DocumentOutput.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -30,8 +31,29 @@ ProjectionModel::OpenResult ProjectionModel::aprifile_Click()
     const auto path = m_dialogs.choose(request);
     if (!path)
         return OpenResult::Cancelled;
-    m_dialogFileName = *path;
-    QFile file(*path);
+    return apriStudio(*path);
+}
+
+bool ProjectionModel::apriDaFuori(const QString &path)
+{
+    NotifyScope scope(*this);
+    const OpenResult result = apriStudio(path);
+    if (result == OpenResult::Opened)
+        return true;
+    // Unlike a dialog the user just closed, a double-click or a drop that
+    // does nothing needs a word.
+    const QString name = QDir::toNativeSeparators(path);
+    m_messenger.show(
+        {result == OpenResult::TooFewFields ? ProjectionTexts::notAStudy(name) : ProjectionTexts::unreadableStudy(name),
+         appGlobals().HelpTitle, Message::Icon::Critical});
+    return false;
+}
+
+ProjectionModel::OpenResult ProjectionModel::apriStudio(const QString &path)
+{
+    NotifyScope scope(*this);
+    m_dialogFileName = path;
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return OpenResult::Unreadable;
     const auto record = StudyFile::parse(file.readAll());

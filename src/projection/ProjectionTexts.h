@@ -54,6 +54,15 @@ inline const QString kSaveNeedsData =
                    "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");
 
 inline const QString kOpenTitle = QStringLiteral("Apri file");
+// A study opened from outside (command line, drop) that cannot be opened.
+inline QString unreadableStudy(const QString &file)
+{
+    return QStringLiteral("Il file \"%1\" non si può leggere: controlla che esista e che tu possa aprirlo.").arg(file);
+}
+inline QString notAStudy(const QString &file)
+{
+    return QStringLiteral("Il file \"%1\" non è uno studio di Vicania: contiene meno di 20 dati.").arg(file);
+}
 inline const QString kSaveTitle = QStringLiteral("Salva file con nome");
 inline const QString kOpenFilter = QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
 inline const QString kDeleteFilter = QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*");

@@ -6,6 +6,7 @@
 #include "app/MainToolbar.h"
 #include "app/Messenger.h"
 #include "app/Program.h"
+#include "app/StudyDrop.h"
 #include "scaling/clsResize.h"
 #include "titlepage/OfficeDialog.h"
 
@@ -78,6 +79,7 @@ stimaabitanti::stimaabitanti(Program &program, QWidget *parent)
     m_model.setDocumentOutput(&program.documents());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vicania: stima del numero di abitanti in una località"));
+    StudyDrop::install(this);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);

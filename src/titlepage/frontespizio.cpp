@@ -6,6 +6,7 @@
 #include "app/MainToolbar.h"
 #include "app/Messenger.h"
 #include "app/Program.h"
+#include "app/StudyDrop.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/clsResize.h"
 
@@ -42,6 +43,7 @@ frontespizio::frontespizio(Program &program, QWidget *parent)
                []() -> const ProjectionModel & { return projectionModel(); }})
 {
     m_model.setDocumentOutput(&program.documents());
+    StudyDrop::install(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vicania: frontespizio per la relazione"));
     m_client = new QWidget(this);

@@ -7,6 +7,7 @@
 #include "app/frmSplash.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/stimaabitanti.h"
+#include "titlepage/frontespizio.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,12 +15,15 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QUrl>
 
 using F = ProjectionModel::Field;
 
@@ -252,6 +256,52 @@ private slots:
         // Cancelled delete: nothing happens.
         w->findChild<QAction *>(QStringLiteral("eliminare"))->trigger();
         QVERIFY(QFile::exists(QStringLiteral(VICANIA_EXAMPLE)));
+    }
+
+    void aStudyFromOutsideOpensAsApriWould()
+    {
+        // Named on the command line: opened when the projection window opens.
+        App app;
+        app.program.setStudyToOpen(QStringLiteral(VICANIA_EXAMPLE));
+        stimaabitanti *w = openProjection(app);
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2021"));
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("23"));
+        QVERIFY(app.messenger.shown.isEmpty());
+        QVERIFY(app.dialogs.requests.isEmpty());
+
+        // Dropped on the title page: the same, both windows filled.
+        child<QLineEdit>(w, QStringLiteral("anno1"))->setText(QStringLiteral("1900"));
+        auto *page = app.program.titlePageWindow();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral(VICANIA_EXAMPLE))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(page, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(page, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2021"));
+
+        // A file that is no study: a message that names it, the window as it was.
+        QTemporaryDir dir;
+        const QString other = dir.filePath(QStringLiteral("appunti.txt"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\"uno\",\"due\"\r\n") > 0);
+        file.close();
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enterAgain(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &enterAgain);
+        QDropEvent bad(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &bad);
+        QCOMPARE(app.messenger.shown.size(), 1);
+        QVERIFY(app.messenger.shown[0].text.contains(QDir::toNativeSeparators(other)));
+        QCOMPARE(app.messenger.shown[0].icon, Message::Icon::Critical);
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2021"));
+        // Missing altogether: the same kind of message.
+        app.program.setStudyToOpen(dir.filePath(QStringLiteral("manca")));
+        app.program.openPendingStudy();
+        QCOMPARE(app.messenger.shown.size(), 2);
+        QVERIFY(app.messenger.shown[1].text.contains(QStringLiteral("manca")));
     }
 
     void confirmedExitAnsweredNoChangesNothing()
