@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-qpa-plugins qt6-translations-l10n
   libfluidsynth-dev libasound2-dev timgm6mb-soundfont fonts-liberation2 fonts-dejavu-core
   libzip-dev
 )
@@ -14,6 +14,7 @@ if [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev clang
     python3-docx poppler-utils
+    lintian dpkg-dev desktop-file-utils appstream shared-mime-info
   )
 fi
 

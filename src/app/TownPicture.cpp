@@ -35,7 +35,11 @@ void TownPicture::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(width() / 100.0, height() / 140.0);
+    draw(p);
+}
 
+void TownPicture::draw(QPainter &p)
+{
     QLinearGradient sky(0, 0, 0, 90);
     sky.setColorAt(0, QColor(18, 24, 70));
     sky.setColorAt(0.7, QColor(160, 80, 110));

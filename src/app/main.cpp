@@ -1,4 +1,5 @@
 // Vicania: starts with the splash; everything else opens from there.
+#include "AppIcon.h"
 #include "DesktopDocuments.h"
 #include "FluidMusic.h"
 #include "ItalianTranslations.h"
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vicania"));
     QApplication::setOrganizationName(QStringLiteral("Vicania"));
     ItalianTranslations::install(app);
+    // One name for the desktop: its entry, icon and file type carry it.
+    QGuiApplication::setDesktopFileName(AppIcon::kApplicationId);
+    QApplication::setWindowIcon(AppIcon::icon());
     // The program decides when it ends: when no window of it is visible.
     QApplication::setQuitOnLastWindowClosed(false);
     // The user's office is the one setting the program keeps.
