@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
 #include <fluidsynth.h>
+#include <unistd.h>
 
 class MusicTest : public QObject {
     Q_OBJECT
@@ -89,6 +92,48 @@ private slots:
         music.close();
         music.close();
         QVERIFY(true);
+    }
+
+    void aMachineWithoutSoundSaysNothingOnStandardError()
+    {
+        // Standard error goes to a file while the tune is opened and played
+        // on this machine, which has no audio device.
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("stderr.txt")));
+        std::fflush(stderr);
+        const int saved = dup(2);
+        const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        QVERIFY(saved >= 0 && file >= 0);
+        dup2(file, 2);
+        {
+            FluidMusic music;
+            music.open(QStringLiteral("Internet.mid"));
+            music.play();
+            music.pause();
+            music.close();
+        }
+        std::fflush(stderr);
+        dup2(saved, 2);
+        ::close(saved);
+        ::close(file);
+        QFile written(dir.filePath(QStringLiteral("stderr.txt")));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray said = written.readAll();
+        QVERIFY2(!said.contains("ALSA") && !said.contains("fluidsynth"), said.constData());
+    }
+
+    void theDistributionsSoundFontComesFirst()
+    {
+        QStringList fonts = FluidMusic::soundFonts();
+        QVERIFY(fonts.size() >= 4);
+        QCOMPARE(fonts.removeDuplicates(), 0);
+        fluid_settings_t *settings = new_fluid_settings();
+        char *configured = nullptr;
+        if (fluid_settings_getstr_default(settings, "synth.default-soundfont", &configured) == FLUID_OK && configured) {
+            QCOMPARE(fonts.first(), QString::fromLocal8Bit(configured));
+        }
+        delete_fluid_settings(settings);
+        QVERIFY(fonts.contains(QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")));
     }
 };
 
