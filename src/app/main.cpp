@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +18,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vicania"));
     QApplication::setOrganizationName(QStringLiteral("Vicania"));
     ItalianTranslations::install(app);
+    // Dates, sizes and file kinds in the dialogs read as Italian too; the
+    // program's own numbers follow Italian rules anyway.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // One name for the desktop: its entry, icon and file type carry it.
     QGuiApplication::setDesktopFileName(AppIcon::kApplicationId);
     QApplication::setWindowIcon(AppIcon::icon());
