@@ -172,16 +172,9 @@ int CliSession::esegui(const QString &study, QStringList arguments)
     bool exitConfirmed = false;
     QObject::connect(&model, &ProjectionModel::exitConfirmed, [&exitConfirmed] { exitConfirmed = true; });
 
-    switch (model.aprifile_Click()) {
-    case ProjectionModel::OpenResult::Opened:
-        break;
-    case ProjectionModel::OpenResult::TooFewFields:
-        m_err << "Il file \"" << study << "\" non è uno studio di Vicania: contiene meno di 20 dati." << Qt::endl;
+    // Opened as the window's Apri opens it: the message names the file.
+    if (model.aprifile_Click() != ProjectionModel::OpenResult::Opened)
         return Unreadable;
-    default:
-        m_err << "Impossibile leggere il file \"" << study << "\"." << Qt::endl;
-        return Unreadable;
-    }
 
     for (const QString &command : commands) {
         if (exitConfirmed)

@@ -1,5 +1,8 @@
 #include "TipModel.h"
 
+#include "app/BoundedRead.h"
+#include "projection/StudyFile.h"
+
 #include "projection/Windows1252.h"
 
 #include <QFile>
@@ -21,12 +24,13 @@ TipModel::TipModel(const QString &path)
 
 bool TipModel::LoadTips(const QString &path)
 {
-    if (path.isEmpty() || !QFile::exists(path))
+    if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A tips file is a few KiB; a pipe, a device or a huge file is not one.
+    const BoundedRead::Result read = BoundedRead::file(path, 1024 * 1024);
+    if (read.status != BoundedRead::Status::Read)
         return false;
-    const QString content = Windows1252::decode(file.readAll());
+    const QString content = StudyFile::decode(read.bytes);
     // One tip per line, whatever the line end; a last line end adds no tip.
     QString normal = content;
     normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');

@@ -28,7 +28,7 @@ public:
     static constexpr int kShareMaximum = 40;
     static constexpr qint64 kRebalanceStepLimit = 1'000'000;
 
-    enum class OpenResult { Opened, Cancelled, Unreadable, TooFewFields };
+    enum class OpenResult { Opened, Cancelled, Unreadable, TooFewFields, NotAFile, TooLarge };
     enum class SaveResult { Saved, Refused, Cancelled, Failed };
 
     ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage, QObject *parent = nullptr);
@@ -105,6 +105,8 @@ public:
     // A study opened from outside the program (its command line, a drop):
     // as Apri, and a message naming the file when it cannot be opened.
     bool apriDaFuori(const QString &path);
+    // The message naming the file for a study that could not be opened.
+    static QString openFailure(OpenResult result, const QString &path);
     SaveResult salvafile_Click();
     SaveResult salvanome_Click();
     // Checks the window and writes the study; the title page runs it too.

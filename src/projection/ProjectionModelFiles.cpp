@@ -5,6 +5,7 @@
 #include "StudyFile.h"
 #include "Windows1252.h"
 #include "app/AppGlobals.h"
+#include "app/BoundedRead.h"
 #include "app/FileDialogs.h"
 #include "docs/DocumentOutput.h"
 
@@ -31,7 +32,26 @@ ProjectionModel::OpenResult ProjectionModel::aprifile_Click()
     const auto path = m_dialogs.choose(request);
     if (!path)
         return OpenResult::Cancelled;
-    return apriStudio(*path);
+    const OpenResult result = apriStudio(*path);
+    // The user chose this file: a file that is no study deserves a word.
+    if (result != OpenResult::Opened)
+        m_messenger.show({openFailure(result, *path), appGlobals().HelpTitle, Message::Icon::Critical});
+    return result;
+}
+
+QString ProjectionModel::openFailure(OpenResult result, const QString &path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    switch (result) {
+    case OpenResult::TooFewFields:
+        return ProjectionTexts::notAStudy(name);
+    case OpenResult::NotAFile:
+        return ProjectionTexts::notARegularFile(name);
+    case OpenResult::TooLarge:
+        return ProjectionTexts::tooLargeForAStudy(name);
+    default:
+        return ProjectionTexts::unreadableStudy(name);
+    }
 }
 
 bool ProjectionModel::apriDaFuori(const QString &path)
@@ -42,10 +62,7 @@ bool ProjectionModel::apriDaFuori(const QString &path)
         return true;
     // Unlike a dialog the user just closed, a double-click or a drop that
     // does nothing needs a word.
-    const QString name = QDir::toNativeSeparators(path);
-    m_messenger.show(
-        {result == OpenResult::TooFewFields ? ProjectionTexts::notAStudy(name) : ProjectionTexts::unreadableStudy(name),
-         appGlobals().HelpTitle, Message::Icon::Critical});
+    m_messenger.show({openFailure(result, path), appGlobals().HelpTitle, Message::Icon::Critical});
     return false;
 }
 
@@ -53,11 +70,18 @@ ProjectionModel::OpenResult ProjectionModel::apriStudio(const QString &path)
 {
     NotifyScope scope(*this);
     m_dialogFileName = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const BoundedRead::Result read = BoundedRead::file(path, StudyFile::kMaxBytes);
+    switch (read.status) {
+    case BoundedRead::Status::NotAFile:
+        return OpenResult::NotAFile;
+    case BoundedRead::Status::TooLarge:
+        return OpenResult::TooLarge;
+    case BoundedRead::Status::Unreadable:
         return OpenResult::Unreadable;
-    const auto record = StudyFile::parse(file.readAll());
-    file.close();
+    case BoundedRead::Status::Read:
+        break;
+    }
+    const auto record = StudyFile::parse(read.bytes);
     if (!record)
         return OpenResult::TooFewFields;
 

@@ -59,6 +59,18 @@ inline QString unreadableStudy(const QString &file)
 {
     return QStringLiteral("Il file \"%1\" non si può leggere: controlla che esista e che tu possa aprirlo.").arg(file);
 }
+inline QString notARegularFile(const QString &file)
+{
+    return QStringLiteral("\"%1\" non è un file di studio ma una cartella, un dispositivo o un canale: scegli un "
+                          "file \"Vicania-dati-...\".")
+        .arg(file);
+}
+inline QString tooLargeForAStudy(const QString &file)
+{
+    return QStringLiteral("Il file \"%1\" è troppo grande per essere uno studio di Vicania (più di 64 KiB): "
+                          "non è stato letto.")
+        .arg(file);
+}
 inline QString notAStudy(const QString &file)
 {
     return QStringLiteral("Il file \"%1\" non è uno studio di Vicania: contiene meno di 20 dati.").arg(file);

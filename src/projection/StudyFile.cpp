@@ -66,9 +66,25 @@ QStringList splitFields(const QString &s)
     return fields;
 }
 
+QString decode(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    const bool little = bytes.startsWith("\xFF\xFE"), big = bytes.startsWith("\xFE\xFF");
+    if (little || big) {
+        QString text;
+        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+            const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+            text.append(QChar(char16_t(little ? a | (b << 8) : (a << 8) | b)));
+        }
+        return text;
+    }
+    return Windows1252::decode(bytes);
+}
+
 std::optional<StudyRecord> parse(const QByteArray &bytes)
 {
-    const QStringList fields = splitFields(Windows1252::decode(bytes));
+    const QStringList fields = splitFields(decode(bytes));
     if (fields.size() < kFieldCount)
         return std::nullopt;
     StudyRecord record;

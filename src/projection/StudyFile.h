@@ -27,6 +27,13 @@ inline constexpr int kFieldCount = 20;
 // Every field of the text, quotes removed; commas and line ends separate fields.
 QStringList splitFields(const QString &text);
 
+// A study is far smaller than this; anything larger is not read at all.
+inline constexpr qint64 kMaxBytes = 64 * 1024;
+
+// The text of the file: Windows-1252, or UTF-8 or UTF-16 when a byte-order
+// mark says so.
+QString decode(const QByteArray &bytes);
+
 // The record held by the first twenty fields, or nothing when there are fewer.
 std::optional<StudyRecord> parse(const QByteArray &bytes);
 

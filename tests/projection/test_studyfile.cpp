@@ -4,11 +4,14 @@
 #include "projection/Windows1252.h"
 #include "support/Scripted.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using F = ProjectionModel::Field;
 
@@ -122,7 +125,7 @@ TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
     EXPECT_DOUBLE_EQ(w.m().table().inhabitants[1], 5);
 }
 
-TEST(Open, ShortMissingOrCancelledFilesChangeNothing)
+TEST(Open, ShortMissingOrCancelledFilesChangeNothingAndOnlyACancelIsSilent)
 {
     QTemporaryDir dir;
     const QString shortFile = dir.filePath(QStringLiteral("corto"));
@@ -139,7 +142,63 @@ TEST(Open, ShortMissingOrCancelledFilesChangeNothing)
         EXPECT_NE(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
         EXPECT_EQ(fieldsOf(w), before);
         EXPECT_EQ(w.titlePage.read(), title);
-        EXPECT_TRUE(w.messenger.shown.isEmpty());
+        // A file the user chose that is no study gets a notice naming it.
+        if (choice) {
+            ASSERT_EQ(w.messenger.shown.size(), 1);
+            EXPECT_TRUE(w.messenger.shown[0].text.contains(QFileInfo(*choice).fileName()));
+            EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
+        } else {
+            EXPECT_TRUE(w.messenger.shown.isEmpty());
+        }
+    }
+}
+
+TEST(Open, PipesDevicesFoldersAndHugeFilesAreRefusedWithoutReading)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("Vicania-dati-canale"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = dir.filePath(QStringLiteral("Vicania-dati-enorme"));
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(100 * 1024 * 1024)); // sparse: 100 MB that cost nothing
+    }
+    const struct {
+        QString path;
+        ProjectionModel::OpenResult result;
+    } rows[] = {{fifo, ProjectionModel::OpenResult::NotAFile},
+                {QStringLiteral("/dev/zero"), ProjectionModel::OpenResult::NotAFile},
+                {dir.path(), ProjectionModel::OpenResult::NotAFile},
+                {huge, ProjectionModel::OpenResult::TooLarge}};
+    for (const auto &row : rows) {
+        Window w;
+        w.example();
+        const QStringList before = fieldsOf(w);
+        EXPECT_EQ(w.m().apriStudio(row.path), row.result) << row.path.toStdString();
+        EXPECT_EQ(fieldsOf(w), before);
+        EXPECT_FALSE(w.m().apriDaFuori(row.path));
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QDir::toNativeSeparators(row.path)));
+    }
+}
+
+TEST(Open, ByteOrderMarksAreRead)
+{
+    const QString text = QStringLiteral(R"("2000","10000","1,5","25","14","49","5","80","","","2003")"
+                                        "\r\n"
+                                        R"("Città è","Borgo","","","","","","","")"
+                                        "\r\n");
+    QByteArray utf16le("\xFF\xFE"), utf16be("\xFE\xFF");
+    for (QChar c : text) {
+        utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    }
+    for (const QByteArray &bytes : {QByteArray("\xEF\xBB\xBF") + text.toUtf8(), utf16le, utf16be}) {
+        const auto record = StudyFile::parse(bytes);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(record->inputs[0], QStringLiteral("2000"));
+        EXPECT_EQ(record->titlePage.ricerca, QStringLiteral("Città è"));
     }
 }
 
