@@ -4,6 +4,7 @@
 #include "DocxXml.h"
 #include "TableLayout.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <zip.h>
 
@@ -398,9 +399,14 @@ bool write(const DocumentModel &document, const QString &path, QString *error)
     QString why;
     if (!zipped(parts(document), &bytes, &why))
         return fail(why);
+    // Never a device or a pipe replaced by a document; through a link, the
+    // file it points to.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return fail(QStringLiteral("la destinazione non è un file normale"));
     // A temporary file of its own beside the target, renamed over it once
     // complete: no half-written document, and no other file touched.
-    QSaveFile file(path);
+    QSaveFile file(target.isSymLink() ? target.symLinkTarget() : path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("impossibile creare il file: ") + file.errorString());
     if (file.write(bytes) != bytes.size()) {

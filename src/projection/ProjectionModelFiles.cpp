@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using Field = ProjectionModel::Field;
@@ -165,9 +166,17 @@ ProjectionModel::SaveResult ProjectionModel::scrivoArchivio()
         return SaveResult::Cancelled;
     m_dialogFileName = *path;
 
+    // A device or a pipe under that name is no study to replace; a link
+    // keeps pointing where it did, and the file it points to is written.
+    const QFileInfo target(*path);
+    if (target.exists() && !target.isFile()) {
+        notify({ProjectionTexts::notARegularFile(QDir::toNativeSeparators(*path)), appGlobals().HelpTitle,
+                Message::Icon::Critical});
+        return SaveResult::Failed;
+    }
     // Written aside and renamed at the end: a failed save leaves the old file
     // whole. Unbuffered, because a buffered QSaveFile can commit a short write.
-    QSaveFile file(*path);
+    QSaveFile file(target.isSymLink() ? target.symLinkTarget() : *path);
     const QByteArray bytes = StudyFile::serialize(record).value_or(QByteArray());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
         !file.commit()) {

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -160,6 +161,25 @@ TEST(DocxPages, ThePageCountIsAFieldHoldingItsValue)
     const qsizetype separate = xml.indexOf("fldCharType=\"separate\"");
     EXPECT_LT(separate, xml.indexOf("<w:t xml:space=\"preserve\">7</w:t>"));
     EXPECT_GT(xml.indexOf("fldCharType=\"end\""), xml.indexOf(">7<"));
+}
+
+TEST(DocxWrite, NeverReplacesAPipeAndWritesThroughALink)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("canale.docx"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    DocumentModel d;
+    d.typeText(QStringLiteral("testo\r"));
+    QString error;
+    EXPECT_FALSE(d.save(fifo, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    const QString real = dir.filePath(QStringLiteral("vero.docx")), link = dir.filePath(QStringLiteral("link.docx"));
+    ASSERT_TRUE(d.save(real, &error));
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(d.save(link, &error)) << error.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(real).isFile());
 }
 
 TEST(DocxWrite, AFailedWriteKeepsThePreviousFileAndTouchesNoOther)

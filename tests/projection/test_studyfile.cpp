@@ -255,6 +255,30 @@ TEST(Save, RoundTripOfAllTwentyFieldsThroughTheDialogName)
     EXPECT_EQ(StudyFile::parse(readAll(path))->titlePage, tp);
 }
 
+TEST(Save, NeverReplacesAPipeAndWritesThroughALink)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("Vicania-dati-canale"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Window w;
+    computed(w);
+    w.dialogs.choices.push_back(fifo);
+    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Failed);
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(fifo));
+
+    // A link to a study: the study is rewritten, the link stays a link.
+    const QString real = dir.filePath(QStringLiteral("Vicania-dati-vero"));
+    const QString link = dir.filePath(QStringLiteral("Vicania-dati-collegamento"));
+    writeAll(real, "vecchio");
+    ASSERT_TRUE(QFile::link(real, link));
+    w.dialogs.choices.push_back(link);
+    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(StudyFile::parse(readAll(real)).has_value());
+}
+
 TEST(Save, RefusesFieldsTheFormatCannotHoldBeforeAskingForAName)
 {
     const struct {
