@@ -78,6 +78,9 @@ QWidget *Program::load(const QString &name, const std::function<QWidget *()> &cr
         return w;
     QWidget *w = create();
     w->setObjectName(name);
+    // However a window goes (unloaded, closed, hidden by its own button),
+    // the program ends if it was the last one visible.
+    w->installEventFilter(this);
     m_windows.insert(name, w);
     emit windowLoaded(name);
     return w;
@@ -154,10 +157,15 @@ void Program::forget(QWidget *window)
     quitIfNothingVisible();
 }
 
+bool Program::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+        quitIfNothingVisible();
+    return QObject::eventFilter(watched, event);
+}
+
 void Program::quitIfNothingVisible()
 {
-    if (!m_quitWhenEmpty)
-        return;
     // Checked once the current handler has finished: the confirmed exit shows
     // the splash again right after unloading the other windows.
     QTimer::singleShot(0, this, [this] {
@@ -165,7 +173,9 @@ void Program::quitIfNothingVisible()
             if (w && w->isVisible())
                 return;
         }
-        QCoreApplication::quit();
+        emit nothingVisible();
+        if (m_quitWhenEmpty)
+            QCoreApplication::quit();
     });
 }
 

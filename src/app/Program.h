@@ -66,6 +66,12 @@ public:
 
 signals:
     void windowLoaded(const QString &name);
+    // No window of the program is visible any more: it ends (unless a test
+    // turned that off).
+    void nothingVisible();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *load(const QString &name, const std::function<QWidget *()> &create);

@@ -368,6 +368,24 @@ private slots:
         QTRY_VERIFY(guard.isNull());
     }
 
+    void theProgramEndsWhenItsLastVisibleWindowIsHidden()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        Modulo::ShowWindow(QStringLiteral("informaz"));
+        QWidget *about = app.program.loaded(QStringLiteral("informaz"));
+        QVERIFY(about && about->isVisible());
+        QSignalSpy gone(&app.program, &Program::nothingVisible);
+        // The splash and the projection window go; the about window stays.
+        app.program.splash()->hide();
+        w->hide();
+        QCoreApplication::processEvents();
+        QCOMPARE(gone.count(), 0);
+        // Its own OK button only hides it: that was the last visible window.
+        QTest::mouseClick(child<QPushButton>(about, QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTRY_COMPARE(gone.count(), 1);
+    }
+
     void windowsFiltersBecomeQtFilters()
     {
         QCOMPARE(
