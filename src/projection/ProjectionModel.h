@@ -164,6 +164,8 @@ private:
     private:
         ProjectionModel &m_model;
     };
+    // Every cell of rows 1 to rows finite and of a size a population can have.
+    bool withinBounds(int rows) const;
     void rebalance(double step, bool upward);
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
     bool refuseUnstorable(const QStringList &fields, const QStringList &captions);

@@ -6,6 +6,7 @@
 #include "app/AppGlobals.h"
 #include "app/Modulo.h"
 
+#include <QLocale>
 #include <cmath>
 
 using NumberReading::italianNumber;
@@ -16,7 +17,34 @@ namespace {
 
 constexpr std::array kRequired = {Field::anno1,       Field::tassofert, Field::iniziofert, Field::finefert,
                                   Field::mortinfanti, Field::aspvita,   Field::anno2};
-constexpr double kMaxYear = 1e6;
+// What real data never leave, with room to spare: beyond these the arithmetic
+// gives absurd numbers or none.
+struct Bounds {
+    Field field;
+    double lowest, highest;
+};
+constexpr double kMaxYear = 9999;
+constexpr double kMaxInhabitants = 1e12;
+constexpr std::array kBounds = {
+    Bounds{Field::anno1, -kMaxYear, kMaxYear},   Bounds{Field::anno2, -kMaxYear, kMaxYear},
+    Bounds{Field::tassofert, 0, 1000},           Bounds{Field::iniziofert, 0, 150},
+    Bounds{Field::finefert, 0, 150},             Bounds{Field::mortinfanti, 0, 1000},
+    Bounds{Field::aspvita, 0, 150},              Bounds{Field::immigr, 0, 1000},
+    Bounds{Field::emigr, 0, 1000},
+};
+// No row of a sound projection comes near this.
+constexpr double kMaxCell = 1e15;
+
+QString bound(double value)
+{
+    return QLocale(QLocale::Italian).toString(value, 'f', 0);
+}
+
+QString outOfBounds(const QString &caption, double lowest, double highest)
+{
+    return QStringLiteral("Il dato \"%1\" deve essere un numero da %2 a %3: correggi il dato.")
+        .arg(caption, bound(lowest), bound(highest));
+}
 
 } // namespace
 
@@ -54,9 +82,28 @@ bool ProjectionModel::checkNumbers()
                           .arg(ProjectionTexts::fieldCaption(kFieldCount)));
         return false;
     }
+    // Each value within its bounds before anything is computed from it.
+    for (const Bounds &b : kBounds) {
+        const auto value = numberIn(b.field);
+        if (value && (!std::isfinite(*value) || *value < b.lowest || *value > b.highest)) {
+            showDataError(outOfBounds(fieldCaption(b.field), b.lowest, b.highest));
+            return false;
+        }
+    }
+    if (!text(Field::abitnoti).isEmpty()) {
+        const double known = leadingNumber(text(Field::abitnoti));
+        if (!std::isfinite(known) || known < 0 || known > kMaxInhabitants) {
+            showDataError(outOfBounds(QStringLiteral("Numero di abitanti nell'anno di partenza"), 0, kMaxInhabitants));
+            return false;
+        }
+    }
+    if (const double share = *italianNumber(m_pdf); !std::isfinite(share) || share < 0 || share > 100) {
+        showDataError(outOfBounds(ProjectionTexts::fieldCaption(kFieldCount), 0, 100));
+        return false;
+    }
     for (Field f : {Field::anno1, Field::anno2}) {
         const double year = *numberIn(f);
-        if (year != std::floor(year) || std::fabs(year) > kMaxYear) {
+        if (year != std::floor(year)) {
             showDataError(
                 QStringLiteral("Il dato \"%1\" deve essere un anno intero, senza decimali.").arg(fieldCaption(f)));
             return false;
@@ -149,6 +196,14 @@ bool ProjectionModel::eseguoSimulazione()
 
     const ProjectionOutcome out = ProjectionEngine::run(params, m_table);
     count(out.operations);
+    if (!withinBounds(out.rowsDone)) {
+        // Never an absurd table, result or document: nothing is kept.
+        for (int row = 1; row <= std::min(out.rowsDone, ProjectionTable::kLastRow); ++row)
+            m_table.clearRow(row);
+        setPopolazione(QString());
+        showDataError(ProjectionTexts::kResultOutOfBounds);
+        return false;
+    }
     m_progressValue = out.rowsDone;
     if (out.carried)
         setPopolazione(NumberReading::integerText(*out.carried));
@@ -159,6 +214,20 @@ bool ProjectionModel::eseguoSimulazione()
     m_verifyCount = 0;
     m_verificaEnabled = true;
     VScroll1_Change();
+    return true;
+}
+
+bool ProjectionModel::withinBounds(int rows) const
+{
+    for (int row = 1; row <= std::min(rows, ProjectionTable::kLastRow); ++row) {
+        const auto r = std::size_t(row);
+        for (const double v : {m_table.inhabitants[r], m_table.immigrants[r], m_table.emigrants[r],
+                               m_table.fertileWomen[r], m_table.births[r], m_table.infantDeaths[r],
+                               m_table.oldAgeDeaths[r], m_table.naturalChange[r]}) {
+            if (!std::isfinite(v) || std::fabs(v) > kMaxCell)
+                return false;
+        }
+    }
     return true;
 }
 

@@ -54,6 +54,9 @@ inline const QString kSaveNeedsData =
                    "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");
 
 inline const QString kOpenTitle = QStringLiteral("Apri file");
+inline const QString kResultOutOfBounds =
+    QStringLiteral("Con questi dati la simulazione porta a numeri troppo grandi per una popolazione: controlla i "
+                   "dati immessi.");
 // A study opened from outside (command line, drop) that cannot be opened.
 inline QString unreadableStudy(const QString &file)
 {

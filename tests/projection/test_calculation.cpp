@@ -377,3 +377,60 @@ TEST(Clearing, EmptiesTheFieldsAndTheTableButKeepsTheShare)
     }
     EXPECT_FALSE(w.m().table().year[13]);
 }
+
+// Values no real study holds are refused, naming the field, before anything
+// is computed; a projection that runs away is refused too. Nothing absurd is
+// ever shown.
+TEST(Bounds, OutOfRangeValuesAreRefusedNamingTheField)
+{
+    const struct {
+        F field;
+        const char *text;
+        const char *caption;
+    } rows[] = {
+        {F::abitnoti, "1e308", "Numero di abitanti nell'anno di partenza"},
+        {F::abitnoti, "99999999999999999999", "Numero di abitanti nell'anno di partenza"},
+        {F::abitnoti, "-5", "Numero di abitanti nell'anno di partenza"},
+        {F::anno1, "10000000", "Anno di partenza"},
+        {F::anno2, "-20000", "Anno di arrivo"},
+        {F::tassofert, "1e308", "Tasso di fecondità (%)"},
+        {F::iniziofert, "-3", "Età inizio di procreazione"},
+        {F::aspvita, "99999999999999999999", "Età mediana di morte"},
+        {F::immigr, "1e308", "Immigrazione x 1000"},
+        {F::emigr, "-1", "Emigrazione x 1000"},
+        {F::mortinfanti, "5000", "Mortalità infantile su 1000"},
+    };
+    for (const auto &row : rows) {
+        Window w;
+        w.example();
+        w.type(row.field, QString::fromUtf8(row.text));
+        w.m().calcola_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 1) << row.text;
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)))
+            << w.messenger.shown[0].text.toStdString();
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("deve essere un numero da")));
+        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+        EXPECT_TRUE(w.m().popolazione().isEmpty()) << row.text;
+        EXPECT_FALSE(w.m().verificaEnabled());
+    }
+}
+
+TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
+{
+    Window w;
+    w.example(QStringLiteral("2199"), QStringLiteral("1000"), QStringLiteral("0"));
+    w.type(F::abitnoti, QStringLiteral("1000000000000"));
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_EQ(w.messenger.shown[0].text, ProjectionTexts::kResultOutOfBounds);
+    EXPECT_TRUE(w.m().popolazione().isEmpty());
+    EXPECT_FALSE(w.m().table().year[1].has_value());
+    EXPECT_FALSE(w.m().verificaEnabled());
+    // The largest sound values still compute as before.
+    Window big;
+    big.example(QStringLiteral("2010"), QStringLiteral("10"), QStringLiteral("4"));
+    big.type(F::abitnoti, QStringLiteral("1000000000000"));
+    big.m().calcola_Click();
+    EXPECT_TRUE(big.messenger.shown.isEmpty());
+    EXPECT_FALSE(big.m().popolazione().isEmpty());
+}
