@@ -166,6 +166,7 @@ private:
     };
     // Every cell of rows 1 to rows finite and of a size a population can have.
     bool withinBounds(int rows) const;
+    void noticeKnownInhabitantsReading();
     void rebalance(double step, bool upward);
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
     bool refuseUnstorable(const QStringList &fields, const QStringList &captions);
@@ -198,6 +199,7 @@ private:
     QString m_savedStartYear;
     QString m_savedTargetYear;
     QString m_savedKnownInhabitants;
+    QString m_knownTextNoticed; // the known-inhabitants text last explained
     QString m_lastImmigrationRate;
     std::optional<double> m_lastEmigrationRate;
     bool m_clearTableOnly = false;

@@ -26,10 +26,14 @@ struct Bounds {
 constexpr double kMaxYear = 9999;
 constexpr double kMaxInhabitants = 1e12;
 constexpr std::array kBounds = {
-    Bounds{Field::anno1, -kMaxYear, kMaxYear},   Bounds{Field::anno2, -kMaxYear, kMaxYear},
-    Bounds{Field::tassofert, 0, 1000},           Bounds{Field::iniziofert, 0, 150},
-    Bounds{Field::finefert, 0, 150},             Bounds{Field::mortinfanti, 0, 1000},
-    Bounds{Field::aspvita, 0, 150},              Bounds{Field::immigr, 0, 1000},
+    Bounds{Field::anno1, -kMaxYear, kMaxYear},
+    Bounds{Field::anno2, -kMaxYear, kMaxYear},
+    Bounds{Field::tassofert, 0, 1000},
+    Bounds{Field::iniziofert, 0, 150},
+    Bounds{Field::finefert, 0, 150},
+    Bounds{Field::mortinfanti, 0, 1000},
+    Bounds{Field::aspvita, 0, 150},
+    Bounds{Field::immigr, 0, 1000},
     Bounds{Field::emigr, 0, 1000},
 };
 // No row of a sound projection comes near this.
@@ -190,6 +194,7 @@ bool ProjectionModel::eseguoSimulazione()
         return false;
     }
     count(); // F
+    noticeKnownInhabitantsReading();
     m_table.inhabitants[1] = leadingNumber(text(Field::abitnoti));
     m_progressMaximum = static_cast<int>(m_span) + 1;
     count();
@@ -217,13 +222,30 @@ bool ProjectionModel::eseguoSimulazione()
     return true;
 }
 
+// The known inhabitants are read by their leading number, as stored studies
+// expect; a text that a reader would take for another number ("10.000",
+// "12500 abitanti") is read all the same, and the user is told how, once.
+void ProjectionModel::noticeKnownInhabitantsReading()
+{
+    const QString typed = text(Field::abitnoti);
+    if (typed.isEmpty() || typed == m_knownTextNoticed)
+        return;
+    const double read = leadingNumber(typed);
+    const auto plain = italianNumber(typed.trimmed());
+    if (plain && *plain == read)
+        return;
+    m_knownTextNoticed = typed;
+    notify({ProjectionTexts::knownInhabitantsReadAs(typed, NumberReading::plainText(read)), appGlobals().DataCheckTitle,
+            Message::Icon::Exclamation});
+}
+
 bool ProjectionModel::withinBounds(int rows) const
 {
     for (int row = 1; row <= std::min(rows, ProjectionTable::kLastRow); ++row) {
         const auto r = std::size_t(row);
-        for (const double v : {m_table.inhabitants[r], m_table.immigrants[r], m_table.emigrants[r],
-                               m_table.fertileWomen[r], m_table.births[r], m_table.infantDeaths[r],
-                               m_table.oldAgeDeaths[r], m_table.naturalChange[r]}) {
+        for (const double v :
+             {m_table.inhabitants[r], m_table.immigrants[r], m_table.emigrants[r], m_table.fertileWomen[r],
+              m_table.births[r], m_table.infantDeaths[r], m_table.oldAgeDeaths[r], m_table.naturalChange[r]}) {
             if (!std::isfinite(v) || std::fabs(v) > kMaxCell)
                 return false;
         }

@@ -54,6 +54,13 @@ inline const QString kSaveNeedsData =
                    "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");
 
 inline const QString kOpenTitle = QStringLiteral("Apri file");
+inline QString knownInhabitantsReadAs(const QString &typed, const QString &read)
+{
+    return QStringLiteral("Il numero di abitanti «%1» è letto come %2: si legge il numero iniziale, con il punto per "
+                          "i decimali. Se intendevi un altro numero, scrivilo con le sole cifre, senza punti né "
+                          "altri segni.")
+        .arg(typed, read);
+}
 inline const QString kResultOutOfBounds =
     QStringLiteral("Con questi dati la simulazione porta a numeri troppo grandi per una popolazione: controlla i "
                    "dati immessi.");

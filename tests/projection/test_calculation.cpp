@@ -434,3 +434,33 @@ TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
     EXPECT_TRUE(big.messenger.shown.isEmpty());
     EXPECT_FALSE(big.m().popolazione().isEmpty());
 }
+
+TEST(Bounds, AKnownInhabitantsTextReadOtherwiseIsExplainedOnce)
+{
+    const struct {
+        const char *typed;
+        double read;
+        bool notice;
+    } rows[] = {{"10.000", 10, true},
+                {"12abc", 12, true},
+                {"12500 abitanti", 12500, true},
+                {"10000", 10000, false},
+                {"9500", 9500, false}};
+    for (const auto &row : rows) {
+        Window w;
+        w.example();
+        w.type(F::abitnoti, QString::fromUtf8(row.typed));
+        w.m().calcola_Click();
+        // Read by its leading number, as stored studies expect.
+        EXPECT_DOUBLE_EQ(w.m().table().inhabitants[1], row.read) << row.typed;
+        ASSERT_EQ(w.messenger.shown.size(), row.notice ? 1 : 0) << row.typed;
+        if (row.notice) {
+            EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Exclamation);
+            EXPECT_TRUE(w.messenger.shown[0].text.startsWith(
+                QStringLiteral("Il numero di abitanti «%1» è letto come ").arg(QString::fromUtf8(row.typed))));
+            // Once for each new text.
+            w.m().calcola_Click();
+            EXPECT_EQ(w.messenger.shown.size(), 1);
+        }
+    }
+}
