@@ -2,6 +2,7 @@
 
 #include "Modulo.h"
 #include "Music.h"
+#include "RecoveryKeeper.h"
 #include "docs/DocumentOutput.h"
 #include "frmSplash.h"
 #include "help/GuidePage.h"
@@ -82,6 +83,8 @@ QWidget *Program::load(const QString &name, const std::function<QWidget *()> &cr
     // the program ends if it was the last one visible.
     w->installEventFilter(this);
     m_windows.insert(name, w);
+    if (m_recovery && name == QLatin1String("stimaabitanti"))
+        m_recovery->watch(&static_cast<stimaabitanti *>(w)->model());
     emit windowLoaded(name);
     return w;
 }
@@ -179,8 +182,21 @@ void Program::quitIfNothingVisible()
     });
 }
 
+void Program::keepRecoveryCopies(bool keep)
+{
+    m_recovery = keep ? std::make_unique<RecoveryKeeper>(m_messenger) : nullptr;
+    if (m_recovery && loaded(QStringLiteral("stimaabitanti")))
+        m_recovery->watch(&projection()->model());
+}
+
 void Program::openPendingStudy()
 {
+    // A study left unarchived by a run that did not end well comes first:
+    // taken back, it is not replaced by the file named on the command line.
+    if (m_recovery && !std::exchange(m_recoveryOffered, true) && m_recovery->offer()) {
+        m_studyToOpen.clear();
+        return;
+    }
     if (m_studyToOpen.isEmpty())
         return;
     const QString path = std::exchange(m_studyToOpen, QString());
@@ -257,6 +273,9 @@ void ConfirmExit()
 void LeaveToSplash()
 {
     Program &program = Program::instance();
+    // Yes to the question whose title warns that unarchived data are lost.
+    if (RecoveryKeeper *recovery = program.recovery())
+        recovery->discard();
     for (const QString &name : Program::exitOrder())
         program.unload(name);
     frmSplash *splash = program.splash();

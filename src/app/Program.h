@@ -16,6 +16,7 @@ class QMenu;
 class FileDialogs;
 class Messenger;
 class Music;
+class RecoveryKeeper;
 class TitlePageLink;
 class frmSplash;
 class frontespizio;
@@ -60,6 +61,10 @@ public:
     void setStudyToOpen(const QString &path) { m_studyToOpen = path; }
     // Opens the pending study, if any, in the projection window.
     void openPendingStudy();
+    // Keeps a recovery copy of the study while the user works (the program
+    // turns it on; tests that want it too).
+    void keepRecoveryCopies(bool keep);
+    RecoveryKeeper *recovery() { return m_recovery.get(); }
 
     // Turned off by tests that must not end the test program.
     void setQuitWhenEmpty(bool quit) { m_quitWhenEmpty = quit; }
@@ -85,6 +90,8 @@ private:
     std::unique_ptr<TitlePageLink> m_titlePageLink;
     bool m_quitWhenEmpty = true;
     QString m_studyToOpen;
+    std::unique_ptr<RecoveryKeeper> m_recovery;
+    bool m_recoveryOffered = false;
 };
 
 namespace Modulo {

@@ -33,6 +33,7 @@ int main(int argc, char *argv[])
     FluidMusic music;
     DesktopDocuments documents(messenger);
     Program program(messenger, dialogs, music, documents);
+    program.keepRecoveryCopies(true);
     // "vicania STUDIO", as a file manager runs it: the study opens with the
     // projection window, after the splash as always.
     const QStringList arguments = QApplication::arguments().mid(1);

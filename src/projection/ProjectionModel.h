@@ -5,6 +5,7 @@
 
 #include "ProjectionEngine.h"
 #include "ProjectionTable.h"
+#include "StudyFile.h"
 
 #include <QObject>
 #include <QString>
@@ -105,6 +106,10 @@ public:
     // A study opened from outside the program (its command line, a drop):
     // as Apri, and a message naming the file when it cannot be opened.
     bool apriDaFuori(const QString &path);
+    // Both windows' data as Salva writes them, and the same put back as Apri
+    // puts them (a recovered study).
+    StudyRecord study() const;
+    void applyStudy(const StudyRecord &study);
     // The message naming the file for a study that could not be opened.
     static QString openFailure(OpenResult result, const QString &path);
     SaveResult salvafile_Click();
@@ -132,6 +137,8 @@ signals:
     void changed();
     // The user confirmed leaving the program after the span refusal.
     void exitConfirmed();
+    // The window's study is the one of a file: just opened or just saved.
+    void archived();
 
 private:
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }

@@ -24,7 +24,7 @@ struct Bounds {
     double lowest, highest;
 };
 constexpr double kMaxYear = 9999;
-constexpr double kMaxInhabitants = 1e12;
+constexpr double kMaxInhabitants = 1e10;
 constexpr std::array kBounds = {
     Bounds{Field::anno1, -kMaxYear, kMaxYear},
     Bounds{Field::anno2, -kMaxYear, kMaxYear},
@@ -37,7 +37,7 @@ constexpr std::array kBounds = {
     Bounds{Field::emigr, 0, 1000},
 };
 // No row of a sound projection comes near this.
-constexpr double kMaxCell = 1e15;
+constexpr double kMaxCell = 1e12;
 
 QString bound(double value)
 {

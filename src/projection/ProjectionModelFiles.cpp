@@ -85,7 +85,25 @@ ProjectionModel::OpenResult ProjectionModel::apriStudio(const QString &path)
     const auto record = StudyFile::parse(read.bytes);
     if (!record)
         return OpenResult::TooFewFields;
+    applyStudy(*record);
+    emit archived();
+    return OpenResult::Opened;
+}
 
+StudyRecord ProjectionModel::study() const
+{
+    StudyRecord record;
+    record.inputs = {text(Field::anno1),      text(Field::abitnoti), text(Field::tassofert),   m_pdf,
+                     text(Field::iniziofert), text(Field::finefert), text(Field::mortinfanti), text(Field::aspvita),
+                     text(Field::immigr),     text(Field::emigr),    text(Field::anno2)};
+    record.titlePage = m_titlePage.read();
+    return record;
+}
+
+void ProjectionModel::applyStudy(const StudyRecord &study)
+{
+    NotifyScope scope(*this);
+    const StudyRecord *record = &study;
     m_titlePage.write(record->titlePage);
     const auto &in = record->inputs;
     setText(Field::anno1, in[0]);
@@ -103,7 +121,6 @@ ProjectionModel::OpenResult ProjectionModel::apriStudio(const QString &path)
     if (in[9].isEmpty())
         setText(Field::emigr, QStringLiteral("0"));
     m_operations = 0;
-    return OpenResult::Opened;
 }
 
 ProjectionModel::SaveResult ProjectionModel::salvafile_Click()
@@ -143,10 +160,7 @@ ProjectionModel::SaveResult ProjectionModel::scrivoArchivio()
         notify({ProjectionTexts::kSaveNeedsData, appGlobals().HelpTitle, Message::Icon::Critical});
         return SaveResult::Refused;
     }
-    StudyRecord record;
-    record.inputs = {text(Field::anno1),      text(Field::abitnoti), text(Field::tassofert),   m_pdf,
-                     text(Field::iniziofert), text(Field::finefert), text(Field::mortinfanti), text(Field::aspvita),
-                     text(Field::immigr),     text(Field::emigr),    text(Field::anno2)};
+    StudyRecord record = study();
     record.titlePage = titlePage;
 
     QStringList captions;
@@ -186,6 +200,7 @@ ProjectionModel::SaveResult ProjectionModel::scrivoArchivio()
                 appGlobals().HelpTitle, Message::Icon::Critical});
         return SaveResult::Failed;
     }
+    emit archived();
     return SaveResult::Saved;
 }
 

@@ -4,6 +4,8 @@
 #include "app/ItalianTranslations.h"
 #include "app/Look.h"
 #include "app/QtMessenger.h"
+#include "app/RecoveryCopy.h"
+#include "app/RecoveryKeeper.h"
 #include "app/frmSplash.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/stimaabitanti.h"
@@ -366,6 +368,61 @@ private slots:
         QVERIFY(app.program.splash()->isVisible());
         QCOMPARE(app.music.calls.last(), QStringLiteral("pause"));
         QTRY_VERIFY(guard.isNull());
+    }
+
+    void anUnarchivedStudySurvivesAKilledProgram()
+    {
+        QTemporaryDir data;
+        RecoveryCopy::setFolder(data.path());
+        {
+            App app;
+            app.program.keepRecoveryCopies(true);
+            stimaabitanti *w = openProjection(app);
+            QVERIFY(app.messenger.shown.isEmpty()); // nothing to offer yet
+            app.program.recovery()->flush();
+            QVERIFY(!QFile::exists(RecoveryCopy::path())); // nothing typed, no copy
+            typeInto(w, QStringLiteral("anno1"), QStringLiteral("2030"));
+            app.program.titlePage().write({"Ricerca ripresa", "", "", "", "", "", "", "", ""});
+            app.program.recovery()->flush();
+            QVERIFY(QFile::exists(RecoveryCopy::path()));
+            // The program is killed here: no exit question, nothing saved.
+        }
+        {
+            App app;
+            app.program.keepRecoveryCopies(true);
+            app.messenger.answers.push_back(Message::Answer::Yes);
+            stimaabitanti *w = openProjection(app);
+            QCOMPARE(app.messenger.shown.size(), 1);
+            QVERIFY(app.messenger.shown[0].text.startsWith(
+                QStringLiteral("È stato trovato uno studio non archiviato del ")));
+            QVERIFY(app.messenger.shown[0].text.endsWith(QStringLiteral("(«Ricerca ripresa»). Vuoi riprenderlo?")));
+            QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2030"));
+            QCOMPARE(app.program.titlePage().read().ricerca, QStringLiteral("Ricerca ripresa"));
+            app.program.recovery()->flush();
+            QVERIFY(QFile::exists(RecoveryCopy::path())); // still not archived
+            // Opening a study archives the window's data: the copy goes.
+            app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
+            w->model().aprifile_Click();
+            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            // Typed again, then leaving with Yes: the loss was accepted.
+            typeInto(w, QStringLiteral("anno1"), QStringLiteral("2031"));
+            app.program.recovery()->flush();
+            QVERIFY(QFile::exists(RecoveryCopy::path()));
+            app.messenger.answers.push_back(Message::Answer::Yes);
+            Modulo::ConfirmExit();
+            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+        }
+        {
+            // Offered and refused: the copy goes, the window stays empty.
+            RecoveryCopy::write({StudyRecord{}, QString(), QDateTime::currentDateTime()});
+            App app;
+            app.program.keepRecoveryCopies(true);
+            stimaabitanti *w = openProjection(app);
+            QCOMPARE(app.messenger.shown.size(), 1);
+            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(child<QLineEdit>(w, QStringLiteral("anno1"))->text().isEmpty());
+        }
+        RecoveryCopy::setFolder(QString());
     }
 
     void theProgramEndsWhenItsLastVisibleWindowIsHidden()

@@ -419,7 +419,7 @@ TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
 {
     Window w;
     w.example(QStringLiteral("2199"), QStringLiteral("1000"), QStringLiteral("0"));
-    w.type(F::abitnoti, QStringLiteral("1000000000000"));
+    w.type(F::abitnoti, QStringLiteral("10000000000"));
     w.m().calcola_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_EQ(w.messenger.shown[0].text, ProjectionTexts::kResultOutOfBounds);
@@ -429,7 +429,7 @@ TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
     // The largest sound values still compute as before.
     Window big;
     big.example(QStringLiteral("2010"), QStringLiteral("10"), QStringLiteral("4"));
-    big.type(F::abitnoti, QStringLiteral("1000000000000"));
+    big.type(F::abitnoti, QStringLiteral("10000000000"));
     big.m().calcola_Click();
     EXPECT_TRUE(big.messenger.shown.isEmpty());
     EXPECT_FALSE(big.m().popolazione().isEmpty());

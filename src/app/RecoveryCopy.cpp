@@ -1,0 +1,95 @@
+#include "RecoveryCopy.h"
+
+#include "BoundedRead.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace RecoveryCopy {
+
+namespace {
+
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+QJsonArray array(const QStringList &texts)
+{
+    QJsonArray a;
+    for (const QString &t : texts)
+        a.append(t);
+    return a;
+}
+
+QStringList texts(const QJsonValue &value)
+{
+    QStringList out;
+    for (const QJsonValue &v : value.toArray())
+        out << v.toString();
+    return out;
+}
+
+} // namespace
+
+void setFolder(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+QString path()
+{
+    const QString folder = folderOverride().isEmpty()
+                               ? QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                                     .filePath(QStringLiteral("vicania"))
+                               : folderOverride();
+    return QDir(folder).filePath(QStringLiteral("studio-non-archiviato.json"));
+}
+
+bool write(const Copy &copy)
+{
+    const QString target = path();
+    if (!QDir().mkpath(QFileInfo(target).path()))
+        return false;
+    QJsonObject o;
+    o[QStringLiteral("file")] = copy.fileName;
+    o[QStringLiteral("scritto")] = copy.written.toString(Qt::ISODate);
+    o[QStringLiteral("calcolo")] = array(QStringList(copy.study.inputs.begin(), copy.study.inputs.end()));
+    o[QStringLiteral("frontespizio")] = array(copy.study.titlePage.fields());
+    const QByteArray bytes = QJsonDocument(o).toJson();
+    QSaveFile file(target);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+std::optional<Copy> read()
+{
+    const BoundedRead::Result r = BoundedRead::file(path(), 1024 * 1024);
+    if (r.status != BoundedRead::Status::Read)
+        return std::nullopt;
+    const QJsonObject o = QJsonDocument::fromJson(r.bytes).object();
+    const QStringList inputs = texts(o.value(QStringLiteral("calcolo")));
+    QStringList title = texts(o.value(QStringLiteral("frontespizio")));
+    if (inputs.size() != 11 || title.size() != 9)
+        return std::nullopt;
+    Copy copy;
+    for (std::size_t i = 0; i < copy.study.inputs.size(); ++i)
+        copy.study.inputs[i] = inputs[qsizetype(i)];
+    copy.study.titlePage = TitlePageData::fromFields(title);
+    copy.fileName = o.value(QStringLiteral("file")).toString();
+    copy.written = QDateTime::fromString(o.value(QStringLiteral("scritto")).toString(), Qt::ISODate);
+    return copy;
+}
+
+void remove()
+{
+    QFile::remove(path());
+}
+
+} // namespace RecoveryCopy
