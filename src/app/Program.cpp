@@ -211,7 +211,18 @@ void OpenProjectionWindow()
     w->show();
     w->raise();
     w->activateWindow();
-    Program::instance().openPendingStudy();
+    // Once the handler that opened the window is done (the splash's click
+    // included): a question asked in the middle of it would leave the
+    // splash in front.
+    QTimer::singleShot(0, &Program::instance(), [] {
+        Program &program = Program::instance();
+        program.openPendingStudy();
+        // A question may have brought another window forward.
+        if (QWidget *projection = program.loaded(QStringLiteral("stimaabitanti"))) {
+            projection->raise();
+            projection->activateWindow();
+        }
+    });
 }
 
 void OpenTitlePageWindow()

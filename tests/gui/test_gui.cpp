@@ -266,6 +266,7 @@ private slots:
         App app;
         app.program.setStudyToOpen(QStringLiteral(VICANIA_EXAMPLE));
         stimaabitanti *w = openProjection(app);
+        QCoreApplication::processEvents();
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2021"));
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("23"));
         QVERIFY(app.messenger.shown.isEmpty());
@@ -378,6 +379,7 @@ private slots:
             App app;
             app.program.keepRecoveryCopies(true);
             stimaabitanti *w = openProjection(app);
+            QCoreApplication::processEvents();
             QVERIFY(app.messenger.shown.isEmpty()); // nothing to offer yet
             app.program.recovery()->flush();
             QVERIFY(!QFile::exists(RecoveryCopy::path())); // nothing typed, no copy
@@ -392,6 +394,7 @@ private slots:
             app.program.keepRecoveryCopies(true);
             app.messenger.answers.push_back(Message::Answer::Yes);
             stimaabitanti *w = openProjection(app);
+            QCoreApplication::processEvents();
             QCOMPARE(app.messenger.shown.size(), 1);
             QVERIFY(app.messenger.shown[0].text.startsWith(
                 QStringLiteral("È stato trovato uno studio non archiviato del ")));
@@ -418,6 +421,7 @@ private slots:
             App app;
             app.program.keepRecoveryCopies(true);
             stimaabitanti *w = openProjection(app);
+            QCoreApplication::processEvents();
             QCOMPARE(app.messenger.shown.size(), 1);
             QVERIFY(!QFile::exists(RecoveryCopy::path()));
             QVERIFY(child<QLineEdit>(w, QStringLiteral("anno1"))->text().isEmpty());
