@@ -85,6 +85,26 @@ void BM_Rebalance(benchmark::State &state)
 }
 BENCHMARK(BM_Rebalance)->Arg(10)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
+// The largest town the program accepts (ten billion inhabitants) over the
+// longest span: the hardest rebalancing an accepted study can ask for. Larger
+// or absurd data are refused before any loop runs.
+void BM_RebalanceLargestAccepted(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        Bench b(1e10);
+        b.offerRebalancing();
+        const double before = NumberReading::leadingNumber(b.model->text(ProjectionModel::Field::abitnoti));
+        state.ResumeTiming();
+        b.model->riequilibra_Click();
+        state.PauseTiming();
+        state.counters["correction"] =
+            before - NumberReading::leadingNumber(b.model->text(ProjectionModel::Field::abitnoti));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RebalanceLargestAccepted)->Unit(benchmark::kMillisecond);
+
 // The full report of a 200-row projection, built and written as .docx.
 void BM_FullReport200Rows(benchmark::State &state)
 {
