@@ -10,6 +10,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   # The sanitizer build uses clang, so both compilers build with warnings as errors.
   CC=clang CXX=clang++ scripts/build.sh build-sanitize -DVICANIA_SANITIZE=ON -DVICANIA_BENCHMARKS=OFF
   export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   ctest --test-dir build-sanitize --output-on-failure --timeout 600
 else
