@@ -110,3 +110,23 @@ TEST(Cli, ReportsStopsRefusalsAndUnreadableFiles)
     r = cli({QStringLiteral("esegui"), women, QStringLiteral("stampa")});
     EXPECT_EQ(r.code, 3);
 }
+
+TEST(Cli, AbsurdValuesAreRefusedNeverPrintedAsNan)
+{
+    QTemporaryDir dir;
+    for (const char *known : {"1e308", "99999999999999999999", "-5"}) {
+        const QString study = writeStudy(
+            dir, QStringLiteral("Vicania-dati-assurdo"),
+            QStringLiteral(R"("2000","%1","1,5","25","14","49","5","80","","","2003")").arg(QLatin1String(known)),
+            kTitle);
+        for (const QStringList &commands :
+             {QStringList{QStringLiteral("calcola")},
+              QStringList{QStringLiteral("calcola"), QStringLiteral("verifica"), QStringLiteral("riequilibra")}}) {
+            const CliRun r = cli(QStringList{QStringLiteral("esegui"), study} + commands);
+            EXPECT_EQ(r.code, 1) << known;
+            EXPECT_TRUE(r.out.contains(QStringLiteral("popolazione="))) << known;
+            EXPECT_FALSE(r.out.join(u'\n').contains(QStringLiteral("nan"))) << known;
+            EXPECT_TRUE(r.err.join(u' ').contains(QStringLiteral("Numero di abitanti nell'anno di partenza")));
+        }
+    }
+}
