@@ -14,7 +14,7 @@ if [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev clang
     python3-docx poppler-utils
-    lintian dpkg-dev desktop-file-utils appstream shared-mime-info
+    lintian dpkg-dev file desktop-file-utils appstream shared-mime-info
   )
 fi
 
