@@ -12,6 +12,7 @@
 #include "titlepage/TitlePageModel.h"
 
 #include <QMap>
+#include <optional>
 
 namespace {
 
@@ -118,47 +119,113 @@ void CliSession::usage()
           << Qt::endl;
 }
 
-int CliSession::esegui(const QString &study, QStringList arguments)
-{
+namespace {
+
+struct Document {
+    QString option, path;
+    int page = -1; // of the guide, for --pagina-guida
+};
+
+struct Request {
     QStringList commands;
-    struct Document {
-        QString option, path;
-        int page = -1; // of the guide, for --pagina-guida
-    };
     QList<Document> documents;
+};
+
+// The commands and documents asked for, or nothing after saying what is wrong.
+std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &err)
+{
+    Request request;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
-        if (kDocumentOptions.contains(a)) {
-            const bool page = a == kGuidePageOption;
-            if (i + (page ? 2 : 1) >= arguments.size()) {
-                m_err << "Manca " << (page ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
-                      << Qt::endl;
-                usage();
-                return Usage;
-            }
-            Document d{a, QString(), -1};
-            if (page) {
-                d.page = int(GuideTexts::windowNames().indexOf(arguments[++i]));
-                if (d.page < 0) {
-                    m_err << "Pagina della guida sconosciuta: " << arguments[i] << Qt::endl;
-                    usage();
-                    return Usage;
-                }
-            }
-            d.path = arguments[++i];
-            documents.append(d);
-        } else if (a == QLatin1String("calcola") || a == QLatin1String("verifica") ||
-                   a == QLatin1String("riequilibra")) {
-            commands << a;
-        } else {
-            m_err << "Comando sconosciuto: " << a << Qt::endl;
-            usage();
-            return Usage;
+        if (a == QLatin1String("calcola") || a == QLatin1String("verifica") || a == QLatin1String("riequilibra")) {
+            request.commands << a;
+            continue;
         }
+        if (!kDocumentOptions.contains(a)) {
+            err << "Comando sconosciuto: " << a << Qt::endl;
+            return std::nullopt;
+        }
+        const bool page = a == kGuidePageOption;
+        if (i + (page ? 2 : 1) >= arguments.size()) {
+            err << "Manca " << (page ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
+                << Qt::endl;
+            return std::nullopt;
+        }
+        Document d{a, QString(), -1};
+        if (page) {
+            d.page = int(GuideTexts::windowNames().indexOf(arguments[++i]));
+            if (d.page < 0) {
+                err << "Pagina della guida sconosciuta: " << arguments[i] << Qt::endl;
+                return std::nullopt;
+            }
+        }
+        d.path = arguments[++i];
+        request.documents.append(d);
     }
-    if (commands.isEmpty())
-        commands << QStringLiteral("calcola");
+    if (request.commands.isEmpty())
+        request.commands << QStringLiteral("calcola");
+    return request;
+}
 
+// Writes each document asked for; false when one could not be written.
+bool writeDocuments(const QList<Document> &documents, ProjectionModel &model, TitlePageModel &titlePage,
+                    QTextStream &err)
+{
+    bool failed = false;
+    for (const auto &[option, path, page] : documents) {
+        FileDocuments output(err, path);
+        model.setDocumentOutput(&output);
+        titlePage.setDocumentOutput(&output);
+        if (option == QLatin1String("--risultati"))
+            model.stampa_Click();
+        else if (option == QLatin1String("--modello"))
+            model.acquisizionedati_Click();
+        else if (option == QLatin1String("--relazione"))
+            titlePage.stampa_Click();
+        else if (option == QLatin1String("--guida"))
+            writeGuide(output);
+        else if (option == kGuidePageOption)
+            writeGuidePage(output, page);
+        else
+            titlePage.solodati_Click();
+        failed = failed || output.failed;
+        model.setDocumentOutput(nullptr);
+        titlePage.setDocumentOutput(nullptr);
+    }
+    return !failed;
+}
+
+// The window's state and grid, as the README describes them.
+void printState(const ProjectionModel &model, QTextStream &out)
+{
+    using F = ProjectionModel::Field;
+    out << "anno1=" << model.text(F::anno1) << '\n'
+        << "abitnoti=" << model.text(F::abitnoti) << '\n'
+        << "anno2=" << model.text(F::anno2) << '\n'
+        << "popolazione=" << model.popolazione() << '\n'
+        << "operazioni=" << model.numop() << '\n';
+    QStringList header;
+    for (int c = 0; c < kGridColumnCount; ++c)
+        header << gridHeaderCaption(static_cast<GridColumn>(c));
+    out << header.join(u';') << '\n';
+    for (int row = 1; row <= model.usedRows(); ++row) {
+        QStringList cells;
+        for (int c = 0; c < kGridColumnCount; ++c)
+            cells << gridCellText(model.table(), row, static_cast<GridColumn>(c));
+        out << cells.join(u';') << '\n';
+    }
+    out.flush();
+}
+
+} // namespace
+
+int CliSession::esegui(const QString &study, QStringList arguments)
+{
+    const std::optional<Request> request = parseRequest(arguments, m_err);
+    if (!request) {
+        usage();
+        return Usage;
+    }
     Modulo::InitDialogTitles();
     // The office the user set in the program signs the documents here too.
     StudioSettings::load();
@@ -175,8 +242,7 @@ int CliSession::esegui(const QString &study, QStringList arguments)
     // Opened as the window's Apri opens it: the message names the file.
     if (model.aprifile_Click() != ProjectionModel::OpenResult::Opened)
         return Unreadable;
-
-    for (const QString &command : commands) {
+    for (const QString &command : request->commands) {
         if (exitConfirmed)
             break; // the window would be closed by now
         if (command == QLatin1String("calcola"))
@@ -186,45 +252,7 @@ int CliSession::esegui(const QString &study, QStringList arguments)
         else
             model.riequilibra_Click();
     }
-
-    bool documentFailed = false;
-    for (const auto &[option, path, page] : documents) {
-        FileDocuments output(m_err, path);
-        model.setDocumentOutput(&output);
-        titlePage.setDocumentOutput(&output);
-        if (option == QLatin1String("--risultati"))
-            model.stampa_Click();
-        else if (option == QLatin1String("--modello"))
-            model.acquisizionedati_Click();
-        else if (option == QLatin1String("--relazione"))
-            titlePage.stampa_Click();
-        else if (option == QLatin1String("--guida"))
-            writeGuide(output);
-        else if (option == kGuidePageOption)
-            writeGuidePage(output, page);
-        else
-            titlePage.solodati_Click();
-        documentFailed = documentFailed || output.failed;
-        model.setDocumentOutput(nullptr);
-        titlePage.setDocumentOutput(nullptr);
-    }
-
-    using F = ProjectionModel::Field;
-    m_out << "anno1=" << model.text(F::anno1) << '\n'
-          << "abitnoti=" << model.text(F::abitnoti) << '\n'
-          << "anno2=" << model.text(F::anno2) << '\n'
-          << "popolazione=" << model.popolazione() << '\n'
-          << "operazioni=" << model.numop() << '\n';
-    QStringList header;
-    for (int c = 0; c < kGridColumnCount; ++c)
-        header << gridHeaderCaption(static_cast<GridColumn>(c));
-    m_out << header.join(u';') << '\n';
-    for (int row = 1; row <= model.usedRows(); ++row) {
-        QStringList cells;
-        for (int c = 0; c < kGridColumnCount; ++c)
-            cells << gridCellText(model.table(), row, static_cast<GridColumn>(c));
-        m_out << cells.join(u';') << '\n';
-    }
-    m_out.flush();
-    return messenger.stopShown || documentFailed ? StopShown : Ok;
+    const bool written = writeDocuments(request->documents, model, titlePage, m_err);
+    printState(model, m_out);
+    return messenger.stopShown || !written ? StopShown : Ok;
 }

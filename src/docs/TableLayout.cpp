@@ -36,6 +36,29 @@ void spread(QList<int> &widths, int extra, const QList<qint64> &weights)
         widths[c] += int(total > 0 ? extra * weights[c] / total : extra / widths.size());
 }
 
+// Some word is longer than the page allows: the columns whose words fit
+// keep them whole, the others share what is left and break.
+QList<int> shareAmongOverlong(const QList<int> &least, int textWidth)
+{
+    QList<int> widths(least.size(), 0);
+    int remaining = textWidth;
+    auto open = int(least.size());
+    for (bool settled = true; settled && open > 0;) {
+        settled = false;
+        for (qsizetype c = 0; c < least.size(); ++c) {
+            if (widths[c] == 0 && least[c] <= remaining / open) {
+                widths[c] = least[c];
+                remaining -= least[c];
+                --open;
+                settled = true;
+            }
+        }
+    }
+    for (int &w : widths)
+        w = w == 0 ? remaining / std::max(open, 1) : w;
+    return widths;
+}
+
 } // namespace
 
 int minimumWidth(const DocumentModel::Table &t, int column)
@@ -77,23 +100,7 @@ QList<int> columnWidths(const DocumentModel::Table &t, int textWidth)
             weights.append(full[c] - least[c]);
         spread(widths, textWidth - sum(least), weights);
     } else {
-        // Some word is longer than the page allows: the columns whose words
-        // fit keep them whole, the others share what is left and break.
-        widths = QList<int>(t.columns, 0);
-        int remaining = textWidth, open = t.columns;
-        for (bool settled = true; settled && open > 0;) {
-            settled = false;
-            for (int c = 0; c < t.columns; ++c) {
-                if (widths[c] == 0 && least[c] <= remaining / open) {
-                    widths[c] = least[c];
-                    remaining -= least[c];
-                    --open;
-                    settled = true;
-                }
-            }
-        }
-        for (int &w : widths)
-            w = w == 0 ? remaining / std::max(open, 1) : w;
+        widths = shareAmongOverlong(least, textWidth);
     }
     widths.last() += textWidth - sum(widths);
     return widths;

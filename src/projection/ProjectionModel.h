@@ -173,6 +173,9 @@ private:
     };
     // Every cell of rows 1 to rows finite and of a size a population can have.
     bool withinBounds(int rows) const;
+    bool refuseRunaway(int rows);
+    void reportOpenFailure(OpenResult result, const QString &path);
+    bool checkBounds();
     void noticeKnownInhabitantsReading();
     void rebalance(double step, bool upward);
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);

@@ -86,25 +86,8 @@ bool ProjectionModel::checkNumbers()
                           .arg(ProjectionTexts::fieldCaption(kFieldCount)));
         return false;
     }
-    // Each value within its bounds before anything is computed from it.
-    for (const Bounds &b : kBounds) {
-        const auto value = numberIn(b.field);
-        if (value && (!std::isfinite(*value) || *value < b.lowest || *value > b.highest)) {
-            showDataError(outOfBounds(fieldCaption(b.field), b.lowest, b.highest));
-            return false;
-        }
-    }
-    if (!text(Field::abitnoti).isEmpty()) {
-        const double known = leadingNumber(text(Field::abitnoti));
-        if (!std::isfinite(known) || known < 0 || known > kMaxInhabitants) {
-            showDataError(outOfBounds(QStringLiteral("Numero di abitanti nell'anno di partenza"), 0, kMaxInhabitants));
-            return false;
-        }
-    }
-    if (const double share = *italianNumber(m_pdf); !std::isfinite(share) || share < 0 || share > 100) {
-        showDataError(outOfBounds(ProjectionTexts::fieldCaption(kFieldCount), 0, 100));
+    if (!checkBounds())
         return false;
-    }
     for (Field f : {Field::anno1, Field::anno2}) {
         const double year = *numberIn(f);
         if (year != std::floor(year)) {
@@ -125,6 +108,30 @@ bool ProjectionModel::checkNumbers()
     if (*numberIn(Field::anno1) == *numberIn(Field::anno2)) {
         showDataError(QStringLiteral("L'anno di arrivo coincide con l'anno di partenza: digita un anno di "
                                      "arrivo diverso per avere una stima."));
+        return false;
+    }
+    return true;
+}
+
+// Each value within its bounds before anything is computed from it.
+bool ProjectionModel::checkBounds()
+{
+    for (const Bounds &b : kBounds) {
+        const auto value = italianNumber(text(b.field));
+        if (value && (!std::isfinite(*value) || *value < b.lowest || *value > b.highest)) {
+            showDataError(outOfBounds(fieldCaption(b.field), b.lowest, b.highest));
+            return false;
+        }
+    }
+    if (!text(Field::abitnoti).isEmpty()) {
+        const double known = leadingNumber(text(Field::abitnoti));
+        if (!std::isfinite(known) || known < 0 || known > kMaxInhabitants) {
+            showDataError(outOfBounds(QStringLiteral("Numero di abitanti nell'anno di partenza"), 0, kMaxInhabitants));
+            return false;
+        }
+    }
+    if (const double share = *italianNumber(m_pdf); !std::isfinite(share) || share < 0 || share > 100) {
+        showDataError(outOfBounds(ProjectionTexts::fieldCaption(kFieldCount), 0, 100));
         return false;
     }
     return true;
@@ -201,14 +208,8 @@ bool ProjectionModel::eseguoSimulazione()
 
     const ProjectionOutcome out = ProjectionEngine::run(params, m_table);
     count(out.operations);
-    if (!withinBounds(out.rowsDone)) {
-        // Never an absurd table, result or document: nothing is kept.
-        for (int row = 1; row <= std::min(out.rowsDone, ProjectionTable::kLastRow); ++row)
-            m_table.clearRow(row);
-        setPopolazione(QString());
-        showDataError(ProjectionTexts::kResultOutOfBounds);
+    if (refuseRunaway(out.rowsDone))
         return false;
-    }
     m_progressValue = out.rowsDone;
     if (out.carried)
         setPopolazione(NumberReading::integerText(*out.carried));
@@ -237,6 +238,18 @@ void ProjectionModel::noticeKnownInhabitantsReading()
     m_knownTextNoticed = typed;
     notify({ProjectionTexts::knownInhabitantsReadAs(typed, NumberReading::plainText(read)), appGlobals().DataCheckTitle,
             Message::Icon::Exclamation});
+}
+
+// Never an absurd table, result or document: nothing of it is kept.
+bool ProjectionModel::refuseRunaway(int rows)
+{
+    if (withinBounds(rows))
+        return false;
+    for (int row = 1; row <= std::min(rows, ProjectionTable::kLastRow); ++row)
+        m_table.clearRow(row);
+    setPopolazione(QString());
+    showDataError(ProjectionTexts::kResultOutOfBounds);
+    return true;
 }
 
 bool ProjectionModel::withinBounds(int rows) const

@@ -33,10 +33,9 @@ ProjectionModel::OpenResult ProjectionModel::aprifile_Click()
     const auto path = m_dialogs.choose(request);
     if (!path)
         return OpenResult::Cancelled;
-    const OpenResult result = apriStudio(*path);
     // The user chose this file: a file that is no study deserves a word.
-    if (result != OpenResult::Opened)
-        m_messenger.show({openFailure(result, *path), appGlobals().HelpTitle, Message::Icon::Critical});
+    const OpenResult result = apriStudio(*path);
+    reportOpenFailure(result, *path);
     return result;
 }
 
@@ -58,13 +57,16 @@ QString ProjectionModel::openFailure(OpenResult result, const QString &path)
 bool ProjectionModel::apriDaFuori(const QString &path)
 {
     NotifyScope scope(*this);
+    // A double-click or a drop that does nothing needs a word too.
     const OpenResult result = apriStudio(path);
-    if (result == OpenResult::Opened)
-        return true;
-    // Unlike a dialog the user just closed, a double-click or a drop that
-    // does nothing needs a word.
-    m_messenger.show({openFailure(result, path), appGlobals().HelpTitle, Message::Icon::Critical});
-    return false;
+    reportOpenFailure(result, path);
+    return result == OpenResult::Opened;
+}
+
+void ProjectionModel::reportOpenFailure(OpenResult result, const QString &path)
+{
+    if (result != OpenResult::Opened && result != OpenResult::Cancelled)
+        m_messenger.show({openFailure(result, path), appGlobals().HelpTitle, Message::Icon::Critical});
 }
 
 ProjectionModel::OpenResult ProjectionModel::apriStudio(const QString &path)
