@@ -1,12 +1,12 @@
 // One 200-row projection through the window model, and the rebalancing loop
 // with corrections of about 10, 10,000 and 1,000,000 inhabitants.
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
-#include "app/Modulo.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
+#include "core/Modulo.h"
 #include "docs/DocumentModel.h"
 #include "projection/NumberReading.h"
 #include "projection/ProjectionModel.h"
-#include "titlepage/TitlePageData.h"
+#include "storage/TitlePageData.h"
 #include "titlepage/TitlePageDocuments.h"
 
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // libFuzzer target: a whole session of the projection window on any bytes
 // opened as a study: Calcola, Verifica, Riequilibra, Salva, then the saved
 // file opened again must hold the same study. Nothing shown is ever "nan".
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
-#include "app/Modulo.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
+#include "core/Modulo.h"
 #include "projection/ProjectionModel.h"
-#include "titlepage/TitlePageData.h"
+#include "storage/TitlePageData.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as a study file. Reading never fails badly, and
 // whatever it reads and can store is read back the same after writing.
-#include "projection/StudyFile.h"
+#include "storage/StudyFile.h"
 
 #include <cstddef>
 #include <cstdint>

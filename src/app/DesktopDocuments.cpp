@@ -1,7 +1,7 @@
 #include "DesktopDocuments.h"
 
-#include "AppGlobals.h"
-#include "Messenger.h"
+#include "core/AppGlobals.h"
+#include "core/Messenger.h"
 #include "docs/DocumentModel.h"
 
 #include <QDesktopServices>

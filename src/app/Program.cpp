@@ -1,6 +1,6 @@
 #include "Program.h"
 
-#include "Modulo.h"
+#include "core/Modulo.h"
 #include "Music.h"
 #include "RecoveryKeeper.h"
 #include "docs/DocumentOutput.h"
@@ -11,7 +11,7 @@
 #include "help/frmTip.h"
 #include "help/sommario.h"
 #include "projection/stimaabitanti.h"
-#include "titlepage/TitlePageData.h"
+#include "storage/TitlePageData.h"
 #include "titlepage/frontespizio.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "RecoveryKeeper.h"
 
-#include "AppGlobals.h"
-#include "Messenger.h"
-#include "RecoveryCopy.h"
+#include "core/AppGlobals.h"
+#include "core/Messenger.h"
+#include "storage/RecoveryCopy.h"
 #include "projection/ProjectionModel.h"
 
 #include <QLocale>

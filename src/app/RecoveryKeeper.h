@@ -6,7 +6,7 @@
 // offered back.
 #pragma once
 
-#include "projection/StudyFile.h"
+#include "storage/StudyFile.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "frmSplash.h"
 
-#include "AppGlobals.h"
-#include "Look.h"
-#include "Modulo.h"
+#include "core/AppGlobals.h"
+#include "widgets/Look.h"
+#include "core/Modulo.h"
 #include "Music.h"
 #include "Program.h"
 #include "TownPicture.h"

@@ -4,9 +4,9 @@
 #include "FluidMusic.h"
 #include "ItalianTranslations.h"
 #include "Program.h"
-#include "QtMessenger.h"
+#include "widgets/QtMessenger.h"
 #include "frmSplash.h"
-#include "titlepage/StudioSettings.h"
+#include "core/StudioSettings.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
 #include "CliSession.h"
 
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
-#include "app/Modulo.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
+#include "core/Modulo.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
 #include "help/GuideTexts.h"
 #include "help/HelpDocuments.h"
 #include "projection/ProjectionModel.h"
-#include "titlepage/StudioSettings.h"
+#include "core/StudioSettings.h"
 #include "titlepage/TitlePageModel.h"
 
 #include <QMap>

@@ -1,7 +1,7 @@
 #include "GuidePage.h"
 
 #include "GuideTexts.h"
-#include "app/Look.h"
+#include "widgets/Look.h"
 #include "app/Program.h"
 #include "scaling/clsResize.h"
 

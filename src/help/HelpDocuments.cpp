@@ -1,6 +1,6 @@
 #include "HelpDocuments.h"
 
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "docs/DocumentWriter.h"
 #include "projection/ProjectionDocuments.h"
 

@@ -2,8 +2,8 @@
 
 #include "HelpDocuments.h"
 #include "ProgramFolder.h"
-#include "app/AppGlobals.h"
-#include "app/Look.h"
+#include "core/AppGlobals.h"
+#include "widgets/Look.h"
 #include "app/Program.h"
 #include "scaling/LineControl.h"
 

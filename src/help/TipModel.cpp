@@ -1,9 +1,9 @@
 #include "TipModel.h"
 
-#include "app/BoundedRead.h"
-#include "projection/StudyFile.h"
+#include "core/BoundedRead.h"
+#include "storage/StudyFile.h"
 
-#include "projection/Windows1252.h"
+#include "storage/Windows1252.h"
 
 #include <QFile>
 

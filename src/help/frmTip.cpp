@@ -1,7 +1,7 @@
 #include "frmTip.h"
 
 #include "ProgramFolder.h"
-#include "app/Look.h"
+#include "widgets/Look.h"
 #include "app/Program.h"
 
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "NumberReading.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "docs/DocumentWriter.h"
 
 #include <array>

@@ -2,8 +2,8 @@
 
 #include "NumberReading.h"
 #include "ProjectionTexts.h"
-#include "app/AppGlobals.h"
-#include "app/Modulo.h"
+#include "core/AppGlobals.h"
+#include "core/Modulo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include "ProjectionEngine.h"
 #include "ProjectionTable.h"
-#include "StudyFile.h"
+#include "storage/StudyFile.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/Messenger.h"
+#include "core/Messenger.h"
 
 class DocumentOutput;
 class FileDialogs;

@@ -3,8 +3,8 @@
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "RebalanceSearch.h"
-#include "app/AppGlobals.h"
-#include "app/Modulo.h"
+#include "core/AppGlobals.h"
+#include "core/Modulo.h"
 
 #include <QLocale>
 #include <cmath>

@@ -2,11 +2,11 @@
 #include "ProjectionDocuments.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
-#include "StudyFile.h"
-#include "Windows1252.h"
-#include "app/AppGlobals.h"
-#include "app/BoundedRead.h"
-#include "app/FileDialogs.h"
+#include "storage/StudyFile.h"
+#include "storage/Windows1252.h"
+#include "core/AppGlobals.h"
+#include "core/BoundedRead.h"
+#include "core/FileDialogs.h"
 #include "docs/DocumentOutput.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 #include "stimaabitanti.h"
 
 #include "ProjectionTexts.h"
-#include "app/AppGlobals.h"
-#include "app/Look.h"
-#include "app/MainToolbar.h"
-#include "app/Messenger.h"
+#include "core/AppGlobals.h"
+#include "widgets/Look.h"
+#include "widgets/MainToolbar.h"
+#include "core/Messenger.h"
 #include "app/Program.h"
-#include "app/StudyDrop.h"
+#include "widgets/StudyDrop.h"
 #include "scaling/clsResize.h"
-#include "titlepage/OfficeDialog.h"
+#include "widgets/OfficeDialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "TitlePageDocuments.h"
 
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "docs/DocumentWriter.h"
 #include "projection/ProjectionDocuments.h"
 #include "projection/ProjectionModel.h"

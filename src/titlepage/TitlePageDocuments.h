@@ -2,7 +2,7 @@
 // document. They only call DocumentWriter, in document order.
 #pragma once
 
-#include "TitlePageData.h"
+#include "storage/TitlePageData.h"
 
 class DocumentWriter;
 class ProjectionModel;

@@ -1,8 +1,8 @@
 #include "TitlePageModel.h"
 
 #include "TitlePageDocuments.h"
-#include "app/AppGlobals.h"
-#include "app/Messenger.h"
+#include "core/AppGlobals.h"
+#include "core/Messenger.h"
 #include "docs/DocumentOutput.h"
 
 TitlePageModel::TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today, QObject *parent)

@@ -3,7 +3,7 @@
 // the projection window reads and writes the title page of a study.
 #pragma once
 
-#include "TitlePageData.h"
+#include "storage/TitlePageData.h"
 
 #include <QDate>
 #include <QObject>

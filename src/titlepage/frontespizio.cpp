@@ -1,12 +1,12 @@
 #include "frontespizio.h"
 
-#include "OfficeDialog.h"
-#include "app/AppGlobals.h"
-#include "app/Look.h"
-#include "app/MainToolbar.h"
-#include "app/Messenger.h"
+#include "widgets/OfficeDialog.h"
+#include "core/AppGlobals.h"
+#include "widgets/Look.h"
+#include "widgets/MainToolbar.h"
+#include "core/Messenger.h"
 #include "app/Program.h"
-#include "app/StudyDrop.h"
+#include "widgets/StudyDrop.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/clsResize.h"
 

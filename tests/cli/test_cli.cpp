@@ -1,5 +1,5 @@
 // vicania-cli end to end: the real program on real files.
-#include "projection/Windows1252.h"
+#include "storage/Windows1252.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The documents' order of operations, their guidance texts and refusals, and
 // the .docx package itself.
-#include "app/AppGlobals.h"
-#include "app/Modulo.h"
+#include "core/AppGlobals.h"
+#include "core/Modulo.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
 #include "docs/DocumentRecorder.h"

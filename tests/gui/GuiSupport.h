@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/DesktopDocuments.h"
-#include "app/Modulo.h"
+#include "core/Modulo.h"
 #include "app/Music.h"
 #include "app/Program.h"
 #include "support/Scripted.h"

@@ -1,6 +1,6 @@
 // The help windows: pages, contents, tips, about and support.
 #include "GuiSupport.h"
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "app/frmSplash.h"
 #include "help/GuidePage.h"
 #include "help/GuideTexts.h"

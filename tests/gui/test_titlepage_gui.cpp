@@ -1,10 +1,10 @@
 // The title-page window and the study from both main windows.
 #include "GuiSupport.h"
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "app/frmSplash.h"
 #include "projection/stimaabitanti.h"
-#include "titlepage/OfficeDialog.h"
-#include "titlepage/StudioSettings.h"
+#include "widgets/OfficeDialog.h"
+#include "core/StudioSettings.h"
 #include "titlepage/frontespizio.h"
 
 #include <QAction>

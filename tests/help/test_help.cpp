@@ -1,6 +1,6 @@
 // Tip of the day, the about window's edition line, and the help documents.
-#include "app/AppGlobals.h"
-#include "app/Modulo.h"
+#include "core/AppGlobals.h"
+#include "core/Modulo.h"
 #include "docs/DocumentRecorder.h"
 #include "help/GuideTexts.h"
 #include "help/HelpDocuments.h"

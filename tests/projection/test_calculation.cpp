@@ -1,6 +1,6 @@
 // The projection: worked examples, the operations counter, the checks that
 // stop it, and the grid it fills.
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
 #include "support/Scripted.h"
 

@@ -1,6 +1,6 @@
 // What each change of a field does: the guidance box, the median-age warning,
 // the share of fertile women, the data check.
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
 #include "support/Scripted.h"
 

@@ -1,7 +1,7 @@
 // Reading numbers, the code page of the study files, and grid rounding.
 #include "projection/NumberReading.h"
 #include "projection/ProjectionTable.h"
-#include "projection/Windows1252.h"
+#include "storage/Windows1252.h"
 
 #include <QLocale>
 

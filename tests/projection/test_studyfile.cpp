@@ -1,7 +1,7 @@
 // The study file: format, open, save, delete, and what each changes.
-#include "app/AppGlobals.h"
-#include "projection/StudyFile.h"
-#include "projection/Windows1252.h"
+#include "core/AppGlobals.h"
+#include "storage/StudyFile.h"
+#include "storage/Windows1252.h"
 #include "support/Scripted.h"
 
 #include <QDir>

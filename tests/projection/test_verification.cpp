@@ -1,5 +1,5 @@
 // Verification by a backward run, its undo, and the rebalancing loop.
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 #include "projection/NumberReading.h"
 #include "projection/ProjectionTexts.h"
 #include "support/Scripted.h"

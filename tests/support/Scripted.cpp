@@ -1,6 +1,6 @@
 #include "support/Scripted.h"
 
-#include "app/Modulo.h"
+#include "core/Modulo.h"
 
 Message::Answer ScriptedMessenger::show(const Message &message)
 {

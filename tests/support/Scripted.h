@@ -2,10 +2,10 @@
 // the worked example's data.
 #pragma once
 
-#include "app/FileDialogs.h"
-#include "app/Messenger.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
 #include "projection/ProjectionModel.h"
-#include "titlepage/TitlePageData.h"
+#include "storage/TitlePageData.h"
 
 #include <QList>
 #include <deque>

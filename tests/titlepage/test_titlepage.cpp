@@ -1,10 +1,10 @@
 // The title page's data: the check, the clearing, the date, the office, and
 // the study file through both windows.
-#include "app/AppGlobals.h"
-#include "app/Modulo.h"
-#include "projection/StudyFile.h"
+#include "core/AppGlobals.h"
+#include "core/Modulo.h"
+#include "storage/StudyFile.h"
 #include "support/Scripted.h"
-#include "titlepage/StudioSettings.h"
+#include "core/StudioSettings.h"
 #include "titlepage/TitlePageModel.h"
 
 #include <QFile>

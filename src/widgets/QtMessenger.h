@@ -1,8 +1,8 @@
 // Message boxes and file dialogs on screen.
 #pragma once
 
-#include "FileDialogs.h"
-#include "Messenger.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "TitlePageData.h"
 
-#include "app/AppGlobals.h"
+#include "core/AppGlobals.h"
 
 #include <QLocale>
 #include <array>

@@ -1,6 +1,6 @@
 #include "StudyDrop.h"
 
-#include "Program.h"
+#include "app/Program.h"
 #include "projection/stimaabitanti.h"
 
 #include <QDragEnterEvent>

@@ -1,6 +1,6 @@
 #include "RecoveryCopy.h"
 
-#include "BoundedRead.h"
+#include "core/BoundedRead.h"
 
 #include <QDir>
 #include <QFile>

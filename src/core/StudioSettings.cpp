@@ -1,6 +1,6 @@
 #include "StudioSettings.h"
 
-#include "app/AppGlobals.h"
+#include "AppGlobals.h"
 
 #include <QSettings>
 #include <memory>

@@ -3,7 +3,7 @@
 // user's data folder. It never touches a study file of the user's.
 #pragma once
 
-#include "projection/StudyFile.h"
+#include "StudyFile.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "OfficeDialog.h"
 
-#include "StudioSettings.h"
-#include "app/AppGlobals.h"
-#include "app/Messenger.h"
+#include "core/StudioSettings.h"
+#include "core/AppGlobals.h"
+#include "core/Messenger.h"
 #include "app/Program.h"
 
 #include <QDialogButtonBox>

@@ -3,7 +3,7 @@
 // Reading counts fields across lines, as the program always has.
 #pragma once
 
-#include "titlepage/TitlePageData.h"
+#include "TitlePageData.h"
 
 #include <QByteArray>
 #include <QString>
