@@ -6,7 +6,7 @@
 #include "docs/DocumentModel.h"
 #include "projection/NumberReading.h"
 #include "projection/ProjectionModel.h"
-#include "storage/TitlePageData.h"
+#include "study/Study.h"
 #include "titlepage/TitlePageDocuments.h"
 
 #include <QTemporaryDir>
@@ -30,14 +30,15 @@ public:
 struct Bench {
     Silent messenger;
     NoDialogs dialogs;
-    TitlePageHolder titlePage;
-    std::unique_ptr<ProjectionModel> model;
+    std::unique_ptr<Study> study;
+    ProjectionModel *model = nullptr;
 
     // A town that roughly doubles in 199 years (200 rows).
     explicit Bench(double known)
     {
         Modulo::InitDialogTitles();
-        model = std::make_unique<ProjectionModel>(messenger, dialogs, titlePage);
+        study = std::make_unique<Study>(messenger, dialogs, QDate(2026, 12, 7));
+        model = &study->projection();
         using F = ProjectionModel::Field;
         const QStringList texts{"1900", NumberReading::plainText(known), "2,1", "15", "45", "5", "79", "4", "3",
                                 "2099"};
@@ -110,7 +111,7 @@ void BM_FullReport200Rows(benchmark::State &state)
 {
     Bench b(10000);
     b.model->calcola_Click();
-    const TitlePageData page = TitlePageData::atLoad(QDate(2026, 12, 7));
+    const TitlePageData page = b.study->titlePage().read();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("relazione.docx"));
     for (auto _ : state) {

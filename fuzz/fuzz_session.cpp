@@ -5,7 +5,7 @@
 #include "core/Messenger.h"
 #include "core/Modulo.h"
 #include "projection/ProjectionModel.h"
-#include "storage/TitlePageData.h"
+#include "study/Study.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     YesToAll messenger;
     OneFile dialogs;
-    TitlePageHolder titlePage;
-    ProjectionModel model(messenger, dialogs, titlePage);
+    Study study(messenger, dialogs);
+    ProjectionModel &model = study.projection();
     // A slow loop is stopped as the window's cancel button would stop it.
     model.setRebalanceProgress([](qint64 steps) { return steps < 20000; });
     dialogs.path = input;
@@ -81,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (model.salvanome_Click() != ProjectionModel::SaveResult::Saved)
         return 0;
     const StudyRecord before = model.study();
-    TitlePageHolder otherPage;
-    ProjectionModel other(messenger, dialogs, otherPage);
+    Study otherStudy(messenger, dialogs);
+    ProjectionModel &other = otherStudy.projection();
     if (other.aprifile_Click() != ProjectionModel::OpenResult::Opened)
         std::abort();
     StudyRecord after = other.study();

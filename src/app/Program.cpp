@@ -1,22 +1,17 @@
 #include "Program.h"
 
-#include "core/Modulo.h"
-#include "Music.h"
+#include "ModuloWindows.h"
 #include "RecoveryKeeper.h"
-#include "docs/DocumentOutput.h"
 #include "frmSplash.h"
 #include "help/GuidePage.h"
-#include "help/HelpDocuments.h"
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
 #include "projection/stimaabitanti.h"
-#include "storage/TitlePageData.h"
+#include "study/Study.h"
 #include "titlepage/frontespizio.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QTimer>
 #include <utility>
 
@@ -24,34 +19,27 @@ namespace {
 
 Program *g_program = nullptr;
 
-// Always reaches the title-page window of the moment, so the projection
-// window never holds on to one that was unloaded.
-class TitlePageProxy : public TitlePageLink {
-public:
-    explicit TitlePageProxy(Program &program) : m_program(program) {}
-    TitlePageData read() override { return m_program.titlePageWindow()->model().read(); }
-    void write(const TitlePageData &data) override { m_program.titlePageWindow()->model().write(data); }
-
-private:
-    Program &m_program;
-};
-
 } // namespace
 
-const QStringList &Program::exitOrder()
+QStringList Program::exitOrder()
 {
-    static const QStringList order = {"stimaabitanti", "frontespizio",   "supportoclienti",    "informaz",
-                                      "sommario",      "manuale",        "guidafunzionamento", "guidaarchivio",
-                                      "guidadati",     "guidarisultati", "guidacalcolo",       "guidafrontespizio",
-                                      "frmTip"};
-    return order;
+    QStringList names;
+    for (WindowId id : WindowNames::exitOrder())
+        names << WindowNames::name(id);
+    return names;
 }
 
 Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, DocumentOutput &documents)
     : m_messenger(messenger), m_dialogs(dialogs), m_music(music), m_documents(documents),
-      m_titlePageLink(std::make_unique<TitlePageProxy>(*this))
+      m_study(std::make_unique<Study>(messenger, dialogs))
 {
     g_program = this;
+    m_study->setDocumentOutput(&documents);
+    connect(m_study.get(), &Study::projectionWanted, this, [] { Modulo::OpenProjectionWindow(); });
+    connect(m_study.get(), &Study::projectionCreated, this, [this](ProjectionModel *model) {
+        if (m_recovery)
+            m_recovery->watch(model);
+    });
 }
 
 Program::~Program()
@@ -68,80 +56,107 @@ Program &Program::instance()
     return *g_program;
 }
 
-QWidget *Program::loaded(const QString &name) const
+QWidget *Program::loaded(WindowId id) const
 {
-    return m_windows.value(name).data();
+    return m_windows.value(id).data();
 }
 
-QWidget *Program::load(const QString &name, const std::function<QWidget *()> &create)
+QWidget *Program::loaded(const QString &name) const
 {
-    if (QWidget *w = loaded(name))
+    const auto id = WindowNames::find(name);
+    return id ? loaded(*id) : nullptr;
+}
+
+QWidget *Program::create(WindowId id)
+{
+    switch (id) {
+    case WindowId::frmSplash:
+        return new frmSplash(*this);
+    case WindowId::stimaabitanti:
+        return new stimaabitanti(*this, m_study->projection());
+    case WindowId::frontespizio:
+        return new frontespizio(*this, m_study->titlePage());
+    case WindowId::sommario:
+        return new sommario(*this);
+    case WindowId::frmTip:
+        return new frmTip(*this);
+    case WindowId::informaz:
+        return new informaz(*this);
+    case WindowId::supportoclienti:
+        return new supportoclienti(*this);
+    default:
+        return new GuidePage(*this, WindowNames::guidePageIndex(id));
+    }
+}
+
+QWidget *Program::window(WindowId id)
+{
+    if (QWidget *w = loaded(id))
         return w;
-    QWidget *w = create();
+    QWidget *w = create(id);
+    const QString name = WindowNames::name(id);
     w->setObjectName(name);
     // However a window goes (unloaded, closed, hidden by its own button),
     // the program ends if it was the last one visible.
     w->installEventFilter(this);
-    m_windows.insert(name, w);
-    if (m_recovery && name == QLatin1String("stimaabitanti"))
-        m_recovery->watch(&static_cast<stimaabitanti *>(w)->model());
+    m_windows.insert(id, w);
     emit windowLoaded(name);
     return w;
 }
 
+QWidget *Program::window(const QString &name)
+{
+    const auto id = WindowNames::find(name);
+    if (!id) {
+        qWarning("Vicania: no window is named %s", qPrintable(name));
+        return nullptr;
+    }
+    return window(*id);
+}
+
 frmSplash *Program::splash()
 {
-    return static_cast<frmSplash *>(load(QStringLiteral("frmSplash"), [this] { return new frmSplash(*this); }));
+    return static_cast<frmSplash *>(window(WindowId::frmSplash));
 }
 
 stimaabitanti *Program::projection()
 {
-    return static_cast<stimaabitanti *>(
-        load(QStringLiteral("stimaabitanti"), [this] { return new stimaabitanti(*this); }));
+    return static_cast<stimaabitanti *>(window(WindowId::stimaabitanti));
 }
 
 frontespizio *Program::titlePageWindow()
 {
-    return static_cast<frontespizio *>(
-        load(QStringLiteral("frontespizio"), [this] { return new frontespizio(*this); }));
+    return static_cast<frontespizio *>(window(WindowId::frontespizio));
 }
 
-QWidget *Program::window(const QString &name)
+TitlePageModel &Program::titlePage()
 {
-    if (name == QLatin1String("stimaabitanti"))
-        return projection();
-    if (name == QLatin1String("frontespizio"))
-        return titlePageWindow();
-    if (name == QLatin1String("frmSplash"))
-        return splash();
-    return load(name, [this, &name]() -> QWidget * {
-        if (name == QLatin1String("sommario"))
-            return new sommario(*this);
-        if (name == QLatin1String("frmTip"))
-            return new frmTip(*this);
-        if (name == QLatin1String("informaz"))
-            return new informaz(*this);
-        if (name == QLatin1String("supportoclienti"))
-            return new supportoclienti(*this);
-        const qsizetype page = GuidePage::windowNames().indexOf(name);
-        return new GuidePage(*this, page < 0 ? 0 : int(page));
-    });
+    return m_study->titlePage();
 }
 
-TitlePageLink &Program::titlePage()
+void Program::showWindow(WindowId id)
 {
-    return *m_titlePageLink;
+    if (id == WindowId::stimaabitanti)
+        Modulo::OpenProjectionWindow();
+    else if (id == WindowId::frontespizio)
+        Modulo::OpenTitlePageWindow();
+    else
+        Modulo::ShowWindow(WindowNames::name(id));
 }
 
-void Program::officeChanged(const QString &oldName, const QString &oldAddress)
+// The study's half of an unloaded window starts afresh at the next use.
+void Program::resetHalf(WindowId id)
 {
-    if (auto *w = qobject_cast<frontespizio *>(loaded(QStringLiteral("frontespizio"))))
-        w->model().officeChanged(oldName, oldAddress);
+    if (id == WindowId::stimaabitanti)
+        m_study->resetProjection();
+    else if (id == WindowId::frontespizio)
+        m_study->resetTitlePage();
 }
 
-void Program::unload(const QString &name)
+void Program::unload(WindowId id)
 {
-    QPointer<QWidget> w = m_windows.take(name);
+    resetHalf(id);
+    QPointer<QWidget> w = m_windows.take(id);
     if (!w)
         return;
     w->hide();
@@ -149,15 +164,49 @@ void Program::unload(const QString &name)
     quitIfNothingVisible();
 }
 
+void Program::unload(const QString &name)
+{
+    if (const auto id = WindowNames::find(name))
+        unload(*id);
+}
+
 void Program::forget(QWidget *window)
 {
     for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
         if (it.value() == window) {
+            resetHalf(it.key());
             m_windows.erase(it);
             break;
         }
     }
     quitIfNothingVisible();
+}
+
+void Program::confirmExit()
+{
+    Modulo::ConfirmExit();
+}
+
+void Program::leaveToSplash()
+{
+    Modulo::LeaveToSplash();
+}
+
+void Program::openStudy(const QString &path)
+{
+    projection()->model().apriDaFuori(path);
+}
+
+void Program::officeChanged(const QString &oldName, const QString &oldAddress)
+{
+    m_study->officeChanged(oldName, oldAddress);
+}
+
+void Program::printGuidePage(const QString &title, const QString &text)
+{
+    Modulo::GuidePageTitle = title;
+    Modulo::GuidePageText = text;
+    Modulo::PrintGuidePage();
 }
 
 bool Program::eventFilter(QObject *watched, QEvent *event)
@@ -185,8 +234,8 @@ void Program::quitIfNothingVisible()
 void Program::keepRecoveryCopies(bool keep)
 {
     m_recovery = keep ? std::make_unique<RecoveryKeeper>(m_messenger) : nullptr;
-    if (m_recovery && loaded(QStringLiteral("stimaabitanti")))
-        m_recovery->watch(&projection()->model());
+    if (m_recovery && m_study->hasProjection())
+        m_recovery->watch(&m_study->projection());
 }
 
 void Program::openPendingStudy()
@@ -202,99 +251,3 @@ void Program::openPendingStudy()
     const QString path = std::exchange(m_studyToOpen, QString());
     projection()->model().apriDaFuori(path);
 }
-
-namespace Modulo {
-
-void OpenProjectionWindow()
-{
-    stimaabitanti *w = Program::instance().projection();
-    w->show();
-    w->raise();
-    w->activateWindow();
-    // Once the handler that opened the window is done (the splash's click
-    // included): a question asked in the middle of it would leave the
-    // splash in front.
-    QTimer::singleShot(0, &Program::instance(), [] {
-        Program &program = Program::instance();
-        program.openPendingStudy();
-        // A question may have brought another window forward.
-        if (QWidget *projection = program.loaded(QStringLiteral("stimaabitanti"))) {
-            projection->raise();
-            projection->activateWindow();
-        }
-    });
-}
-
-void OpenTitlePageWindow()
-{
-    frontespizio *w = Program::instance().titlePageWindow();
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-
-void ShowWindow(const QString &name)
-{
-    QWidget *w = Program::instance().window(name);
-    w->show();
-    w->raise();
-    w->activateWindow();
-}
-
-QAction *AddAction(QMenu *menu, const QString &name, const QString &caption, std::function<void()> handler)
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(name);
-    QObject::connect(a, &QAction::triggered, menu, std::move(handler));
-    return a;
-}
-
-void AddHelpMenu(QWidget *window, const QString &tipName, const QString &tipCaption)
-{
-    auto *main = qobject_cast<QMainWindow *>(window);
-    QMenu *help = main->menuBar()->addMenu(QStringLiteral("&?"));
-    help->setObjectName(QStringLiteral("help"));
-    auto add = [help](const QString &name, const QString &caption, const QString &target) {
-        AddAction(help, name, caption, [target] { ShowWindow(target); });
-    };
-    add(QStringLiteral("guida"), QStringLiteral("&Guida in linea"), QStringLiteral("sommario"));
-    add(tipName, tipCaption, QStringLiteral("frmTip"));
-    help->addSeparator();
-    add(QStringLiteral("supporto"), QStringLiteral("Supporto &prodotto"), QStringLiteral("supportoclienti"));
-    add(QStringLiteral("informazioni"), QStringLiteral("&Informazioni su Vicania"), QStringLiteral("informaz"));
-}
-
-QString GuidePageTitle;
-QString GuidePageText;
-
-void PrintGuidePage()
-{
-    DocumentOutput &output = Program::instance().documents();
-    const auto document = output.create();
-    HelpDocuments::guidePage(*document, GuidePageTitle, GuidePageText);
-    output.deliver(*document, QStringLiteral("guida"));
-}
-
-void ConfirmExit()
-{
-    if (askConfirmExit(Program::instance().messenger()))
-        LeaveToSplash();
-}
-
-void LeaveToSplash()
-{
-    Program &program = Program::instance();
-    // Yes to the question whose title warns that unarchived data are lost.
-    if (RecoveryKeeper *recovery = program.recovery())
-        recovery->discard();
-    for (const QString &name : Program::exitOrder())
-        program.unload(name);
-    frmSplash *splash = program.splash();
-    program.music().play();
-    splash->show();
-    splash->raise();
-    splash->activateWindow();
-    splash->setClosingText();
-}
-
-} // namespace Modulo

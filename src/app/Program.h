@@ -1,7 +1,12 @@
-// The program's windows, each created on first use and kept until unloaded,
-// and the services they share (message boxes, file dialogs, music). The
-// program ends when, after a window goes, no window of it is visible.
+// The window registry: each window of the closed set created on first use
+// and kept until unloaded, over the one study the program holds, with the
+// services the windows share (message boxes, file dialogs, music,
+// documents). The program ends when, after a window goes, no window of it is
+// visible. Windows see it only as a WindowHost.
 #pragma once
+
+#include "core/WindowNames.h"
+#include "widgets/WindowHost.h"
 
 #include <QMap>
 #include <QObject>
@@ -11,50 +16,55 @@
 #include <memory>
 
 class DocumentOutput;
-class QAction;
-class QMenu;
 class FileDialogs;
 class Messenger;
 class Music;
 class RecoveryKeeper;
-class TitlePageLink;
+class Study;
+class TitlePageModel;
 class frmSplash;
 class frontespizio;
 class stimaabitanti;
 
-class Program : public QObject {
+class Program : public QObject, public WindowHost {
     Q_OBJECT
 
 public:
     // Unloading order of the confirmed exit; the splash comes last, apart.
-    static const QStringList &exitOrder();
+    static QStringList exitOrder();
 
     Program(Messenger &messenger, FileDialogs &dialogs, Music &music, DocumentOutput &documents);
     ~Program() override;
     static Program &instance();
 
-    Messenger &messenger() { return m_messenger; }
+    Messenger &messenger() override { return m_messenger; }
     FileDialogs &dialogs() { return m_dialogs; }
     Music &music() { return m_music; }
-    DocumentOutput &documents() { return m_documents; }
+    DocumentOutput &documents() override { return m_documents; }
+    Study &study() { return *m_study; }
 
-    // A loaded window, or nothing.
+    // A loaded window, or nothing (also for a name outside the set).
+    QWidget *loaded(WindowId id) const;
     QWidget *loaded(const QString &name) const;
     frmSplash *splash();             // loads it if needed
     stimaabitanti *projection();     // loads it hidden if needed
     frontespizio *titlePageWindow(); // loads it hidden if needed
-    // Any window by name, loaded hidden if needed.
+    QWidget *window(WindowId id) override;
+    // A window by name, loaded hidden if needed; nothing for a name outside
+    // the set of windows.
     QWidget *window(const QString &name);
-    // Where the projection window reads and writes the title page: the
-    // title-page window, loaded hidden on first use.
-    TitlePageLink &titlePage();
-    // The program-wide office changed; the title page follows if it showed it.
-    void officeChanged(const QString &oldName, const QString &oldAddress);
+    // The title page of the study, whether its window is loaded or not.
+    TitlePageModel &titlePage();
 
-    // Unloads a window: it goes, and the next use builds it afresh.
+    void showWindow(WindowId id) override;
+    void unload(WindowId id) override;
     void unload(const QString &name);
-    // Called by a window closed with its title-bar button.
-    void forget(QWidget *window);
+    void forget(QWidget *window) override;
+    void confirmExit() override;
+    void leaveToSplash() override;
+    void openStudy(const QString &path) override;
+    void officeChanged(const QString &oldName, const QString &oldAddress) override;
+    void printGuidePage(const QString &title, const QString &text) override;
 
     // A study named on the command line: opened as Apri would once the
     // projection window first opens.
@@ -79,42 +89,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *load(const QString &name, const std::function<QWidget *()> &create);
+    QWidget *create(WindowId id);
     void quitIfNothingVisible();
+    void resetHalf(WindowId id);
 
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
     Music &m_music;
     DocumentOutput &m_documents;
-    QMap<QString, QPointer<QWidget>> m_windows;
-    std::unique_ptr<TitlePageLink> m_titlePageLink;
+    std::unique_ptr<Study> m_study;
+    QMap<WindowId, QPointer<QWidget>> m_windows;
     bool m_quitWhenEmpty = true;
     QString m_studyToOpen;
     std::unique_ptr<RecoveryKeeper> m_recovery;
     bool m_recoveryOffered = false;
 };
-
-namespace Modulo {
-
-// Shows the projection window, loading it first when needed.
-void OpenProjectionWindow();
-// Shows the title-page window, loading it first when needed.
-void OpenTitlePageWindow();
-// Shows a window by name, modeless, loading it first when needed.
-void ShowWindow(const QString &name);
-// A menu item that runs handler, named for tests and scripts.
-QAction *AddAction(QMenu *menu, const QString &name, const QString &caption, std::function<void()> handler);
-// The "&?" menu of the two main windows; their tip items differ in name and caption.
-void AddHelpMenu(QWidget *window, const QString &tipName, const QString &tipCaption);
-
-// The guide page to print, and the printing.
-extern QString GuidePageTitle;
-extern QString GuidePageText;
-void PrintGuidePage();
-// Asks, and on Yes leaves to the splash.
-void ConfirmExit();
-// Unloads every window, resumes the music and shows the splash with its
-// closing text.
-void LeaveToSplash();
-
-} // namespace Modulo

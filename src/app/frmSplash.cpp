@@ -5,6 +5,7 @@
 #include "core/Modulo.h"
 #include "Music.h"
 #include "Program.h"
+#include "ModuloWindows.h"
 #include "TownPicture.h"
 
 #include <QCloseEvent>

@@ -7,9 +7,8 @@
 #include "docs/DocumentOutput.h"
 #include "help/GuideTexts.h"
 #include "help/HelpDocuments.h"
-#include "projection/ProjectionModel.h"
+#include "study/Study.h"
 #include "core/StudioSettings.h"
-#include "titlepage/TitlePageModel.h"
 
 #include <QMap>
 #include <optional>
@@ -219,7 +218,7 @@ void printState(const ProjectionModel &model, QTextStream &out)
 
 } // namespace
 
-int CliSession::esegui(const QString &study, QStringList arguments)
+int CliSession::esegui(const QString &studyPath, QStringList arguments)
 {
     const std::optional<Request> request = parseRequest(arguments, m_err);
     if (!request) {
@@ -230,12 +229,10 @@ int CliSession::esegui(const QString &study, QStringList arguments)
     // The office the user set in the program signs the documents here too.
     StudioSettings::load();
     StreamMessenger messenger(m_err);
-    FixedChoice dialogs(study);
-    ProjectionModel *projection = nullptr;
-    TitlePageModel titlePage(messenger, {[&projection] { return projection->popolazione(); }, [] {},
-                                         [&projection]() -> const ProjectionModel & { return *projection; }});
-    ProjectionModel model(messenger, dialogs, titlePage);
-    projection = &model;
+    FixedChoice dialogs(studyPath);
+    Study session(messenger, dialogs);
+    ProjectionModel &model = session.projection();
+    TitlePageModel &titlePage = session.titlePage();
     bool exitConfirmed = false;
     QObject::connect(&model, &ProjectionModel::exitConfirmed, [&exitConfirmed] { exitConfirmed = true; });
 

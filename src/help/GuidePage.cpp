@@ -3,6 +3,7 @@
 #include "GuideTexts.h"
 #include "widgets/Look.h"
 #include "app/Program.h"
+#include "app/ModuloWindows.h"
 #include "scaling/clsResize.h"
 
 #include <QCloseEvent>

@@ -1,13 +1,14 @@
 #include "GuideTexts.h"
 
+#include "core/WindowNames.h"
+
 #include <array>
 
 namespace GuideTexts {
 
 const QStringList &windowNames()
 {
-    static const QStringList names = {"manuale",        "guidafunzionamento", "guidaarchivio",    "guidadati",
-                                      "guidarisultati", "guidacalcolo",       "guidafrontespizio"};
+    static const QStringList names = WindowNames::guidePageNames();
     return names;
 }
 

@@ -6,6 +6,7 @@
 #include "core/AppGlobals.h"
 #include "widgets/Look.h"
 #include "app/Program.h"
+#include "app/ModuloWindows.h"
 #include "docs/DocumentOutput.h"
 #include "scaling/clsResize.h"
 

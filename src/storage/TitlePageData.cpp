@@ -16,15 +16,6 @@ TitlePageData TitlePageData::fromFields(const QStringList &f)
     return {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8)};
 }
 
-TitlePageData TitlePageData::atLoad(const QDate &today)
-{
-    TitlePageData d;
-    d.data = longDate(today);
-    d.labelstudio = appGlobals().StudioName;
-    d.labelindirizzo = appGlobals().StudioAddress;
-    return d;
-}
-
 QString TitlePageData::longDate(const QDate &date)
 {
     static const QLocale italian(QLocale::Italian, QLocale::Italy);
@@ -45,18 +36,4 @@ QString TitlePageData::fieldCaption(int index)
     if (index < 0 || index >= static_cast<int>(captions.size()))
         return QString();
     return QString::fromUtf8(captions[static_cast<std::size_t>(index)]);
-}
-
-TitlePageHolder::TitlePageHolder(const QDate &today) : m_data(TitlePageData::atLoad(today))
-{
-}
-
-TitlePageData TitlePageHolder::read()
-{
-    return m_data;
-}
-
-void TitlePageHolder::write(const TitlePageData &data)
-{
-    m_data = data;
 }

@@ -21,8 +21,6 @@ struct TitlePageData {
     QStringList fields() const;
     // Missing trailing fields stay empty.
     static TitlePageData fromFields(const QStringList &fields);
-    // A freshly loaded title page: today's date, the program-wide office.
-    static TitlePageData atLoad(const QDate &today);
 
     // "dddd, d MMM yyyy" in Italian: "domenica, 6 dic 2026".
     static QString longDate(const QDate &date);
@@ -30,22 +28,11 @@ struct TitlePageData {
     static QString fieldCaption(int index);
 };
 
-// Where the projection window reads and writes the title page. The window that
-// provides it loads the title page hidden on first use.
+// Where the projection window reads and writes the title page (the study
+// joins the two).
 class TitlePageLink {
 public:
     virtual ~TitlePageLink() = default;
     virtual TitlePageData read() = 0;
     virtual void write(const TitlePageData &data) = 0;
-};
-
-// A title page with no window: for vicania-cli and tests.
-class TitlePageHolder : public TitlePageLink {
-public:
-    explicit TitlePageHolder(const QDate &today = QDate::currentDate());
-    TitlePageData read() override;
-    void write(const TitlePageData &data) override;
-
-private:
-    TitlePageData m_data;
 };

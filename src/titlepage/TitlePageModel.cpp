@@ -5,8 +5,8 @@
 #include "core/Messenger.h"
 #include "docs/DocumentOutput.h"
 
-TitlePageModel::TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today, QObject *parent)
-    : QObject(parent), m_messenger(messenger), m_projection(std::move(projection))
+TitlePageModel::TitlePageModel(Messenger &messenger, Projection &projection, QDate today, QObject *parent)
+    : QObject(parent), m_messenger(messenger), m_projection(projection)
 {
     Form_Load(today);
 }
@@ -134,7 +134,7 @@ bool TitlePageModel::stampa_Click()
         return false;
     }
     const auto document = m_documents->create();
-    TitlePageDocuments::fullReport(*document, m_projection.model(), read());
+    TitlePageDocuments::fullReport(*document, projection(), read());
     if (!m_documents->deliver(*document, QStringLiteral("relazione")))
         return false;
     setPasso(QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));

@@ -22,15 +22,20 @@ public:
     static constexpr int kFieldCount = 7;
 
     // What the title page needs of the projection window: its result (reading
-    // it loads that window hidden) and a way to bring it forward.
-    struct ProjectionAccess {
-        std::function<QString()> popolazione;
-        std::function<void()> show;
-        std::function<const ProjectionModel &()> model;
+    // it may create the projection's model) and a way to bring it forward.
+    class Projection {
+    public:
+        virtual ~Projection() = default;
+        virtual QString popolazione() = 0;
+        virtual void show() = 0;
+        virtual ProjectionModel &projectionModel() = 0;
     };
 
-    TitlePageModel(Messenger &messenger, ProjectionAccess projection, QDate today = QDate::currentDate(),
+    TitlePageModel(Messenger &messenger, Projection &projection, QDate today = QDate::currentDate(),
                    QObject *parent = nullptr);
+
+    // The projection window's model of the moment, where the file commands go.
+    ProjectionModel &projection() { return m_projection.projectionModel(); }
 
     QString text(Field field) const { return m_fields[static_cast<std::size_t>(field)]; }
     void setText(Field field, const QString &text);
@@ -66,7 +71,7 @@ private:
     void Form_Load(const QDate &today);
 
     Messenger &m_messenger;
-    ProjectionAccess m_projection;
+    Projection &m_projection;
     std::array<QString, kFieldCount> m_fields;
     QString m_labelstudio;
     QString m_labelindirizzo;

@@ -1,26 +1,23 @@
 #include "frontespizio.h"
 
-#include "widgets/OfficeDialog.h"
 #include "core/AppGlobals.h"
-#include "widgets/Look.h"
-#include "widgets/MainToolbar.h"
 #include "core/Messenger.h"
-#include "app/Program.h"
-#include "widgets/StudyDrop.h"
-#include "projection/stimaabitanti.h"
+#include "projection/ProjectionModel.h"
 #include "scaling/clsResize.h"
+#include "widgets/Look.h"
+#include "widgets/OfficeDialog.h"
+#include "widgets/StudyDrop.h"
+#include "widgets/WindowHost.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolBar>
 
 using TF = TitlePageModel::Field;
+using Controls::Control;
+using Controls::Kind;
+using Controls::LabelLook;
 
 namespace {
 
@@ -29,21 +26,111 @@ constexpr unsigned kDarkGrey = 0x00404040;
 constexpr unsigned kOfficeCyan = 0x00FFFF80;
 constexpr unsigned kLightGrey = 0x00C0C0C0;
 
-ProjectionModel &projectionModel()
+// The tops of the nine rows: seven text boxes, then the office's two labels.
+constexpr std::array<int, 9> kRows = {1920, 2160, 2400, 2640, 2880, 3120, 3360, 4080, 4440};
+
+std::vector<Control> controls()
 {
-    return Program::instance().projection()->model();
+    const LabelLook caption = LabelLook().colours(Look::bgr(Look::kYellow), Qt::black);
+    const LabelLook office =
+        LabelLook().framed(QFrame::Panel, QFrame::Sunken).colours(Look::bgr(kOfficeCyan), Qt::black);
+    std::vector<Control> rows = {{Kind::Label,
+                                  "Label1",
+                                  " Simulazione del numero degli abitanti in un luogo",
+                                  {},
+                                  {1200, 840, 7095, 495},
+                                  LabelLook().colours(Look::bgr(kDarkGrey), Look::bgr(Look::kYellow))}};
+    for (int i = 0; i < 9; ++i)
+        rows.push_back({Kind::Label,
+                        QStringLiteral("Label_%1").arg(i + 1),
+                        TitlePageModel::labelCaption(i),
+                        TitlePageModel::labelTooltip(i),
+                        {1200, kRows[std::size_t(i)], 1695, 240},
+                        caption});
+    for (int i = 0; i < TitlePageModel::kFieldCount; ++i)
+        rows.push_back({Kind::Edit,
+                        TitlePageModel::fieldName(static_cast<TF>(i)),
+                        {},
+                        {},
+                        {3000, kRows[std::size_t(i)], 5295, 285}});
+    rows.push_back({Kind::Label, "labelstudio", {}, {}, {3000, 4080, 5295, 285}, office});
+    rows.push_back({Kind::Label, "labelindirizzo", {}, {}, {3000, 4440, 5295, 285}, office});
+    rows.push_back({Kind::Label,
+                    "passo",
+                    {},
+                    "indicazioni sulla corretta procedura di immissione dei dati",
+                    {2400, 5640, 4695, 450},
+                    LabelLook().align(Qt::AlignCenter).wrapped().colours(Look::bgr(Look::kYellow), Qt::black)});
+    return rows;
 }
 
 } // namespace
 
-frontespizio::frontespizio(Program &program, QWidget *parent)
-    : QMainWindow(parent), m_program(program),
-      m_model(program.messenger(),
-              {[] { return projectionModel().popolazione(); }, [] { Modulo::OpenProjectionWindow(); },
-               []() -> const ProjectionModel & { return projectionModel(); }})
+std::vector<Command> frontespizio::commandRows()
 {
-    m_model.setDocumentOutput(&program.documents());
-    StudyDrop::install(this);
+    TitlePageModel &m = m_model;
+    const QString file = QStringLiteral("file"), print = QStringLiteral("stamp"), edit = QStringLiteral("modi");
+    auto save = [&m] { m.projection().scrivoArchivio(); };
+    std::vector<Command> rows = {
+        Command::submenu(file, {}, QStringLiteral("&File")),
+        Command::item(
+            "apri", file, "&Apri...", [&m] { m.projection().aprifile_Click(); }, 1, "apri file"),
+        Command::separator(file),
+        Command::item("salva", file, "&Salva", save),
+        Command::item("salvanome", file, "Salva con &nome...", save),
+        Command::separator(file),
+        Command::item(
+            "elimina", file, "&Elimina...", [&m] { m.projection().eliminare_click(); }, 3, "cancella file"),
+        Command::separator(file),
+        Command::submenu(print, file, QStringLiteral("S&tampa")),
+        Command::item("solodati", print, "&solo dati finestra", [&m] { m.solodati_Click(); }),
+        Command::item(
+            "stampatutto", print, "&intera elaborazione", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra"),
+        Command::separator(file),
+        Command::item(
+            "esci", file, "Es&ci", [this] { m_host.confirmExit(); }, 16, "uscita da Vicania"),
+        Command::submenu(edit, {}, QStringLiteral("&Modifica")),
+        Command::item(
+            "controllodat", edit, "Controllo &dati immessi", [&m] { m.controlloFrontespizio(); }, 14,
+            "controlla dati finestra"),
+        Command::separator(edit),
+        Command::item(
+            "cancella", edit, "C&ancella dati finestra", [&m] { m.cancella_click(); }, 15, "cancella dati finestra"),
+        Command::separator(edit),
+        Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
+    };
+    for (Command &c : Commands::help(m_host, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti...")))
+        rows.push_back(std::move(c));
+    std::vector<Command> others = {
+        // The toolbar's save is the projection window's, unlike the menu's.
+        Command::toolbarOnly(2, "salva file", [&m] { m.projection().salvafile_Click(); }),
+        Command::toolbarOnly(6, "visualizza finestra di calcolo", [this] { Command1_Click(); }),
+        Command::toolbarOnly(7, "visualizza finestra Frontespizio",
+                             [this] {
+                                 m_host.messenger().show(
+                                     {QStringLiteral("E' questa la finestra per il Frontespizio della relazione!"),
+                                      appGlobals().HelpTitle, Message::Icon::Exclamation});
+                             }),
+        Command::button("aiuto", "&Aiuto", "Clicca per avere indicazioni sulla immissione dei dati",
+                        {120, 5760, 1095, 375}, [this] { aiuto_Click(); }),
+        Command::button("Command1", "&Calcolo", "Clicca per tornare alla finestra di calcolo", {1200, 5760, 1095, 375},
+                        [this] { Command1_Click(); }),
+        Command::button("stampa", "&Stampa", "Clicca per stampare la relazione", {7200, 5760, 1095, 375},
+                        [&m] { m.stampa_Click(); }),
+        Command::button("cmdesci", "Us&cita", "Clicca per uscire da Vicania", {8280, 5760, 1095, 375},
+                        [this] { m_host.confirmExit(); }),
+    };
+    others[3].icon = QStyle::SP_MessageBoxQuestion;
+    others[5].icon = QStyle::SP_FileIcon;
+    others[6].icon = QStyle::SP_DialogCloseButton;
+    rows.insert(rows.end(), others.begin(), others.end());
+    return rows;
+}
+
+frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, QWidget *parent)
+    : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
+{
+    StudyDrop::install(this, host);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vicania: frontespizio per la relazione"));
     m_client = new QWidget(this);
@@ -52,10 +139,11 @@ frontespizio::frontespizio(Program &program, QWidget *parent)
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
     Look::paint(m_client, Look::bgr(kGrey));
     resize(Look::px(9600), Look::px(6825));
-    buildToolbar();
-    buildFields();
-    buildButtons();
-    buildMenus();
+    Controls::buildAll(m_client, controls());
+    m_commands.buildControls(m_client, 9600);
+    m_commands.buildMenus(this);
+    findControls();
+    chainTabOrder();
     connect(&m_model, &TitlePageModel::changed, this, &frontespizio::update_display);
     Look::plainLabels(this);
     Form_Load();
@@ -67,136 +155,32 @@ void frontespizio::Form_Load()
     update_display();
 }
 
-void frontespizio::buildFields()
+void frontespizio::findControls()
 {
-    auto *title = new QLabel(QStringLiteral(" Simulazione del numero degli abitanti in un luogo"), m_client);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5));
-    Look::paint(title, Look::bgr(kDarkGrey), Look::bgr(Look::kYellow));
-    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Look::place(title, 1200, 840, 7095, 495);
-
-    const std::array<int, 9> rows = {1920, 2160, 2400, 2640, 2880, 3120, 3360, 4080, 4440};
-    for (int i = 0; i < 9; ++i) {
-        auto *caption = new QLabel(TitlePageModel::labelCaption(i), m_client);
-        caption->setObjectName(QStringLiteral("Label_%1").arg(i + 1));
-        caption->setToolTip(TitlePageModel::labelTooltip(i));
-        Look::paint(caption, Look::bgr(Look::kYellow), Qt::black);
-        Look::place(caption, 1200, rows[static_cast<std::size_t>(i)], 1695, 240);
-    }
+    m_client->findChild<QLabel *>(QStringLiteral("Label1"))->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5));
     for (int i = 0; i < TitlePageModel::kFieldCount; ++i) {
         const auto field = static_cast<TF>(i);
-        auto *edit = new QLineEdit(m_client);
-        edit->setObjectName(TitlePageModel::fieldName(field));
+        auto *edit = m_client->findChild<QLineEdit *>(TitlePageModel::fieldName(field));
         edit->setFrame(false);
         Look::paint(edit, Qt::white, Qt::black);
-        Look::place(edit, 3000, rows[static_cast<std::size_t>(i)], 5295, 285);
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &t) { m_model.setText(field, t); });
-        m_fields[static_cast<std::size_t>(i)] = edit;
+        m_fields[std::size_t(i)] = edit;
     }
-    auto office = [this](const QString &name, int top) {
-        auto *l = new QLabel(m_client);
-        l->setObjectName(name);
-        l->setFrameShape(QFrame::Panel);
-        l->setFrameShadow(QFrame::Sunken);
-        Look::paint(l, Look::bgr(kOfficeCyan), Qt::black);
-        Look::place(l, 3000, top, 5295, 285);
-        return l;
-    };
-    m_labelstudio = office(QStringLiteral("labelstudio"), 4080);
-    m_labelindirizzo = office(QStringLiteral("labelindirizzo"), 4440);
-
-    m_passo = new QLabel(m_client);
-    m_passo->setObjectName(QStringLiteral("passo"));
-    m_passo->setToolTip(QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
-    m_passo->setWordWrap(true);
-    m_passo->setAlignment(Qt::AlignCenter);
-    Look::paint(m_passo, Look::bgr(Look::kYellow), Qt::black);
-    Look::place(m_passo, 2400, 5640, 4695, 450);
+    m_labelstudio = m_client->findChild<QLabel *>(QStringLiteral("labelstudio"));
+    m_labelindirizzo = m_client->findChild<QLabel *>(QStringLiteral("labelindirizzo"));
+    m_passo = m_client->findChild<QLabel *>(QStringLiteral("passo"));
+    Look::paint(m_commands.button(QStringLiteral("aiuto")), Look::bgr(kLightGrey));
 }
 
-void frontespizio::buildButtons()
+void frontespizio::chainTabOrder()
 {
-    auto make = [this](const QString &name, const QString &caption, const QString &tooltip, int left,
-                       QStyle::StandardPixmap picture, bool withPicture) {
-        auto *b = new QPushButton(caption, m_client);
-        b->setObjectName(name);
-        b->setToolTip(tooltip);
-        if (withPicture)
-            b->setIcon(style()->standardIcon(picture));
-        Look::place(b, left, 5760, 1095, 375);
-        return b;
-    };
-    QPushButton *aiuto = make(QStringLiteral("aiuto"), QStringLiteral("&Aiuto"),
-                              QStringLiteral("Clicca per avere indicazioni sulla immissione dei dati"), 120,
-                              QStyle::SP_MessageBoxQuestion, true);
-    Look::paint(aiuto, Look::bgr(kLightGrey));
-    QPushButton *calcolo =
-        make(QStringLiteral("Command1"), QStringLiteral("&Calcolo"),
-             QStringLiteral("Clicca per tornare alla finestra di calcolo"), 1200, QStyle::SP_ArrowBack, false);
-    QPushButton *stampa = make(QStringLiteral("stampa"), QStringLiteral("&Stampa"),
-                               QStringLiteral("Clicca per stampare la relazione"), 7200, QStyle::SP_FileIcon, true);
-    connect(stampa, &QPushButton::clicked, this, [this] { m_model.stampa_Click(); });
-    QPushButton *esci = make(QStringLiteral("cmdesci"), QStringLiteral("Us&cita"),
-                             QStringLiteral("Clicca per uscire da Vicania"), 8280, QStyle::SP_DialogCloseButton, true);
-    connect(aiuto, &QPushButton::clicked, this, &frontespizio::aiuto_Click);
-    connect(calcolo, &QPushButton::clicked, this, &frontespizio::Command1_Click);
-    connect(esci, &QPushButton::clicked, this, [] { Modulo::ConfirmExit(); });
-
-    auto f = [this](TF field) { return m_fields[static_cast<std::size_t>(field)]; };
-    const std::array<QWidget *, 11> order = {aiuto,
-                                             f(TF::ricerca),
-                                             f(TF::localita),
-                                             f(TF::tipostudio),
-                                             f(TF::committente),
-                                             f(TF::luogo),
-                                             stampa,
-                                             esci,
-                                             f(TF::data),
-                                             f(TF::allegati),
-                                             calcolo};
+    auto f = [this](TF field) -> QWidget * { return m_fields[static_cast<std::size_t>(field)]; };
+    auto b = [this](const char *name) -> QWidget * { return m_commands.button(QString::fromLatin1(name)); };
+    const std::array<QWidget *, 11> order = {b("aiuto"),         f(TF::ricerca),  f(TF::localita), f(TF::tipostudio),
+                                             f(TF::committente), f(TF::luogo),    b("stampa"),     b("cmdesci"),
+                                             f(TF::data),        f(TF::allegati), b("Command1")};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
-}
-
-void frontespizio::buildToolbar()
-{
-    MainToolbar::build(m_client, 9600, QStringLiteral("cancella dati finestra"),
-                       [this](int position) { Toolbar1_ButtonClick(position); });
-}
-
-void frontespizio::buildMenus()
-{
-    const auto add = &Modulo::AddAction;
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("file"));
-    add(file, QStringLiteral("apri"), QStringLiteral("&Apri..."), [] { projectionModel().aprifile_Click(); });
-    file->addSeparator();
-    add(file, QStringLiteral("salva"), QStringLiteral("&Salva"), [] { projectionModel().scrivoArchivio(); });
-    add(file, QStringLiteral("salvanome"), QStringLiteral("Salva con &nome..."),
-        [] { projectionModel().scrivoArchivio(); });
-    file->addSeparator();
-    add(file, QStringLiteral("elimina"), QStringLiteral("&Elimina..."), [] { projectionModel().eliminare_click(); });
-    file->addSeparator();
-    QMenu *print = file->addMenu(QStringLiteral("S&tampa"));
-    print->setObjectName(QStringLiteral("stamp"));
-    add(print, QStringLiteral("solodati"), QStringLiteral("&solo dati finestra"), [this] { m_model.solodati_Click(); });
-    add(print, QStringLiteral("stampatutto"), QStringLiteral("&intera elaborazione"),
-        [this] { m_model.stampa_Click(); });
-    file->addSeparator();
-    add(file, QStringLiteral("esci"), QStringLiteral("Es&ci"), [] { Modulo::ConfirmExit(); });
-
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
-    edit->setObjectName(QStringLiteral("modi"));
-    add(edit, QStringLiteral("controllodat"), QStringLiteral("Controllo &dati immessi"),
-        [this] { m_model.controlloFrontespizio(); });
-    edit->addSeparator();
-    add(edit, QStringLiteral("cancella"), QStringLiteral("C&ancella dati finestra"),
-        [this] { m_model.cancella_click(); });
-    edit->addSeparator();
-    add(edit, QStringLiteral("studio"), QStringLiteral("S&tudio professionale..."),
-        [this] { OfficeDialog::edit(this); });
-    Modulo::AddHelpMenu(this, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti..."));
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 QString frontespizio::helpText()
@@ -213,54 +197,17 @@ QString frontespizio::helpText()
 
 void frontespizio::aiuto_Click()
 {
-    m_program.messenger().show({helpText(), appGlobals().HelpTitle, Message::Icon::Information});
+    m_host.messenger().show({helpText(), appGlobals().HelpTitle, Message::Icon::Information});
 }
 
 void frontespizio::Command1_Click()
 {
-    Modulo::OpenProjectionWindow();
+    m_host.showWindow(WindowId::stimaabitanti);
 }
 
 void frontespizio::Toolbar1_ButtonClick(int position)
 {
-    switch (position) {
-    case 1:
-        projectionModel().aprifile_Click();
-        break;
-    case 2:
-        projectionModel().salvafile_Click();
-        break;
-    case 3:
-        projectionModel().eliminare_click();
-        break;
-    case 4:
-        m_model.stampa_Click();
-        break;
-    case 6:
-        Modulo::OpenProjectionWindow();
-        break;
-    case 7:
-        m_program.messenger().show({QStringLiteral("E' questa la finestra per il Frontespizio della relazione!"),
-                                    appGlobals().HelpTitle, Message::Icon::Exclamation});
-        break;
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-        Modulo::ShowWindow(MainToolbar::helpWindow(position));
-        break;
-    case 14:
-        m_model.controlloFrontespizio();
-        break;
-    case 15:
-        m_model.cancella_click();
-        break;
-    case 16:
-        Modulo::ConfirmExit();
-        break;
-    default:
-        break; // separators, and the windows still to come
-    }
+    m_commands.runToolbar(position);
 }
 
 void frontespizio::update_display()
@@ -278,6 +225,6 @@ void frontespizio::update_display()
 
 void frontespizio::closeEvent(QCloseEvent *event)
 {
-    m_program.forget(this);
+    m_host.forget(this);
     event->accept();
 }

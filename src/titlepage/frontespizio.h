@@ -1,27 +1,28 @@
-// The title-page window: the study's data for the report, at their designed
-// places, driven by TitlePageModel; file commands go to the projection window.
+// The title-page window: the study's data for the report at their designed
+// places, built from two tables (its controls and its commands), driven by
+// TitlePageModel; the file commands go to the projection's model.
 #pragma once
 
 #include "TitlePageModel.h"
+#include "widgets/CommandTable.h"
 
 #include <QMainWindow>
 #include <array>
 
-class Program;
+class WindowHost;
 class clsResize;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QToolBar;
 
 class frontespizio : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frontespizio(Program &program, QWidget *parent = nullptr);
+    frontespizio(WindowHost &host, TitlePageModel &model, QWidget *parent = nullptr);
 
     TitlePageModel &model() { return m_model; }
     QWidget *client() const { return m_client; }
+    const CommandTable &commands() const { return m_commands; }
 
     void Toolbar1_ButtonClick(int position);
     void aiuto_Click();
@@ -32,15 +33,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    std::vector<Command> commandRows();
     void Form_Load();
-    void buildFields();
-    void buildButtons();
-    void buildToolbar();
-    void buildMenus();
+    void findControls();
+    void chainTabOrder();
     void update_display();
 
-    Program &m_program;
-    TitlePageModel m_model;
+    WindowHost &m_host;
+    TitlePageModel &m_model;
+    CommandTable m_commands;
     QWidget *m_client = nullptr;
     clsResize *m_resize = nullptr;
     std::array<QLineEdit *, TitlePageModel::kFieldCount> m_fields{};

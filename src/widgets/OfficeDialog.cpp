@@ -1,9 +1,9 @@
 #include "OfficeDialog.h"
 
-#include "core/StudioSettings.h"
+#include "WindowHost.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
-#include "app/Program.h"
+#include "core/StudioSettings.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -39,7 +39,7 @@ OfficeDialog::OfficeDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-void OfficeDialog::edit(QWidget *parent)
+void OfficeDialog::edit(QWidget *parent, WindowHost &host)
 {
     OfficeDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
@@ -47,10 +47,10 @@ void OfficeDialog::edit(QWidget *parent)
     const QString oldName = appGlobals().StudioName, oldAddress = appGlobals().StudioAddress;
     const QString name = dialog.m_name->text().trimmed(), address = dialog.m_address->text().trimmed();
     if (!StudioSettings::save(name, address)) {
-        Program::instance().messenger().show(
+        host.messenger().show(
             {QStringLiteral("Lo studio professionale vale per questa sessione, ma non è stato possibile "
                             "memorizzarlo per le prossime."),
              appGlobals().HelpTitle, Message::Icon::Exclamation});
     }
-    Program::instance().officeChanged(oldName, oldAddress);
+    host.officeChanged(oldName, oldAddress);
 }

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QLineEdit;
+class WindowHost;
 
 class OfficeDialog : public QDialog {
     Q_OBJECT
@@ -11,7 +12,7 @@ class OfficeDialog : public QDialog {
 public:
     explicit OfficeDialog(QWidget *parent = nullptr);
     // Asks for the office and keeps it; the windows showing it follow.
-    static void edit(QWidget *parent);
+    static void edit(QWidget *parent, WindowHost &host);
 
     QLineEdit *nameField() const { return m_name; }
     QLineEdit *addressField() const { return m_address; }

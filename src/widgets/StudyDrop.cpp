@@ -1,7 +1,6 @@
 #include "StudyDrop.h"
 
-#include "app/Program.h"
-#include "projection/stimaabitanti.h"
+#include "WindowHost.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,10 +20,10 @@ QString droppedFile(const QMimeData *data)
 
 } // namespace
 
-void StudyDrop::install(QWidget *window)
+void StudyDrop::install(QWidget *window, WindowHost &host)
 {
     window->setAcceptDrops(true);
-    window->installEventFilter(new StudyDrop(window));
+    window->installEventFilter(new StudyDrop(window, host));
 }
 
 bool StudyDrop::eventFilter(QObject *watched, QEvent *event)
@@ -44,7 +43,7 @@ bool StudyDrop::eventFilter(QObject *watched, QEvent *event)
         if (path.isEmpty())
             return false;
         drop->acceptProposedAction();
-        Program::instance().projection()->model().apriDaFuori(path);
+        m_host.openStudy(path);
         return true;
     }
     default:

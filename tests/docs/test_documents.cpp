@@ -37,23 +37,18 @@ public:
 };
 
 // A projection window and its title page, with recorded documents.
-struct Study {
-    ScriptedMessenger messenger;
-    ScriptedDialogs dialogs;
-    ProjectionModel *projection = nullptr;
+struct Desk {
+    Window w;
+    ScriptedMessenger &messenger = w.messenger;
+    ScriptedDialogs &dialogs = w.dialogs;
+    ProjectionModel &model = w.m();
+    TitlePageModel &page = w.titlePage;
     int shown = 0;
-    TitlePageModel page{messenger,
-                        {[this] { return projection->popolazione(); }, [this] { ++shown; },
-                         [this]() -> const ProjectionModel & { return *projection; }},
-                        QDate(2026, 12, 6)};
-    ProjectionModel model{messenger, dialogs, page};
     RecordingOutput output;
-    Study()
+    Desk()
     {
-        Modulo::InitDialogTitles();
-        projection = &model;
-        model.setDocumentOutput(&output);
-        page.setDocumentOutput(&output);
+        w.study.setDocumentOutput(&output);
+        QObject::connect(&w.study, &Study::projectionWanted, [this] { ++shown; });
     }
     void compute(int years)
     {
@@ -75,7 +70,7 @@ struct Study {
 
 TEST(ResultsDocument, StartsLikeWordAndTellsTheUser)
 {
-    Study s;
+    Desk s;
     s.compute(10);
     ASSERT_TRUE(s.model.stampa_Click());
     EXPECT_EQ(s.output.kinds, QStringList{"risultati"});
@@ -98,7 +93,7 @@ TEST(ResultsDocument, StartsLikeWordAndTellsTheUser)
 
 TEST(ResultsDocument, AFailedDeliveryLeavesTheGuidanceAsItWas)
 {
-    Study s;
+    Desk s;
     s.compute(3);
     const QString before = s.model.passo();
     s.output.accept = false;
@@ -108,7 +103,7 @@ TEST(ResultsDocument, AFailedDeliveryLeavesTheGuidanceAsItWas)
 
 TEST(DataSheet, IsTheSameWhateverTheWindowHolds)
 {
-    Study empty, computed;
+    Desk empty, computed;
     computed.compute(20);
     empty.model.acquisizionedati_Click();
     computed.model.acquisizionedati_Click();
@@ -120,7 +115,7 @@ TEST(DataSheet, IsTheSameWhateverTheWindowHolds)
 
 TEST(FullReport, RefusedWithoutACalculation)
 {
-    Study s;
+    Desk s;
     EXPECT_FALSE(s.page.stampa_Click());
     ASSERT_EQ(s.messenger.shown.size(), 1);
     EXPECT_EQ(s.messenger.shown[0].text, QStringLiteral("La simulazione non è stata effettuata."));
@@ -139,7 +134,7 @@ TEST(FullReport, PageCountAndResultTables)
         int lastTable;
     } rows[] = {{10, 1, 3, 3}, {27, 1, 4, 3}, {28, 2, 4, 4}, {65, 2, 5, 4}, {199, 6, 8, 8}};
     for (const auto &row : rows) {
-        Study s;
+        Desk s;
         s.compute(row.years);
         ASSERT_TRUE(s.page.stampa_Click()) << row.years;
         EXPECT_EQ(s.count(QStringLiteral("addTable 30 9")) + s.count(QStringLiteral("addTable 40 9")), row.tables)
@@ -156,7 +151,7 @@ TEST(FullReport, PageCountAndResultTables)
 
 TEST(FullReport, UsesTheProgramWideOfficeAndTheDataOnlyDocumentTheShownOne)
 {
-    Study s;
+    Desk s;
     s.compute(5);
     appGlobals().StudioName = QStringLiteral("Studio del programma");
     s.page.write({"r", "", "", "", "Roma", "oggi", "", "Studio del file", "Via del file"});

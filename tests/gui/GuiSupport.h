@@ -5,6 +5,7 @@
 #include "core/Modulo.h"
 #include "app/Music.h"
 #include "app/Program.h"
+#include "app/ModuloWindows.h"
 #include "support/Scripted.h"
 
 #include <QStringList>

@@ -224,7 +224,7 @@ TEST(Span, AcceptsUpTo199YearsAndOffersTheExitBeyond)
     for (bool leave : {false, true}) {
         Window w;
         bool exit = false;
-        QObject::connect(w.model.get(), &ProjectionModel::exitConfirmed, [&exit] { exit = true; });
+        QObject::connect(w.model, &ProjectionModel::exitConfirmed, [&exit] { exit = true; });
         w.messenger.answers.push_back(leave ? Message::Answer::Yes : Message::Answer::No);
         w.example(QStringLiteral("2200"), QString(), QString());
         w.m().calcola_Click();

@@ -211,7 +211,7 @@ TEST(Notifications, OneChangeSignalPerHandler)
 {
     Window w;
     int changes = 0;
-    QObject::connect(w.model.get(), &ProjectionModel::changed, [&changes] { ++changes; });
+    QObject::connect(w.model, &ProjectionModel::changed, [&changes] { ++changes; });
     w.example(QStringLiteral("2100"));
     EXPECT_EQ(changes, 10);
     changes = 0;

@@ -32,11 +32,7 @@ std::optional<QString> ScriptedDialogs::choose(const FileDialogRequest &request)
     return c;
 }
 
-Window::Window() : titlePage(QDate(2026, 12, 6))
-{
-    Modulo::InitDialogTitles();
-    model = std::make_unique<ProjectionModel>(messenger, dialogs, titlePage);
-}
+Window::Window() = default;
 
 void Window::fill(const QString &anno1, const QString &abitnoti, const QString &tassofert, const QString &iniziofert,
                   const QString &finefert, const QString &mortinfanti, const QString &aspvita, const QString &immigr,

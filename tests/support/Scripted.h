@@ -4,8 +4,8 @@
 
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
-#include "projection/ProjectionModel.h"
-#include "storage/TitlePageData.h"
+#include "core/Modulo.h"
+#include "study/Study.h"
 
 #include <QList>
 #include <deque>
@@ -27,13 +27,15 @@ public:
     QList<FileDialogRequest> requests;
 };
 
-// A projection window with scripted dialogs and a title page without window.
+// A study as the program builds it, with scripted dialogs and no window.
 struct Window {
     Window();
     ScriptedMessenger messenger;
     ScriptedDialogs dialogs;
-    TitlePageHolder titlePage;
-    std::unique_ptr<ProjectionModel> model;
+    Study study{messenger, dialogs, QDate(2026, 12, 6)};
+    // The program's titles are set before the title page first loads.
+    TitlePageModel &titlePage = (Modulo::InitDialogTitles(), study.titlePage());
+    ProjectionModel *model = &study.projection();
     ProjectionModel &m() { return *model; }
 
     using F = ProjectionModel::Field;

@@ -17,12 +17,15 @@ using F = ProjectionModel::Field;
 namespace {
 
 // A title page whose projection window has the given result.
-struct Page {
+struct Page : TitlePageModel::Projection {
     QString result;
     int shownProjection = 0;
     ScriptedMessenger messenger;
-    TitlePageModel model{
-        messenger, {[this] { return result; }, [this] { ++shownProjection; }, nullptr}, QDate(2026, 12, 6)};
+    TitlePageModel model{messenger, *this, QDate(2026, 12, 6)};
+
+    QString popolazione() override { return result; }
+    void show() override { ++shownProjection; }
+    ProjectionModel &projectionModel() override { std::abort(); }
 
     void fillAllBut(TF skipped)
     {
@@ -160,11 +163,10 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     Modulo::InitDialogTitles();
     appGlobals().StudioName = QStringLiteral("Studio di questo ufficio");
 
-    ScriptedMessenger messenger;
-    ScriptedDialogs dialogs;
-    QString result;
-    TitlePageModel page(messenger, {[&result] { return result; }, [] {}, nullptr}, QDate(2026, 12, 6));
-    ProjectionModel projection(messenger, dialogs, page);
+    Window first;
+    TitlePageModel &page = first.titlePage;
+    ProjectionModel &projection = first.m();
+    ScriptedDialogs &dialogs = first.dialogs;
     const QStringList inputs{"1995", "8000", "1,3", "15", "46", "7", "82", "5", "", "2025"};
     for (int i = 0; i < inputs.size(); ++i)
         projection.setText(static_cast<F>(i), inputs[i]);
@@ -175,10 +177,10 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     dialogs.choices.push_back(path);
     ASSERT_EQ(projection.salvafile_Click(), ProjectionModel::SaveResult::Saved);
 
-    ScriptedMessenger messenger2;
-    ScriptedDialogs dialogs2;
-    TitlePageModel page2(messenger2, {[] { return QString(); }, [] {}, nullptr}, QDate(2026, 12, 7));
-    ProjectionModel projection2(messenger2, dialogs2, page2);
+    Window second;
+    TitlePageModel &page2 = second.titlePage;
+    ProjectionModel &projection2 = second.m();
+    ScriptedDialogs &dialogs2 = second.dialogs;
     page2.cancella_click();
     dialogs2.choices.push_back(path);
     ASSERT_EQ(projection2.aprifile_Click(), ProjectionModel::OpenResult::Opened);

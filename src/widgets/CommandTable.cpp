@@ -1,0 +1,163 @@
+#include "CommandTable.h"
+
+#include "Look.h"
+#include "MainToolbar.h"
+#include "WindowHost.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <map>
+
+Command Command::submenu(QString name, QString menu, QString caption)
+{
+    return {Kind::Menu, std::move(name), std::move(menu), std::move(caption), {}, 0, {}, {}, {}, {}, {}};
+}
+
+Command Command::item(QString name, QString menu, QString caption, std::function<void()> handler, int toolbar,
+                      QString toolTip)
+{
+    return {Kind::Item,
+            std::move(name),
+            std::move(menu),
+            std::move(caption),
+            std::move(toolTip),
+            toolbar,
+            std::move(handler),
+            {},
+            {},
+            {},
+            {}};
+}
+
+Command Command::separator(QString menu)
+{
+    return {Kind::Separator, {}, std::move(menu), {}, {}, 0, {}, {}, {}, {}, {}};
+}
+
+Command Command::button(QString name, QString caption, QString toolTip, Controls::Place place,
+                        std::function<void()> handler, std::function<bool()> enabled)
+{
+    return {Kind::Button,
+            std::move(name),
+            {},
+            std::move(caption),
+            std::move(toolTip),
+            0,
+            std::move(handler),
+            std::move(enabled),
+            place,
+            {},
+            {}};
+}
+
+Command Command::toolbarOnly(int position, QString toolTip, std::function<void()> handler)
+{
+    return {Kind::ToolbarOnly, {}, {}, {}, std::move(toolTip), position, std::move(handler), {}, {}, {}, {}};
+}
+
+namespace Commands {
+
+std::vector<Command> help(WindowHost &host, const QString &tipName, const QString &tipCaption)
+{
+    const QString menu = QStringLiteral("help");
+    auto show = [&host](WindowId id) { return [&host, id] { host.showWindow(id); }; };
+    return {
+        Command::submenu(menu, QString(), QStringLiteral("&?")),
+        Command::item(QStringLiteral("guida"), menu, QStringLiteral("&Guida in linea"), show(WindowId::sommario), 9,
+                      QStringLiteral("guida in linea")),
+        Command::item(tipName, menu, tipCaption, show(WindowId::frmTip), 10, QStringLiteral("suggerimenti")),
+        Command::separator(menu),
+        Command::item(QStringLiteral("supporto"), menu, QStringLiteral("Supporto &prodotto"),
+                      show(WindowId::supportoclienti), 11, QStringLiteral("supporto prodotto")),
+        Command::item(QStringLiteral("informazioni"), menu, QStringLiteral("&Informazioni su Vicania"),
+                      show(WindowId::informaz), 12, QStringLiteral("informazioni su Vicania")),
+    };
+}
+
+} // namespace Commands
+
+void CommandTable::buildControls(QWidget *client, int toolbarWidthTwips)
+{
+    std::vector<MainToolbar::Button> toolbar;
+    for (const Command &c : m_rows) {
+        if (c.toolbar > 0)
+            toolbar.push_back({c.toolbar, c.toolTip});
+    }
+    MainToolbar::build(client, toolbarWidthTwips, toolbar, [this](int position) { runToolbar(position); });
+    for (const Command &c : m_rows) {
+        if (c.kind != Command::Kind::Button)
+            continue;
+        auto *b = new QPushButton(c.caption, client);
+        b->setObjectName(c.name);
+        b->setToolTip(c.toolTip);
+        if (c.icon)
+            b->setIcon(client->style()->standardIcon(*c.icon));
+        Look::place(b, c.place.left, c.place.top, c.place.width, c.place.height);
+        if (c.handler)
+            QObject::connect(b, &QPushButton::clicked, b, c.handler);
+        m_buttons.emplace_back(&c, b);
+    }
+}
+
+void CommandTable::buildMenus(QMainWindow *window)
+{
+    std::map<QString, QMenu *> menus;
+    auto parent = [&](const Command &c) -> QMenu * { return c.menu.isEmpty() ? nullptr : menus.at(c.menu); };
+    for (const Command &c : m_rows) {
+        switch (c.kind) {
+        case Command::Kind::Menu: {
+            QMenu *in = parent(c);
+            QMenu *m = in ? in->addMenu(c.caption) : window->menuBar()->addMenu(c.caption);
+            m->setObjectName(c.name);
+            menus[c.name] = m;
+            break;
+        }
+        case Command::Kind::Item: {
+            QAction *a = parent(c)->addAction(c.caption);
+            a->setObjectName(c.name);
+            if (!c.shortcut.isEmpty())
+                a->setShortcut(c.shortcut);
+            QObject::connect(a, &QAction::triggered, window, c.handler);
+            break;
+        }
+        case Command::Kind::Separator:
+            parent(c)->addSeparator();
+            break;
+        case Command::Kind::Button:
+        case Command::Kind::ToolbarOnly:
+            break;
+        }
+    }
+}
+
+bool CommandTable::runToolbar(int position) const
+{
+    for (const Command &c : m_rows) {
+        if (c.toolbar == position && position > 0 && c.handler) {
+            c.handler();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CommandTable::refresh() const
+{
+    for (const auto &[command, button] : m_buttons) {
+        if (command->enabled)
+            button->setEnabled(command->enabled());
+    }
+}
+
+QPushButton *CommandTable::button(const QString &name) const
+{
+    for (const auto &[command, button] : m_buttons) {
+        if (command->name == name)
+            return button;
+    }
+    return nullptr;
+}

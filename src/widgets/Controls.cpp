@@ -1,0 +1,73 @@
+#include "Controls.h"
+
+#include "Look.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+
+namespace Controls {
+
+void apply(QWidget *widget, const LabelLook &look)
+{
+    auto *label = qobject_cast<QLabel *>(widget);
+    if (!label)
+        return;
+    label->setAlignment(look.alignment);
+    label->setFrameShape(look.frame);
+    label->setFrameShadow(look.shadow);
+    label->setWordWrap(look.wordWrap);
+    label->setMargin(look.margin);
+    if (look.bold || look.points > 0) {
+        QFont font = label->font();
+        font.setBold(look.bold);
+        if (look.points > 0)
+            font.setPointSizeF(look.points);
+        label->setFont(font);
+    }
+    if (look.background.isValid() || look.text.isValid())
+        Look::paint(label, look.background, look.text);
+}
+
+namespace {
+
+QWidget *make(QWidget *client, const Control &c)
+{
+    switch (c.kind) {
+    case Kind::Label:
+        return new QLabel(c.caption, client);
+    case Kind::Edit:
+        return new QLineEdit(client);
+    case Kind::VerticalScrollBar:
+        return new QScrollBar(Qt::Vertical, client);
+    case Kind::ProgressBar: {
+        auto *bar = new QProgressBar(client);
+        bar->setTextVisible(false);
+        return bar;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget *build(QWidget *client, const Control &c)
+{
+    QWidget *w = make(client, c);
+    w->setObjectName(c.name);
+    if (!c.toolTip.isEmpty())
+        w->setToolTip(c.toolTip);
+    Look::place(w, c.place.left, c.place.top, c.place.width, c.place.height);
+    if (c.kind == Kind::Label)
+        apply(w, c.look);
+    return w;
+}
+
+void buildAll(QWidget *client, std::span<const Control> controls)
+{
+    for (const Control &c : controls)
+        build(client, c);
+}
+
+} // namespace Controls
