@@ -1,4 +1,5 @@
-// The shared procedures that move between windows, over the one program.
+// The shared procedures that move between windows, by their usual names:
+// each is the one program's own.
 #pragma once
 
 #include <QString>
@@ -13,9 +14,7 @@ void OpenTitlePageWindow();
 // outside the set of windows shows nothing.
 void ShowWindow(const QString &name);
 
-// The guide page to print, and the printing.
-extern QString GuidePageTitle;
-extern QString GuidePageText;
+// Prints the guide page named by GuidePageTitle and GuidePageText.
 void PrintGuidePage();
 // Asks, and on Yes leaves to the splash.
 void ConfirmExit();

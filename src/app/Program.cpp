@@ -1,9 +1,12 @@
 #include "Program.h"
 
-#include "ModuloWindows.h"
+#include "Music.h"
 #include "RecoveryKeeper.h"
+#include "core/Modulo.h"
+#include "docs/DocumentOutput.h"
 #include "frmSplash.h"
 #include "help/GuidePage.h"
+#include "help/HelpDocuments.h"
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
@@ -35,7 +38,7 @@ Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, Docum
 {
     g_program = this;
     m_study->setDocumentOutput(&documents);
-    connect(m_study.get(), &Study::projectionWanted, this, [] { Modulo::OpenProjectionWindow(); });
+    connect(m_study.get(), &Study::projectionWanted, this, [this] { showWindow(WindowId::stimaabitanti); });
     connect(m_study.get(), &Study::projectionCreated, this, [this](ProjectionModel *model) {
         if (m_recovery)
             m_recovery->watch(model);
@@ -134,14 +137,33 @@ TitlePageModel &Program::titlePage()
     return m_study->titlePage();
 }
 
+namespace {
+
+void bringForward(QWidget *w)
+{
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+} // namespace
+
 void Program::showWindow(WindowId id)
 {
-    if (id == WindowId::stimaabitanti)
-        Modulo::OpenProjectionWindow();
-    else if (id == WindowId::frontespizio)
-        Modulo::OpenTitlePageWindow();
-    else
-        Modulo::ShowWindow(WindowNames::name(id));
+    bringForward(window(id));
+    if (id != WindowId::stimaabitanti)
+        return;
+    // Once the handler that opened the window is done (the splash's click
+    // included): a question asked in the middle of it would leave the
+    // splash in front.
+    QTimer::singleShot(0, this, [this] {
+        openPendingStudy();
+        // A question may have brought another window forward.
+        if (QWidget *projection = loaded(WindowId::stimaabitanti)) {
+            projection->raise();
+            projection->activateWindow();
+        }
+    });
 }
 
 // The study's half of an unloaded window starts afresh at the next use.
@@ -184,12 +206,23 @@ void Program::forget(QWidget *window)
 
 void Program::confirmExit()
 {
-    Modulo::ConfirmExit();
+    if (Modulo::askConfirmExit(m_messenger))
+        leaveToSplash();
 }
 
+// Unloads every window, resumes the music and shows the splash with its
+// closing text.
 void Program::leaveToSplash()
 {
-    Modulo::LeaveToSplash();
+    // Yes to the question whose title warns that unarchived data are lost.
+    if (m_recovery)
+        m_recovery->discard();
+    for (WindowId id : WindowNames::exitOrder())
+        unload(id);
+    frmSplash *screen = splash();
+    m_music.play();
+    bringForward(screen);
+    screen->setClosingText();
 }
 
 void Program::openStudy(const QString &path)
@@ -206,7 +239,9 @@ void Program::printGuidePage(const QString &title, const QString &text)
 {
     Modulo::GuidePageTitle = title;
     Modulo::GuidePageText = text;
-    Modulo::PrintGuidePage();
+    const auto document = m_documents.create();
+    HelpDocuments::guidePage(*document, title, text);
+    m_documents.deliver(*document, QStringLiteral("guida"));
 }
 
 bool Program::eventFilter(QObject *watched, QEvent *event)

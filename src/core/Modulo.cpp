@@ -11,6 +11,9 @@ AppGlobals &appGlobals()
 
 namespace Modulo {
 
+QString GuidePageTitle;
+QString GuidePageText;
+
 void InitProgramGlobals()
 {
     AppGlobals &g = appGlobals();

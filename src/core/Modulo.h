@@ -1,6 +1,8 @@
 // Shared procedures of the program that need no window.
 #pragma once
 
+#include <QString>
+
 class Messenger;
 
 namespace Modulo {
@@ -8,6 +10,10 @@ namespace Modulo {
 void InitProgramGlobals();
 // Runs InitProgramGlobals first, then sets the message and dialog titles.
 void InitDialogTitles();
+
+// The guide page to print, as its window shows it.
+extern QString GuidePageTitle;
+extern QString GuidePageText;
 
 // Asks whether to leave the program; true on Yes. The caller unloads the windows.
 bool askConfirmExit(Messenger &messenger);

@@ -4,6 +4,7 @@
 #include "widgets/Look.h"
 #include "app/Program.h"
 #include "app/ModuloWindows.h"
+#include "core/Modulo.h"
 #include "scaling/clsResize.h"
 
 #include <QCloseEvent>
