@@ -491,23 +491,6 @@ private slots:
             }
         }
     }
-
-    void screenshots()
-    {
-        App app;
-        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
-        QDir().mkpath(dir);
-        frmSplash *s = app.program.splash();
-        s->show();
-        QVERIFY(s->grab().save(dir + QStringLiteral("/splash.png")));
-        stimaabitanti *w = openProjection(app);
-        typeExample(w);
-        w->model().calcola_Click();
-        hover(child<QLabel>(w, QStringLiteral("ann_3")));
-        QVERIFY(w->grab().save(dir + QStringLiteral("/projection.png")));
-        w->resize(w->width() * 2, w->height() * 2);
-        QVERIFY(w->grab().save(dir + QStringLiteral("/projection-200.png")));
-    }
 };
 
 QTEST_MAIN(GuiTest)

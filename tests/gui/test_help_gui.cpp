@@ -241,18 +241,6 @@ private slots:
             QVERIFY2(!app.program.loaded(name), qPrintable(name));
         QVERIFY(app.program.splash()->isVisible());
     }
-
-    void screenshots()
-    {
-        App app;
-        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
-        QDir().mkpath(dir);
-        for (const QString &name :
-             QStringList{"sommario", "manuale", "guidacalcolo", "frmTip", "informaz", "supportoclienti"}) {
-            Modulo::ShowWindow(name);
-            QVERIFY(app.program.loaded(name)->grab().save(dir + QStringLiteral("/%1.png").arg(name)));
-        }
-    }
 };
 
 QTEST_MAIN(HelpGuiTest)

@@ -222,34 +222,6 @@ private slots:
         QVERIFY(app.program.splash()->isVisible());
         QCOMPARE(app.program.titlePage().read().ricerca, QString());
     }
-
-    void screenshots()
-    {
-        App app;
-        appGlobals().StudioName = QStringLiteral("Studio tecnico Rossi");
-        appGlobals().StudioAddress = QStringLiteral("Via Garibaldi, 10 - Borgonuovo");
-        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
-        QDir().mkpath(dir);
-        Modulo::OpenTitlePageWindow();
-        frontespizio *page = app.program.titlePageWindow();
-        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-empty.png")));
-        const QStringList texts{"Stima degli abitanti al 2030",
-                                "Borgonuovo",
-                                "ipotesi situazione futura",
-                                "Comune di Borgonuovo",
-                                "Borgonuovo",
-                                "",
-                                "grafici e tabelle"};
-        for (int i = 0; i < texts.size(); ++i)
-            if (!texts[i].isEmpty())
-                page->model().setText(static_cast<TF>(i), texts[i]);
-        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-filled.png")));
-        app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
-        trigger(page, QStringLiteral("apri"));
-        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-opened.png")));
-        appGlobals().StudioName.clear();
-        appGlobals().StudioAddress.clear();
-    }
 };
 
 QTEST_MAIN(TitlePageGuiTest)
