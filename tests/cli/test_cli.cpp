@@ -1,5 +1,6 @@
 // vicania-cli end to end: the real program on real files.
 #include "storage/Windows1252.h"
+#include "support/Cases.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -111,22 +112,37 @@ TEST(Cli, ReportsStopsRefusalsAndUnreadableFiles)
     EXPECT_EQ(r.code, 3);
 }
 
-TEST(Cli, AbsurdValuesAreRefusedNeverPrintedAsNan)
+namespace {
+
+struct Absurd {
+    const char *name;
+    const char *known;
+    friend void PrintTo(const Absurd &row, std::ostream *os) { *os << row.known << " inhabitants"; }
+};
+
+const Absurd kAbsurd[] = {{"Huge", "1e308"}, {"TwentyDigits", "99999999999999999999"}, {"Negative", "-5"}};
+
+class AbsurdKnownInhabitants : public testing::TestWithParam<Absurd> {};
+
+} // namespace
+
+TEST_P(AbsurdKnownInhabitants, AreRefusedNeverPrintedAsNan)
 {
     QTemporaryDir dir;
-    for (const char *known : {"1e308", "99999999999999999999", "-5"}) {
-        const QString study = writeStudy(
-            dir, QStringLiteral("Vicania-dati-assurdo"),
-            QStringLiteral(R"("2000","%1","1,5","25","14","49","5","80","","","2003")").arg(QLatin1String(known)),
-            kTitle);
-        for (const QStringList &commands :
-             {QStringList{QStringLiteral("calcola")},
-              QStringList{QStringLiteral("calcola"), QStringLiteral("verifica"), QStringLiteral("riequilibra")}}) {
-            const CliRun r = cli(QStringList{QStringLiteral("esegui"), study} + commands);
-            EXPECT_EQ(r.code, 1) << known;
-            EXPECT_TRUE(r.out.contains(QStringLiteral("popolazione="))) << known;
-            EXPECT_FALSE(r.out.join(u'\n').contains(QStringLiteral("nan"))) << known;
-            EXPECT_TRUE(r.err.join(u' ').contains(QStringLiteral("Numero di abitanti nell'anno di partenza")));
-        }
+    const QString study = writeStudy(dir, QStringLiteral("Vicania-dati-assurdo"),
+                                     QStringLiteral(R"("2000","%1","1,5","25","14","49","5","80","","","2003")")
+                                         .arg(QLatin1String(GetParam().known)),
+                                     kTitle);
+    for (const QStringList &commands :
+         {QStringList{QStringLiteral("calcola")},
+          QStringList{QStringLiteral("calcola"), QStringLiteral("verifica"), QStringLiteral("riequilibra")}}) {
+        SCOPED_TRACE(commands.join(u' ').toStdString());
+        const CliRun r = cli(QStringList{QStringLiteral("esegui"), study} + commands);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.out.contains(QStringLiteral("popolazione=")));
+        EXPECT_FALSE(r.out.join(u'\n').contains(QStringLiteral("nan")));
+        EXPECT_TRUE(r.err.join(u' ').contains(QStringLiteral("Numero di abitanti nell'anno di partenza")));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cli, AbsurdKnownInhabitants, testing::ValuesIn(kAbsurd), RowName());

@@ -6,6 +6,7 @@
 #include "docs/DocumentOutput.h"
 #include "docs/DocumentRecorder.h"
 #include "docs/DocxFile.h"
+#include "support/Cases.h"
 #include "support/Scripted.h"
 #include "titlepage/TitlePageDocuments.h"
 #include "titlepage/TitlePageModel.h"
@@ -125,29 +126,42 @@ TEST(FullReport, RefusedWithoutACalculation)
     EXPECT_TRUE(s.output.kinds.isEmpty());
 }
 
-TEST(FullReport, PageCountAndResultTables)
+namespace {
+
+struct Report {
+    const char *name;
+    int years;
+    int tables;
+    int pages;
+    int lastTable;
+    friend void PrintTo(const Report &row, std::ostream *os) { *os << row.years << " years"; }
+};
+
+const Report kReports[] = {
+    {"TenYears", 10, 1, 3, 3},       {"TwentySevenYears", 27, 1, 4, 3}, {"TwentyEightYears", 28, 2, 4, 4},
+    {"SixtyFiveYears", 65, 2, 5, 4}, {"LongestSpan", 199, 6, 8, 8},
+};
+
+class FullReportSpan : public testing::TestWithParam<Report> {};
+
+} // namespace
+
+TEST_P(FullReportSpan, PageCountAndResultTables)
 {
-    const struct {
-        int years;
-        int tables;
-        int pages;
-        int lastTable;
-    } rows[] = {{10, 1, 3, 3}, {27, 1, 4, 3}, {28, 2, 4, 4}, {65, 2, 5, 4}, {199, 6, 8, 8}};
-    for (const auto &row : rows) {
-        Desk s;
-        s.compute(row.years);
-        ASSERT_TRUE(s.page.stampa_Click()) << row.years;
-        EXPECT_EQ(s.count(QStringLiteral("addTable 30 9")) + s.count(QStringLiteral("addTable 40 9")), row.tables)
-            << row.years;
-        EXPECT_TRUE(s.output.last.contains(
-            QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. %1 pagine.¶").arg(row.pages)))
-            << row.years;
-        EXPECT_EQ(TitlePageDocuments::lastResultTable(row.years), row.lastTable);
-        EXPECT_EQ(s.count(QStringLiteral("alignColumn ")), 9 * (row.lastTable - 2));
-        EXPECT_EQ(s.page.passo(),
-                  QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));
-    }
+    const Report &row = GetParam();
+    Desk s;
+    s.compute(row.years);
+    ASSERT_TRUE(s.page.stampa_Click());
+    EXPECT_EQ(s.count(QStringLiteral("addTable 30 9")) + s.count(QStringLiteral("addTable 40 9")), row.tables);
+    EXPECT_TRUE(s.output.last.contains(
+        QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. %1 pagine.¶").arg(row.pages)));
+    EXPECT_EQ(TitlePageDocuments::lastResultTable(row.years), row.lastTable);
+    EXPECT_EQ(s.count(QStringLiteral("alignColumn ")), 9 * (row.lastTable - 2));
+    EXPECT_EQ(s.page.passo(),
+              QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));
 }
+
+INSTANTIATE_TEST_SUITE_P(FullReport, FullReportSpan, testing::ValuesIn(kReports), RowName());
 
 TEST(FullReport, UsesTheProgramWideOfficeAndTheDataOnlyDocumentTheShownOne)
 {

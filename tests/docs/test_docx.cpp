@@ -4,6 +4,7 @@
 #include "docs/DocxFile.h"
 #include "docs/TableLayout.h"
 #include "docs/TextWidth.h"
+#include "support/Cases.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,33 +71,47 @@ TEST(TextWidth, WiderTextsAndSizesMeasureWider)
     EXPECT_GE(TextWidth::twips(QStringLiteral("漢"), 10), 200);
 }
 
-TEST(TableLayout, EveryWordWholeAndTheGridExactlyTheTextWidth)
+namespace {
+
+struct Layout {
+    const char *name;
+    QList<QStringList> rows;
+    friend void PrintTo(const Layout &row, std::ostream *os) { *os << row.name; }
+};
+
+const Layout kLayouts[] = {
+    {"YearHeadings",
+     {{"anno", "abitanti", "immigrati", "emigrati", "fecondità", "nascite", "mortalità", "età mediana", "aumento"},
+      {"", "n.", "n.", "n.", "n.", "n.", "n.", "n", "n."},
+      {"2021", "4873", "29", "44", "1121", "49", "0", "60", "-11"}}},
+    {"LongSecondColumn", {{"Dati: tipo", "valore"}, {"Numero di abitanti nell'anno di partenza", "4873"}}},
+    {"ALongText", {{"ricerca", QString(40, u'x') + QStringLiteral(" ") + QString(300, u'y')}}},
+};
+
+class TableWidths : public testing::TestWithParam<Layout> {};
+
+} // namespace
+
+TEST_P(TableWidths, EveryWordWholeAndTheGridExactlyTheTextWidth)
 {
     const int width = DocxFile::page(false).textWidth();
-    const struct {
-        const char *name;
-        QList<QStringList> rows;
-    } cases[] = {
-        {"year headings",
-         {{"anno", "abitanti", "immigrati", "emigrati", "fecondità", "nascite", "mortalità", "età mediana", "aumento"},
-          {"", "n.", "n.", "n.", "n.", "n.", "n.", "n", "n."},
-          {"2021", "4873", "29", "44", "1121", "49", "0", "60", "-11"}}},
-        {"long second column", {{"Dati: tipo", "valore"}, {"Numero di abitanti nell'anno di partenza", "4873"}}},
-        {"a long text", {{"ricerca", QString(40, u'x') + QStringLiteral(" ") + QString(300, u'y')}}},
-    };
-    for (const auto &c : cases) {
-        const DocumentModel::Table t = table(c.rows);
-        const QList<int> widths = TableLayout::columnWidths(t, width);
-        EXPECT_EQ(sum(widths), width) << c.name;
-        for (int col = 1; col <= t.columns; ++col) {
-            // The overlong word aside, no word has to break.
-            if (TableLayout::minimumWidth(t, col) < width / 2) {
-                EXPECT_GE(widths[col - 1], TableLayout::minimumWidth(t, col)) << c.name << " column " << col;
-            }
+    const DocumentModel::Table t = table(GetParam().rows);
+    const QList<int> widths = TableLayout::columnWidths(t, width);
+    EXPECT_EQ(sum(widths), width);
+    for (int col = 1; col <= t.columns; ++col) {
+        // The overlong word aside, no word has to break.
+        if (TableLayout::minimumWidth(t, col) < width / 2) {
+            EXPECT_GE(widths[col - 1], TableLayout::minimumWidth(t, col)) << "column " << col;
         }
     }
-    // The label column takes what its text needs, the value column the rest.
-    const QList<int> data = TableLayout::columnWidths(table(cases[1].rows, 12), width);
+}
+
+INSTANTIATE_TEST_SUITE_P(TableLayout, TableWidths, testing::ValuesIn(kLayouts), RowName());
+
+TEST(TableLayout, TheLabelColumnTakesWhatItsTextNeeds)
+{
+    // The value column takes the rest.
+    const QList<int> data = TableLayout::columnWidths(table(kLayouts[1].rows, 12), DocxFile::page(false).textWidth());
     EXPECT_GT(data[0], TextWidth::twips(QStringLiteral("Numero di abitanti nell'anno di partenza"), 12));
 }
 

@@ -74,12 +74,15 @@ private slots:
         const double rms = std::sqrt(sum / double(count));
         QVERIFY2(rms > 300, qPrintable(QString::number(rms)));
         // Sound all along, not a click at the start: loud samples in every tenth.
+        QStringList quiet;
         for (int part = 0; part < 9; ++part) {
             qsizetype partLoud = 0;
             for (qsizetype i = count * part / 10; i < count * (part + 1) / 10; ++i)
                 partLoud += std::abs(pcm[i]) > 1000;
-            QVERIFY2(partLoud > 1000, qPrintable(QString::number(part)));
+            if (partLoud <= 1000)
+                quiet << QString::number(part);
         }
+        QVERIFY2(quiet.isEmpty(), qPrintable(QStringLiteral("quiet tenths: ") + quiet.join(u' ')));
     }
 
     void withoutAFileOrADeviceThereIsSilenceAndNoError()

@@ -47,6 +47,16 @@ private:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
+    // The title page of a computed study, with a research and attachments typed.
+    static frontespizio *typedTitlePage(App &app)
+    {
+        computed(app);
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        typeInto(page, QStringLiteral("ricerca"), QStringLiteral("Stima al 2020"));
+        typeInto(page, QStringLiteral("allegati"), QStringLiteral("grafici"));
+        return page;
+    }
 
 private slots:
     void initTestCase()
@@ -94,35 +104,64 @@ private slots:
         QCOMPARE(child<QLineEdit>(page, QStringLiteral("data"))->text(), QString());
     }
 
-    void saveOpenAndDeleteFromTheTitlePage()
+    void everySaveCommandAsksForAName_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("menu salva") << QStringLiteral("salva");
+        QTest::newRow("menu salvanome") << QStringLiteral("salvanome");
+        QTest::newRow("toolbar 2") << QStringLiteral("Toolbar1_2");
+    }
+
+    void everySaveCommandAsksForAName()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Vicania-dati-prova"));
+        App app;
+        frontespizio *page = typedTitlePage(app);
+        app.dialogs.choices.push_back(path);
+        trigger(page, command);
+        QVERIFY(!app.dialogs.requests.isEmpty());
+        QCOMPARE(app.dialogs.requests.last().title, QStringLiteral("Salva file con nome"));
+        QVERIFY(QFile::exists(path));
+    }
+
+    // Open from the menu and from the toolbar: the same result.
+    void everyOpenCommandFillsTheTitlePage_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("menu apri") << QStringLiteral("apri");
+        QTest::newRow("toolbar 1") << QStringLiteral("Toolbar1_1");
+    }
+
+    void everyOpenCommandFillsTheTitlePage()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Vicania-dati-prova"));
+        App app;
+        frontespizio *page = typedTitlePage(app);
+        app.dialogs.choices.push_back(path);
+        trigger(page, QStringLiteral("salva"));
+        trigger(page, QStringLiteral("Toolbar1_15"));
+        page->model().cancella_click();
+        app.dialogs.choices.push_back(path);
+        trigger(page, command);
+        QCOMPARE(app.dialogs.requests.last().title, QStringLiteral("Apri file"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("ricerca"))->text(), QStringLiteral("Stima al 2020"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("allegati"))->text(), QStringLiteral("grafici"));
+        QCOMPARE(child<QLineEdit>(page, QStringLiteral("data"))->text(), TitlePageData::longDate(QDate::currentDate()));
+    }
+
+    void theDeleteCommandRemovesTheStudy()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Vicania-dati-prova"));
         App app;
-        computed(app);
-        Modulo::OpenTitlePageWindow();
-        frontespizio *page = app.program.titlePageWindow();
-        typeInto(page, QStringLiteral("ricerca"), QStringLiteral("Stima al 2020"));
-        typeInto(page, QStringLiteral("allegati"), QStringLiteral("grafici"));
-        for (const QString &command :
-             {QStringLiteral("salva"), QStringLiteral("salvanome"), QStringLiteral("Toolbar1_2")}) {
-            app.dialogs.choices.push_back(path);
-            trigger(page, command);
-            QCOMPARE(app.dialogs.requests.last().title, QStringLiteral("Salva file con nome"));
-        }
+        frontespizio *page = typedTitlePage(app);
+        app.dialogs.choices.push_back(path);
+        trigger(page, QStringLiteral("salva"));
         QVERIFY(QFile::exists(path));
-        trigger(page, QStringLiteral("Toolbar1_15"));
-        // Open from the menu and from the toolbar: the same result.
-        for (const QString &command : {QStringLiteral("apri"), QStringLiteral("Toolbar1_1")}) {
-            page->model().cancella_click();
-            app.dialogs.choices.push_back(path);
-            trigger(page, command);
-            QCOMPARE(app.dialogs.requests.last().title, QStringLiteral("Apri file"));
-            QCOMPARE(child<QLineEdit>(page, QStringLiteral("ricerca"))->text(), QStringLiteral("Stima al 2020"));
-            QCOMPARE(child<QLineEdit>(page, QStringLiteral("allegati"))->text(), QStringLiteral("grafici"));
-            QCOMPARE(child<QLineEdit>(page, QStringLiteral("data"))->text(),
-                     TitlePageData::longDate(QDate::currentDate()));
-        }
         app.dialogs.choices.push_back(path);
         trigger(page, QStringLiteral("elimina"));
         QVERIFY(!QFile::exists(path));
@@ -221,34 +260,6 @@ private slots:
         QVERIFY(!app.program.loaded(QStringLiteral("frontespizio")));
         QVERIFY(app.program.splash()->isVisible());
         QCOMPARE(app.program.titlePage().read().ricerca, QString());
-    }
-
-    void screenshots()
-    {
-        App app;
-        appGlobals().StudioName = QStringLiteral("Studio tecnico Rossi");
-        appGlobals().StudioAddress = QStringLiteral("Via Garibaldi, 10 - Borgonuovo");
-        const QString dir = QDir::current().filePath(QStringLiteral("artifacts"));
-        QDir().mkpath(dir);
-        Modulo::OpenTitlePageWindow();
-        frontespizio *page = app.program.titlePageWindow();
-        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-empty.png")));
-        const QStringList texts{"Stima degli abitanti al 2030",
-                                "Borgonuovo",
-                                "ipotesi situazione futura",
-                                "Comune di Borgonuovo",
-                                "Borgonuovo",
-                                "",
-                                "grafici e tabelle"};
-        for (int i = 0; i < texts.size(); ++i)
-            if (!texts[i].isEmpty())
-                page->model().setText(static_cast<TF>(i), texts[i]);
-        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-filled.png")));
-        app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
-        trigger(page, QStringLiteral("apri"));
-        QVERIFY(page->grab().save(dir + QStringLiteral("/titlepage-opened.png")));
-        appGlobals().StudioName.clear();
-        appGlobals().StudioAddress.clear();
     }
 };
 

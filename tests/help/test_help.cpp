@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace {
 
@@ -72,8 +73,8 @@ TEST(Tips, TheShippedFileHasTwentyTipsOrMore)
 {
     TipModel shipped(QStringLiteral(VICANIA_RESOURCES "/SuggerimentiVicania.TXT"));
     EXPECT_GE(shipped.Tips().size(), 20);
-    for (const QString &tip : shipped.Tips())
-        EXPECT_FALSE(tip.trimmed().isEmpty());
+    for (qsizetype i = 0; i < shipped.Tips().size(); ++i)
+        EXPECT_FALSE(shipped.Tips()[i].trimmed().isEmpty()) << "tip " << i + 1;
 }
 
 TEST(About, EditionLineFollowsTheReleaseValues)
@@ -119,22 +120,38 @@ TEST(GuideDocuments, AllPagesWithSixBreaksAndNoCommonSetUp)
               QStringList({"alignAll 3", "properties Guida di Vicania|Vicania"}));
 }
 
-TEST(GuideTexts, BeginAsTheContentsPromise)
+namespace {
+
+// How each page begins, in the order of the contents.
+const char *const kPageStarts[] = {
+    "Il programma Vicania simula il calcolo degli abitanti di una zona",
+    "'Vicania' è un programma di semplice e veloce utilizzo per la stima del numero degli abitanti di un luogo.",
+    "E' possibile memorizzare in appositi files i dati immessi e richiamarli al momento opportuno.",
+    "La finestra di calcolo richiede l'introduzione dei dati completi per poter procedere con la simulazione.",
+    "I risultati delle iterazioni sono riportati nella tabella a sfondo celeste.",
+    "Un esempio di calcolo, con i dati di prova archiviati nel software, consente di vedere come funziona il "
+    "programma",
+    "Questa finestra riguarda i dati destinati al frontespizio della Relazione da stampare."};
+
+class GuidePageText : public testing::TestWithParam<int> {};
+
+} // namespace
+
+TEST_P(GuidePageText, BeginsAsTheContentsPromiseOnOneLine)
 {
-    const char *starts[] = {"Il programma Vicania simula il calcolo degli abitanti di una zona",
-                            "'Vicania' è un programma di semplice e veloce utilizzo per la stima del numero degli "
-                            "abitanti di un luogo.",
-                            "E' possibile memorizzare in appositi files i dati immessi e richiamarli al momento "
-                            "opportuno.",
-                            "La finestra di calcolo richiede l'introduzione dei dati completi per poter procedere con "
-                            "la simulazione.",
-                            "I risultati delle iterazioni sono riportati nella tabella a sfondo celeste.",
-                            "Un esempio di calcolo, con i dati di prova archiviati nel software, consente di vedere "
-                            "come funziona il programma",
-                            "Questa finestra riguarda i dati destinati al frontespizio della Relazione da stampare."};
-    for (int i = 0; i < GuideTexts::kPageCount; ++i) {
-        EXPECT_TRUE(GuideTexts::text(i).startsWith(QString::fromUtf8(starts[i]))) << i;
-        EXPECT_FALSE(GuideTexts::text(i).contains(u'\n')) << i;
-    }
+    const int page = GetParam();
+    ASSERT_LT(page, std::ssize(kPageStarts));
+    EXPECT_TRUE(GuideTexts::text(page).startsWith(QString::fromUtf8(kPageStarts[page])));
+    EXPECT_FALSE(GuideTexts::text(page).contains(u'\n'));
+}
+
+// Each case is named after the window that shows its page.
+INSTANTIATE_TEST_SUITE_P(GuideTexts, GuidePageText, testing::Range(0, GuideTexts::kPageCount),
+                         [](const testing::TestParamInfo<int> &c) {
+                             return GuideTexts::windowNames().value(c.param).toStdString();
+                         });
+
+TEST(GuideTexts, TheDataPageIsCalledDatiDiCalcolo)
+{
     EXPECT_EQ(GuideTexts::title(3), QStringLiteral("Dati di calcolo"));
 }

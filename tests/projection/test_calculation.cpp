@@ -2,6 +2,7 @@
 // stop it, and the grid it fills.
 #include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
+#include "support/Cases.h"
 #include "support/Scripted.h"
 
 #include <gtest/gtest.h>
@@ -89,37 +90,48 @@ TEST(WorkedExample, BackwardRunNegatesNaturalChangeOverDecreasingYears)
     w.m().calcola_Click();
     const ProjectionTable &t = table(w);
     for (int row = 1; row <= 11; ++row)
-        EXPECT_EQ(*t.year[row], 2011 - row);
+        EXPECT_EQ(*t.year[row], 2011 - row) << "row " << row;
     EXPECT_GT(t.naturalChange[1], 0);
     EXPECT_LT(t.immigrants[11], 0);
     EXPECT_LT(t.emigrants[11], 0);
     EXPECT_EQ(t.immigrants[1], 0);
 }
 
-TEST(Counter, CountsEachStepOfTheProjection)
+namespace {
+
+struct Steps {
+    const char *name;
+    const char *start;
+    const char *target;
+    const char *immigr;
+    int expected;
+    friend void PrintTo(const Steps &row, std::ostream *os) { *os << row.start << " to " << row.target; }
+};
+
+const Steps kSteps[] = {
+    {"ForwardOneYear", "2000", "2001", "0", 3 + 11 + 10},
+    {"ForwardThreeYears", "2000", "2003", "0", 3 + 11 + 14 * 2 + 10},
+    {"ForwardTwentyYears", "2000", "2020", "0", 3 + 11 + 14 * 19 + 10},
+    {"EmptyOptionalFieldsCountOnceEach", "2000", "2003", "", 2 + 3 + 11 + 14 * 2 + 10},
+    // Backward: two more per row for the sign, and migration in the last row.
+    {"BackwardThreeYears", "2003", "2000", "0", 3 + 13 + 16 * 2 + 15},
+};
+
+class CounterSteps : public testing::TestWithParam<Steps> {};
+
+} // namespace
+
+TEST_P(CounterSteps, CountsEachStepOfTheProjection)
 {
-    const struct {
-        const char *name;
-        const char *start;
-        const char *target;
-        const char *immigr;
-        int expected;
-    } rows[] = {
-        {"forward one year", "2000", "2001", "0", 3 + 11 + 10},
-        {"forward three years", "2000", "2003", "0", 3 + 11 + 14 * 2 + 10},
-        {"forward twenty years", "2000", "2020", "0", 3 + 11 + 14 * 19 + 10},
-        {"empty optional fields count once each", "2000", "2003", "", 2 + 3 + 11 + 14 * 2 + 10},
-        // Backward: two more per row for the sign, and migration in the last row.
-        {"backward three years", "2003", "2000", "0", 3 + 13 + 16 * 2 + 15},
-    };
-    for (const auto &row : rows) {
-        Window w;
-        w.example(QString::fromUtf8(row.target), QString::fromUtf8(row.immigr), QString::fromUtf8(row.immigr));
-        w.type(F::anno1, QString::fromUtf8(row.start));
-        w.m().calcola_Click();
-        EXPECT_EQ(w.numop(), row.expected) << row.name;
-    }
+    const Steps &row = GetParam();
+    Window w;
+    w.example(QString::fromUtf8(row.target), QString::fromUtf8(row.immigr), QString::fromUtf8(row.immigr));
+    w.type(F::anno1, QString::fromUtf8(row.start));
+    w.m().calcola_Click();
+    EXPECT_EQ(w.numop(), row.expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Counter, CounterSteps, testing::ValuesIn(kSteps), RowName());
 
 TEST(Counter, KeepsGrowingAndCountsTheClearedRows)
 {
@@ -153,26 +165,43 @@ TEST(Optional, EmptyKnownInhabitantsProjectAPopulationOfZero)
     w.m().calcola_Click();
     EXPECT_EQ(w.m().popolazione(), QStringLiteral("0"));
     for (int c = 1; c < kGridColumnCount; ++c)
-        EXPECT_EQ(w.m().gridCell(3, static_cast<GridColumn>(c)), QStringLiteral("0"));
+        EXPECT_EQ(w.m().gridCell(3, static_cast<GridColumn>(c)), QStringLiteral("0")) << "column " << c;
 }
 
-TEST(Required, AnEmptyRequiredFieldStopsWithTheMessage)
+// A field as its window names it.
+void PrintTo(ProjectionModel::Field field, std::ostream *os)
 {
-    for (F f : {F::anno1, F::tassofert, F::iniziofert, F::finefert, F::mortinfanti, F::aspvita, F::anno2}) {
-        Window w;
-        w.example(QStringLiteral("2003"), QString(), QString());
-        w.type(f, QString());
-        w.messenger.shown.clear(); // an emptied median age warns on its own
-        w.m().calcola_Click();
-        ASSERT_EQ(w.messenger.shown.size(), 1) << ProjectionModel::fieldName(f).toStdString();
-        EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("ATTENZIONE: occorre digitare tutti i dati richiesti, "
-                                                            "eventualmente tranne i tassi di immigrazione ed "
-                                                            "emigrazione."));
-        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
-        EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
-        EXPECT_TRUE(w.m().popolazione().isEmpty());
-    }
+    *os << ProjectionModel::fieldName(field).toStdString();
 }
+
+namespace {
+
+class RequiredField : public testing::TestWithParam<F> {};
+
+} // namespace
+
+TEST_P(RequiredField, LeftEmptyStopsWithTheMessage)
+{
+    Window w;
+    w.example(QStringLiteral("2003"), QString(), QString());
+    w.type(GetParam(), QString());
+    w.messenger.shown.clear(); // an emptied median age warns on its own
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("ATTENZIONE: occorre digitare tutti i dati richiesti, "
+                                                        "eventualmente tranne i tassi di immigrazione ed "
+                                                        "emigrazione."));
+    EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+    EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
+    EXPECT_TRUE(w.m().popolazione().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Required, RequiredField,
+                         testing::Values(F::anno1, F::tassofert, F::iniziofert, F::finefert, F::mortinfanti, F::aspvita,
+                                         F::anno2),
+                         [](const testing::TestParamInfo<F> &c) {
+                             return ProjectionModel::fieldName(c.param).toStdString();
+                         });
 
 TEST(WomenCheck, PassesAtTheShareThatCoversTheDeaths)
 {
@@ -210,7 +239,7 @@ TEST(WomenCheck, AShareOf10StopsAtTheFirstRow)
     EXPECT_EQ(w.m().table().births[1], 0);
 }
 
-TEST(Span, AcceptsUpTo199YearsAndOffersTheExitBeyond)
+TEST(Span, AcceptsUpTo199Years)
 {
     Window ok;
     ok.example(QStringLiteral("2199"));
@@ -220,94 +249,125 @@ TEST(Span, AcceptsUpTo199YearsAndOffersTheExitBeyond)
     ok.m().setVScroll1(1000);
     EXPECT_EQ(ok.m().VScroll1(), 191);
     EXPECT_EQ(ok.m().gridCell(10, GridColumn::ann), QStringLiteral("2199"));
-
-    for (bool leave : {false, true}) {
-        Window w;
-        bool exit = false;
-        QObject::connect(w.model, &ProjectionModel::exitConfirmed, [&exit] { exit = true; });
-        w.messenger.answers.push_back(leave ? Message::Answer::Yes : Message::Answer::No);
-        w.example(QStringLiteral("2200"), QString(), QString());
-        w.m().calcola_Click();
-        ASSERT_EQ(w.messenger.shown.size(), 2);
-        EXPECT_EQ(w.messenger.shown[0].text,
-                  QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199."));
-        const Message expected{QStringLiteral("Vuoi uscire da Vicania?"),
-                               QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
-                               Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
-        EXPECT_EQ(w.messenger.shown[1], expected);
-        EXPECT_EQ(exit, leave);
-        EXPECT_EQ(w.m().ProjectionSpan(), 200);
-        EXPECT_EQ(w.m().text(F::immigr), QStringLiteral("0"));
-        EXPECT_TRUE(w.m().popolazione().isEmpty());
-        // The rejected span is kept; clearing and the grid stop at row 200.
-        w.m().cancelladati_Click();
-        EXPECT_EQ(w.m().VScroll1Maximum(), 191);
-        w.m().setVScroll1(191);
-        EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QString());
-    }
 }
 
-TEST(Mended, TextThatIsNotANumberIsRefusedNamingTheField)
+namespace {
+
+// Whether the user answers Yes to leaving.
+class SpanBeyond199 : public testing::TestWithParam<bool> {};
+
+} // namespace
+
+TEST_P(SpanBeyond199, IsRefusedAndOffersTheExit)
 {
-    const struct {
-        F field;
-        const char *text;
-        const char *caption;
-    } rows[] = {
-        {F::tassofert, "uno", "Tasso di fecondità (%)"},
-        {F::mortinfanti, "5 per mille", "Mortalità infantile su 1000"},
-        {F::immigr, "1.5", "Immigrazione x 1000"},
-        {F::anno2, "duemila", "Anno di arrivo"},
-    };
-    for (const auto &row : rows) {
-        Window w;
-        w.example(QStringLiteral("2003"), QString(), QString());
-        w.type(row.field, QString::fromUtf8(row.text));
-        const int before = w.numop();
-        w.m().calcola_Click();
-        ASSERT_EQ(w.messenger.shown.size(), 1) << row.text;
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption))) << row.text;
-        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
-        EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
-        EXPECT_EQ(w.numop(), before);
-        EXPECT_TRUE(w.m().popolazione().isEmpty());
-        if (row.field != F::immigr) {
-            EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
-        }
+    const bool leave = GetParam();
+    Window w;
+    bool exit = false;
+    QObject::connect(w.model, &ProjectionModel::exitConfirmed, [&exit] { exit = true; });
+    w.messenger.answers.push_back(leave ? Message::Answer::Yes : Message::Answer::No);
+    w.example(QStringLiteral("2200"), QString(), QString());
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 2);
+    EXPECT_EQ(w.messenger.shown[0].text,
+              QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199."));
+    const Message expected{QStringLiteral("Vuoi uscire da Vicania?"),
+                           QStringLiteral("Attenzione: i dati non archiviati andranno persi !"),
+                           Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
+    EXPECT_EQ(w.messenger.shown[1], expected);
+    EXPECT_EQ(exit, leave);
+    EXPECT_EQ(w.m().ProjectionSpan(), 200);
+    EXPECT_EQ(w.m().text(F::immigr), QStringLiteral("0"));
+    EXPECT_TRUE(w.m().popolazione().isEmpty());
+    // The rejected span is kept; clearing and the grid stop at row 200.
+    w.m().cancelladati_Click();
+    EXPECT_EQ(w.m().VScroll1Maximum(), 191);
+    w.m().setVScroll1(191);
+    EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Span, SpanBeyond199, testing::Bool(), [](const testing::TestParamInfo<bool> &c) {
+    return std::string(c.param ? "AnsweredYes" : "AnsweredNo");
+});
+
+namespace {
+
+// A field's text, and the caption of the field a refusal must name.
+struct Refused {
+    const char *name;
+    F field;
+    const char *text;
+    const char *caption;
+    friend void PrintTo(const Refused &row, std::ostream *os) { *os << '"' << row.text << '"'; }
+};
+
+const Refused kNotANumber[] = {
+    {"FertilityInWords", F::tassofert, "uno", "Tasso di fecondità (%)"},
+    {"InfantMortalityWithItsUnit", F::mortinfanti, "5 per mille", "Mortalità infantile su 1000"},
+    {"ImmigrationWithAPoint", F::immigr, "1.5", "Immigrazione x 1000"},
+    {"TargetYearInWords", F::anno2, "duemila", "Anno di arrivo"},
+};
+
+class NotANumber : public testing::TestWithParam<Refused> {};
+
+} // namespace
+
+TEST_P(NotANumber, IsRefusedNamingTheField)
+{
+    const Refused &row = GetParam();
+    Window w;
+    w.example(QStringLiteral("2003"), QString(), QString());
+    w.type(row.field, QString::fromUtf8(row.text));
+    const int before = w.numop();
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)));
+    EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+    EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
+    EXPECT_EQ(w.numop(), before);
+    EXPECT_TRUE(w.m().popolazione().isEmpty());
+    if (row.field != F::immigr) {
+        EXPECT_TRUE(w.m().text(F::immigr).isEmpty());
     }
 }
 
-TEST(Mended, DivisionsByZeroAndEqualYearsAreRefused)
+INSTANTIATE_TEST_SUITE_P(Mended, NotANumber, testing::ValuesIn(kNotANumber), RowName());
+
+namespace {
+
+// A field's text, and a part of the refusal it must bring.
+const Refused kNoDivision[] = {
+    {"FertilityStartingAtItsEnd", F::iniziofert, "49", "fine procreazione deve essere maggiore"},
+    {"FertilityStartingAfterItsEnd", F::iniziofert, "50", "fine procreazione deve essere maggiore"},
+    {"MedianAgeOfZero", F::aspvita, "0", "maggiore di zero"},
+    {"TargetYearEqualToTheStart", F::anno2, "2000", "coincide con l'anno di partenza"},
+    {"FractionalTargetYear", F::anno2, "2010,5", "anno intero"},
+};
+
+class DivisionByZero : public testing::TestWithParam<Refused> {};
+
+} // namespace
+
+TEST_P(DivisionByZero, OrEqualYearsAreRefused)
 {
-    const struct {
-        F field;
-        const char *text;
-        const char *expected;
-    } rows[] = {
-        {F::iniziofert, "49", "fine procreazione deve essere maggiore"},
-        {F::iniziofert, "50", "fine procreazione deve essere maggiore"},
-        {F::aspvita, "0", "maggiore di zero"},
-        {F::anno2, "2000", "coincide con l'anno di partenza"},
-        {F::anno2, "2010,5", "anno intero"},
-    };
-    for (const auto &row : rows) {
-        Window w;
-        w.example(QStringLiteral("2010"));
-        w.m().calcola_Click();
-        const qint64 span = w.m().ProjectionSpan();
-        w.messenger.shown.clear();
-        w.type(row.field, QString::fromUtf8(row.text));
-        w.messenger.shown.clear();
-        w.m().calcola_Click();
-        ASSERT_EQ(w.messenger.shown.size(), 1) << row.text;
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.expected)))
-            << w.messenger.shown[0].text.toStdString();
-        EXPECT_TRUE(w.m().popolazione().isEmpty());
-        EXPECT_EQ(w.m().ProjectionSpan(), span);
-        for (int r = 1; r <= 11; ++r)
-            EXPECT_FALSE(w.m().table().year[r]);
-    }
+    const Refused &row = GetParam();
+    Window w;
+    w.example(QStringLiteral("2010"));
+    w.m().calcola_Click();
+    const qint64 span = w.m().ProjectionSpan();
+    w.messenger.shown.clear();
+    w.type(row.field, QString::fromUtf8(row.text));
+    w.messenger.shown.clear();
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)))
+        << w.messenger.shown[0].text.toStdString();
+    EXPECT_TRUE(w.m().popolazione().isEmpty());
+    EXPECT_EQ(w.m().ProjectionSpan(), span);
+    for (int r = 1; r <= 11; ++r)
+        EXPECT_FALSE(w.m().table().year[r]) << "row " << r;
 }
+
+INSTANTIATE_TEST_SUITE_P(Mended, DivisionByZero, testing::ValuesIn(kNoDivision), RowName());
 
 TEST(Grid, ScrollsThroughTwentyYears)
 {
@@ -366,12 +426,14 @@ TEST(Clearing, EmptiesTheFieldsAndTheTableButKeepsTheShare)
     w.m().calcola_Click();
     w.m().cancelladati_Click();
     for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
-        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty());
+        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty())
+            << ProjectionModel::fieldName(static_cast<F>(i)).toStdString();
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
     EXPECT_EQ(w.m().pdf(), QStringLiteral("30"));
     EXPECT_EQ(w.m().passo(), ProjectionTexts::fieldPrompt(0));
     EXPECT_TRUE(w.messenger.shown.isEmpty());
     for (int row = 1; row <= 10; ++row) {
+        SCOPED_TRACE(row);
         EXPECT_EQ(w.m().gridCell(row, GridColumn::ann), QString());
         EXPECT_EQ(w.m().gridCell(row, GridColumn::abit), QStringLiteral("0"));
     }
@@ -381,39 +443,43 @@ TEST(Clearing, EmptiesTheFieldsAndTheTableButKeepsTheShare)
 // Values no real study holds are refused, naming the field, before anything
 // is computed; a projection that runs away is refused too. Nothing absurd is
 // ever shown.
-TEST(Bounds, OutOfRangeValuesAreRefusedNamingTheField)
+namespace {
+
+const Refused kOutOfRange[] = {
+    {"HugeKnownInhabitants", F::abitnoti, "1e308", "Numero di abitanti nell'anno di partenza"},
+    {"TwentyDigitKnownInhabitants", F::abitnoti, "99999999999999999999", "Numero di abitanti nell'anno di partenza"},
+    {"NegativeKnownInhabitants", F::abitnoti, "-5", "Numero di abitanti nell'anno di partenza"},
+    {"StartYearTenMillion", F::anno1, "10000000", "Anno di partenza"},
+    {"NegativeTargetYear", F::anno2, "-20000", "Anno di arrivo"},
+    {"HugeFertility", F::tassofert, "1e308", "Tasso di fecondità (%)"},
+    {"NegativeFertilityStart", F::iniziofert, "-3", "Età inizio di procreazione"},
+    {"TwentyDigitMedianAge", F::aspvita, "99999999999999999999", "Età mediana di morte"},
+    {"HugeImmigration", F::immigr, "1e308", "Immigrazione x 1000"},
+    {"NegativeEmigration", F::emigr, "-1", "Emigrazione x 1000"},
+    {"InfantMortalityAboveAThousand", F::mortinfanti, "5000", "Mortalità infantile su 1000"},
+};
+
+class OutOfRange : public testing::TestWithParam<Refused> {};
+
+} // namespace
+
+TEST_P(OutOfRange, IsRefusedNamingTheField)
 {
-    const struct {
-        F field;
-        const char *text;
-        const char *caption;
-    } rows[] = {
-        {F::abitnoti, "1e308", "Numero di abitanti nell'anno di partenza"},
-        {F::abitnoti, "99999999999999999999", "Numero di abitanti nell'anno di partenza"},
-        {F::abitnoti, "-5", "Numero di abitanti nell'anno di partenza"},
-        {F::anno1, "10000000", "Anno di partenza"},
-        {F::anno2, "-20000", "Anno di arrivo"},
-        {F::tassofert, "1e308", "Tasso di fecondità (%)"},
-        {F::iniziofert, "-3", "Età inizio di procreazione"},
-        {F::aspvita, "99999999999999999999", "Età mediana di morte"},
-        {F::immigr, "1e308", "Immigrazione x 1000"},
-        {F::emigr, "-1", "Emigrazione x 1000"},
-        {F::mortinfanti, "5000", "Mortalità infantile su 1000"},
-    };
-    for (const auto &row : rows) {
-        Window w;
-        w.example();
-        w.type(row.field, QString::fromUtf8(row.text));
-        w.m().calcola_Click();
-        ASSERT_EQ(w.messenger.shown.size(), 1) << row.text;
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)))
-            << w.messenger.shown[0].text.toStdString();
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("deve essere un numero da")));
-        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
-        EXPECT_TRUE(w.m().popolazione().isEmpty()) << row.text;
-        EXPECT_FALSE(w.m().verificaEnabled());
-    }
+    const Refused &row = GetParam();
+    Window w;
+    w.example();
+    w.type(row.field, QString::fromUtf8(row.text));
+    w.m().calcola_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)))
+        << w.messenger.shown[0].text.toStdString();
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("deve essere un numero da")));
+    EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+    EXPECT_TRUE(w.m().popolazione().isEmpty());
+    EXPECT_FALSE(w.m().verificaEnabled());
 }
+
+INSTANTIATE_TEST_SUITE_P(Bounds, OutOfRange, testing::ValuesIn(kOutOfRange), RowName());
 
 TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
 {
@@ -435,32 +501,44 @@ TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
     EXPECT_FALSE(big.m().popolazione().isEmpty());
 }
 
-TEST(Bounds, AKnownInhabitantsTextReadOtherwiseIsExplainedOnce)
+namespace {
+
+struct KnownText {
+    const char *name;
+    const char *typed;
+    double read;
+    bool notice;
+    friend void PrintTo(const KnownText &row, std::ostream *os) { *os << '"' << row.typed << '"'; }
+};
+
+const KnownText kKnownTexts[] = {
+    {"ThousandsPoint", "10.000", 10, true},          {"TrailingLetters", "12abc", 12, true},
+    {"TrailingWord", "12500 abitanti", 12500, true}, {"PlainNumber", "10000", 10000, false},
+    {"AnotherPlainNumber", "9500", 9500, false},
+};
+
+class KnownInhabitantsText : public testing::TestWithParam<KnownText> {};
+
+} // namespace
+
+TEST_P(KnownInhabitantsText, ReadOtherwiseIsExplainedOnce)
 {
-    const struct {
-        const char *typed;
-        double read;
-        bool notice;
-    } rows[] = {{"10.000", 10, true},
-                {"12abc", 12, true},
-                {"12500 abitanti", 12500, true},
-                {"10000", 10000, false},
-                {"9500", 9500, false}};
-    for (const auto &row : rows) {
-        Window w;
-        w.example();
-        w.type(F::abitnoti, QString::fromUtf8(row.typed));
+    const KnownText &row = GetParam();
+    Window w;
+    w.example();
+    w.type(F::abitnoti, QString::fromUtf8(row.typed));
+    w.m().calcola_Click();
+    // Read by its leading number, as stored studies expect.
+    EXPECT_DOUBLE_EQ(w.m().table().inhabitants[1], row.read);
+    ASSERT_EQ(w.messenger.shown.size(), row.notice ? 1 : 0);
+    if (row.notice) {
+        EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Exclamation);
+        EXPECT_TRUE(w.messenger.shown[0].text.startsWith(
+            QStringLiteral("Il numero di abitanti «%1» è letto come ").arg(QString::fromUtf8(row.typed))));
+        // Once for each new text.
         w.m().calcola_Click();
-        // Read by its leading number, as stored studies expect.
-        EXPECT_DOUBLE_EQ(w.m().table().inhabitants[1], row.read) << row.typed;
-        ASSERT_EQ(w.messenger.shown.size(), row.notice ? 1 : 0) << row.typed;
-        if (row.notice) {
-            EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Exclamation);
-            EXPECT_TRUE(w.messenger.shown[0].text.startsWith(
-                QStringLiteral("Il numero di abitanti «%1» è letto come ").arg(QString::fromUtf8(row.typed))));
-            // Once for each new text.
-            w.m().calcola_Click();
-            EXPECT_EQ(w.messenger.shown.size(), 1);
-        }
+        EXPECT_EQ(w.messenger.shown.size(), 1);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Bounds, KnownInhabitantsText, testing::ValuesIn(kKnownTexts), RowName());

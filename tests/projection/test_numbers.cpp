@@ -2,6 +2,7 @@
 #include "projection/NumberReading.h"
 #include "projection/ProjectionTable.h"
 #include "storage/Windows1252.h"
+#include "support/Cases.h"
 
 #include <QLocale>
 
@@ -9,20 +10,44 @@
 
 using namespace NumberReading;
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStartWithThePointAsDecimalSeparator)
+namespace {
+
+struct Leading {
+    const char *name;
+    const char *text;
+    double value;
+    friend void PrintTo(const Leading &row, std::ostream *os) { *os << '"' << row.text << '"'; }
+};
+
+const Leading kLeading[] = {
+    {"Integer", "10000", 10000},
+    {"PointIsTheDecimalSeparator", "12.500", 12.5},
+    {"CommaEndsTheNumber", "1,45", 1},
+    {"LeadingSpacesAndAWordAfter", "  42 abitanti", 42},
+    {"Minus", "-7", -7},
+    {"Plus", "+3", 3},
+    {"NoDigits", "abc", 0},
+    {"Empty", "", 0},
+    {"CommaFirst", ",5", 0},
+    {"SpacesBetweenDigitsAreSkipped", "1 000", 1000},
+    {"SecondPointEndsTheNumber", "3.2.1", 3.2},
+    {"Exponent", "2e3", 2000},
+    {"ExponentWithoutDigits", "5e", 5},
+    {"PointFirst", ".5", 0.5},
+    {"SignAlone", "-", 0},
+    {"LetterEndsTheNumber", "7x8", 7},
+};
+
+class LeadingNumber : public testing::TestWithParam<Leading> {};
+
+} // namespace
+
+TEST_P(LeadingNumber, ReadsTheNumberAtTheStartWithThePointAsDecimalSeparator)
 {
-    const struct {
-        const char *text;
-        double value;
-    } rows[] = {
-        {"10000", 10000}, {"12.500", 12.5}, {"1,45", 1},    {"  42 abitanti", 42},
-        {"-7", -7},       {"+3", 3},        {"abc", 0},     {"", 0},
-        {",5", 0},        {"1 000", 1000},  {"3.2.1", 3.2}, {"2e3", 2000},
-        {"5e", 5},        {".5", 0.5},      {"-", 0},       {"7x8", 7},
-    };
-    for (const auto &row : rows)
-        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(row.text)), row.value) << row.text;
+    EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
 }
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumber, testing::ValuesIn(kLeading), RowName());
 
 TEST(ItalianNumber, FollowsItalianRulesWhateverTheLocale)
 {

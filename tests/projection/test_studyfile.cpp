@@ -2,6 +2,7 @@
 #include "core/AppGlobals.h"
 #include "storage/StudyFile.h"
 #include "storage/Windows1252.h"
+#include "support/Cases.h"
 #include "support/Scripted.h"
 
 #include <QDir>
@@ -125,63 +126,108 @@ TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
     EXPECT_DOUBLE_EQ(w.m().table().inhabitants[1], 5);
 }
 
-TEST(Open, ShortMissingOrCancelledFilesChangeNothingAndOnlyACancelIsSilent)
+namespace {
+
+// What the open dialog gives back, made in a scratch folder.
+struct Chosen {
+    const char *name;
+    std::optional<QString> (*choose)(const QTemporaryDir &dir);
+    friend void PrintTo(const Chosen &row, std::ostream *os) { *os << row.name; }
+};
+
+const Chosen kNotOpened[] = {
+    {"ShortFile",
+     [](const QTemporaryDir &dir) -> std::optional<QString> {
+         const QString path = dir.filePath(QStringLiteral("corto"));
+         writeAll(path, QByteArray(R"("2000","10000","1,5","25","14","49","5","80","","","2003")"
+                                   "\r\n\"solo\"\r\n"));
+         return path;
+     }},
+    {"MissingFile",
+     [](const QTemporaryDir &dir) -> std::optional<QString> { return dir.filePath(QStringLiteral("manca")); }},
+    {"Cancelled", [](const QTemporaryDir &) -> std::optional<QString> { return std::nullopt; }},
+};
+
+class NotOpened : public testing::TestWithParam<Chosen> {};
+
+} // namespace
+
+TEST_P(NotOpened, ChangesNothingAndOnlyACancelIsSilent)
 {
     QTemporaryDir dir;
-    const QString shortFile = dir.filePath(QStringLiteral("corto"));
-    writeAll(shortFile, QByteArray(R"("2000","10000","1,5","25","14","49","5","80","","","2003")"
-                                   "\r\n\"solo\"\r\n"));
-    for (const std::optional<QString> &choice :
-         {std::optional<QString>(shortFile), std::optional<QString>(dir.filePath(QStringLiteral("manca"))),
-          std::optional<QString>()}) {
-        Window w;
-        w.example();
-        const QStringList before = fieldsOf(w);
-        const TitlePageData title = w.titlePage.read();
-        w.dialogs.choices.push_back(choice);
-        EXPECT_NE(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
-        EXPECT_EQ(fieldsOf(w), before);
-        EXPECT_EQ(w.titlePage.read(), title);
-        // A file the user chose that is no study gets a notice naming it.
-        if (choice) {
-            ASSERT_EQ(w.messenger.shown.size(), 1);
-            EXPECT_TRUE(w.messenger.shown[0].text.contains(QFileInfo(*choice).fileName()));
-            EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
-        } else {
-            EXPECT_TRUE(w.messenger.shown.isEmpty());
-        }
+    const std::optional<QString> choice = GetParam().choose(dir);
+    Window w;
+    w.example();
+    const QStringList before = fieldsOf(w);
+    const TitlePageData title = w.titlePage.read();
+    w.dialogs.choices.push_back(choice);
+    EXPECT_NE(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    EXPECT_EQ(fieldsOf(w), before);
+    EXPECT_EQ(w.titlePage.read(), title);
+    // A file the user chose that is no study gets a notice naming it.
+    if (choice) {
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        EXPECT_TRUE(w.messenger.shown[0].text.contains(QFileInfo(*choice).fileName()));
+        EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
+    } else {
+        EXPECT_TRUE(w.messenger.shown.isEmpty());
     }
 }
 
-TEST(Open, PipesDevicesFoldersAndHugeFilesAreRefusedWithoutReading)
+INSTANTIATE_TEST_SUITE_P(Open, NotOpened, testing::ValuesIn(kNotOpened), RowName());
+
+namespace {
+
+// Something that is not a study file, made in a scratch folder.
+struct NotAStudy {
+    const char *name;
+    QString (*make)(const QTemporaryDir &dir);
+    ProjectionModel::OpenResult result;
+    friend void PrintTo(const NotAStudy &row, std::ostream *os) { *os << row.name; }
+};
+
+const NotAStudy kNotRead[] = {
+    {"Pipe",
+     [](const QTemporaryDir &dir) {
+         const QString fifo = dir.filePath(QStringLiteral("Vicania-dati-canale"));
+         EXPECT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+         return fifo;
+     },
+     ProjectionModel::OpenResult::NotAFile},
+    {"Device", [](const QTemporaryDir &) { return QStringLiteral("/dev/zero"); },
+     ProjectionModel::OpenResult::NotAFile},
+    {"Folder", [](const QTemporaryDir &dir) { return dir.path(); }, ProjectionModel::OpenResult::NotAFile},
+    {"HugeFile",
+     [](const QTemporaryDir &dir) {
+         const QString huge = dir.filePath(QStringLiteral("Vicania-dati-enorme"));
+         QFile f(huge);
+         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+         EXPECT_TRUE(f.resize(100 * 1024 * 1024)); // sparse: 100 MB that cost nothing
+         return huge;
+     },
+     ProjectionModel::OpenResult::TooLarge},
+};
+
+class NotRead : public testing::TestWithParam<NotAStudy> {};
+
+} // namespace
+
+TEST_P(NotRead, IsRefusedWithoutReading)
 {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("Vicania-dati-canale"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString huge = dir.filePath(QStringLiteral("Vicania-dati-enorme"));
-    {
-        QFile f(huge);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(f.resize(100 * 1024 * 1024)); // sparse: 100 MB that cost nothing
-    }
-    const struct {
-        QString path;
-        ProjectionModel::OpenResult result;
-    } rows[] = {{fifo, ProjectionModel::OpenResult::NotAFile},
-                {QStringLiteral("/dev/zero"), ProjectionModel::OpenResult::NotAFile},
-                {dir.path(), ProjectionModel::OpenResult::NotAFile},
-                {huge, ProjectionModel::OpenResult::TooLarge}};
-    for (const auto &row : rows) {
-        Window w;
-        w.example();
-        const QStringList before = fieldsOf(w);
-        EXPECT_EQ(w.m().apriStudio(row.path), row.result) << row.path.toStdString();
-        EXPECT_EQ(fieldsOf(w), before);
-        EXPECT_FALSE(w.m().apriDaFuori(row.path));
-        ASSERT_EQ(w.messenger.shown.size(), 1);
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QDir::toNativeSeparators(row.path)));
-    }
+    const QString path = GetParam().make(dir);
+    ASSERT_FALSE(HasFailure());
+    Window w;
+    w.example();
+    const QStringList before = fieldsOf(w);
+    EXPECT_EQ(w.m().apriStudio(path), GetParam().result);
+    EXPECT_EQ(fieldsOf(w), before);
+    EXPECT_FALSE(w.m().apriDaFuori(path));
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QDir::toNativeSeparators(path)));
 }
+
+INSTANTIATE_TEST_SUITE_P(Open, NotRead, testing::ValuesIn(kNotRead), RowName());
 
 TEST(Open, ByteOrderMarksAreRead)
 {
@@ -194,36 +240,52 @@ TEST(Open, ByteOrderMarksAreRead)
         utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
         utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
     }
-    for (const QByteArray &bytes : {QByteArray("\xEF\xBB\xBF") + text.toUtf8(), utf16le, utf16be}) {
-        const auto record = StudyFile::parse(bytes);
-        ASSERT_TRUE(record);
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } rows[] = {{"UTF-8", QByteArray("\xEF\xBB\xBF") + text.toUtf8()}, {"UTF-16LE", utf16le}, {"UTF-16BE", utf16be}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto record = StudyFile::parse(row.bytes);
+        EXPECT_TRUE(record);
+        if (!record)
+            continue;
         EXPECT_EQ(record->inputs[0], QStringLiteral("2000"));
         EXPECT_EQ(record->titlePage.ricerca, QStringLiteral("Città è"));
     }
 }
 
-TEST(Save, RefusesWithoutAResultOrAResearchName)
+namespace {
+
+// Whether the research name is there (and the result gone) or missing.
+class SaveRefused : public testing::TestWithParam<bool> {};
+
+} // namespace
+
+TEST_P(SaveRefused, WithoutAResultOrAResearchName)
 {
+    const bool named = GetParam();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Vicania-dati-x"));
-    for (int variant = 0; variant < 2; ++variant) {
-        Window w;
-        computed(w, variant == 0 ? QStringLiteral("Ricerca") : QString());
-        if (variant == 0)
-            w.type(F::anno2, QStringLiteral("2031")); // the result is gone
-        w.dialogs.choices.push_back(path);
-        EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Refused);
-        ASSERT_EQ(w.messenger.shown.size(), 1);
-        const Message expected{QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della "
-                                              "'Ricerca' (nella finestra Frontespizio) e poi clicca su 'Calcola' per "
-                                              "avere un controllo dei dati e poterli archiviare."),
-                               appGlobals().HelpTitle, Message::Icon::Critical, Message::Buttons::Ok,
-                               Message::Answer::Ok};
-        EXPECT_EQ(w.messenger.shown[0], expected);
-        EXPECT_TRUE(w.dialogs.requests.isEmpty());
-    }
+    Window w;
+    computed(w, named ? QStringLiteral("Ricerca") : QString());
+    if (named)
+        w.type(F::anno2, QStringLiteral("2031")); // the result is gone
+    w.dialogs.choices.push_back(path);
+    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Refused);
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    const Message expected{QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della "
+                                          "'Ricerca' (nella finestra Frontespizio) e poi clicca su 'Calcola' per "
+                                          "avere un controllo dei dati e poterli archiviare."),
+                           appGlobals().HelpTitle, Message::Icon::Critical, Message::Buttons::Ok, Message::Answer::Ok};
+    EXPECT_EQ(w.messenger.shown[0], expected);
+    EXPECT_TRUE(w.dialogs.requests.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
 }
+
+INSTANTIATE_TEST_SUITE_P(Save, SaveRefused, testing::Bool(), [](const testing::TestParamInfo<bool> &c) {
+    return std::string(c.param ? "WithoutAResult" : "WithoutAResearchName");
+});
 
 TEST(Save, RoundTripOfAllTwentyFieldsThroughTheDialogName)
 {
@@ -279,37 +341,71 @@ TEST(Save, NeverReplacesAPipeAndWritesThroughALink)
     EXPECT_TRUE(StudyFile::parse(readAll(real)).has_value());
 }
 
-TEST(Save, RefusesFieldsTheFormatCannotHoldBeforeAskingForAName)
+namespace {
+
+struct Unstorable {
+    const char *name;
+    F field;
+    const char *text;
+    const char *caption;
+    friend void PrintTo(const Unstorable &row, std::ostream *os) { *os << '"' << row.text << '"'; }
+};
+
+const Unstorable kUnstorableFields[] = {
+    {"MedianAgeWithAQuote", F::aspvita, "78\"", "Età mediana di morte"},
+    {"InfantMortalityPerMille", F::mortinfanti, "8 ‰", "Mortalità infantile su 1000"},
+};
+
+class UnstorableField : public testing::TestWithParam<Unstorable> {};
+
+} // namespace
+
+TEST_P(UnstorableField, IsRefusedBeforeAskingForAName)
 {
-    const struct {
-        F field;
-        const char *text;
-        const char *caption;
-    } rows[] = {{F::aspvita, "78\"", "Età mediana di morte"}, {F::mortinfanti, "8 ‰", "Mortalità infantile su 1000"}};
-    for (const auto &row : rows) {
-        Window w;
-        computed(w);
-        w.type(row.field, QString::fromUtf8(row.text));
-        w.m().calcola_Click();
-        w.messenger.shown.clear();
-        // Forced past the result check: the refusal must come from the field.
-        if (w.m().popolazione().isEmpty())
-            continue;
-        w.m().salvafile_Click();
-        ASSERT_EQ(w.messenger.shown.size(), 1);
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)));
-        EXPECT_TRUE(w.dialogs.requests.isEmpty());
-    }
-    for (const QString &bad : {QStringLiteral("Il \"borgo\""), QStringLiteral("Ω studio"), QStringLiteral("a\nb")}) {
-        Window w;
-        computed(w, bad);
-        EXPECT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Refused);
-        ASSERT_EQ(w.messenger.shown.size(), 1);
-        EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("\"ricerca\"")));
-        EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
-        EXPECT_TRUE(w.dialogs.requests.isEmpty());
-    }
+    const Unstorable &row = GetParam();
+    Window w;
+    computed(w);
+    w.type(row.field, QString::fromUtf8(row.text));
+    w.m().calcola_Click();
+    w.messenger.shown.clear();
+    // Forced past the result check: the refusal must come from the field.
+    if (w.m().popolazione().isEmpty())
+        GTEST_SKIP() << "the calculation refused the text, so there is no result to save";
+    w.m().salvafile_Click();
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)));
+    EXPECT_TRUE(w.dialogs.requests.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Save, UnstorableField, testing::ValuesIn(kUnstorableFields), RowName());
+
+namespace {
+
+struct Research {
+    const char *name;
+    const char *text;
+    friend void PrintTo(const Research &row, std::ostream *os) { *os << '"' << row.text << '"'; }
+};
+
+const Research kUnstorableNames[] = {
+    {"Quotes", "Il \"borgo\""}, {"OutsideTheCodePage", "Ω studio"}, {"LineBreak", "a\nb"}};
+
+class UnstorableResearchName : public testing::TestWithParam<Research> {};
+
+} // namespace
+
+TEST_P(UnstorableResearchName, IsRefusedBeforeAskingForAName)
+{
+    Window w;
+    computed(w, QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Refused);
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("\"ricerca\"")));
+    EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
+    EXPECT_TRUE(w.dialogs.requests.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Save, UnstorableResearchName, testing::ValuesIn(kUnstorableNames), RowName());
 
 TEST(Save, AFailedWriteKeepsThePreviousFileWhole)
 {

@@ -2,6 +2,7 @@
 #include "core/AppGlobals.h"
 #include "projection/NumberReading.h"
 #include "projection/ProjectionTexts.h"
+#include "support/Cases.h"
 #include "support/Scripted.h"
 
 #include <QRandomGenerator>
@@ -115,33 +116,54 @@ TEST(Verifica, InTheOfferedStateASecondPressUndoes)
     EXPECT_TRUE(w.m().calcolaEnabled());
 }
 
-TEST(Riequilibra, AsksFirstWhenMigrationIsHeavy)
+namespace {
+
+// The rates typed per thousand: together 100 or more are heavy.
+struct Migration {
+    const char *name;
+    const char *immigr;
+    const char *emigr;
+    bool asked;
+    friend void PrintTo(const Migration &row, std::ostream *os) { *os << row.immigr << " in, " << row.emigr << " out"; }
+};
+
+const Migration kMigrations[] = {
+    {"Heavy", "60", "50", true},
+    {"Light", "60", "30", false},
+    {"AtTheLimit", "50", "50", true},
+};
+
+class RebalanceMigration : public testing::TestWithParam<Migration> {};
+
+} // namespace
+
+TEST_P(RebalanceMigration, AsksFirstWhenMigrationIsHeavy)
 {
-    for (const auto &[immigr, emigr, asked] :
-         {std::tuple{"60", "50", true}, std::tuple{"60", "30", false}, std::tuple{"50", "50", true}}) {
-        Window w;
-        shrinking(w);
-        w.type(F::immigr, QString::fromLatin1(immigr));
-        w.type(F::emigr, QString::fromLatin1(emigr));
-        w.m().calcola_Click();
-        const Shown before = shown(w);
-        w.m().riequilibra_Click(); // answered No
-        if (asked) {
-            ASSERT_EQ(w.messenger.shown.size(), 1);
-            const Message expected{QStringLiteral("Attenzione: il riequilibro potrebbe essere troppo laborioso e "
-                                                  "bloccare il software. Continuare?"),
-                                   appGlobals().DataCheckTitle, Message::Icon::Question, Message::Buttons::YesNo,
-                                   Message::Answer::No};
-            EXPECT_EQ(w.messenger.shown[0], expected);
-            Shown after = shown(w);
-            after.messages = before.messages;
-            EXPECT_EQ(after, before);
-        } else {
-            EXPECT_TRUE(w.messenger.shown.isEmpty());
-            EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
-        }
+    const Migration &row = GetParam();
+    Window w;
+    shrinking(w);
+    w.type(F::immigr, QString::fromLatin1(row.immigr));
+    w.type(F::emigr, QString::fromLatin1(row.emigr));
+    w.m().calcola_Click();
+    const Shown before = shown(w);
+    w.m().riequilibra_Click(); // answered No
+    if (row.asked) {
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        const Message expected{QStringLiteral("Attenzione: il riequilibro potrebbe essere troppo laborioso e "
+                                              "bloccare il software. Continuare?"),
+                               appGlobals().DataCheckTitle, Message::Icon::Question, Message::Buttons::YesNo,
+                               Message::Answer::No};
+        EXPECT_EQ(w.messenger.shown[0], expected);
+        Shown after = shown(w);
+        after.messages = before.messages;
+        EXPECT_EQ(after, before);
+    } else {
+        EXPECT_TRUE(w.messenger.shown.isEmpty());
+        EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Riequilibra, RebalanceMigration, testing::ValuesIn(kMigrations), RowName());
 
 TEST(Riequilibra, OutsideTheOfferedStateOnlyClosesTheGuidance)
 {
@@ -154,42 +176,54 @@ TEST(Riequilibra, OutsideTheOfferedStateOnlyClosesTheGuidance)
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
 }
 
-TEST(Riequilibra, ClimbsInStepsOfOneTenThousandth)
+namespace {
+
+struct Climb {
+    const char *name;
+    const char *known;
+    double step;
+    friend void PrintTo(const Climb &row, std::ostream *os) { *os << row.known << " inhabitants"; }
+};
+
+// One year back gives 12254 and 252062 in the known field, and a backward
+// result just below the typed inhabitants.
+const Climb kClimbs[] = {{"StepsOfOne", "12300", 1}, {"StepsOfTwentyFive", "253000", 25}};
+
+class RebalanceClimb : public testing::TestWithParam<Climb> {};
+
+} // namespace
+
+TEST_P(RebalanceClimb, InStepsOfOneTenThousandth)
 {
-    const struct {
-        const char *known;
-        double step;
-    } rows[] = {{"12300", 1}, {"253000", 25}};
-    for (const auto &row : rows) {
-        Window w;
-        // One year back gives 12254 and 252062 in the known field, and a
-        // backward result just below the typed inhabitants.
-        shrinking(w, QString::fromLatin1(row.known), QStringLiteral("2001"));
-        w.m().calcola_Click();
-        w.m().verifica_Click();
-        const double start = number(w.m().text(F::abitnoti));
-        const double saved = number(w.m().SavedKnownInhabitants());
-        ASSERT_LT(number(w.m().popolazione()), saved);
-        ASSERT_TRUE(w.m().riequilibraEnabled());
-        w.m().riequilibra_Click();
-        const double end = number(w.m().text(F::abitnoti));
-        const double step = std::max(1.0, std::floor(start / 10000));
-        EXPECT_EQ(step, row.step);
-        EXPECT_GT(end, start);
-        EXPECT_EQ(std::fmod(end - start, step), 0) << row.known;
-        // It stops at the first backward result that reaches the typed inhabitants.
-        EXPECT_GE(number(w.m().popolazione()), saved);
-        Window check;
-        shrinking(check, QString(), QStringLiteral("2001"));
-        check.type(F::anno1, QStringLiteral("2001"));
-        check.type(F::anno2, QStringLiteral("2000"));
-        check.type(F::abitnoti, NumberReading::plainText(end - step));
-        check.m().calcola_Click();
-        EXPECT_LT(number(check.m().popolazione()), saved) << row.known;
-        EXPECT_TRUE(w.m().verificaEnabled());
-        EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
-    }
+    const Climb &row = GetParam();
+    Window w;
+    shrinking(w, QString::fromLatin1(row.known), QStringLiteral("2001"));
+    w.m().calcola_Click();
+    w.m().verifica_Click();
+    const double start = number(w.m().text(F::abitnoti));
+    const double saved = number(w.m().SavedKnownInhabitants());
+    ASSERT_LT(number(w.m().popolazione()), saved);
+    ASSERT_TRUE(w.m().riequilibraEnabled());
+    w.m().riequilibra_Click();
+    const double end = number(w.m().text(F::abitnoti));
+    const double step = std::max(1.0, std::floor(start / 10000));
+    EXPECT_EQ(step, row.step);
+    EXPECT_GT(end, start);
+    EXPECT_EQ(std::fmod(end - start, step), 0);
+    // It stops at the first backward result that reaches the typed inhabitants.
+    EXPECT_GE(number(w.m().popolazione()), saved);
+    Window check;
+    shrinking(check, QString(), QStringLiteral("2001"));
+    check.type(F::anno1, QStringLiteral("2001"));
+    check.type(F::anno2, QStringLiteral("2000"));
+    check.type(F::abitnoti, NumberReading::plainText(end - step));
+    check.m().calcola_Click();
+    EXPECT_LT(number(check.m().popolazione()), saved);
+    EXPECT_TRUE(w.m().verificaEnabled());
+    EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
 }
+
+INSTANTIATE_TEST_SUITE_P(Riequilibra, RebalanceClimb, testing::ValuesIn(kClimbs), RowName());
 
 TEST(Riequilibra, AfterAnUndoLowersTheStartUntilTheForwardResultFits)
 {

@@ -119,7 +119,7 @@ TEST(TitlePageClear, EmptiesTheSevenBoxesDateIncludedAndKeepsTheOffice)
     p.model.write({"r", "l", "t", "c", "g", "d", "a", "Studio", "Via"});
     p.model.cancella_click();
     for (int i = 0; i < TitlePageModel::kFieldCount; ++i)
-        EXPECT_TRUE(p.model.text(static_cast<TF>(i)).isEmpty());
+        EXPECT_TRUE(p.model.text(static_cast<TF>(i)).isEmpty()) << "field " << i;
     EXPECT_EQ(p.model.labelstudio(), QStringLiteral("Studio"));
     EXPECT_TRUE(p.messenger.shown.isEmpty());
     p.fillAllBut(TF::data);
@@ -190,6 +190,7 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     // The program-wide office stays the user's own.
     EXPECT_EQ(appGlobals().StudioName, QStringLiteral("Studio di questo ufficio"));
     for (int i = 0; i < inputs.size(); ++i)
-        EXPECT_EQ(projection2.text(static_cast<F>(i)), projection.text(static_cast<F>(i)));
+        EXPECT_EQ(projection2.text(static_cast<F>(i)), projection.text(static_cast<F>(i)))
+            << ProjectionModel::fieldName(static_cast<F>(i)).toStdString();
     appGlobals().StudioName.clear();
 }

@@ -1,0 +1,179 @@
+// vicania-screenshots: the pictures of Vicania's windows kept in artifacts/,
+// taken the way a user would see them:
+//   splash, projection (the worked example computed, a year highlighted),
+//   projection-200 (the same at twice the size), titlepage-empty,
+//   titlepage-filled, titlepage-opened (the example study opened),
+//   sommario, manuale, guidacalcolo, frmTip, informaz, supportoclienti.
+//
+// Built only when asked, and run by hand after a change to a window:
+//   tools/screenshots/take-screenshots.sh [FOLDER]
+// or, with a build of this folder's project already made:
+//   QT_QPA_PLATFORM=offscreen vicania-screenshots [FOLDER]
+// FOLDER is artifacts/ in the current folder unless given. No message box is
+// shown (their texts go to standard error: none is expected), file dialogs
+// answer with the example study, documents and the office settings go to a
+// scratch folder, and no music plays.
+#include "app/DesktopDocuments.h"
+#include "app/ItalianTranslations.h"
+#include "app/Music.h"
+#include "app/Program.h"
+#include "app/frmSplash.h"
+#include "core/AppGlobals.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
+#include "core/Modulo.h"
+#include "core/StudioSettings.h"
+#include "help/ProgramFolder.h"
+#include "projection/stimaabitanti.h"
+#include "titlepage/frontespizio.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+class UnshownMessages : public Messenger {
+public:
+    Message::Answer show(const Message &message) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
+        return message.buttons == Message::Buttons::Ok ? Message::Answer::Ok : Message::Answer::No;
+    }
+};
+
+class ExampleStudy : public FileDialogs {
+public:
+    std::optional<QString> choose(const FileDialogRequest &) override { return QStringLiteral(VICANIA_EXAMPLE); }
+};
+
+class NoMusic : public Music {
+public:
+    void open(const QString &) override {}
+    void play() override {}
+    void pause() override {}
+    void close() override {}
+};
+
+// The program afresh for each group of pictures, as a user starts it.
+struct Session {
+    UnshownMessages messenger;
+    ExampleStudy dialogs;
+    NoMusic music;
+    QTemporaryDir documentsFolder;
+    DesktopDocuments documents{messenger};
+    Program program{messenger, dialogs, music, documents};
+    Session()
+    {
+        Modulo::InitDialogTitles();
+        program.setQuitWhenEmpty(false);
+        documents.setFolder(documentsFolder.path());
+        documents.setOpening(false);
+    }
+};
+
+bool picture(QWidget *window, const QDir &folder, const QString &name)
+{
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!window || !window->grab().save(path)) {
+        std::fprintf(stderr, "not written: %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The mouse over a control, as the window system reports it.
+void hover(QWidget *target)
+{
+    const QPointF local = QRectF(target->rect()).center();
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+bool splashAndProjection(const QDir &folder)
+{
+    Session s;
+    frmSplash *splash = s.program.splash();
+    splash->show();
+    bool ok = picture(splash, folder, QStringLiteral("splash"));
+    Modulo::OpenProjectionWindow();
+    stimaabitanti *w = s.program.projection();
+    const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
+    for (int i = 0; i < texts.size(); ++i)
+        w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
+    w->model().calcola_Click();
+    if (auto *year = w->findChild<QLabel *>(QStringLiteral("ann_3")))
+        hover(year);
+    ok &= picture(w, folder, QStringLiteral("projection"));
+    w->resize(w->width() * 2, w->height() * 2);
+    ok &= picture(w, folder, QStringLiteral("projection-200"));
+    return ok;
+}
+
+bool titlePage(const QDir &folder)
+{
+    Session s;
+    appGlobals().StudioName = QStringLiteral("Studio tecnico Rossi");
+    appGlobals().StudioAddress = QStringLiteral("Via Garibaldi, 10 - Borgonuovo");
+    Modulo::OpenTitlePageWindow();
+    frontespizio *page = s.program.titlePageWindow();
+    bool ok = picture(page, folder, QStringLiteral("titlepage-empty"));
+    const QStringList texts{"Stima degli abitanti al 2030",
+                            "Borgonuovo",
+                            "ipotesi situazione futura",
+                            "Comune di Borgonuovo",
+                            "Borgonuovo",
+                            "",
+                            "grafici e tabelle"};
+    for (int i = 0; i < texts.size(); ++i)
+        if (!texts[i].isEmpty())
+            page->model().setText(static_cast<TitlePageModel::Field>(i), texts[i]);
+    ok &= picture(page, folder, QStringLiteral("titlepage-filled"));
+    if (auto *open = page->findChild<QAction *>(QStringLiteral("apri")))
+        open->trigger();
+    ok &= picture(page, folder, QStringLiteral("titlepage-opened"));
+    appGlobals().StudioName.clear();
+    appGlobals().StudioAddress.clear();
+    return ok;
+}
+
+bool helpWindows(const QDir &folder)
+{
+    Session s;
+    bool ok = true;
+    for (const QString &name :
+         QStringList{"sommario", "manuale", "guidacalcolo", "frmTip", "informaz", "supportoclienti"}) {
+        Modulo::ShowWindow(name);
+        ok &= picture(s.program.loaded(name), folder, name);
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Qt's own texts and the dialogs' dates in Italian, as in the program.
+    ItalianTranslations::install(app);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("artifacts"));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+    // Never the user's own office, nor tips from an installed copy.
+    QTemporaryDir scratch;
+    StudioSettings::useFile(scratch.filePath(QStringLiteral("vicania.ini")));
+    ProgramFolder::setPath(QStringLiteral(VICANIA_RESOURCES));
+    bool ok = splashAndProjection(folder);
+    ok &= titlePage(folder);
+    ok &= helpWindows(folder);
+    return ok ? 0 : 1;
+}
