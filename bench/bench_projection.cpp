@@ -110,12 +110,13 @@ void BM_FullReport200Rows(benchmark::State &state)
 {
     Bench b(10000);
     b.model->calcola_Click();
-    const TitlePageData page = TitlePageData::atLoad(QDate(2026, 12, 7));
+    StudySnapshot study = b.model->snapshot();
+    study.titlePage = TitlePageData::atLoad(QDate(2026, 12, 7));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("relazione.docx"));
     for (auto _ : state) {
         DocumentModel document;
-        TitlePageDocuments::fullReport(document, *b.model, page);
+        TitlePageDocuments::fullReport(document, study);
         QString error;
         if (!document.save(path, &error))
             state.SkipWithError("the report could not be written");
