@@ -111,12 +111,12 @@ void BM_FullReport200Rows(benchmark::State &state)
 {
     Bench b(10000);
     b.model->calcola_Click();
-    const TitlePageData page = b.study->titlePage().read();
+    const StudySnapshot study = b.model->snapshot();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("relazione.docx"));
     for (auto _ : state) {
         DocumentModel document;
-        TitlePageDocuments::fullReport(document, *b.model, page);
+        TitlePageDocuments::fullReport(document, study);
         QString error;
         if (!document.save(path, &error))
             state.SkipWithError("the report could not be written");

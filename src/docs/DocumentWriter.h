@@ -57,3 +57,12 @@ public:
     // False when the document could not be written; error says why.
     virtual bool save(const QString &path, QString *error) = 0;
 };
+
+// The font every document of the program is written in.
+inline const QString kDocumentFont = QStringLiteral("Century Gothic");
+
+// Who a document is by: the office, or the program when there is none.
+inline QString documentAuthor(const QString &office, const QString &program)
+{
+    return office.trimmed().isEmpty() ? program : office;
+}

@@ -2,7 +2,6 @@
 
 #include "core/AppGlobals.h"
 #include "docs/DocumentWriter.h"
-#include "projection/ProjectionDocuments.h"
 
 namespace HelpDocuments {
 
@@ -12,7 +11,7 @@ void guidePage(DocumentWriter &w, const QString &title, const QString &text)
     w.newDocument();
     w.setLineSpacing12();
     w.pageSetupA4();
-    w.setFontName(ProjectionDocuments::kFont);
+    w.setFontName(kDocumentFont);
     w.setFontSize(20);
     w.typeText(g.ProgramName + u'\r');
     w.setFontSize(16);
@@ -21,7 +20,7 @@ void guidePage(DocumentWriter &w, const QString &title, const QString &text)
     w.setFontSize(12);
     w.typeText(text + u'\r');
     w.alignAll(DocumentWriter::Alignment::Justify);
-    w.setProperties(QStringLiteral("Guida: ") + title, ProjectionDocuments::author());
+    w.setProperties(QStringLiteral("Guida: ") + title, documentAuthor(g.StudioName, g.ProgramName));
 }
 
 void contents(DocumentWriter &w, const QStringList &titles, const QStringList &texts)
@@ -29,7 +28,7 @@ void contents(DocumentWriter &w, const QStringList &titles, const QStringList &t
     const AppGlobals &g = appGlobals();
     // No common set-up here: the word processor's own paper and spacing.
     w.newDocument();
-    w.setFontName(ProjectionDocuments::kFont);
+    w.setFontName(kDocumentFont);
     w.setFontSize(20);
     w.typeText(g.ProgramName + u'\r');
     w.setFontSize(16);
@@ -43,7 +42,7 @@ void contents(DocumentWriter &w, const QStringList &titles, const QStringList &t
             w.typeText(QStringLiteral("\f"));
     }
     w.alignAll(DocumentWriter::Alignment::Justify);
-    w.setProperties(QStringLiteral("Guida di ") + g.ProgramName, ProjectionDocuments::author());
+    w.setProperties(QStringLiteral("Guida di ") + g.ProgramName, documentAuthor(g.StudioName, g.ProgramName));
 }
 
 QString editionLine(const QString &version, const QString &releaseDate, const QString &releaseCode)

@@ -1,14 +1,10 @@
 #include "ProjectionDocuments.h"
 
-#include "NumberReading.h"
-#include "ProjectionModel.h"
-#include "ProjectionTexts.h"
+#include "StudySnapshot.h"
 #include "core/AppGlobals.h"
 #include "docs/DocumentWriter.h"
 
 #include <array>
-
-using F = ProjectionModel::Field;
 
 namespace ProjectionDocuments {
 
@@ -27,6 +23,55 @@ void headingRows(DocumentWriter &w, const std::array<std::pair<const char *, con
     }
 }
 
+// The title, the kind of document and the research.
+void resultsHeading(DocumentWriter &w, const StudySnapshot &s)
+{
+    const AppGlobals &g = appGlobals();
+    start(w);
+    w.setFontSize(18);
+    w.typeText(g.ProgramName + u'\r');
+    w.setFontSize(12);
+    w.typeText(g.ProgramDescription + QStringLiteral("\r\r"));
+    w.typeText((s.popolazione.isEmpty() ? QStringLiteral("DATI") : QStringLiteral("DATI E RISULTATI")) +
+               QStringLiteral("\r\r"));
+    w.typeText(QStringLiteral("Ricerca: ") + s.titlePage.ricerca + QStringLiteral("\r\r"));
+}
+
+// The year tables, each filled to its capacity but the last; returns how many.
+int yearTables(DocumentWriter &w, const StudySnapshot &s)
+{
+    const int lastRow = s.usedRows();
+    int tables = 0, row = 0, capacity = 0;
+    bool open = false;
+    for (int i = 1; i <= lastRow; ++i) {
+        if (!open) {
+            // A table starts only for a row that has a year.
+            if (!s.table.year[std::size_t(i)])
+                break;
+            w.appendParagraph();
+            // Each table after the first has a page of its own.
+            if (tables > 0)
+                w.startNewPage();
+            capacity = tables == 0 ? 13 : 45;
+            w.addTable(capacity, 9);
+            w.setTableFontSize(10);
+            w.repeatHeadingRows(2);
+            yearHeader(w);
+            ++tables;
+            row = 2;
+            open = true;
+        }
+        yearRow(w, s, i, ++row);
+        if (row == capacity) {
+            w.applyTableFormat9();
+            for (int p = 0; p < 8; ++p)
+                w.appendParagraph();
+            open = false;
+        }
+    }
+    return tables;
+}
+
 } // namespace
 
 void start(DocumentWriter &w)
@@ -34,38 +79,33 @@ void start(DocumentWriter &w)
     w.newDocument();
     w.pageSetupA4();
     w.setLineSpacing12();
-    w.setFontName(kFont);
+    w.setFontName(kDocumentFont);
 }
 
 QString author()
 {
-    const AppGlobals &g = appGlobals();
-    return g.StudioName.trimmed().isEmpty() ? g.ProgramName : g.StudioName;
+    return documentAuthor(appGlobals().StudioName, appGlobals().ProgramName);
 }
 
-void dataTable(DocumentWriter &w, const ProjectionModel &m)
+QString author(const StudySnapshot &s)
+{
+    return documentAuthor(s.officeName, appGlobals().ProgramName);
+}
+
+void dataTable(DocumentWriter &w, const StudySnapshot &s)
 {
     w.addTable(12, 2);
     w.setTableFontSize(12);
     w.repeatHeadingRows(1);
-    const QString share = ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount);
-    const std::array<std::pair<QString, QString>, 12> rows = {{
-        {QStringLiteral("Dati: tipo"), QStringLiteral("valore")},
-        {ProjectionModel::fieldCaption(F::anno1), m.text(F::anno1)},
-        {QStringLiteral("Numero di abitanti nell'anno di partenza"), m.text(F::abitnoti)},
-        {ProjectionModel::fieldCaption(F::tassofert), m.text(F::tassofert)},
-        {share, m.pdf()},
-        {ProjectionModel::fieldCaption(F::iniziofert), m.text(F::iniziofert)},
-        {ProjectionModel::fieldCaption(F::finefert), m.text(F::finefert)},
-        {ProjectionModel::fieldCaption(F::mortinfanti), m.text(F::mortinfanti)},
-        {ProjectionModel::fieldCaption(F::aspvita), m.text(F::aspvita)},
-        {ProjectionModel::fieldCaption(F::immigr), m.text(F::immigr)},
-        {ProjectionModel::fieldCaption(F::emigr), m.text(F::emigr)},
-        {ProjectionModel::fieldCaption(F::anno2), m.text(F::anno2)},
-    }};
-    for (int r = 0; r < 12; ++r) {
-        w.setCell(r + 1, 1, rows[std::size_t(r)].first);
-        w.setCell(r + 1, 2, rows[std::size_t(r)].second);
+    // The order of the study file: the share after the fertility rate.
+    const std::array<const StudySnapshot::Input *, 11> rows = {&s.anno1,      &s.abitnoti, &s.tassofert,   &s.pdf,
+                                                               &s.iniziofert, &s.finefert, &s.mortinfanti, &s.aspvita,
+                                                               &s.immigr,     &s.emigr,    &s.anno2};
+    w.setCell(1, 1, QStringLiteral("Dati: tipo"));
+    w.setCell(1, 2, QStringLiteral("valore"));
+    for (int r = 0; r < 11; ++r) {
+        w.setCell(r + 2, 1, rows[std::size_t(r)]->caption);
+        w.setCell(r + 2, 2, rows[std::size_t(r)]->text);
     }
     w.applyTableFormat9();
 }
@@ -108,62 +148,25 @@ void yearHeader(DocumentWriter &w)
     headingRows(w, headings);
 }
 
-void yearRow(DocumentWriter &w, const ProjectionModel &m, int tableRow, int documentRow)
+void yearRow(DocumentWriter &w, const StudySnapshot &s, int tableRow, int documentRow)
 {
     for (int c = 0; c < kGridColumnCount; ++c)
-        w.setCell(documentRow, c + 1, gridCellText(m.table(), tableRow, static_cast<GridColumn>(c)));
+        w.setCell(documentRow, c + 1, gridCellText(s.table, tableRow, static_cast<GridColumn>(c)));
 }
 
-void results(DocumentWriter &w, const ProjectionModel &m, const QString &ricerca)
+void results(DocumentWriter &w, const StudySnapshot &s)
 {
-    const AppGlobals &g = appGlobals();
-    start(w);
-    w.setFontSize(18);
-    w.typeText(g.ProgramName + u'\r');
-    w.setFontSize(12);
-    w.typeText(g.ProgramDescription + QStringLiteral("\r\r"));
-    w.typeText((m.popolazione().isEmpty() ? QStringLiteral("DATI") : QStringLiteral("DATI E RISULTATI")) +
-               QStringLiteral("\r\r"));
-    w.typeText(QStringLiteral("Ricerca: ") + ricerca + QStringLiteral("\r\r"));
-    dataTable(w, m);
+    resultsHeading(w, s);
+    dataTable(w, s);
     w.appendParagraph();
     legendTable(w);
-
-    const int lastRow = m.usedRows();
-    int tables = 0, row = 0, capacity = 0;
-    bool open = false;
-    for (int i = 1; i <= lastRow; ++i) {
-        if (!open) {
-            // A table starts only for a row that has a year.
-            if (!m.table().year[std::size_t(i)])
-                break;
-            w.appendParagraph();
-            // Each table after the first has a page of its own.
-            if (tables > 0)
-                w.startNewPage();
-            capacity = tables == 0 ? 13 : 45;
-            w.addTable(capacity, 9);
-            w.setTableFontSize(10);
-            w.repeatHeadingRows(2);
-            yearHeader(w);
-            ++tables;
-            row = 2;
-            open = true;
-        }
-        yearRow(w, m, i, ++row);
-        if (row == capacity) {
-            w.applyTableFormat9();
-            for (int p = 0; p < 8; ++p)
-                w.appendParagraph();
-            open = false;
-        }
-    }
+    const int tables = yearTables(w, s);
     w.applyTableFormat9();
     for (int t = 1; t <= tables; ++t) {
         for (int c = 1; c <= 9; ++c)
             w.alignTableColumn(2 + t, c, DocumentWriter::Alignment::Right);
     }
-    w.setProperties(QStringLiteral("Dati e risultati: ") + ricerca, author());
+    w.setProperties(QStringLiteral("Dati e risultati: ") + s.titlePage.ricerca, author(s));
 }
 
 void dataSheet(DocumentWriter &w)

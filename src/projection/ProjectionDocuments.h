@@ -1,30 +1,30 @@
 // The two documents of the projection window: data and results, and the blank
-// data-acquisition sheet. They only call DocumentWriter, in document order.
+// data-acquisition sheet. They only call DocumentWriter, in document order,
+// and read the study from a snapshot, never from the window.
 #pragma once
 
 #include <QString>
 
 class DocumentWriter;
-class ProjectionModel;
+struct StudySnapshot;
 
 namespace ProjectionDocuments {
-
-inline const QString kFont = QStringLiteral("Century Gothic");
 
 // The common start: new document, A4, 12-point lines, the report font.
 void start(DocumentWriter &w);
 // Who a document is by: the user's office, or the program without one.
 QString author();
+QString author(const StudySnapshot &s);
 // Rows 1 and 2 of a table with the window's inputs ("Dati: tipo", "valore").
-void dataTable(DocumentWriter &w, const ProjectionModel &m);
+void dataTable(DocumentWriter &w, const StudySnapshot &s);
 // The legend of the result columns, 10 x 2.
 void legendTable(DocumentWriter &w);
 // Header rows and one data row of a year table, as the results grid shows it.
 void yearHeader(DocumentWriter &w);
-void yearRow(DocumentWriter &w, const ProjectionModel &m, int tableRow, int documentRow);
+void yearRow(DocumentWriter &w, const StudySnapshot &s, int tableRow, int documentRow);
 
 // Rows of the year tables: the first holds 11 years, the others 43.
-void results(DocumentWriter &w, const ProjectionModel &m, const QString &ricerca);
+void results(DocumentWriter &w, const StudySnapshot &s);
 void dataSheet(DocumentWriter &w);
 
 } // namespace ProjectionDocuments

@@ -1,9 +1,11 @@
 #include "ProjectionModel.h"
 
 #include "NumberReading.h"
+#include "ProjectionDocuments.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
+#include "docs/DocumentOutput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +15,7 @@ using NumberReading::leadingNumber;
 using Field = ProjectionModel::Field;
 
 ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage, QObject *parent)
-    : QObject(parent), m_messenger(messenger), m_dialogs(dialogs), m_titlePage(titlePage)
+    : QObject(parent), m_messenger(messenger), m_titlePage(titlePage), m_files(*this, messenger, dialogs, titlePage)
 {
     Form_Load();
 }
@@ -169,6 +171,16 @@ void ProjectionModel::setVScroll2(int value)
     VScroll2_Change();
 }
 
+void ProjectionModel::setPdf(const QString &text)
+{
+    NotifyScope scope(*this);
+    if (m_pdf == text)
+        return;
+    m_pdf = text;
+    // A result computed with another share no longer holds.
+    aggiornoPasso();
+}
+
 void ProjectionModel::VScroll2_Change()
 {
     m_pdf = QString::number(m_vscroll2);
@@ -214,9 +226,7 @@ void ProjectionModel::avviso_Click()
     }
     const double age = leadingNumber(text(Field::aspvita));
     if (age == 0) {
-        notify({QStringLiteral("Il suggerimento della percentuale di donne in età feconda richiede un'età "
-                               "mediana di morte maggiore di zero."),
-                title, Message::Icon::Information});
+        notify({ProjectionTexts::kShareNeedsPositiveMedianAge, title, Message::Icon::Information});
         return;
     }
     const double share = std::floor(35 / age * 100 / 2);
@@ -237,52 +247,17 @@ void ProjectionModel::controlladati_Click()
 
 // ---- results grid ----
 
-int ProjectionModel::usedRows() const
-{
-    return static_cast<int>(std::min<qint64>(m_span + 1, ProjectionTable::kLastRow));
-}
-
-void ProjectionModel::VScroll1_Change()
-{
-    // The last visible row never passes row 200, even after a refused span.
-    const qint64 lastRow = std::min<qint64>(m_span + 1, ProjectionTable::kLastRow);
-    m_vscroll1Max = static_cast<int>(std::max<qint64>(1, lastRow - 9));
-    if (m_vscroll1 > m_vscroll1Max)
-        m_vscroll1 = m_vscroll1Max;
-    tolgoEvidenza();
-    // The grid shows the table as it was at this redraw, not as it is later.
-    m_drawn = m_table;
-}
-
 void ProjectionModel::setVScroll1(int value)
 {
     NotifyScope scope(*this);
-    value = std::clamp(value, 1, m_vscroll1Max);
-    if (value == m_vscroll1)
-        return;
-    m_vscroll1 = value;
-    VScroll1_Change();
-}
-
-QString ProjectionModel::gridCell(int visibleRow, GridColumn column) const
-{
-    // Empty until the first redraw.
-    if (!m_drawn)
-        return QString();
-    return gridCellText(*m_drawn, m_vscroll1 + visibleRow - 1, column);
+    if (m_grid.setVScroll1(value))
+        VScroll1_Change();
 }
 
 void ProjectionModel::ann_MouseMove(int visibleRow)
 {
     NotifyScope scope(*this);
-    tolgoEvidenza();
-    if (visibleRow >= 1 && visibleRow <= 10)
-        m_highlightedRow = visibleRow;
-}
-
-void ProjectionModel::tolgoEvidenza()
-{
-    m_highlightedRow = 0;
+    m_grid.ann_MouseMove(visibleRow);
 }
 
 // ---- clearing ----
@@ -300,4 +275,63 @@ void ProjectionModel::cancelladati_Click()
     for (int row = 1; row <= usedRows(); ++row)
         m_table.clearRow(row);
     VScroll1_Change();
+}
+
+// ---- documents ----
+
+StudySnapshot ProjectionModel::snapshot() const
+{
+    auto input = [this](Field f) { return StudySnapshot::Input{fieldCaption(f), text(f)}; };
+    StudySnapshot s;
+    s.anno1 = input(Field::anno1);
+    s.abitnoti = input(Field::abitnoti);
+    s.tassofert = input(Field::tassofert);
+    s.iniziofert = input(Field::iniziofert);
+    s.finefert = input(Field::finefert);
+    s.mortinfanti = input(Field::mortinfanti);
+    s.aspvita = input(Field::aspvita);
+    s.immigr = input(Field::immigr);
+    s.emigr = input(Field::emigr);
+    s.anno2 = input(Field::anno2);
+    s.pdf = {ProjectionTexts::fieldCaption(kFieldCount), m_pdf};
+    s.table = m_table;
+    s.span = m_span;
+    s.popolazione = m_popolazione;
+    s.titlePage = m_titlePage.read();
+    s.officeName = appGlobals().StudioName;
+    s.officeAddress = appGlobals().StudioAddress;
+    return s;
+}
+
+bool ProjectionModel::stampa_Click()
+{
+    return showDocument([this](DocumentWriter &w) { ProjectionDocuments::results(w, snapshot()); },
+                        QStringLiteral("risultati"), ProjectionTexts::kLoadingResults, ProjectionTexts::kResultsShown);
+}
+
+bool ProjectionModel::acquisizionedati_Click()
+{
+    return showDocument(ProjectionDocuments::dataSheet, QStringLiteral("modello-acquisizione-dati"),
+                        ProjectionTexts::kLoadingDataSheet, ProjectionTexts::kDataSheetShown);
+}
+
+// The guidance says the word processor is loading; a document not delivered
+// leaves it as it was.
+bool ProjectionModel::showDocument(const std::function<void(DocumentWriter &)> &write, const QString &kind,
+                                   const QString &loading, const QString &shown)
+{
+    NotifyScope scope(*this);
+    if (!m_documents)
+        return false;
+    const QString before = m_passo;
+    m_passo = loading;
+    emit changed();
+    const auto document = m_documents->create();
+    write(*document);
+    if (!m_documents->deliver(*document, kind)) {
+        m_passo = before;
+        return false;
+    }
+    m_passo = shown;
+    return true;
 }

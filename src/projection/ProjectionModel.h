@@ -1,10 +1,15 @@
 // The projection window without widgets: what its controls hold and what its
 // handlers do. Writing a field from the program runs that field's change
-// handler, as typing does. Messages and file dialogs go through interfaces.
+// handler, as typing does. It leaves the grid's scrolling to GridViewport and
+// the study files to StudyFiles, and writes documents from a StudySnapshot;
+// it draws nothing itself. Messages and file dialogs go through interfaces.
 #pragma once
 
+#include "GridViewport.h"
 #include "ProjectionEngine.h"
 #include "ProjectionTable.h"
+#include "StudyFiles.h"
+#include "StudySnapshot.h"
 #include "storage/StudyFile.h"
 
 #include <QObject>
@@ -16,6 +21,7 @@
 #include "core/Messenger.h"
 
 class DocumentOutput;
+class DocumentWriter;
 class FileDialogs;
 class TitlePageLink;
 
@@ -29,8 +35,8 @@ public:
     static constexpr int kShareMaximum = 40;
     static constexpr qint64 kRebalanceStepLimit = 1'000'000;
 
-    enum class OpenResult { Opened, Cancelled, Unreadable, TooFewFields, NotAFile, TooLarge };
-    enum class SaveResult { Saved, Refused, Cancelled, Failed };
+    using OpenResult = StudyFiles::OpenResult;
+    using SaveResult = StudyFiles::SaveResult;
 
     ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage, QObject *parent = nullptr);
 
@@ -41,11 +47,15 @@ public:
     QString text(Field field) const { return m_fields[index(field)]; }
     void setText(Field field, const QString &text);
     QString pdf() const { return m_pdf; }
+    // The share as a study holds it: its text alone, the scroll bar stays.
+    void setPdf(const QString &text);
     int VScroll2() const { return m_vscroll2; }
     void setVScroll2(int value);
     QString popolazione() const { return m_popolazione; }
     QString passo() const { return m_passo; }
     QString numop() const { return QString::number(m_operations); }
+    // A study just opened starts its count again.
+    void resetOperations() { m_operations = 0; }
     bool calcolaEnabled() const { return m_calcolaEnabled; }
     bool verificaEnabled() const { return m_verificaEnabled; }
     bool riequilibraEnabled() const { return m_riequilibraEnabled; }
@@ -56,14 +66,15 @@ public:
     // Results grid
     const ProjectionTable &table() const { return m_table; }
     qint64 ProjectionSpan() const { return m_span; }
-    int VScroll1() const { return m_vscroll1; }
-    int VScroll1Maximum() const { return m_vscroll1Max; }
+    const GridViewport &grid() const { return m_grid; }
+    int VScroll1() const { return m_grid.VScroll1(); }
+    int VScroll1Maximum() const { return m_grid.VScroll1Maximum(); }
     void setVScroll1(int value);
-    int highlightedRow() const { return m_highlightedRow; }
+    int highlightedRow() const { return m_grid.highlightedRow(); }
     // A cell as the grid shows it: the table as it was at the last redraw.
-    QString gridCell(int visibleRow, GridColumn column) const;
+    QString gridCell(int visibleRow, GridColumn column) const { return m_grid.gridCell(visibleRow, column); }
     // The last table row a redraw or clear may reach.
-    int usedRows() const;
+    int usedRows() const { return GridViewport::usedRows(m_span); }
 
     // Window values
     int VerifyCount() const { return m_verifyCount; }
@@ -73,7 +84,7 @@ public:
     QString LastImmigrationRate() const { return m_lastImmigrationRate; }
     std::optional<double> LastEmigrationRate() const { return m_lastEmigrationRate; }
     bool clearTableOnly() const { return m_clearTableOnly; }
-    QString commonDialogFileName() const { return m_dialogFileName; }
+    QString commonDialogFileName() const { return m_files.fileName(); }
 
     // Change handlers
     void anno1_Change();
@@ -87,12 +98,12 @@ public:
     void emigr_Change();
     void anno2_Change();
     void VScroll2_Change();
-    void VScroll1_Change();
+    void VScroll1_Change() { m_grid.redraw(m_table, m_span); }
 
     // Tooltip of a field caption (1 to 10) on mouse-over.
     static QString labelloTooltip(int index);
     void ann_MouseMove(int visibleRow);
-    void tolgoEvidenza();
+    void tolgoEvidenza() { m_grid.tolgoEvidenza(); }
 
     // Commands
     void avviso_Click();
@@ -100,24 +111,26 @@ public:
     void calcola_Click();
     void verifica_Click();
     void riequilibra_Click();
-    OpenResult aprifile_Click();
+    OpenResult aprifile_Click() { return m_files.aprifile_Click(); }
     // What Apri does once a file is chosen.
-    OpenResult apriStudio(const QString &path);
+    OpenResult apriStudio(const QString &path) { return m_files.apriStudio(path); }
     // A study opened from outside the program (its command line, a drop):
     // as Apri, and a message naming the file when it cannot be opened.
-    bool apriDaFuori(const QString &path);
+    bool apriDaFuori(const QString &path) { return m_files.apriDaFuori(path); }
     // Both windows' data as Salva writes them, and the same put back as Apri
     // puts them (a recovered study).
-    StudyRecord study() const;
-    void applyStudy(const StudyRecord &study);
+    StudyRecord study() const { return m_files.study(); }
+    void applyStudy(const StudyRecord &study) { m_files.applyStudy(study); }
     // The message naming the file for a study that could not be opened.
-    static QString openFailure(OpenResult result, const QString &path);
-    SaveResult salvafile_Click();
-    SaveResult salvanome_Click();
+    static QString openFailure(OpenResult result, const QString &path) { return StudyFiles::openFailure(result, path); }
+    SaveResult salvafile_Click() { return m_files.salvafile_Click(); }
+    SaveResult salvanome_Click() { return m_files.salvanome_Click(); }
     // Checks the window and writes the study; the title page runs it too.
-    SaveResult scrivoArchivio();
-    void eliminare_click();
+    SaveResult scrivoArchivio() { return m_files.scrivoArchivio(); }
+    void eliminare_click() { m_files.eliminare_click(); }
     void cancelladati_Click();
+    // What the documents are written from: the window and its title page now.
+    StudySnapshot snapshot() const;
     // The results document and the blank data-acquisition sheet.
     bool stampa_Click();
     bool acquisizionedati_Click();
@@ -132,28 +145,9 @@ public:
     static QString fieldName(Field field);
     static QString fieldCaption(Field field);
 
-signals:
-    // Something the window shows has changed.
-    void changed();
-    // The user confirmed leaving the program after the span refusal.
-    void exitConfirmed();
-    // The window's study is the one of a file: just opened or just saved.
-    void archived();
-
-private:
-    static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
-    void runChangeHandler(Field field);
-    void aggiornoPasso();
-    void setPopolazione(const QString &caption);
-    void setPasso(const QString &text) { m_passo = text; }
-    void count(qint64 steps = 1) { m_operations += steps; }
+    // A message over the window, brought up to date first; a data-check error.
     Message::Answer notify(const Message &message);
     void showDataError(const QString &text);
-
-    bool eseguoSimulazione();
-    std::optional<ProjectionParams> readParams() const;
-    bool checkNumbers();
-    double result() const;
 
     // Announces one change to the view when the outermost handler returns,
     // so a handler that writes many controls repaints the window once.
@@ -171,19 +165,47 @@ private:
     private:
         ProjectionModel &m_model;
     };
+
+signals:
+    // Something the window shows has changed.
+    void changed();
+    // The user confirmed leaving the program after the span refusal.
+    void exitConfirmed();
+    // The window's study is the one of a file: just opened or just saved.
+    void archived();
+
+private:
+    static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
+    void runChangeHandler(Field field);
+    void aggiornoPasso();
+    void setPopolazione(const QString &caption);
+    void count(qint64 steps = 1) { m_operations += steps; }
+
+    bool eseguoSimulazione();
+    bool checkInputs();
+    void fillMissingMigration();
+    bool acceptSpan(const ProjectionParams &params);
+    bool runProjection(const ProjectionParams &params);
+    std::optional<ProjectionParams> readParams() const;
+    bool checkNumbers();
+    bool checkTyped();
+    bool checkArithmetic();
+    double result() const;
+
     // Every cell of rows 1 to rows finite and of a size a population can have.
     bool withinBounds(int rows) const;
     bool refuseRunaway(int rows);
-    void reportOpenFailure(OpenResult result, const QString &path);
     bool checkBounds();
     void noticeKnownInhabitantsReading();
     void rebalance(double step, bool upward);
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
-    bool refuseUnstorable(const QStringList &fields, const QStringList &captions);
+    bool showDocument(const std::function<void(DocumentWriter &)> &write, const QString &kind, const QString &loading,
+                      const QString &shown);
 
     Messenger &m_messenger;
-    FileDialogs &m_dialogs;
     TitlePageLink &m_titlePage;
+    StudyFiles m_files;
+    GridViewport m_grid;
 
     std::array<QString, kFieldCount> m_fields;
     QString m_pdf = QStringLiteral("25");
@@ -199,11 +221,7 @@ private:
     int m_progressMaximum = 100;
 
     ProjectionTable m_table;
-    std::optional<ProjectionTable> m_drawn; // what the grid shows
     qint64 m_span = 0;
-    int m_vscroll1 = 1;
-    int m_vscroll1Max = 1;
-    int m_highlightedRow = 0;
 
     int m_verifyCount = 0;
     QString m_savedStartYear;
@@ -213,11 +231,9 @@ private:
     QString m_lastImmigrationRate;
     std::optional<double> m_lastEmigrationRate;
     bool m_clearTableOnly = false;
-    QString m_dialogFileName;
 
     DocumentOutput *m_documents = nullptr;
     std::function<bool(qint64)> m_rebalanceProgress;
     bool m_rebalanceShortcut = true;
-    bool m_projectionStopped = false;
     int m_notifyDepth = 0;
 };

@@ -46,8 +46,7 @@ QString bound(double value)
 
 QString outOfBounds(const QString &caption, double lowest, double highest)
 {
-    return QStringLiteral("Il dato \"%1\" deve essere un numero da %2 a %3: correggi il dato.")
-        .arg(caption, bound(lowest), bound(highest));
+    return ProjectionTexts::outOfBounds(caption, bound(lowest), bound(highest));
 }
 
 } // namespace
@@ -67,47 +66,49 @@ void ProjectionModel::calcola_Click()
 }
 
 // Refuses, naming the field, what the arithmetic cannot use: text that is not
-// a number, a year with decimals, divisions by zero, equal years.
+// a number, a value out of bounds, a year with decimals, divisions by zero,
+// equal years.
 bool ProjectionModel::checkNumbers()
 {
-    auto numberIn = [this](Field f) { return italianNumber(text(f)); };
+    return checkTyped() && checkBounds() && checkArithmetic();
+}
+
+bool ProjectionModel::checkTyped()
+{
     for (Field f : {Field::anno1, Field::tassofert, Field::iniziofert, Field::finefert, Field::mortinfanti,
                     Field::aspvita, Field::immigr, Field::emigr, Field::anno2}) {
-        if (!text(f).isEmpty() && !numberIn(f)) {
-            showDataError(QStringLiteral("Il dato \"%1\" non è un numero valido: digita solo cifre, con la "
-                                         "virgola per i decimali.")
-                              .arg(fieldCaption(f)));
+        if (!text(f).isEmpty() && !italianNumber(text(f))) {
+            showDataError(ProjectionTexts::notANumber(fieldCaption(f)));
             return false;
         }
     }
     if (!italianNumber(m_pdf)) {
-        showDataError(QStringLiteral("Il dato \"%1\" non è un numero valido: scegli il valore con la barra di "
-                                     "scorrimento.")
-                          .arg(ProjectionTexts::fieldCaption(kFieldCount)));
+        showDataError(ProjectionTexts::shareNotANumber(ProjectionTexts::fieldCaption(kFieldCount)));
         return false;
     }
-    if (!checkBounds())
-        return false;
+    return true;
+}
+
+// Reached only once every field holds a number within its bounds.
+bool ProjectionModel::checkArithmetic()
+{
+    auto numberIn = [this](Field f) { return *italianNumber(text(f)); };
     for (Field f : {Field::anno1, Field::anno2}) {
-        const double year = *numberIn(f);
-        if (year != std::floor(year)) {
-            showDataError(
-                QStringLiteral("Il dato \"%1\" deve essere un anno intero, senza decimali.").arg(fieldCaption(f)));
+        if (numberIn(f) != std::floor(numberIn(f))) {
+            showDataError(ProjectionTexts::yearWithDecimals(fieldCaption(f)));
             return false;
         }
     }
-    if (*numberIn(Field::finefert) - *numberIn(Field::iniziofert) <= 0) {
-        showDataError(QStringLiteral("L'età di fine procreazione deve essere maggiore dell'età di inizio "
-                                     "procreazione: correggi i dati."));
+    if (numberIn(Field::finefert) - numberIn(Field::iniziofert) <= 0) {
+        showDataError(ProjectionTexts::kFertileEndNotAfterStart);
         return false;
     }
-    if (*numberIn(Field::aspvita) <= 0) {
-        showDataError(QStringLiteral("L'età mediana di morte deve essere maggiore di zero: correggi il dato."));
+    if (numberIn(Field::aspvita) <= 0) {
+        showDataError(ProjectionTexts::kMedianAgeNotPositive);
         return false;
     }
-    if (*numberIn(Field::anno1) == *numberIn(Field::anno2)) {
-        showDataError(QStringLiteral("L'anno di arrivo coincide con l'anno di partenza: digita un anno di "
-                                     "arrivo diverso per avere una stima."));
+    if (numberIn(Field::anno1) == numberIn(Field::anno2)) {
+        showDataError(ProjectionTexts::kSameYears);
         return false;
     }
     return true;
@@ -126,7 +127,7 @@ bool ProjectionModel::checkBounds()
     if (!text(Field::abitnoti).isEmpty()) {
         const double known = leadingNumber(text(Field::abitnoti));
         if (!std::isfinite(known) || known < 0 || known > kMaxInhabitants) {
-            showDataError(outOfBounds(QStringLiteral("Numero di abitanti nell'anno di partenza"), 0, kMaxInhabitants));
+            showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, kMaxInhabitants));
             return false;
         }
     }
@@ -167,7 +168,21 @@ bool ProjectionModel::eseguoSimulazione()
     m_clearTableOnly = true;
     cancelladati_Click();
     m_progressValue = 0;
+    if (!checkInputs())
+        return false;
+    fillMissingMigration();
+    m_calcolaEnabled = true;
+    if (m_verifyCount == 1)
+        m_calcolaEnabled = false;
+    const ProjectionParams params = *readParams();
+    if (!acceptSpan(params))
+        return false;
+    return runProjection(params);
+}
 
+// The required fields typed, and every number one the arithmetic can use.
+bool ProjectionModel::checkInputs()
+{
     for (Field f : kRequired) {
         if (text(f).isEmpty()) {
             showDataError(ProjectionTexts::kRequiredMissing);
@@ -179,6 +194,12 @@ bool ProjectionModel::eseguoSimulazione()
         setPopolazione(QString());
         return false;
     }
+    return true;
+}
+
+// Migration left blank is none, and the window shows it.
+void ProjectionModel::fillMissingMigration()
+{
     if (text(Field::immigr).isEmpty()) {
         setText(Field::immigr, QStringLiteral("0"));
         count();
@@ -187,19 +208,24 @@ bool ProjectionModel::eseguoSimulazione()
         setText(Field::emigr, QStringLiteral("0"));
         count();
     }
-    m_calcolaEnabled = true;
-    if (m_verifyCount == 1)
-        m_calcolaEnabled = false;
+}
 
-    ProjectionParams params = *readParams();
+// The span is kept even when refused: the grid and the documents stop at row
+// 200 all the same.
+bool ProjectionModel::acceptSpan(const ProjectionParams &params)
+{
     m_span = static_cast<qint64>(std::fabs(*italianNumber(text(Field::anno2)) - params.startYear));
     count();
-    if (m_span > 199) {
-        showDataError(ProjectionTexts::kSpanTooLong);
-        if (Modulo::askConfirmExit(m_messenger))
-            emit exitConfirmed();
-        return false;
-    }
+    if (m_span <= 199)
+        return true;
+    showDataError(ProjectionTexts::kSpanTooLong);
+    if (Modulo::askConfirmExit(m_messenger))
+        emit exitConfirmed();
+    return false;
+}
+
+bool ProjectionModel::runProjection(const ProjectionParams &params)
+{
     count(); // F
     noticeKnownInhabitantsReading();
     m_table.inhabitants[1] = leadingNumber(text(Field::abitnoti));
@@ -356,9 +382,7 @@ void ProjectionModel::rebalance(double step, bool upward)
     }
     for (qint64 literal = 1;; ++literal) {
         if (literal > kRebalanceStepLimit) {
-            showDataError(QStringLiteral("Il riequilibrio è stato interrotto dopo %1 tentativi senza raggiungere "
-                                         "il numero di abitanti di partenza: controlla i dati immessi.")
-                              .arg(kRebalanceStepLimit));
+            showDataError(ProjectionTexts::rebalanceGaveUp(kRebalanceStepLimit));
             return;
         }
         if (m_rebalanceProgress && !m_rebalanceProgress(literal))

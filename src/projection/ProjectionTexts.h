@@ -34,6 +34,9 @@ inline const QString kShareSuggestionHead = QStringLiteral(
     "La percentuale media (sulla popolazione), di donne in età feconda, in base all'età mediana di morte, "
     "dovrebbe essere");
 inline const QString kShareSuggestionTail = QStringLiteral("%. Puoi comunque lasciare il valore immesso.");
+inline const QString kShareNeedsPositiveMedianAge =
+    QStringLiteral("Il suggerimento della percentuale di donne in età feconda richiede un'età mediana di morte "
+                   "maggiore di zero.");
 inline const QString kDataFormallyCorrect =
     QStringLiteral("I dati immessi sono formalmente corretti: ricorda che sono solo numeri e occorre la virgola per i "
                    "decimali. Segui le istruzioni nella casella gialla in alto alla pagina.");
@@ -43,12 +46,45 @@ inline const QString kDataMissing = QStringLiteral(
 inline const QString kRequiredMissing = QStringLiteral(
     "ATTENZIONE: occorre digitare tutti i dati richiesti, eventualmente tranne i tassi di immigrazione ed "
     "emigrazione.");
+// The data check, naming the field by its caption.
+inline QString notANumber(const QString &caption)
+{
+    return QStringLiteral("Il dato \"%1\" non è un numero valido: digita solo cifre, con la virgola per i decimali.")
+        .arg(caption);
+}
+inline QString shareNotANumber(const QString &caption)
+{
+    return QStringLiteral("Il dato \"%1\" non è un numero valido: scegli il valore con la barra di scorrimento.")
+        .arg(caption);
+}
+inline QString outOfBounds(const QString &caption, const QString &lowest, const QString &highest)
+{
+    return QStringLiteral("Il dato \"%1\" deve essere un numero da %2 a %3: correggi il dato.")
+        .arg(caption, lowest, highest);
+}
+inline QString yearWithDecimals(const QString &caption)
+{
+    return QStringLiteral("Il dato \"%1\" deve essere un anno intero, senza decimali.").arg(caption);
+}
+inline const QString kFertileEndNotAfterStart =
+    QStringLiteral("L'età di fine procreazione deve essere maggiore dell'età di inizio procreazione: correggi i dati.");
+inline const QString kMedianAgeNotPositive =
+    QStringLiteral("L'età mediana di morte deve essere maggiore di zero: correggi il dato.");
+inline const QString kSameYears = QStringLiteral(
+    "L'anno di arrivo coincide con l'anno di partenza: digita un anno di arrivo diverso per avere una stima.");
+
 inline const QString kSpanTooLong =
     QStringLiteral("Attenzione: la massima differenza di anni non può superare il valore di 199.");
 inline const QString kTooFewWomen = QStringLiteral(
     "Attenzione: la percentuale delle donne in età feconda è troppa bassa rispetto agli abitanti! Aumentarla.");
 inline const QString kRebalanceHeavy =
     QStringLiteral("Attenzione: il riequilibro potrebbe essere troppo laborioso e bloccare il software. Continuare?");
+inline QString rebalanceGaveUp(qint64 attempts)
+{
+    return QStringLiteral("Il riequilibrio è stato interrotto dopo %1 tentativi senza raggiungere il numero di "
+                          "abitanti di partenza: controlla i dati immessi.")
+        .arg(attempts);
+}
 inline const QString kSaveNeedsData =
     QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della 'Ricerca' (nella finestra "
                    "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");
@@ -85,9 +121,35 @@ inline QString notAStudy(const QString &file)
 {
     return QStringLiteral("Il file \"%1\" non è uno studio di Vicania: contiene meno di 20 dati.").arg(file);
 }
+// A field Salva cannot store, and a save that failed.
+inline QString unstorableQuotes(const QString &caption)
+{
+    return QStringLiteral("Il dato \"%1\" contiene le virgolette (\"), che l'archivio non può conservare: "
+                          "sostituiscile, ad esempio con un apice ('), e salva di nuovo.")
+        .arg(caption);
+}
+inline QString unstorableCharacters(const QString &caption)
+{
+    return QStringLiteral("Il dato \"%1\" contiene caratteri che l'archivio non può conservare (ad esempio simboli "
+                          "speciali o un ritorno a capo): sostituiscili e salva di nuovo.")
+        .arg(caption);
+}
+inline QString saveFailed(const QString &file, const QString &error)
+{
+    return QStringLiteral("Non è stato possibile salvare lo studio nel file \"%1\" (%2). Il file precedente, se "
+                          "c'era, è rimasto com'era.")
+        .arg(file, error);
+}
 inline const QString kSaveTitle = QStringLiteral("Salva file con nome");
 inline const QString kOpenFilter = QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
 inline const QString kDeleteFilter = QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*");
 inline const QString kSaveFilter = QStringLiteral("File Vicania-dati- | Vicania-dati-*");
+
+// The guidance while a document is made and once it is shown.
+inline const QString kLoadingResults = QStringLiteral("Sto caricando WORD.");
+inline const QString kResultsShown =
+    QStringLiteral("Ho visualizzato i dati con WORD. Li puoi modificare, integrare e archiviare.");
+inline const QString kLoadingDataSheet = QStringLiteral("Sto caricando WORD"); // no full stop, as ever
+inline const QString kDataSheetShown = QStringLiteral("Ho visualizzato il modello d'acquisizione dati con WORD");
 
 } // namespace ProjectionTexts

@@ -3,7 +3,7 @@
 #include "core/AppGlobals.h"
 #include "docs/DocumentWriter.h"
 #include "projection/ProjectionDocuments.h"
-#include "projection/ProjectionModel.h"
+#include "projection/StudySnapshot.h"
 
 #include <array>
 #include <cmath>
@@ -40,9 +40,10 @@ void paragraphs(DocumentWriter &w, int count)
     w.typeText(QString(count, u'\r'));
 }
 
-void cover(DocumentWriter &w, const TitlePageData &p)
+void cover(DocumentWriter &w, const StudySnapshot &s)
 {
     const AppGlobals &g = appGlobals();
+    const TitlePageData &p = s.titlePage;
     w.setFontSize(24);
     w.typeText(g.ProgramName + u'\r');
     w.setFontSize(18);
@@ -52,12 +53,12 @@ void cover(DocumentWriter &w, const TitlePageData &p)
     w.typeText(QStringLiteral("località: ") + p.localita + u'\r');
     w.typeText(QStringLiteral("tipologia di studio: ") + p.tipostudio + u'\r');
     paragraphs(w, 6);
-    w.typeText(QStringLiteral("professionista: ") + g.StudioName + u'\r');
+    w.typeText(QStringLiteral("professionista: ") + s.officeName + u'\r');
     w.typeText(QStringLiteral("committente: ") + p.committente + QStringLiteral("\r\r"));
     w.typeText(p.luogo + QStringLiteral(": ") + p.data + u'\r');
     paragraphs(w, 15);
-    w.typeText(g.StudioName + u'\r');
-    w.typeText(g.StudioAddress + u'\r');
+    w.typeText(s.officeName + u'\r');
+    w.typeText(s.officeAddress + u'\r');
     paragraphs(w, 7);
 }
 
@@ -85,16 +86,16 @@ struct ResultPages {
 // Writes the result tables and returns the page count P. Every table after
 // the first, and the closing block after a full table, begins a page: that
 // is how the count comes true.
-ResultPages resultTables(DocumentWriter &w, const ProjectionModel &m)
+ResultPages resultTables(DocumentWriter &w, const StudySnapshot &s)
 {
-    const int lastRow = m.usedRows();
+    const int lastRow = s.usedRows();
     int start = 1;
     int pages = 2;
     bool full = false;
     for (;;) {
         ++pages;
         const int size = start == 1 ? 30 : 40;
-        if (start > ProjectionTable::kLastRow || !m.table().year[std::size_t(start)])
+        if (start > ProjectionTable::kLastRow || !s.table.year[std::size_t(start)])
             break;
         w.appendParagraph();
         if (start > 1)
@@ -107,7 +108,7 @@ ResultPages resultTables(DocumentWriter &w, const ProjectionModel &m)
         full = false;
         for (int row = start; row <= lastRow; ++row) {
             ++r;
-            ProjectionDocuments::yearRow(w, m, row, r + 2);
+            ProjectionDocuments::yearRow(w, s, row, r + 2);
             if (isBreakRow(row)) {
                 w.applyTableFormat9();
                 for (int p = 0; p < 12; ++p)
@@ -124,6 +125,23 @@ ResultPages resultTables(DocumentWriter &w, const ProjectionModel &m)
     return {pages, full};
 }
 
+// The page count, the attachments, place and date, and the signature, kept on
+// one page.
+void closing(DocumentWriter &w, const StudySnapshot &s, const ResultPages &result)
+{
+    const TitlePageData &p = s.titlePage;
+    w.keepRestTogether();
+    w.appendParagraph();
+    if (result.lastFull)
+        w.startNewPage();
+    w.setAppendedPageCount(12, QStringLiteral("\rLa presente relazione è composta di n. "), result.pages,
+                           QStringLiteral(" pagine.\r"));
+    w.setAppendedParagraph(12, QStringLiteral("Si allegano: ") + p.allegati + QStringLiteral("\r\r"));
+    w.setAppendedParagraph(12, p.luogo + QStringLiteral(": ") + p.data + QStringLiteral("\r\r"));
+    w.setAppendedParagraph(12, QStringLiteral("il professionista\r"));
+    w.setAppendedParagraph(12, QStringLiteral("(") + s.officeName + QStringLiteral(")"));
+}
+
 } // namespace
 
 int lastResultTable(qint64 span)
@@ -131,48 +149,35 @@ int lastResultTable(qint64 span)
     return static_cast<int>(std::floor(double(span + 1 - 28) / 38 + 0.99)) + 3;
 }
 
-int fullReport(DocumentWriter &w, const ProjectionModel &m, const TitlePageData &p)
+int fullReport(DocumentWriter &w, const StudySnapshot &s)
 {
-    const AppGlobals &g = appGlobals();
     w.newDocument();
     paragraphs(w, 3);
     w.pageSetupA4();
     w.setLineSpacing12();
-    w.setFontName(ProjectionDocuments::kFont);
-    cover(w, p);
+    w.setFontName(kDocumentFont);
+    cover(w, s);
     w.startNewPage();
     chapter(w);
 
     w.appendParagraph();
-    ProjectionDocuments::dataTable(w, m);
+    ProjectionDocuments::dataTable(w, s);
     for (int i = 0; i < 8; ++i)
         w.appendParagraph();
     // The legend opens the page of the first result table.
     w.startNewPage();
     ProjectionDocuments::legendTable(w);
-    const ResultPages result = resultTables(w, m);
-    const int pages = result.pages;
-
-    // The closing block and its signature stay on one page.
-    w.keepRestTogether();
-    w.appendParagraph();
-    if (result.lastFull)
-        w.startNewPage();
-    w.setAppendedPageCount(12, QStringLiteral("\rLa presente relazione è composta di n. "), pages,
-                           QStringLiteral(" pagine.\r"));
-    w.setAppendedParagraph(12, QStringLiteral("Si allegano: ") + p.allegati + QStringLiteral("\r\r"));
-    w.setAppendedParagraph(12, p.luogo + QStringLiteral(": ") + p.data + QStringLiteral("\r\r"));
-    w.setAppendedParagraph(12, QStringLiteral("il professionista\r"));
-    w.setAppendedParagraph(12, QStringLiteral("(") + g.StudioName + QStringLiteral(")"));
+    const ResultPages result = resultTables(w, s);
+    closing(w, s, result);
 
     w.alignAll(Align::Justify);
-    const int last = lastResultTable(m.ProjectionSpan());
+    const int last = lastResultTable(s.span);
     for (int t = 3; t <= last; ++t) {
         for (int c = 1; c <= 9; ++c)
             w.alignTableColumn(t, c, Align::Right);
     }
-    w.setProperties(QStringLiteral("Relazione: ") + p.ricerca, ProjectionDocuments::author());
-    return pages;
+    w.setProperties(QStringLiteral("Relazione: ") + s.titlePage.ricerca, ProjectionDocuments::author(s));
+    return result.pages;
 }
 
 void dataOnly(DocumentWriter &w, const TitlePageData &p)

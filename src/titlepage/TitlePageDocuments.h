@@ -5,12 +5,13 @@
 #include "storage/TitlePageData.h"
 
 class DocumentWriter;
-class ProjectionModel;
+struct StudySnapshot;
 
 namespace TitlePageDocuments {
 
-// Returns the page count written in the closing block.
-int fullReport(DocumentWriter &w, const ProjectionModel &projection, const TitlePageData &page);
+// The title page, data and results of the snapshot; returns the page count
+// written in the closing block.
+int fullReport(DocumentWriter &w, const StudySnapshot &study);
 void dataOnly(DocumentWriter &w, const TitlePageData &page);
 
 // The tables that hold results: the 3rd to this one.

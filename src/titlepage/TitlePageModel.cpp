@@ -4,6 +4,7 @@
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
 #include "docs/DocumentOutput.h"
+#include "projection/ProjectionModel.h"
 
 TitlePageModel::TitlePageModel(Messenger &messenger, Projection &projection, QDate today, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_projection(projection)
@@ -134,7 +135,7 @@ bool TitlePageModel::stampa_Click()
         return false;
     }
     const auto document = m_documents->create();
-    TitlePageDocuments::fullReport(*document, projection(), read());
+    TitlePageDocuments::fullReport(*document, projection().snapshot());
     if (!m_documents->deliver(*document, QStringLiteral("relazione")))
         return false;
     setPasso(QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));

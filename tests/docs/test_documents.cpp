@@ -6,6 +6,7 @@
 #include "docs/DocumentOutput.h"
 #include "docs/DocumentRecorder.h"
 #include "docs/DocxFile.h"
+#include "projection/ProjectionDocuments.h"
 #include "support/Cases.h"
 #include "support/Scripted.h"
 #include "titlepage/TitlePageDocuments.h"
@@ -64,6 +65,17 @@ struct Desk {
         for (const QString &op : output.last)
             n += op.startsWith(prefix) ? 1 : 0;
         return n;
+    }
+};
+
+// The program-wide office for the length of a test.
+struct Office {
+    Office(const QString &name, const QString &address) { set(name, address); }
+    ~Office() { set(QString(), QString()); }
+    static void set(const QString &name, const QString &address)
+    {
+        appGlobals().StudioName = name;
+        appGlobals().StudioAddress = address;
     }
 };
 
@@ -221,4 +233,34 @@ TEST(Docx, HostileTextGivesWellFormedParts)
     EXPECT_FALSE(d.save(dir.filePath(QStringLiteral("manca/ostile.docx")), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("manca/ostile.docx.part"))));
+}
+
+// A snapshot is a copy: what is written from it is what the windows printed
+// when it was taken, whatever the windows and the office do afterwards.
+TEST(StudySnapshot, DocumentsStayThoseOfTheMomentItWasTaken)
+{
+    Desk s;
+    const Office office(QStringLiteral("Studio Primo"), QStringLiteral("Via Prima 1"));
+    s.page.setText(TitlePageModel::Field::ricerca, QStringLiteral("Prima ricerca"));
+    s.compute(60);
+    ASSERT_TRUE(s.model.stampa_Click());
+    const QStringList results = s.output.last;
+    ASSERT_TRUE(s.page.stampa_Click());
+    const QStringList report = s.output.last;
+    const StudySnapshot taken = s.model.snapshot();
+
+    Office::set(QStringLiteral("Studio Secondo"), QStringLiteral("Via Seconda 2"));
+    s.page.setText(TitlePageModel::Field::ricerca, QStringLiteral("Seconda ricerca"));
+    s.compute(3);
+    ASSERT_TRUE(s.model.stampa_Click());
+    EXPECT_NE(s.output.last, results);
+
+    DocumentRecorder fromResults;
+    ProjectionDocuments::results(fromResults, taken);
+    EXPECT_EQ(fromResults.operations, results);
+    DocumentRecorder fromReport;
+    TitlePageDocuments::fullReport(fromReport, taken);
+    EXPECT_EQ(fromReport.operations, report);
+    EXPECT_TRUE(report.contains(QStringLiteral("type Via Prima 1¶")));
+    EXPECT_TRUE(report.contains(QStringLiteral("properties Relazione: Prima ricerca|Studio Primo")));
 }

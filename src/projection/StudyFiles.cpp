@@ -1,0 +1,233 @@
+#include "StudyFiles.h"
+
+#include "ProjectionModel.h"
+#include "ProjectionTexts.h"
+#include "core/AppGlobals.h"
+#include "core/BoundedRead.h"
+#include "core/FileDialogs.h"
+#include "core/Messenger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using Field = ProjectionModel::Field;
+
+namespace {
+
+// File order of line 1; the share sits between the fertility rate and the ages.
+constexpr std::array<Field, 10> kLine1Fields = {
+    Field::anno1,       Field::abitnoti, Field::tassofert, Field::iniziofert, Field::finefert,
+    Field::mortinfanti, Field::aspvita,  Field::immigr,    Field::emigr,      Field::anno2};
+
+// The captions of line 1 and line 2, in file order.
+QStringList fileCaptions()
+{
+    QStringList captions;
+    captions << ProjectionModel::fieldCaption(Field::anno1) << ProjectionModel::fieldCaption(Field::abitnoti)
+             << ProjectionModel::fieldCaption(Field::tassofert)
+             << ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount);
+    for (std::size_t i = 3; i < kLine1Fields.size(); ++i)
+        captions << ProjectionModel::fieldCaption(kLine1Fields[i]);
+    for (int i = 0; i < 9; ++i)
+        captions << TitlePageData::fieldCaption(i);
+    return captions;
+}
+
+} // namespace
+
+StudyFiles::StudyFiles(ProjectionModel &model, Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage)
+    : m_model(model), m_messenger(messenger), m_dialogs(dialogs), m_titlePage(titlePage)
+{
+}
+
+// ---- Apri ----
+
+StudyFiles::OpenResult StudyFiles::aprifile_Click()
+{
+    ProjectionModel::NotifyScope scope(m_model);
+    const FileDialogRequest request{FileDialogRequest::Kind::Open, ProjectionTexts::kOpenTitle,
+                                    ProjectionTexts::kOpenFilter, 2, QString()};
+    const auto path = m_dialogs.choose(request);
+    if (!path)
+        return OpenResult::Cancelled;
+    // The user chose this file: a file that is no study deserves a word.
+    const OpenResult result = apriStudio(*path);
+    reportOpenFailure(result, *path);
+    return result;
+}
+
+QString StudyFiles::openFailure(OpenResult result, const QString &path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    switch (result) {
+    case OpenResult::TooFewFields:
+        return ProjectionTexts::notAStudy(name);
+    case OpenResult::NotAFile:
+        return ProjectionTexts::notARegularFile(name);
+    case OpenResult::TooLarge:
+        return ProjectionTexts::tooLargeForAStudy(name);
+    default:
+        return ProjectionTexts::unreadableStudy(name);
+    }
+}
+
+bool StudyFiles::apriDaFuori(const QString &path)
+{
+    ProjectionModel::NotifyScope scope(m_model);
+    // A double-click or a drop that does nothing needs a word too.
+    const OpenResult result = apriStudio(path);
+    reportOpenFailure(result, path);
+    return result == OpenResult::Opened;
+}
+
+void StudyFiles::reportOpenFailure(OpenResult result, const QString &path)
+{
+    if (result != OpenResult::Opened && result != OpenResult::Cancelled)
+        m_messenger.show({openFailure(result, path), appGlobals().HelpTitle, Message::Icon::Critical});
+}
+
+StudyFiles::OpenResult StudyFiles::apriStudio(const QString &path)
+{
+    ProjectionModel::NotifyScope scope(m_model);
+    m_fileName = path;
+    const BoundedRead::Result read = BoundedRead::file(path, StudyFile::kMaxBytes);
+    switch (read.status) {
+    case BoundedRead::Status::NotAFile:
+        return OpenResult::NotAFile;
+    case BoundedRead::Status::TooLarge:
+        return OpenResult::TooLarge;
+    case BoundedRead::Status::Unreadable:
+        return OpenResult::Unreadable;
+    case BoundedRead::Status::Read:
+        break;
+    }
+    const auto record = StudyFile::parse(read.bytes);
+    if (!record)
+        return OpenResult::TooFewFields;
+    applyStudy(*record);
+    emit m_model.archived();
+    return OpenResult::Opened;
+}
+
+// ---- the study of both windows ----
+
+StudyRecord StudyFiles::study() const
+{
+    const ProjectionModel &m = m_model;
+    StudyRecord record;
+    record.inputs = {
+        m.text(Field::anno1),      m.text(Field::abitnoti), m.text(Field::tassofert),   m.pdf(),
+        m.text(Field::iniziofert), m.text(Field::finefert), m.text(Field::mortinfanti), m.text(Field::aspvita),
+        m.text(Field::immigr),     m.text(Field::emigr),    m.text(Field::anno2)};
+    record.titlePage = m_titlePage.read();
+    return record;
+}
+
+void StudyFiles::applyStudy(const StudyRecord &study)
+{
+    ProjectionModel::NotifyScope scope(m_model);
+    m_titlePage.write(study.titlePage);
+    const auto &in = study.inputs;
+    m_model.setText(Field::anno1, in[0]);
+    m_model.setText(Field::abitnoti, in[1]);
+    m_model.setText(Field::tassofert, in[2]);
+    m_model.setPdf(in[3]);
+    for (std::size_t i = 4; i < in.size(); ++i)
+        m_model.setText(kLine1Fields[i - 1], in[i]);
+    if (in[8].isEmpty())
+        m_model.setText(Field::immigr, QStringLiteral("0"));
+    if (in[9].isEmpty())
+        m_model.setText(Field::emigr, QStringLiteral("0"));
+    m_model.resetOperations();
+}
+
+// ---- Salva, Salva con nome ----
+
+StudyFiles::SaveResult StudyFiles::scrivoArchivio()
+{
+    ProjectionModel::NotifyScope scope(m_model);
+    const TitlePageData titlePage = m_titlePage.read();
+    if (refuseWithoutData(titlePage))
+        return SaveResult::Refused;
+    StudyRecord record = study();
+    record.titlePage = titlePage;
+    if (refuseUnstorable(record))
+        return SaveResult::Refused;
+
+    const FileDialogRequest request{FileDialogRequest::Kind::Save, ProjectionTexts::kSaveTitle,
+                                    ProjectionTexts::kSaveFilter, 1, m_fileName};
+    const auto path = m_dialogs.choose(request);
+    if (!path)
+        return SaveResult::Cancelled;
+    m_fileName = *path;
+    if (refuseNotAFile(*path) || !write(*path, record))
+        return SaveResult::Failed;
+    emit m_model.archived();
+    return SaveResult::Saved;
+}
+
+// A study is kept only with its result and the name of its research.
+bool StudyFiles::refuseWithoutData(const TitlePageData &titlePage)
+{
+    if (!m_model.popolazione().isEmpty() && !titlePage.ricerca.isEmpty())
+        return false;
+    m_model.notify({ProjectionTexts::kSaveNeedsData, appGlobals().HelpTitle, Message::Icon::Critical});
+    return true;
+}
+
+// Names the first field the file format cannot hold, before any file is chosen.
+bool StudyFiles::refuseUnstorable(const StudyRecord &record)
+{
+    const QStringList fields = QStringList(record.inputs.begin(), record.inputs.end()) + record.titlePage.fields();
+    const QStringList captions = fileCaptions();
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (StudyFile::canStore(fields[i]))
+            continue;
+        m_model.showDataError(fields[i].contains(u'"') ? ProjectionTexts::unstorableQuotes(captions[i])
+                                                       : ProjectionTexts::unstorableCharacters(captions[i]));
+        return true;
+    }
+    return false;
+}
+
+// A device or a pipe under that name is no study to replace.
+bool StudyFiles::refuseNotAFile(const QString &path)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || target.isFile())
+        return false;
+    m_model.notify({ProjectionTexts::notARegularFile(QDir::toNativeSeparators(path)), appGlobals().HelpTitle,
+                    Message::Icon::Critical});
+    return true;
+}
+
+// Written aside and renamed at the end: a failed save leaves the old file
+// whole. Unbuffered, because a buffered QSaveFile can commit a short write.
+// A link keeps pointing where it did, and the file it points to is written.
+bool StudyFiles::write(const QString &path, const StudyRecord &record)
+{
+    const QFileInfo target(path);
+    QSaveFile file(target.isSymLink() ? target.symLinkTarget() : path);
+    const QByteArray bytes = StudyFile::serialize(record).value_or(QByteArray());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    m_model.notify(
+        {ProjectionTexts::saveFailed(path, file.errorString()), appGlobals().HelpTitle, Message::Icon::Critical});
+    return false;
+}
+
+// ---- Elimina ----
+
+void StudyFiles::eliminare_click()
+{
+    ProjectionModel::NotifyScope scope(m_model);
+    const FileDialogRequest request{FileDialogRequest::Kind::Open, appGlobals().DeleteDialogTitle,
+                                    ProjectionTexts::kDeleteFilter, 2, m_fileName};
+    const auto path = m_dialogs.choose(request);
+    if (!path)
+        return;
+    m_fileName = *path;
+    QFile::remove(*path);
+}

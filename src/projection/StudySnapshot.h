@@ -1,0 +1,30 @@
+// A study as its documents need it, copied out of the projection window at one
+// moment: plain values, so a document never reaches back into the window nor
+// changes with it.
+#pragma once
+
+#include "GridViewport.h"
+#include "ProjectionTable.h"
+#include "storage/TitlePageData.h"
+
+#include <QString>
+
+struct StudySnapshot {
+    // An input as typed, with the caption that names it.
+    struct Input {
+        QString caption;
+        QString text;
+    };
+    Input anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti, aspvita, immigr, emigr, anno2;
+    Input pdf; // the share of women of childbearing age
+
+    ProjectionTable table;
+    qint64 span = 0;
+    QString popolazione;
+    TitlePageData titlePage;
+    QString officeName;
+    QString officeAddress;
+
+    // The last table row the documents reach, as the grid does.
+    int usedRows() const { return GridViewport::usedRows(span); }
+};
