@@ -1,5 +1,7 @@
 #include "ProjectionTexts.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace ProjectionTexts {
@@ -104,6 +106,25 @@ QString labelloTooltip(int index)
 QString fieldTooltip(int field)
 {
     return pick(kFieldTooltips, field);
+}
+
+QString rebalancing(qint64 steps)
+{
+    return QStringLiteral("Riequilibrio in corso: %1 tentativi eseguiti...").arg(steps);
+}
+
+QString help()
+{
+    return QStringList{
+        QStringLiteral("- Aprire un file archiviato per prelevare i dati;"),
+        QStringLiteral("- digitare i dati seguendo le indicazioni della casella gialla posta in alto;"),
+        QStringLiteral("- digitare i decimali usando la virgola;"),
+        QStringLiteral("- visualizzare gli anni successivi con la barra di scorrimento verticale;"),
+        QStringLiteral("- evidenziare i risultati spostando il mouse sul numero dell'anno corrispondente;"),
+        QStringLiteral("- effettuare il controllo del risultato cliccando sul tasto 'Verifica';"),
+        QStringLiteral("- riequilibrare il risultato, con un calcolo a ritroso, cliccando sul tasto 'Riequilibra';"),
+        QStringLiteral("- visualizzare l'uso dei tasti fermando il puntatore del mouse su di essi.")}
+        .join(u'\r');
 }
 
 } // namespace ProjectionTexts

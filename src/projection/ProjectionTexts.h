@@ -152,4 +152,13 @@ inline const QString kResultsShown =
 inline const QString kLoadingDataSheet = QStringLiteral("Sto caricando WORD"); // no full stop, as ever
 inline const QString kDataSheetShown = QStringLiteral("Ho visualizzato il modello d'acquisizione dati con WORD");
 
+// The window's own messages.
+inline const QString kThisIsTheCalculation = QStringLiteral("E' questa la finestra per il calcolo!");
+inline const QString kRebalancing = QStringLiteral("Riequilibrio in corso: tentativi eseguiti...");
+QString rebalancing(qint64 steps);
+inline const QString kRebalanceCancelled =
+    QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo calcolo completato.");
+// The help of the window's Aiuto button, one line per advice.
+QString help();
+
 } // namespace ProjectionTexts

@@ -164,7 +164,7 @@ std::vector<Command> stimaabitanti::commandRows()
     const std::vector<Command> others = {
         Command::toolbarOnly(6, "visualizza finestra di calcolo",
                              [this] {
-                                 m_host.messenger().show({QStringLiteral("E' questa la finestra per il calcolo!"),
+                                 m_host.messenger().show({ProjectionTexts::kThisIsTheCalculation,
                                                           appGlobals().HelpTitle, Message::Icon::Exclamation});
                              }),
         Command::toolbarOnly(7, "visualizza finestra Frontespizio",
@@ -316,16 +316,7 @@ void stimaabitanti::buildGrid()
 
 QString stimaabitanti::helpText()
 {
-    return QStringList{
-        QStringLiteral("- Aprire un file archiviato per prelevare i dati;"),
-        QStringLiteral("- digitare i dati seguendo le indicazioni della casella gialla posta in alto;"),
-        QStringLiteral("- digitare i decimali usando la virgola;"),
-        QStringLiteral("- visualizzare gli anni successivi con la barra di scorrimento verticale;"),
-        QStringLiteral("- evidenziare i risultati spostando il mouse sul numero dell'anno corrispondente;"),
-        QStringLiteral("- effettuare il controllo del risultato cliccando sul tasto 'Verifica';"),
-        QStringLiteral("- riequilibrare il risultato, con un calcolo a ritroso, cliccando sul tasto 'Riequilibra';"),
-        QStringLiteral("- visualizzare l'uso dei tasti fermando il puntatore del mouse su di essi.")}
-        .join(u'\r');
+    return ProjectionTexts::help();
 }
 
 void stimaabitanti::aiuto_Click()
@@ -352,8 +343,7 @@ void stimaabitanti::riequilibra_Click()
     bool cancelled = false;
     m_model.setRebalanceProgress([&](qint64 steps) {
         if (!dialog && clock.elapsed() > 500) {
-            dialog = new QProgressDialog(QStringLiteral("Riequilibrio in corso: tentativi eseguiti..."),
-                                         QStringLiteral("Annulla"), 0, 0, this);
+            dialog = new QProgressDialog(ProjectionTexts::kRebalancing, QStringLiteral("Annulla"), 0, 0, this);
             dialog->setWindowTitle(appGlobals().HelpTitle);
             // Every window waits: nothing may change the data under the loop.
             dialog->setWindowModality(Qt::ApplicationModal);
@@ -361,7 +351,7 @@ void stimaabitanti::riequilibra_Click()
             dialog->show();
         }
         if (dialog && steps % 16 == 0) {
-            dialog->setLabelText(QStringLiteral("Riequilibrio in corso: %1 tentativi eseguiti...").arg(steps));
+            dialog->setLabelText(ProjectionTexts::rebalancing(steps));
             QApplication::processEvents();
             cancelled = dialog->wasCanceled();
         }
@@ -371,9 +361,8 @@ void stimaabitanti::riequilibra_Click()
     m_model.setRebalanceProgress({});
     delete dialog;
     if (cancelled) {
-        m_host.messenger().show({QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo "
-                                                "calcolo completato."),
-                                 appGlobals().HelpTitle, Message::Icon::Information});
+        m_host.messenger().show(
+            {ProjectionTexts::kRebalanceCancelled, appGlobals().HelpTitle, Message::Icon::Information});
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TitlePageModel.h"
 
 #include "TitlePageDocuments.h"
+#include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
 #include "docs/DocumentOutput.h"
@@ -29,24 +30,12 @@ QString TitlePageModel::fieldName(Field field)
 
 QString TitlePageModel::labelCaption(int index)
 {
-    static const std::array<const char *, 9> captions = {
-        " ricerca......................:", " località......................:", " tipologia di studio......:",
-        " committente..............:",     " luogo elaborazione...:",          " data elaborazione.....:",
-        " allegati alla relazione :",      " studio professionale..:",         " indirizzo.....................:"};
-    return index >= 0 && index < 9 ? QString::fromUtf8(captions[static_cast<std::size_t>(index)]) : QString();
+    return TitlePageTexts::labelCaption(index);
 }
 
 QString TitlePageModel::labelTooltip(int index)
 {
-    static const std::array<const char *, 7> tooltips = {
-        "il tipo di ricerca che si sta elaborando",
-        "denominazione del luogo",
-        "ad esempio: 'analisi situazione'; 'ipotesi situazione futura'; ecc.",
-        "chi ha commissionato lo studio",
-        "località in cui viene effettuata l'elaborazione dei dati",
-        "impostata in automatico e modificabile",
-        "grafici, disegni, planimetrie, foto, ecc."};
-    return index >= 0 && index < 7 ? QString::fromUtf8(tooltips[static_cast<std::size_t>(index)]) : QString();
+    return TitlePageTexts::labelTooltip(index);
 }
 
 void TitlePageModel::setText(Field field, const QString &text)
@@ -68,27 +57,24 @@ void TitlePageModel::controlloFrontespizio()
 {
     const AppGlobals &g = appGlobals();
     if (m_projection.popolazione().isEmpty()) {
-        m_messenger.show({QStringLiteral("Non è stato fatto il calcolo!"), g.HelpTitle, Message::Icon::Critical});
+        m_messenger.show({TitlePageTexts::kNoCalculation, g.HelpTitle, Message::Icon::Critical});
         m_projection.show();
         return;
     }
     auto empty = [this](Field f) { return text(f).isEmpty(); };
     if (empty(Field::ricerca) && empty(Field::localita) && empty(Field::tipostudio) && empty(Field::committente) &&
         empty(Field::allegati)) {
-        m_messenger.show({QStringLiteral("Non è stato immesso alcun dato nella finestra."), g.DataCheckTitle,
-                          Message::Icon::Question});
+        m_messenger.show({TitlePageTexts::kNothingTyped, g.DataCheckTitle, Message::Icon::Question});
         return;
     }
     for (Field f :
          {Field::ricerca, Field::localita, Field::tipostudio, Field::committente, Field::data, Field::allegati}) {
         if (empty(f)) {
-            m_messenger.show(
-                {QStringLiteral("Inserire dati per ogni campo."), g.DataCheckTitle, Message::Icon::Exclamation});
+            m_messenger.show({TitlePageTexts::kFillEveryField, g.DataCheckTitle, Message::Icon::Exclamation});
             return;
         }
     }
-    m_messenger.show(
-        {QStringLiteral("I dati sono stati immessi correttamente."), g.DataCheckTitle, Message::Icon::Information});
+    m_messenger.show({TitlePageTexts::kAllTyped, g.DataCheckTitle, Message::Icon::Information});
 }
 
 void TitlePageModel::cancella_click()
@@ -129,8 +115,7 @@ bool TitlePageModel::stampa_Click()
     if (!m_documents)
         return false;
     if (m_projection.popolazione().isEmpty()) {
-        m_messenger.show({QStringLiteral("La simulazione non è stata effettuata."), appGlobals().HelpTitle,
-                          Message::Icon::Critical});
+        m_messenger.show({TitlePageTexts::kNoSimulation, appGlobals().HelpTitle, Message::Icon::Critical});
         m_projection.show();
         return false;
     }
@@ -138,7 +123,7 @@ bool TitlePageModel::stampa_Click()
     TitlePageDocuments::fullReport(*document, projection().snapshot());
     if (!m_documents->deliver(*document, QStringLiteral("relazione")))
         return false;
-    setPasso(QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare."));
+    setPasso(TitlePageTexts::kReportShown);
     return true;
 }
 
@@ -148,7 +133,7 @@ bool TitlePageModel::solodati_Click()
         return false;
     const QString before = m_passo;
     // The box keeps this text once the document is done.
-    setPasso(QStringLiteral("Sto caricando WORD."));
+    setPasso(TitlePageTexts::kLoadingWord);
     const auto document = m_documents->create();
     TitlePageDocuments::dataOnly(*document, read());
     if (!m_documents->deliver(*document, QStringLiteral("solo-dati"))) {

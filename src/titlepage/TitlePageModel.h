@@ -3,6 +3,7 @@
 // the projection window reads and writes the title page of a study.
 #pragma once
 
+#include "TitlePageTexts.h"
 #include "storage/TitlePageData.h"
 
 #include <QDate>
@@ -61,8 +62,7 @@ public:
     static QString labelCaption(int index); // the nine captions, 0 to 8
     static QString labelTooltip(int index); // empty for the office rows
 
-    static inline const QString kOpening =
-        QStringLiteral("Digitare i dati per ogni campo o prelevare un file dall'archivio.");
+    static inline const QString kOpening = TitlePageTexts::kOpening;
 
 signals:
     void changed();

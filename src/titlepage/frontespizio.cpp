@@ -1,5 +1,6 @@
 #include "frontespizio.h"
 
+#include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
 #include "projection/ProjectionModel.h"
@@ -107,9 +108,8 @@ std::vector<Command> frontespizio::commandRows()
         Command::toolbarOnly(6, "visualizza finestra di calcolo", [this] { Command1_Click(); }),
         Command::toolbarOnly(7, "visualizza finestra Frontespizio",
                              [this] {
-                                 m_host.messenger().show(
-                                     {QStringLiteral("E' questa la finestra per il Frontespizio della relazione!"),
-                                      appGlobals().HelpTitle, Message::Icon::Exclamation});
+                                 m_host.messenger().show({TitlePageTexts::kThisIsTheTitlePage, appGlobals().HelpTitle,
+                                                          Message::Icon::Exclamation});
                              }),
         Command::button("aiuto", "&Aiuto", "Clicca per avere indicazioni sulla immissione dei dati",
                         {120, 5760, 1095, 375}, [this] { aiuto_Click(); }),
@@ -185,14 +185,7 @@ void frontespizio::chainTabOrder()
 
 QString frontespizio::helpText()
 {
-    return QStringList{
-        QStringLiteral("- Digitare o correggere i dati spostandosi con il tasto TAB, o con il mouse, nei campi;"),
-        QStringLiteral("- la data viene impostata in automatico, ma è modificabile;"),
-        QStringLiteral(
-            "- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Vicania-dati-...);"),
-        QStringLiteral("- non digitare dati più lunghi di 60 spazi;"),
-        QStringLiteral("- effettuare il controllo dei dati immessi cliccando sul tasto ABC.")}
-        .join(u'\r');
+    return TitlePageTexts::help();
 }
 
 void frontespizio::aiuto_Click()
