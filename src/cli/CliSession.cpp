@@ -3,14 +3,15 @@
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
+#include "core/StudioSettings.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
 #include "help/GuideTexts.h"
 #include "help/HelpDocuments.h"
 #include "study/Study.h"
-#include "core/StudioSettings.h"
 
 #include <QMap>
+#include <array>
 #include <optional>
 
 namespace {
@@ -65,11 +66,6 @@ private:
     QString m_path;
 };
 
-const QStringList kDocumentOptions = {QStringLiteral("--risultati"), QStringLiteral("--modello"),
-                                      QStringLiteral("--relazione"), QStringLiteral("--solo-dati"),
-                                      QStringLiteral("--guida"),     QStringLiteral("--pagina-guida")};
-const QString kGuidePageOption = QStringLiteral("--pagina-guida");
-
 // The seven help pages in one document, as the help contents print them.
 void writeGuide(DocumentOutput &output)
 {
@@ -89,6 +85,51 @@ void writeGuidePage(DocumentOutput &output, int page)
     const auto document = output.create();
     HelpDocuments::guidePage(*document, GuideTexts::title(page), GuideTexts::text(page));
     output.deliver(*document, QStringLiteral("guida"));
+}
+
+// The window commands vicania-cli runs, one row each.
+struct CliCommand {
+    const char *name;
+    void (*run)(ProjectionModel &model);
+};
+const std::array<CliCommand, 3> kCommands = {{
+    {"calcola", [](ProjectionModel &m) { m.calcola_Click(); }},
+    {"verifica", [](ProjectionModel &m) { m.verifica_Click(); }},
+    {"riequilibra", [](ProjectionModel &m) { m.riequilibra_Click(); }},
+}};
+
+const CliCommand *findCommand(const QString &name)
+{
+    for (const CliCommand &c : kCommands) {
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}
+
+// The documents vicania-cli writes, one row each: the option, whether a
+// guide page name comes before the file, and what writes it.
+struct CliDocument {
+    const char *option;
+    bool namesPage;
+    void (*write)(Study &study, DocumentOutput &output, int page);
+};
+const std::array<CliDocument, 6> kDocuments = {{
+    {"--risultati", false, [](Study &s, DocumentOutput &, int) { s.projection().stampa_Click(); }},
+    {"--modello", false, [](Study &s, DocumentOutput &, int) { s.projection().acquisizionedati_Click(); }},
+    {"--relazione", false, [](Study &s, DocumentOutput &, int) { s.titlePage().stampa_Click(); }},
+    {"--solo-dati", false, [](Study &s, DocumentOutput &, int) { s.titlePage().solodati_Click(); }},
+    {"--guida", false, [](Study &, DocumentOutput &o, int) { writeGuide(o); }},
+    {"--pagina-guida", true, [](Study &, DocumentOutput &o, int page) { writeGuidePage(o, page); }},
+}};
+
+const CliDocument *findDocument(const QString &option)
+{
+    for (const CliDocument &d : kDocuments) {
+        if (option == QLatin1String(d.option))
+            return &d;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -121,75 +162,72 @@ void CliSession::usage()
 namespace {
 
 struct Document {
-    QString option, path;
+    const CliDocument *kind;
+    QString path;
     int page = -1; // of the guide, for --pagina-guida
 };
 
 struct Request {
-    QStringList commands;
+    QList<const CliCommand *> commands;
     QList<Document> documents;
 };
+
+// A document option and what follows it, or nothing after saying what is wrong.
+std::optional<Document> parseDocument(const CliDocument &kind, const QStringList &arguments, qsizetype &i,
+                                      QTextStream &err)
+{
+    const QString &a = arguments[i];
+    if (i + (kind.namesPage ? 2 : 1) >= arguments.size()) {
+        err << "Manca " << (kind.namesPage ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
+            << Qt::endl;
+        return std::nullopt;
+    }
+    Document d{&kind, QString(), -1};
+    if (kind.namesPage) {
+        d.page = int(GuideTexts::windowNames().indexOf(arguments[++i]));
+        if (d.page < 0) {
+            err << "Pagina della guida sconosciuta: " << arguments[i] << Qt::endl;
+            return std::nullopt;
+        }
+    }
+    d.path = arguments[++i];
+    return d;
+}
 
 // The commands and documents asked for, or nothing after saying what is wrong.
 std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &err)
 {
     Request request;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (a == QLatin1String("calcola") || a == QLatin1String("verifica") || a == QLatin1String("riequilibra")) {
-            request.commands << a;
+        if (const CliCommand *command = findCommand(arguments[i])) {
+            request.commands << command;
             continue;
         }
-        if (!kDocumentOptions.contains(a)) {
-            err << "Comando sconosciuto: " << a << Qt::endl;
+        const CliDocument *kind = findDocument(arguments[i]);
+        if (!kind) {
+            err << "Comando sconosciuto: " << arguments[i] << Qt::endl;
             return std::nullopt;
         }
-        const bool page = a == kGuidePageOption;
-        if (i + (page ? 2 : 1) >= arguments.size()) {
-            err << "Manca " << (page ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
-                << Qt::endl;
+        const std::optional<Document> d = parseDocument(*kind, arguments, i, err);
+        if (!d)
             return std::nullopt;
-        }
-        Document d{a, QString(), -1};
-        if (page) {
-            d.page = int(GuideTexts::windowNames().indexOf(arguments[++i]));
-            if (d.page < 0) {
-                err << "Pagina della guida sconosciuta: " << arguments[i] << Qt::endl;
-                return std::nullopt;
-            }
-        }
-        d.path = arguments[++i];
-        request.documents.append(d);
+        request.documents.append(*d);
     }
     if (request.commands.isEmpty())
-        request.commands << QStringLiteral("calcola");
+        request.commands << &kCommands[0];
     return request;
 }
 
 // Writes each document asked for; false when one could not be written.
-bool writeDocuments(const QList<Document> &documents, ProjectionModel &model, TitlePageModel &titlePage,
-                    QTextStream &err)
+bool writeDocuments(const QList<Document> &documents, Study &study, QTextStream &err)
 {
     bool failed = false;
-    for (const auto &[option, path, page] : documents) {
-        FileDocuments output(err, path);
-        model.setDocumentOutput(&output);
-        titlePage.setDocumentOutput(&output);
-        if (option == QLatin1String("--risultati"))
-            model.stampa_Click();
-        else if (option == QLatin1String("--modello"))
-            model.acquisizionedati_Click();
-        else if (option == QLatin1String("--relazione"))
-            titlePage.stampa_Click();
-        else if (option == QLatin1String("--guida"))
-            writeGuide(output);
-        else if (option == kGuidePageOption)
-            writeGuidePage(output, page);
-        else
-            titlePage.solodati_Click();
+    for (const Document &d : documents) {
+        FileDocuments output(err, d.path);
+        study.setDocumentOutput(&output);
+        d.kind->write(study, output, d.page);
         failed = failed || output.failed;
-        model.setDocumentOutput(nullptr);
-        titlePage.setDocumentOutput(nullptr);
+        study.setDocumentOutput(nullptr);
     }
     return !failed;
 }
@@ -232,24 +270,18 @@ int CliSession::esegui(const QString &studyPath, QStringList arguments)
     FixedChoice dialogs(studyPath);
     Study session(messenger, dialogs);
     ProjectionModel &model = session.projection();
-    TitlePageModel &titlePage = session.titlePage();
     bool exitConfirmed = false;
     QObject::connect(&model, &ProjectionModel::exitConfirmed, [&exitConfirmed] { exitConfirmed = true; });
 
     // Opened as the window's Apri opens it: the message names the file.
     if (model.aprifile_Click() != ProjectionModel::OpenResult::Opened)
         return Unreadable;
-    for (const QString &command : request->commands) {
+    for (const CliCommand *command : request->commands) {
         if (exitConfirmed)
             break; // the window would be closed by now
-        if (command == QLatin1String("calcola"))
-            model.calcola_Click();
-        else if (command == QLatin1String("verifica"))
-            model.verifica_Click();
-        else
-            model.riequilibra_Click();
+        command->run(model);
     }
-    const bool written = writeDocuments(request->documents, model, titlePage, m_err);
+    const bool written = writeDocuments(request->documents, session, m_err);
     printState(model, m_out);
     return messenger.stopShown || !written ? StopShown : Ok;
 }
