@@ -40,7 +40,7 @@ QString ProjectionModel::fieldName(Field field)
 
 QString ProjectionModel::fieldCaption(Field field)
 {
-    return ProjectionTexts::fieldCaption(static_cast<int>(field));
+    return projectionFieldCaption(field);
 }
 
 QString ProjectionModel::labelloTooltip(int index)

@@ -1,12 +1,14 @@
 // The projection window without widgets: what its controls hold and what its
 // handlers do. Writing a field from the program runs that field's change
 // handler, as typing does. It leaves the grid's scrolling to GridViewport and
-// the study files to StudyFiles, and writes documents from a StudySnapshot;
-// it draws nothing itself. Messages and file dialogs go through interfaces.
+// the study files to StudyFiles, which reach it as a StudyFiles::Window, and
+// writes documents from a StudySnapshot; it draws nothing itself. Messages and
+// file dialogs go through interfaces.
 #pragma once
 
 #include "GridViewport.h"
 #include "ProjectionEngine.h"
+#include "ProjectionFields.h"
 #include "ProjectionTable.h"
 #include "StudyFiles.h"
 #include "StudySnapshot.h"
@@ -25,12 +27,12 @@ class DocumentWriter;
 class FileDialogs;
 class TitlePageLink;
 
-class ProjectionModel : public QObject {
+class ProjectionModel : public QObject, private StudyFiles::Window {
     Q_OBJECT
 
 public:
-    enum class Field { anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti, aspvita, immigr, emigr, anno2 };
-    static constexpr int kFieldCount = 10;
+    using Field = ProjectionField;
+    static constexpr int kFieldCount = kProjectionFieldCount;
     static constexpr int kShareMinimum = 10;
     static constexpr int kShareMaximum = 40;
     static constexpr qint64 kRebalanceStepLimit = 1'000'000;
@@ -153,12 +155,8 @@ public:
     // so a handler that writes many controls repaints the window once.
     class NotifyScope {
     public:
-        explicit NotifyScope(ProjectionModel &model) : m_model(model) { ++m_model.m_notifyDepth; }
-        ~NotifyScope()
-        {
-            if (--m_model.m_notifyDepth == 0)
-                emit m_model.changed();
-        }
+        explicit NotifyScope(ProjectionModel &model) : m_model(model) { m_model.beginChanges(); }
+        ~NotifyScope() { m_model.endChanges(); }
         NotifyScope(const NotifyScope &) = delete;
         NotifyScope &operator=(const NotifyScope &) = delete;
 
@@ -175,6 +173,24 @@ signals:
     void archived();
 
 private:
+    // StudyFiles::Window: the study files read and write the window as the
+    // functions above do.
+    QString fieldText(Field field) const override { return text(field); }
+    void writeField(Field field, const QString &text) override { setText(field, text); }
+    QString shareText() const override { return pdf(); }
+    void writeShare(const QString &text) override { setPdf(text); }
+    QString resultText() const override { return popolazione(); }
+    void restartOperationCount() override { resetOperations(); }
+    void tell(const Message &message) override { notify(message); }
+    void tellDataError(const QString &text) override { showDataError(text); }
+    void studyArchived() override { emit archived(); }
+    void beginChanges() override { ++m_notifyDepth; }
+    void endChanges() override
+    {
+        if (--m_notifyDepth == 0)
+            emit changed();
+    }
+
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
     void runChangeHandler(Field field);
     void aggiornoPasso();

@@ -1,6 +1,5 @@
 #include "StudyFiles.h"
 
-#include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"
 #include "core/BoundedRead.h"
@@ -11,10 +10,23 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <array>
 
-using Field = ProjectionModel::Field;
+using Field = ProjectionField;
 
 namespace {
+
+// One repaint of the window for all a command writes, however it returns.
+class Changes {
+public:
+    explicit Changes(StudyFiles::Window &window) : m_window(window) { m_window.beginChanges(); }
+    ~Changes() { m_window.endChanges(); }
+    Changes(const Changes &) = delete;
+    Changes &operator=(const Changes &) = delete;
+
+private:
+    StudyFiles::Window &m_window;
+};
 
 // File order of line 1; the share sits between the fertility rate and the ages.
 constexpr std::array<Field, 10> kLine1Fields = {
@@ -25,11 +37,10 @@ constexpr std::array<Field, 10> kLine1Fields = {
 QStringList fileCaptions()
 {
     QStringList captions;
-    captions << ProjectionModel::fieldCaption(Field::anno1) << ProjectionModel::fieldCaption(Field::abitnoti)
-             << ProjectionModel::fieldCaption(Field::tassofert)
-             << ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount);
+    captions << projectionFieldCaption(Field::anno1) << projectionFieldCaption(Field::abitnoti)
+             << projectionFieldCaption(Field::tassofert) << ProjectionTexts::fieldCaption(kProjectionFieldCount);
     for (std::size_t i = 3; i < kLine1Fields.size(); ++i)
-        captions << ProjectionModel::fieldCaption(kLine1Fields[i]);
+        captions << projectionFieldCaption(kLine1Fields[i]);
     for (int i = 0; i < 9; ++i)
         captions << TitlePageData::fieldCaption(i);
     return captions;
@@ -37,8 +48,8 @@ QStringList fileCaptions()
 
 } // namespace
 
-StudyFiles::StudyFiles(ProjectionModel &model, Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage)
-    : m_model(model), m_messenger(messenger), m_dialogs(dialogs), m_titlePage(titlePage)
+StudyFiles::StudyFiles(Window &window, Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage)
+    : m_window(window), m_messenger(messenger), m_dialogs(dialogs), m_titlePage(titlePage)
 {
 }
 
@@ -46,7 +57,7 @@ StudyFiles::StudyFiles(ProjectionModel &model, Messenger &messenger, FileDialogs
 
 StudyFiles::OpenResult StudyFiles::aprifile_Click()
 {
-    ProjectionModel::NotifyScope scope(m_model);
+    const Changes changes(m_window);
     const FileDialogRequest request{FileDialogRequest::Kind::Open, ProjectionTexts::kOpenTitle,
                                     ProjectionTexts::kOpenFilter, 2, QString()};
     const auto path = m_dialogs.choose(request);
@@ -75,7 +86,7 @@ QString StudyFiles::openFailure(OpenResult result, const QString &path)
 
 bool StudyFiles::apriDaFuori(const QString &path)
 {
-    ProjectionModel::NotifyScope scope(m_model);
+    const Changes changes(m_window);
     // A double-click or a drop that does nothing needs a word too.
     const OpenResult result = apriStudio(path);
     reportOpenFailure(result, path);
@@ -90,7 +101,7 @@ void StudyFiles::reportOpenFailure(OpenResult result, const QString &path)
 
 StudyFiles::OpenResult StudyFiles::apriStudio(const QString &path)
 {
-    ProjectionModel::NotifyScope scope(m_model);
+    const Changes changes(m_window);
     m_fileName = path;
     const BoundedRead::Result read = BoundedRead::file(path, StudyFile::kMaxBytes);
     switch (read.status) {
@@ -107,7 +118,7 @@ StudyFiles::OpenResult StudyFiles::apriStudio(const QString &path)
     if (!record)
         return OpenResult::TooFewFields;
     applyStudy(*record);
-    emit m_model.archived();
+    m_window.studyArchived();
     return OpenResult::Opened;
 }
 
@@ -115,39 +126,41 @@ StudyFiles::OpenResult StudyFiles::apriStudio(const QString &path)
 
 StudyRecord StudyFiles::study() const
 {
-    const ProjectionModel &m = m_model;
+    const Window &w = m_window;
     StudyRecord record;
-    record.inputs = {
-        m.text(Field::anno1),      m.text(Field::abitnoti), m.text(Field::tassofert),   m.pdf(),
-        m.text(Field::iniziofert), m.text(Field::finefert), m.text(Field::mortinfanti), m.text(Field::aspvita),
-        m.text(Field::immigr),     m.text(Field::emigr),    m.text(Field::anno2)};
+    record.inputs = {w.fieldText(Field::anno1),       w.fieldText(Field::abitnoti),
+                     w.fieldText(Field::tassofert),   w.shareText(),
+                     w.fieldText(Field::iniziofert),  w.fieldText(Field::finefert),
+                     w.fieldText(Field::mortinfanti), w.fieldText(Field::aspvita),
+                     w.fieldText(Field::immigr),      w.fieldText(Field::emigr),
+                     w.fieldText(Field::anno2)};
     record.titlePage = m_titlePage.read();
     return record;
 }
 
 void StudyFiles::applyStudy(const StudyRecord &study)
 {
-    ProjectionModel::NotifyScope scope(m_model);
+    const Changes changes(m_window);
     m_titlePage.write(study.titlePage);
     const auto &in = study.inputs;
-    m_model.setText(Field::anno1, in[0]);
-    m_model.setText(Field::abitnoti, in[1]);
-    m_model.setText(Field::tassofert, in[2]);
-    m_model.setPdf(in[3]);
+    m_window.writeField(Field::anno1, in[0]);
+    m_window.writeField(Field::abitnoti, in[1]);
+    m_window.writeField(Field::tassofert, in[2]);
+    m_window.writeShare(in[3]);
     for (std::size_t i = 4; i < in.size(); ++i)
-        m_model.setText(kLine1Fields[i - 1], in[i]);
+        m_window.writeField(kLine1Fields[i - 1], in[i]);
     if (in[8].isEmpty())
-        m_model.setText(Field::immigr, QStringLiteral("0"));
+        m_window.writeField(Field::immigr, QStringLiteral("0"));
     if (in[9].isEmpty())
-        m_model.setText(Field::emigr, QStringLiteral("0"));
-    m_model.resetOperations();
+        m_window.writeField(Field::emigr, QStringLiteral("0"));
+    m_window.restartOperationCount();
 }
 
 // ---- Salva, Salva con nome ----
 
 StudyFiles::SaveResult StudyFiles::scrivoArchivio()
 {
-    ProjectionModel::NotifyScope scope(m_model);
+    const Changes changes(m_window);
     const TitlePageData titlePage = m_titlePage.read();
     if (refuseWithoutData(titlePage))
         return SaveResult::Refused;
@@ -164,16 +177,16 @@ StudyFiles::SaveResult StudyFiles::scrivoArchivio()
     m_fileName = *path;
     if (refuseNotAFile(*path) || !write(*path, record))
         return SaveResult::Failed;
-    emit m_model.archived();
+    m_window.studyArchived();
     return SaveResult::Saved;
 }
 
 // A study is kept only with its result and the name of its research.
 bool StudyFiles::refuseWithoutData(const TitlePageData &titlePage)
 {
-    if (!m_model.popolazione().isEmpty() && !titlePage.ricerca.isEmpty())
+    if (!m_window.resultText().isEmpty() && !titlePage.ricerca.isEmpty())
         return false;
-    m_model.notify({ProjectionTexts::kSaveNeedsData, appGlobals().HelpTitle, Message::Icon::Critical});
+    m_window.tell({ProjectionTexts::kSaveNeedsData, appGlobals().HelpTitle, Message::Icon::Critical});
     return true;
 }
 
@@ -185,8 +198,8 @@ bool StudyFiles::refuseUnstorable(const StudyRecord &record)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (StudyFile::canStore(fields[i]))
             continue;
-        m_model.showDataError(fields[i].contains(u'"') ? ProjectionTexts::unstorableQuotes(captions[i])
-                                                       : ProjectionTexts::unstorableCharacters(captions[i]));
+        m_window.tellDataError(fields[i].contains(u'"') ? ProjectionTexts::unstorableQuotes(captions[i])
+                                                        : ProjectionTexts::unstorableCharacters(captions[i]));
         return true;
     }
     return false;
@@ -198,8 +211,8 @@ bool StudyFiles::refuseNotAFile(const QString &path)
     const QFileInfo target(path);
     if (!target.exists() || target.isFile())
         return false;
-    m_model.notify({ProjectionTexts::notARegularFile(QDir::toNativeSeparators(path)), appGlobals().HelpTitle,
-                    Message::Icon::Critical});
+    m_window.tell({ProjectionTexts::notARegularFile(QDir::toNativeSeparators(path)), appGlobals().HelpTitle,
+                   Message::Icon::Critical});
     return true;
 }
 
@@ -213,7 +226,7 @@ bool StudyFiles::write(const QString &path, const StudyRecord &record)
     const QByteArray bytes = StudyFile::serialize(record).value_or(QByteArray());
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    m_model.notify(
+    m_window.tell(
         {ProjectionTexts::saveFailed(path, file.errorString()), appGlobals().HelpTitle, Message::Icon::Critical});
     return false;
 }
@@ -222,7 +235,7 @@ bool StudyFiles::write(const QString &path, const StudyRecord &record)
 
 void StudyFiles::eliminare_click()
 {
-    ProjectionModel::NotifyScope scope(m_model);
+    const Changes changes(m_window);
     const FileDialogRequest request{FileDialogRequest::Kind::Open, appGlobals().DeleteDialogTitle,
                                     ProjectionTexts::kDeleteFilter, 2, m_fileName};
     const auto path = m_dialogs.choose(request);

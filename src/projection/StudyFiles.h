@@ -1,16 +1,17 @@
 // The study-file commands of the projection window: Apri, Salva, Salva con
 // nome, Elimina, and the study both windows hold. It reaches the window only
-// through ProjectionModel's public functions and computes nothing.
+// through StudyFiles::Window, so it knows nothing of the model behind it, and
+// it computes nothing.
 #pragma once
 
+#include "ProjectionFields.h"
+#include "core/Messenger.h"
 #include "storage/StudyFile.h"
 
 #include <QString>
 #include <QStringList>
 
 class FileDialogs;
-class Messenger;
-class ProjectionModel;
 class TitlePageLink;
 
 class StudyFiles {
@@ -18,7 +19,28 @@ public:
     enum class OpenResult { Opened, Cancelled, Unreadable, TooFewFields, NotAFile, TooLarge };
     enum class SaveResult { Saved, Refused, Cancelled, Failed };
 
-    StudyFiles(ProjectionModel &model, Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage);
+    // What the commands need of the window they serve: its fields, its
+    // messages, word that its study is now a file's, and one repaint for all
+    // a command writes (beginChanges ... endChanges, nested as handlers are).
+    class Window {
+    public:
+        virtual QString fieldText(ProjectionField field) const = 0;
+        virtual void writeField(ProjectionField field, const QString &text) = 0;
+        virtual QString shareText() const = 0;
+        virtual void writeShare(const QString &text) = 0;
+        virtual QString resultText() const = 0;
+        virtual void restartOperationCount() = 0;
+        virtual void tell(const Message &message) = 0;
+        virtual void tellDataError(const QString &text) = 0;
+        virtual void studyArchived() = 0;
+        virtual void beginChanges() = 0;
+        virtual void endChanges() = 0;
+
+    protected:
+        ~Window() = default;
+    };
+
+    StudyFiles(Window &window, Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage);
 
     OpenResult aprifile_Click();
     OpenResult apriStudio(const QString &path);
@@ -43,7 +65,7 @@ private:
     bool refuseNotAFile(const QString &path);
     bool write(const QString &path, const StudyRecord &record);
 
-    ProjectionModel &m_model;
+    Window &m_window;
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
     TitlePageLink &m_titlePage;
