@@ -130,10 +130,16 @@ def main():
                     units.setdefault(unit(path), set()).add(unit(target))
     for group in circles(units):
         problems.append('units include each other round a circle: ' + ', '.join(group))
-    for p in problems:
-        print(p)
-    print(f'{len(order)} folders, {len(units)} units checked, {len(problems)} problems')
-    return 1 if problems else 0
+    known_file = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'known-problems.txt')
+    known = {l.strip() for l in open(known_file) if l.strip() and not l.startswith('#')}
+    new = [p for p in problems if p not in known]
+    mended = sorted(known - set(problems))
+    for p in new:
+        print('new:', p)
+    for p in mended:
+        print('mended, remove it from known-problems.txt:', p)
+    print(f'{len(order)} folders, {len(units)} units checked, {len(problems)} problems, {len(known)} known')
+    return 1 if new or mended else 0
 
 
 if __name__ == '__main__':
