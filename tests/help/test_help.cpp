@@ -129,8 +129,9 @@ const char *const kPageStarts[] = {
     "E' possibile memorizzare in appositi files i dati immessi e richiamarli al momento opportuno.",
     "La finestra di calcolo richiede l'introduzione dei dati completi per poter procedere con la simulazione.",
     "I risultati delle iterazioni sono riportati nella tabella a sfondo celeste.",
-    "Un esempio di calcolo, con i dati di prova archiviati nel software, consente di vedere come funziona il "
-    "programma",
+    // One sentence, split only to fit the line.
+    ("Un esempio di calcolo, con i dati di prova archiviati nel software, consente di vedere come funziona il "
+     "programma"),
     "Questa finestra riguarda i dati destinati al frontespizio della Relazione da stampare."};
 
 class GuidePageText : public testing::TestWithParam<int> {};
