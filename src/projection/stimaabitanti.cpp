@@ -124,7 +124,8 @@ std::vector<Control> resultControls()
 
 } // namespace
 
-std::vector<Command> stimaabitanti::commandRows()
+// The menu bar: its menus, items and separators, in order.
+std::vector<Command> stimaabitanti::menuRows()
 {
     ProjectionModel &m = m_model;
     const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa"),
@@ -161,7 +162,14 @@ std::vector<Command> stimaabitanti::commandRows()
     };
     for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
         rows.push_back(std::move(c));
-    const std::vector<Command> others = {
+    return rows;
+}
+
+// The toolbar positions no menu item has, and the buttons, in tab order.
+std::vector<Command> stimaabitanti::buttonRows()
+{
+    ProjectionModel &m = m_model;
+    std::vector<Command> rows = {
         Command::toolbarOnly(6, "visualizza finestra di calcolo",
                              [this] {
                                  m_host.messenger().show({ProjectionTexts::kThisIsTheCalculation,
@@ -192,7 +200,14 @@ std::vector<Command> stimaabitanti::commandRows()
         Command::button("uscita", "&Uscita", "Clicca per chiudere il programma", {8100, 4830, 1380, 390},
                         [this] { esci_Click(); }),
     };
-    rows.insert(rows.end(), others.begin(), others.end());
+    return rows;
+}
+
+std::vector<Command> stimaabitanti::commandRows()
+{
+    std::vector<Command> rows = menuRows();
+    for (Command &c : buttonRows())
+        rows.push_back(std::move(c));
     return rows;
 }
 

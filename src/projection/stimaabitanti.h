@@ -42,6 +42,8 @@ protected:
 
 private:
     std::vector<Command> commandRows();
+    std::vector<Command> menuRows();
+    std::vector<Command> buttonRows();
     void Form_Load();
     void findControls();
     void wireControls();

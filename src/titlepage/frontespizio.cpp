@@ -67,7 +67,8 @@ std::vector<Control> controls()
 
 } // namespace
 
-std::vector<Command> frontespizio::commandRows()
+// The menu bar: its menus, items and separators, in order.
+std::vector<Command> frontespizio::menuRows()
 {
     TitlePageModel &m = m_model;
     const QString file = QStringLiteral("file"), print = QStringLiteral("stamp"), edit = QStringLiteral("modi");
@@ -102,7 +103,14 @@ std::vector<Command> frontespizio::commandRows()
     };
     for (Command &c : Commands::help(m_host, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti...")))
         rows.push_back(std::move(c));
-    std::vector<Command> others = {
+    return rows;
+}
+
+// The toolbar positions no menu item has, and the buttons, in tab order.
+std::vector<Command> frontespizio::buttonRows()
+{
+    TitlePageModel &m = m_model;
+    std::vector<Command> rows = {
         // The toolbar's save is the projection window's, unlike the menu's.
         Command::toolbarOnly(2, "salva file", [&m] { m.projection().salvafile_Click(); }),
         Command::toolbarOnly(6, "visualizza finestra di calcolo", [this] { Command1_Click(); }),
@@ -120,10 +128,17 @@ std::vector<Command> frontespizio::commandRows()
         Command::button("cmdesci", "Us&cita", "Clicca per uscire da Vicania", {8280, 5760, 1095, 375},
                         [this] { m_host.confirmExit(); }),
     };
-    others[3].icon = QStyle::SP_MessageBoxQuestion;
-    others[5].icon = QStyle::SP_FileIcon;
-    others[6].icon = QStyle::SP_DialogCloseButton;
-    rows.insert(rows.end(), others.begin(), others.end());
+    rows[3].icon = QStyle::SP_MessageBoxQuestion;
+    rows[5].icon = QStyle::SP_FileIcon;
+    rows[6].icon = QStyle::SP_DialogCloseButton;
+    return rows;
+}
+
+std::vector<Command> frontespizio::commandRows()
+{
+    std::vector<Command> rows = menuRows();
+    for (Command &c : buttonRows())
+        rows.push_back(std::move(c));
     return rows;
 }
 

@@ -39,6 +39,14 @@ void computeExample(ProjectionModel &m, const QString &target)
 class StructureTest : public QObject {
     Q_OBJECT
 
+    // A row for each main window: the projection window, then the title page.
+    static void bothMainWindows()
+    {
+        QTest::addColumn<bool>("titlePage");
+        QTest::newRow("projection") << false;
+        QTest::newRow("title page") << true;
+    }
+
 private slots:
     void unknownWindowNamesAreRefused_data()
     {
@@ -119,20 +127,15 @@ private slots:
         QVERIFY(!fresh.popolazione().isEmpty());
     }
 
-    void toolbarPositionsEachRunOneCommand_data()
-    {
-        QTest::addColumn<bool>("titlePage");
-        QTest::newRow("projection") << false;
-        QTest::newRow("title page") << true;
-    }
+    void toolbarPositionsEachRunOneCommand_data() { bothMainWindows(); }
     void toolbarPositionsEachRunOneCommand()
     {
         QFETCH(bool, titlePage);
         App app;
         QMainWindow *window = titlePage ? static_cast<QMainWindow *>(app.program.titlePageWindow())
                                         : static_cast<QMainWindow *>(app.program.projection());
-        const CommandTable &table = titlePage ? app.program.titlePageWindow()->commands()
-                                              : app.program.projection()->commands();
+        const CommandTable &table =
+            titlePage ? app.program.titlePageWindow()->commands() : app.program.projection()->commands();
         auto *bar = window->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
         QVERIFY(bar);
         for (int position = 1; position <= 16; ++position) {
@@ -151,12 +154,7 @@ private slots:
         QVERIFY(!table.runToolbar(17));
     }
 
-    void accessKeysAreUniqueWithinEachMenu_data()
-    {
-        QTest::addColumn<bool>("titlePage");
-        QTest::newRow("projection") << false;
-        QTest::newRow("title page") << true;
-    }
+    void accessKeysAreUniqueWithinEachMenu_data() { bothMainWindows(); }
     void accessKeysAreUniqueWithinEachMenu()
     {
         QFETCH(bool, titlePage);
