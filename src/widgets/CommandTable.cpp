@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 #include <map>
 
 Command Command::submenu(QString name, QString menu, QString caption)
@@ -87,6 +88,9 @@ void CommandTable::buildControls(QWidget *client, int toolbarWidthTwips)
         if (c.toolbar > 0)
             toolbar.push_back({c.toolbar, c.toolTip});
     }
+    // Rows are in menu order; the toolbar goes by position.
+    std::sort(toolbar.begin(), toolbar.end(),
+              [](const MainToolbar::Button &a, const MainToolbar::Button &b) { return a.position < b.position; });
     MainToolbar::build(client, toolbarWidthTwips, toolbar, [this](int position) { runToolbar(position); });
     for (const Command &c : m_rows) {
         if (c.kind != Command::Kind::Button)

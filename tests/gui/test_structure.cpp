@@ -149,6 +149,11 @@ private slots:
             if (action)
                 QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->objectName()));
         }
+        // Left to right in the order of their positions, separators between.
+        QStringList shown;
+        for (QAction *a : bar->actions())
+            shown << (a->isSeparator() ? QStringLiteral("|") : a->objectName().mid(9));
+        QCOMPARE(shown.join(u' '), QStringLiteral("1 2 3 4 | 6 7 | 9 10 11 12 | 14 15 16"));
         QVERIFY(!table.runToolbar(5));
         QVERIFY(!table.runToolbar(0));
         QVERIFY(!table.runToolbar(17));

@@ -16,6 +16,7 @@
 #include "app/DesktopDocuments.h"
 #include "app/ItalianTranslations.h"
 #include "app/Music.h"
+#include "app/ModuloWindows.h"
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
