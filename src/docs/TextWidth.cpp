@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace TextWidth {
@@ -37,7 +38,7 @@ int twips(const QString &text, double points)
         thousandths += widths.value(c.unicode(), kUnknown);
     }
     // points * 20 twips per point, thousandths of an em; rounded up.
-    return int((thousandths * qint64(points * 20 + 0.5) + 999) / 1000);
+    return int((thousandths * qint64(std::llround(points * 20)) + 999) / 1000);
 }
 
 int widestWord(const QString &text, double points)
