@@ -12,14 +12,15 @@ namespace {
 // Thousandths of an em; a character missing from the table counts as wide.
 constexpr int kUnknown = 1000;
 
+constexpr std::pair<char16_t, int> kEntries[] = {
+#include "FontWidths.inc"
+};
+
 const QHash<char16_t, int> &table()
 {
     static const QHash<char16_t, int> widths = [] {
-        static constexpr std::pair<char16_t, int> entries[] = {
-#include "FontWidths.inc"
-        };
         QHash<char16_t, int> h;
-        for (const auto &[code, width] : entries)
+        for (const auto &[code, width] : kEntries)
             h.insert(code, width);
         return h;
     }();
