@@ -12,7 +12,7 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang
+    libgtest-dev libgmock-dev libbenchmark-dev clang clang-tidy
     python3-docx poppler-utils
     lintian dpkg-dev file desktop-file-utils appstream shared-mime-info
   )

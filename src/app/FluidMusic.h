@@ -6,11 +6,7 @@
 #include "Music.h"
 
 #include <QByteArray>
-
-struct _fluid_hashtable_t;
-struct _fluid_synth_t;
-struct _fluid_player_t;
-struct _fluid_audio_driver_t;
+#include <fluidsynth/types.h>
 
 class FluidMusic : public Music {
 public:
@@ -30,9 +26,9 @@ public:
     static QByteArray midiFor(const QString &fileName);
 
 private:
-    _fluid_hashtable_t *m_settings = nullptr;
-    _fluid_synth_t *m_synth = nullptr;
-    _fluid_player_t *m_player = nullptr;
-    _fluid_audio_driver_t *m_driver = nullptr;
+    fluid_settings_t *m_settings = nullptr;
+    fluid_synth_t *m_synth = nullptr;
+    fluid_player_t *m_player = nullptr;
+    fluid_audio_driver_t *m_driver = nullptr;
     QByteArray m_midi; // the player reads from this buffer
 };

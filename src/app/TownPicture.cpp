@@ -28,17 +28,7 @@ void house(QPainter &p, double x, double ground, double w, double h, const QColo
     p.drawRect(QRectF(x + w * 0.3, ground - h * 0.7, w * 0.28, h * 0.28));
 }
 
-} // namespace
-
-void TownPicture::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width() / 100.0, height() / 140.0);
-    draw(p);
-}
-
-void TownPicture::draw(QPainter &p)
+void sky(QPainter &p)
 {
     QLinearGradient sky(0, 0, 0, 90);
     sky.setColorAt(0, QColor(18, 24, 70));
@@ -52,8 +42,11 @@ void TownPicture::draw(QPainter &p)
     p.setBrush(QColor(255, 255, 255, 200));
     for (const QPointF &star : {QPointF(12, 10), QPointF(30, 6), QPointF(48, 16), QPointF(90, 38), QPointF(60, 8)})
         p.drawEllipse(star, 0.7, 0.7);
+}
 
-    // Far hills, then the town's hill.
+// Far hills, then the town's hill.
+void hills(QPainter &p)
+{
     QPainterPath far;
     far.moveTo(0, 88);
     far.cubicTo(25, 70, 45, 84, 70, 74);
@@ -69,8 +62,11 @@ void TownPicture::draw(QPainter &p)
     hill.lineTo(0, 140);
     p.setBrush(QColor(58, 104, 52));
     p.drawPath(hill);
+}
 
-    // The bell tower with its clock.
+// The bell tower with its clock.
+void tower(QPainter &p)
+{
     p.setPen(QPen(QColor(40, 30, 20), 0.6));
     p.setBrush(QColor(214, 190, 150));
     p.drawRect(QRectF(46, 58, 9, 34));
@@ -87,15 +83,26 @@ void TownPicture::draw(QPainter &p)
     p.drawLine(QPointF(50.5, 64), QPointF(51.8, 64));
     p.setBrush(QColor(40, 30, 30));
     p.drawRect(QRectF(48.5, 72, 4, 6));
+}
 
-    house(p, 18, 96, 14, 11, QColor(236, 214, 170));
-    house(p, 32, 93, 12, 13, QColor(226, 186, 140));
-    house(p, 57, 93, 13, 12, QColor(240, 222, 186));
-    house(p, 71, 96, 15, 10, QColor(220, 176, 128));
-    house(p, 6, 104, 12, 9, QColor(232, 200, 160));
-    house(p, 83, 104, 12, 9, QColor(236, 214, 170));
+void houses(QPainter &p)
+{
+    struct House {
+        double x, ground, width, height;
+        QColor wall;
+    };
+    const House town[] = {
+        {18, 96, 14, 11, QColor(236, 214, 170)}, {32, 93, 12, 13, QColor(226, 186, 140)},
+        {57, 93, 13, 12, QColor(240, 222, 186)}, {71, 96, 15, 10, QColor(220, 176, 128)},
+        {6, 104, 12, 9, QColor(232, 200, 160)},  {83, 104, 12, 9, QColor(236, 214, 170)},
+    };
+    for (const House &h : town)
+        house(p, h.x, h.ground, h.width, h.height, h.wall);
+}
 
-    // The road down the hill.
+// The road down the hill, and the cypresses beside it.
+void road(QPainter &p)
+{
     QPainterPath road;
     road.moveTo(47, 100);
     road.cubicTo(40, 112, 64, 120, 52, 140);
@@ -106,8 +113,27 @@ void TownPicture::draw(QPainter &p)
     p.setBrush(QColor(196, 176, 132));
     p.drawPath(road);
 
-    // Cypresses beside the road.
     p.setBrush(QColor(28, 64, 36));
     for (const QPointF &c : {QPointF(36, 118), QPointF(74, 124), QPointF(28, 128)})
         p.drawEllipse(c, 2.4, 8);
+}
+
+} // namespace
+
+void TownPicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(width() / 100.0, height() / 140.0);
+    draw(p);
+}
+
+// Back to front; a step may draw with the pen the one before left.
+void TownPicture::draw(QPainter &p)
+{
+    sky(p);
+    hills(p);
+    tower(p);
+    houses(p);
+    road(p);
 }

@@ -1,12 +1,13 @@
 #include "frmSplash.h"
 
-#include "core/AppGlobals.h"
-#include "widgets/Look.h"
-#include "core/Modulo.h"
 #include "Music.h"
 #include "Program.h"
 #include "ModuloWindows.h"
 #include "TownPicture.h"
+#include "core/AppGlobals.h"
+#include "core/Modulo.h"
+#include "help/ControlTable.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -17,8 +18,101 @@
 
 namespace {
 
+using ControlTable::Control;
+
 const QString kPresenta = QString(24, u' ') + QStringLiteral("presenta");
 const QString kClosing = QString(7, u' ') + QStringLiteral("elaborazione eseguita con");
+const QString kHint = QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)");
+
+QLabel *splashLabel(QWidget *parent, const Control &row)
+{
+    QLabel *label = ControlTable::makeLabel(parent, row);
+    // Clicks on a text reach the window's own handler.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+// A side of the yellow frame, 255 twips thick.
+void frameSide(QWidget *parent, const Control &row)
+{
+    Look::paint(splashLabel(parent, row), Look::bgr(Look::kYellow));
+}
+
+void picture(QWidget *parent, const Control &row)
+{
+    auto *picture = new TownPicture(parent);
+    picture->setObjectName(row.name);
+    ControlTable::place(picture, row.twips);
+}
+
+// The yellow outline around the edition.
+void outline(QWidget *parent, const Control &row)
+{
+    auto *shape = new QFrame(parent);
+    shape->setObjectName(row.name);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px solid #ffff00; background: transparent; }"));
+    ControlTable::place(shape, row.twips);
+}
+
+// Yellow text on the black window.
+void yellowText(QWidget *parent, const Control &row, const QFont &font, Qt::Alignment align = Qt::AlignCenter)
+{
+    QLabel *label = splashLabel(parent, row);
+    label->setFont(font);
+    label->setAlignment(align);
+    Look::paint(label, QColor(), Look::bgr(Look::kYellow));
+}
+
+void heading(QWidget *parent, const Control &row)
+{
+    yellowText(parent, row, Look::font(QStringLiteral("Arial"), 21.75, true, true));
+}
+
+void presents(QWidget *parent, const Control &row)
+{
+    yellowText(parent, row, Look::font(QStringLiteral("MS Sans Serif"), 12), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void programName(QWidget *parent, const Control &row)
+{
+    yellowText(parent, row, Look::font(QStringLiteral("Arial Black"), 27.75, true));
+}
+
+void description(QWidget *parent, const Control &row)
+{
+    yellowText(parent, row, Look::font(QStringLiteral("MS Sans Serif"), 12));
+}
+
+void plain(QWidget *parent, const Control &row)
+{
+    yellowText(parent, row, Look::font(QStringLiteral("MS Sans Serif"), 8.25));
+}
+
+void smallPrint(QWidget *parent, const Control &row)
+{
+    yellowText(parent, row, Look::font(QStringLiteral("Arial"), 8.25));
+}
+
+// The labels keep the numbers of the design; there is no label 6.
+QList<Control> controls()
+{
+    return {
+        {"label_0", frameSide, {}, {}, {0, 0, 8775, 255}},
+        {"label_9", frameSide, {}, {}, {240, 5160, 8295, 255}},
+        {"label_10", frameSide, {}, {}, {8520, 255, 255, 5175}},
+        {"label_11", frameSide, {}, {}, {0, 255, 255, 5175}},
+        {"Image1", picture, {}, {}, {480, 600, 2295, 3225}},
+        {"Shape1", outline, {}, {}, {3720, 3000, 4050, 350}},
+        {"label_1", heading, {}, {}, {3000, 420, 5280, 540}},
+        {"label_2", presents, kPresenta, {}, {3240, 1080, 4800, 330}},
+        {"label_3", programName, " ", {}, {3000, 1500, 5280, 780}},
+        {"label_4", description, {}, {}, {3000, 2400, 5280, 420}},
+        {"label_5", plain, {}, {}, {3735, 3015, 4020, 320}},
+        {"label_7", smallPrint, {}, {}, {3000, 3720, 5280, 255}},
+        {"label_8", plain, kHint, {}, {3000, 4560, 5280, 300}},
+    };
+}
 
 } // namespace
 
@@ -36,59 +130,9 @@ void frmSplash::build()
         move(screen->geometry().center() - rect().center());
     Look::paint(this, Look::bgr(Look::kBlack), Look::bgr(Look::kYellow));
     setFocusPolicy(Qt::StrongFocus);
-
-    auto makeLabel = [this](int index) {
-        auto *l = new QLabel(this);
-        l->setObjectName(QStringLiteral("label_%1").arg(index));
-        // Clicks on a text reach the window's own handler.
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_labels[static_cast<std::size_t>(index)] = l;
-        return l;
-    };
-    // The yellow frame, 255 twips thick.
-    const std::array<std::array<int, 5>, 4> frame = {
-        {{0, 0, 0, 8775, 255}, {9, 240, 5160, 8295, 255}, {10, 8520, 255, 255, 5175}, {11, 0, 255, 255, 5175}}};
-    for (const auto &f : frame) {
-        QLabel *l = makeLabel(f[0]);
-        Look::place(l, f[1], f[2], f[3], f[4]);
-        Look::paint(l, Look::bgr(Look::kYellow));
-    }
-
-    auto *picture = new TownPicture(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    Look::place(picture, 480, 600, 2295, 3225);
-
-    auto *shape = new QFrame(this);
-    shape->setObjectName(QStringLiteral("Shape1"));
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    shape->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px solid #ffff00; background: transparent; }"));
-    Look::place(shape, 3720, 3000, 4050, 350);
-
-    const QFont plain = Look::font(QStringLiteral("MS Sans Serif"), 8.25);
-    struct Text {
-        int index, left, top, width, height;
-        QFont font;
-        Qt::Alignment align;
-    };
-    const std::array<Text, 7> texts = {{
-        {1, 3000, 420, 5280, 540, Look::font(QStringLiteral("Arial"), 21.75, true, true), Qt::AlignCenter},
-        {2, 3240, 1080, 4800, 330, Look::font(QStringLiteral("MS Sans Serif"), 12), Qt::AlignLeft | Qt::AlignVCenter},
-        {3, 3000, 1500, 5280, 780, Look::font(QStringLiteral("Arial Black"), 27.75, true), Qt::AlignCenter},
-        {4, 3000, 2400, 5280, 420, Look::font(QStringLiteral("MS Sans Serif"), 12), Qt::AlignCenter},
-        {5, 3735, 3015, 4020, 320, plain, Qt::AlignCenter},
-        {7, 3000, 3720, 5280, 255, Look::font(QStringLiteral("Arial"), 8.25), Qt::AlignCenter},
-        {8, 3000, 4560, 5280, 300, plain, Qt::AlignCenter},
-    }};
-    for (const Text &t : texts) {
-        QLabel *l = makeLabel(t.index);
-        l->setFont(t.font);
-        l->setAlignment(t.align);
-        Look::paint(l, QColor(), Look::bgr(Look::kYellow));
-        Look::place(l, t.left, t.top, t.width, t.height);
-    }
-    label(2)->setText(kPresenta);
-    label(3)->setText(QStringLiteral(" "));
-    label(8)->setText(QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
+    ControlTable::build(this, controls());
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i] = findChild<QLabel *>(QStringLiteral("label_%1").arg(i));
 }
 
 void frmSplash::Form_Load()

@@ -292,6 +292,35 @@ QByteArray documentXml(const DocumentModel &d)
     return x.finish();
 }
 
+// Adds one part, deflated; false when the archive refuses it.
+bool addPart(zip_t *zip, const QString &name, const QByteArray &bytes)
+{
+    zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+    const zip_int64_t index = source ? zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
+    // The fastest deflate: the XML repeats itself, so it still shrinks tenfold.
+    if (index >= 0 && zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) >= 0)
+        return true;
+    // Once added, the archive owns the source.
+    if (index < 0 && source)
+        zip_source_free(source);
+    return false;
+}
+
+// The closed archive's bytes, read back from the memory it was written to.
+// A short read fails with no reason of its own.
+bool readBack(zip_source_t *buffer, QByteArray *out, QString *why)
+{
+    zip_stat_t stat;
+    if (zip_source_stat(buffer, &stat) != 0 || zip_source_open(buffer) != 0) {
+        *why = QStringLiteral("errore nella scrittura del documento");
+        return false;
+    }
+    out->resize(qsizetype(stat.size));
+    const bool ok = zip_source_read(buffer, out->data(), stat.size) == zip_int64_t(stat.size);
+    zip_source_close(buffer);
+    return ok;
+}
+
 // The whole package as the bytes of a zip file, built in memory.
 bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *out, QString *why)
 {
@@ -306,16 +335,10 @@ bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *ou
             zip_source_free(buffer);
         return false;
     }
+    // The buffer outlives the archive, to be read back.
     zip_source_keep(buffer);
     for (const auto &[name, bytes] : content) {
-        zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-        const zip_int64_t index = source ? zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
-        // The fastest deflate: the XML repeats itself, so it still shrinks tenfold.
-        if (index < 0 || zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) < 0) {
-            if (index >= 0)
-                source = nullptr; // the archive owns it now
-            if (source)
-                zip_source_free(source);
+        if (!addPart(zip, name, bytes)) {
             *why = QString::fromLocal8Bit(zip_strerror(zip));
             zip_discard(zip);
             zip_source_free(buffer);
@@ -326,15 +349,8 @@ bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *ou
     if (!ok) {
         *why = QString::fromLocal8Bit(zip_strerror(zip));
         zip_discard(zip);
-    }
-    zip_stat_t stat;
-    if (ok && zip_source_stat(buffer, &stat) == 0 && zip_source_open(buffer) == 0) {
-        out->resize(qsizetype(stat.size));
-        ok = zip_source_read(buffer, out->data(), stat.size) == zip_int64_t(stat.size);
-        zip_source_close(buffer);
-    } else if (ok) {
-        ok = false;
-        *why = QStringLiteral("errore nella scrittura del documento");
+    } else {
+        ok = readBack(buffer, out, why);
     }
     zip_source_free(buffer);
     zip_error_fini(&error);

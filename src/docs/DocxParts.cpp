@@ -77,6 +77,66 @@ void style(Writer &x, const char *type, const char *id, const char *name, bool i
     x.val(QStringLiteral("w:name"), QString::fromLatin1(name));
 }
 
+// The normal paragraph, and the normal table with narrow cell margins.
+void normalStyles(Writer &x)
+{
+    style(x, "paragraph", "Normale", "Normal", true);
+    x.empty(QStringLiteral("w:qFormat"));
+    x.end();
+
+    style(x, "table", "TabellaNormale", "Normal Table", true);
+    x.start(QStringLiteral("w:tblPr"));
+    x.start(QStringLiteral("w:tblCellMar"));
+    for (const QString side : {"w:left", "w:right"})
+        x.empty(side,
+                {{QStringLiteral("w:w"), QStringLiteral("57")}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
+    x.end();
+    x.end();
+    x.end();
+}
+
+// Plain tables: a thin grid.
+void gridStyle(Writer &x)
+{
+    style(x, "table", kGridStyle, "Table Grid", false);
+    x.val(QStringLiteral("w:basedOn"), QStringLiteral("TabellaNormale"));
+    x.start(QStringLiteral("w:tblPr"));
+    tableBorders(x, QStringLiteral("000000"));
+    x.end();
+    x.end();
+}
+
+// Cells of one kind of row shaded with fill, their text white if asked.
+void rowKind(Writer &x, const QString &type, const QString &fill, bool whiteText)
+{
+    x.start(QStringLiteral("w:tblStylePr"));
+    x.attr(QStringLiteral("w:type"), type);
+    if (whiteText) {
+        x.start(QStringLiteral("w:rPr"));
+        x.val(QStringLiteral("w:color"), QStringLiteral("FFFFFF"));
+        x.end();
+    }
+    x.start(QStringLiteral("w:tcPr"));
+    shading(x, fill);
+    x.end();
+    x.end();
+}
+
+// The coloured style that stands for Word's table format 9: a dark header
+// row with white text, banded rows, thin borders.
+void colourStyle(Writer &x)
+{
+    style(x, "table", kColourStyle, "Vicania colori", false);
+    x.val(QStringLiteral("w:basedOn"), QStringLiteral("TabellaNormale"));
+    x.start(QStringLiteral("w:tblPr"));
+    x.val(QStringLiteral("w:tblStyleRowBandSize"), QStringLiteral("1"));
+    tableBorders(x, QStringLiteral("5B7F95"));
+    x.end();
+    rowKind(x, QStringLiteral("firstRow"), QStringLiteral("1F5C7A"), true);
+    rowKind(x, QStringLiteral("band1Horz"), QStringLiteral("DCEBF2"), false);
+    x.end();
+}
+
 QByteArray relationships(std::initializer_list<std::pair<const char *, const char *>> targets)
 {
     Writer x;
@@ -220,54 +280,9 @@ QByteArray styles()
     x.w.writeNamespace(kW, QStringLiteral("w"));
     x.start(QStringLiteral("w:styles"));
     documentDefaults(x);
-
-    style(x, "paragraph", "Normale", "Normal", true);
-    x.empty(QStringLiteral("w:qFormat"));
-    x.end();
-
-    style(x, "table", "TabellaNormale", "Normal Table", true);
-    x.start(QStringLiteral("w:tblPr"));
-    x.start(QStringLiteral("w:tblCellMar"));
-    for (const QString side : {"w:left", "w:right"})
-        x.empty(side,
-                {{QStringLiteral("w:w"), QStringLiteral("57")}, {QStringLiteral("w:type"), QStringLiteral("dxa")}});
-    x.end();
-    x.end();
-    x.end();
-
-    // Plain tables: a thin grid.
-    style(x, "table", kGridStyle, "Table Grid", false);
-    x.val(QStringLiteral("w:basedOn"), QStringLiteral("TabellaNormale"));
-    x.start(QStringLiteral("w:tblPr"));
-    tableBorders(x, QStringLiteral("000000"));
-    x.end();
-    x.end();
-
-    // The coloured style that stands for Word's table format 9: a dark header
-    // row with white text, banded rows, thin borders.
-    style(x, "table", kColourStyle, "Vicania colori", false);
-    x.val(QStringLiteral("w:basedOn"), QStringLiteral("TabellaNormale"));
-    x.start(QStringLiteral("w:tblPr"));
-    x.val(QStringLiteral("w:tblStyleRowBandSize"), QStringLiteral("1"));
-    tableBorders(x, QStringLiteral("5B7F95"));
-    x.end();
-    x.start(QStringLiteral("w:tblStylePr"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("firstRow"));
-    x.start(QStringLiteral("w:rPr"));
-    x.val(QStringLiteral("w:color"), QStringLiteral("FFFFFF"));
-    x.end();
-    x.start(QStringLiteral("w:tcPr"));
-    shading(x, QStringLiteral("1F5C7A"));
-    x.end();
-    x.end();
-    x.start(QStringLiteral("w:tblStylePr"));
-    x.attr(QStringLiteral("w:type"), QStringLiteral("band1Horz"));
-    x.start(QStringLiteral("w:tcPr"));
-    shading(x, QStringLiteral("DCEBF2"));
-    x.end();
-    x.end();
-    x.end();
-
+    normalStyles(x);
+    gridStyle(x);
+    colourStyle(x);
     x.end();
     return x.finish();
 }

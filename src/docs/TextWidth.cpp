@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace TextWidth {
@@ -11,14 +12,15 @@ namespace {
 // Thousandths of an em; a character missing from the table counts as wide.
 constexpr int kUnknown = 1000;
 
+constexpr std::pair<char16_t, int> kEntries[] = {
+#include "FontWidths.inc"
+};
+
 const QHash<char16_t, int> &table()
 {
     static const QHash<char16_t, int> widths = [] {
-        static constexpr std::pair<char16_t, int> entries[] = {
-#include "FontWidths.inc"
-        };
         QHash<char16_t, int> h;
-        for (const auto &[code, width] : entries)
+        for (const auto &[code, width] : kEntries)
             h.insert(code, width);
         return h;
     }();
@@ -37,7 +39,7 @@ int twips(const QString &text, double points)
         thousandths += widths.value(c.unicode(), kUnknown);
     }
     // points * 20 twips per point, thousandths of an em; rounded up.
-    return int((thousandths * qint64(points * 20 + 0.5) + 999) / 1000);
+    return int((thousandths * qint64(std::llround(points * 20)) + 999) / 1000);
 }
 
 int widestWord(const QString &text, double points)

@@ -1,11 +1,12 @@
 #include "GuidePage.h"
 
+#include "ControlTable.h"
 #include "GuideTexts.h"
-#include "widgets/Look.h"
 #include "app/Program.h"
 #include "app/ModuloWindows.h"
 #include "core/Modulo.h"
 #include "scaling/clsResize.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,7 +16,47 @@
 
 namespace {
 
+using ControlTable::button;
+using ControlTable::Control;
+
 const QColor kPaleYellow(255, 255, 192);
+
+void title(QWidget *parent, const Control &row)
+{
+    QLabel *label = ControlTable::makeLabel(parent, row);
+    label->setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Look::paint(label, kPaleYellow, QColor(0, 0, 255));
+}
+
+void text(QWidget *parent, const Control &row)
+{
+    QLabel *label = ControlTable::makeLabel(parent, row);
+    label->setFont(Look::font(QStringLiteral("MS Sans Serif"), 9.75));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::paint(label, kPaleYellow, Qt::black);
+}
+
+QList<Control> controls(int page)
+{
+    const bool manual = page == 0;
+    // The manual and the example page explain their buttons.
+    const bool tips = manual || page == 5;
+    const QString contentsTip = tips ? QStringLiteral("cliccare per visualizzare il sommario della guida") : QString();
+    const QString printTip = !tips    ? QString()
+                             : manual ? QStringLiteral("cliccare per avere la copia su carta del MANUALE D'USO RAPIDO")
+                                      : QStringLiteral("cliccare per stampare la finestra");
+    const QString closeTip = tips ? QStringLiteral("cliccare per chiudere la finestra") : QString();
+    // The manual is wider.
+    const QRect textPlace = manual ? QRect(240, 960, 9015, 5280) : QRect(120, 960, 5175, 5300);
+    return {
+        {"cmdSommario", button, "&Sommario", contentsTip, {120, 120, 1215, 375}},
+        {"cmdStampa", button, "S&tampa", printTip, {1320, 120, 1215, 375}},
+        {"cmdChiudi", button, "&Chiudi", closeTip, {2520, 120, 1215, 375}},
+        {"Label1", title, GuideTexts::title(page), {}, {120, 600, manual ? 9015 : 5175, 255}},
+        {"Label2", text, GuideTexts::text(page), {}, textPlace},
+    };
+}
 
 } // namespace
 
@@ -36,49 +77,12 @@ GuidePage::GuidePage(Program &program, int page) : QWidget(nullptr), m_program(p
     layout->addWidget(m_client);
     Look::paint(m_client, kPaleYellow);
 
-    const bool manual = page == 0;
-    struct Button {
-        const char *name;
-        const char *caption;
-        int left;
-        void (GuidePage::*handler)();
-    };
-    const Button buttons[] = {{"cmdSommario", "&Sommario", 120, &GuidePage::cmdSommario_Click},
-                              {"cmdStampa", "S&tampa", 1320, &GuidePage::cmdStampa_Click},
-                              {"cmdChiudi", "&Chiudi", 2520, &GuidePage::cmdChiudi_Click}};
-    for (const Button &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), m_client);
-        button->setObjectName(QString::fromLatin1(b.name));
-        Look::place(button, b.left, 120, 1215, 375);
-        connect(button, &QPushButton::clicked, this, b.handler);
-    }
-    // Tooltips on the manual and on the example page.
-    if (manual || page == 5) {
-        findChild<QPushButton *>(QStringLiteral("cmdSommario"))
-            ->setToolTip(QStringLiteral("cliccare per visualizzare il sommario della guida"));
-        findChild<QPushButton *>(QStringLiteral("cmdChiudi"))
-            ->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
-        findChild<QPushButton *>(QStringLiteral("cmdStampa"))
-            ->setToolTip(manual ? QStringLiteral("cliccare per avere la copia su carta del MANUALE D'USO RAPIDO")
-                                : QStringLiteral("cliccare per stampare la finestra"));
-    }
-
-    m_title = new QLabel(GuideTexts::title(page), m_client);
-    m_title->setObjectName(QStringLiteral("Label1"));
-    m_title->setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25, true));
-    Look::paint(m_title, kPaleYellow, QColor(0, 0, 255));
-    Look::place(m_title, 120, 600, manual ? 9015 : 5175, 255);
-
-    m_text = new QLabel(GuideTexts::text(page), m_client);
-    m_text->setObjectName(QStringLiteral("Label2"));
-    m_text->setFont(Look::font(QStringLiteral("MS Sans Serif"), 9.75));
-    m_text->setWordWrap(true);
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::paint(m_text, kPaleYellow, Qt::black);
-    if (manual)
-        Look::place(m_text, 240, 960, 9015, 5280);
-    else
-        Look::place(m_text, 120, 960, 5175, 5300);
+    ControlTable::build(m_client, controls(page));
+    ControlTable::onClick(this, "cmdSommario", &GuidePage::cmdSommario_Click);
+    ControlTable::onClick(this, "cmdStampa", &GuidePage::cmdStampa_Click);
+    ControlTable::onClick(this, "cmdChiudi", &GuidePage::cmdChiudi_Click);
+    m_title = m_client->findChild<QLabel *>(QStringLiteral("Label1"));
+    m_text = m_client->findChild<QLabel *>(QStringLiteral("Label2"));
     Look::plainLabels(this);
     Form_Load();
 }

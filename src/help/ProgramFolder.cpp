@@ -46,7 +46,7 @@ QString file(const QString &name)
 {
     const QStringList folders = searchPath();
     for (const QString &folder : folders) {
-        const QString candidate = QDir(folder).filePath(name);
+        QString candidate = QDir(folder).filePath(name);
         if (QFileInfo(candidate).isFile())
             return candidate;
     }

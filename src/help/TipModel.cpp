@@ -27,7 +27,7 @@ bool TipModel::LoadTips(const QString &path)
     if (path.isEmpty())
         return false;
     // A tips file is a few KiB; a pipe, a device or a huge file is not one.
-    const BoundedRead::Result read = BoundedRead::file(path, 1024 * 1024);
+    const BoundedRead::Result read = BoundedRead::file(path, qint64{1024} * 1024);
     if (read.status != BoundedRead::Status::Read)
         return false;
     const QString content = StudyFile::decode(read.bytes);

@@ -1,13 +1,57 @@
 #include "frmTip.h"
 
+#include "ControlTable.h"
 #include "ProgramFolder.h"
-#include "widgets/Look.h"
 #include "app/Program.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+namespace {
+
+using ControlTable::button;
+using ControlTable::Control;
+
+// The icon and the texts sit on the yellow picture, made first.
+QWidget *picture(QWidget *window)
+{
+    return window->findChild<QWidget *>(QStringLiteral("Picture1"), Qt::FindDirectChildrenOnly);
+}
+
+void yellowPicture(QWidget *window, const Control &row)
+{
+    auto *picture = new QWidget(window);
+    picture->setObjectName(row.name);
+    Look::paint(picture, QColor(255, 255, 192));
+    ControlTable::place(picture, row.twips);
+}
+
+void icon(QWidget *window, const Control &row)
+{
+    auto *icon = new QLabel(picture(window));
+    icon->setPixmap(window->style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    ControlTable::place(icon, row.twips);
+}
+
+void heading(QWidget *window, const Control &row)
+{
+    QLabel *heading = ControlTable::makeLabel(picture(window), row);
+    QFont bold = window->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+}
+
+void tipText(QWidget *window, const Control &row)
+{
+    QLabel *text = ControlTable::makeLabel(picture(window), row);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+} // namespace
 
 frmTip::frmTip(Program &program)
     : QWidget(nullptr), m_program(program), m_model(ProgramFolder::file(TipModel::kFileName))
@@ -16,42 +60,20 @@ frmTip::frmTip(Program &program)
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(Look::px(6135), Look::px(2955));
-    const QColor paleYellow(255, 255, 192);
-
-    auto *picture = new QWidget(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    Look::paint(picture, paleYellow);
-    Look::place(picture, 120, 120, 4455, 2715);
-    auto *icon = new QLabel(picture);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
-    Look::place(icon, 60, 60, 480, 480);
-    auto *heading = new QLabel(QStringLiteral("Non tutti sanno che..."), picture);
-    heading->setObjectName(QStringLiteral("Label1"));
-    QFont bold = font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    Look::place(heading, 540, 180, 2655, 255);
-    m_text = new QLabel(picture);
-    m_text->setObjectName(QStringLiteral("lblTipText"));
-    m_text->setWordWrap(true);
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::place(m_text, 180, 840, 4095, 1635);
-
-    struct Button {
-        const char *name, *caption;
-        int top;
+    const QList<Control> table = {
+        {"Picture1", yellowPicture, {}, {}, {120, 120, 4455, 2715}},
+        {{}, icon, {}, {}, {60, 60, 480, 480}},
+        {"Label1", heading, "Non tutti sanno che...", {}, {540, 180, 2655, 255}},
+        {"lblTipText", tipText, {}, {}, {180, 840, 4095, 1635}},
+        {"cmdOK", button, "&Chiudi", {}, {4800, 120, 1215, 375}},
+        {"cmdNextTip", button, "&Successivo", {}, {4800, 600, 1215, 375}},
+        {"cmdprecedente", button, "&Precedente", {}, {4800, 1080, 1215, 375}},
     };
-    for (const Button &b : {Button{"cmdOK", "&Chiudi", 120}, Button{"cmdNextTip", "&Successivo", 600},
-                            Button{"cmdprecedente", "&Precedente", 1080}}) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        Look::place(button, 4800, b.top, 1215, 375);
-    }
-    connect(findChild<QPushButton *>(QStringLiteral("cmdOK")), &QPushButton::clicked, this, &QWidget::hide);
-    connect(findChild<QPushButton *>(QStringLiteral("cmdNextTip")), &QPushButton::clicked, this,
-            &frmTip::cmdNextTip_Click);
-    connect(findChild<QPushButton *>(QStringLiteral("cmdprecedente")), &QPushButton::clicked, this,
-            &frmTip::cmdprecedente_Click);
+    ControlTable::build(this, table);
+    m_text = findChild<QLabel *>(QStringLiteral("lblTipText"));
+    ControlTable::onClick(this, "cmdOK", &QWidget::hide);
+    ControlTable::onClick(this, "cmdNextTip", &frmTip::cmdNextTip_Click);
+    ControlTable::onClick(this, "cmdprecedente", &frmTip::cmdprecedente_Click);
     Look::plainLabels(this);
     update_display();
 }

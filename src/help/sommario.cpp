@@ -1,14 +1,15 @@
 #include "sommario.h"
 
+#include "ControlTable.h"
 #include "GuidePage.h"
 #include "GuideTexts.h"
 #include "HelpDocuments.h"
-#include "core/AppGlobals.h"
-#include "widgets/Look.h"
 #include "app/Program.h"
 #include "app/ModuloWindows.h"
+#include "core/AppGlobals.h"
 #include "docs/DocumentOutput.h"
 #include "scaling/clsResize.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -22,20 +23,55 @@ namespace {
 const QColor kPaleYellow(255, 255, 192);
 const QColor kLightBlue(0, 255, 255);
 
-struct Topic {
-    const char *caption;
-    int top;
-};
-constexpr std::array<Topic, sommario::kTopicCount> kTopics = {{
-    {"  Manuale d'uso rapido", 960},
-    {"  Funzionamento del programma", 1320},
-    {"  Archivio dati", 1680},
-    {"  Dati", 2520},
-    {"  Risultati", 2880},
-    {"  Un esempio di calcolo", 3240},
-    {"  Finestra Frontespizio per la relazione", 3600},
-    {"  Suggerimento del giorno", 4800},
-}};
+using ControlTable::button;
+using ControlTable::Control;
+
+void heading(QWidget *parent, const Control &row)
+{
+    QLabel *label = ControlTable::makeLabel(parent, row);
+    label->setFont(Look::font(QStringLiteral("MS Sans Serif"), 12, true));
+    label->setAlignment(Qt::AlignCenter);
+    Look::paint(label, kLightBlue, Qt::black);
+}
+
+// Turns bold under the pointer; its events reach the window (see wireTopic).
+void topic(QWidget *parent, const Control &row)
+{
+    QLabel *label = ControlTable::makeLabel(parent, row);
+    label->setFrameShape(QFrame::Box);
+    label->setMouseTracking(true);
+    Look::paint(label, kLightBlue, Qt::black);
+}
+
+// Each topic: an arrow button and its label, both opening the topic.
+QList<Control> controls()
+{
+    const QString headingTip = QStringLiteral("Clicca sul singolo tasto per visualizzare la relativa guida");
+    const QString printTip = QStringLiteral("cliccare per avere la copia su carta del sommario");
+    const QString exitTip = QStringLiteral("cliccare per uscire da ") + appGlobals().ProgramName;
+    return {
+        {"Label1", heading, "Argomenti della guida", headingTip, {240, 240, 3375, 375}},
+        {"puls_1", button, "--->", {}, {240, 960, 375, 255}},
+        {"lbl_1", topic, "  Manuale d'uso rapido", {}, {720, 960, 2895, 255}},
+        {"puls_2", button, "--->", {}, {240, 1320, 375, 255}},
+        {"lbl_2", topic, "  Funzionamento del programma", {}, {720, 1320, 2895, 255}},
+        {"puls_3", button, "--->", {}, {240, 1680, 375, 255}},
+        {"lbl_3", topic, "  Archivio dati", {}, {720, 1680, 2895, 255}},
+        {"puls_4", button, "--->", {}, {240, 2520, 375, 255}},
+        {"lbl_4", topic, "  Dati", {}, {720, 2520, 2895, 255}},
+        {"puls_5", button, "--->", {}, {240, 2880, 375, 255}},
+        {"lbl_5", topic, "  Risultati", {}, {720, 2880, 2895, 255}},
+        {"puls_6", button, "--->", {}, {240, 3240, 375, 255}},
+        {"lbl_6", topic, "  Un esempio di calcolo", {}, {720, 3240, 2895, 255}},
+        {"puls_7", button, "--->", {}, {240, 3600, 375, 255}},
+        {"lbl_7", topic, "  Finestra Frontespizio per la relazione", {}, {720, 3600, 2895, 255}},
+        {"puls_8", button, "--->", {}, {240, 4800, 375, 255}},
+        {"lbl_8", topic, "  Suggerimento del giorno", {}, {720, 4800, 2895, 255}},
+        {"cmdstampa", button, "&Stampa", printTip, {120, 6000, 1215, 375}},
+        {"cmdchiudi", button, "&Chiudi", "cliccare per chiudere la finestra", {1320, 6000, 1215, 375}},
+        {"Command1", button, "&USCITA", exitTip, {2520, 6000, 1215, 375}},
+    };
+}
 
 } // namespace
 
@@ -61,56 +97,25 @@ sommario::sommario(Program &program) : QWidget(nullptr), m_program(program)
     layout->addWidget(m_client);
     Look::paint(m_client, kPaleYellow);
 
-    auto *title = new QLabel(QStringLiteral("Argomenti della guida"), m_client);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setFont(Look::font(QStringLiteral("MS Sans Serif"), 12, true));
-    title->setAlignment(Qt::AlignCenter);
-    title->setToolTip(QStringLiteral("Clicca sul singolo tasto per visualizzare la relativa guida"));
-    Look::paint(title, kLightBlue, Qt::black);
-    Look::place(title, 240, 240, 3375, 375);
-
-    for (int i = 1; i <= kTopicCount; ++i) {
-        const Topic &t = kTopics[std::size_t(i - 1)];
-        auto *button = new QPushButton(QStringLiteral("--->"), m_client);
-        button->setObjectName(QStringLiteral("puls_%1").arg(i));
-        Look::place(button, 240, t.top, 375, 255);
-        connect(button, &QPushButton::clicked, this, [this, i] { puls_Click(i); });
-        auto *label = new QLabel(QString::fromUtf8(t.caption), m_client);
-        label->setObjectName(QStringLiteral("lbl_%1").arg(i));
-        label->setFrameShape(QFrame::Box);
-        label->setMouseTracking(true);
-        label->setProperty("topic", i);
-        label->installEventFilter(this);
-        Look::paint(label, kLightBlue, Qt::black);
-        Look::place(label, 720, t.top, 2895, 255);
-        m_labels[std::size_t(i - 1)] = label;
-    }
-    struct Button {
-        const char *name, *caption, *tooltip;
-        int left;
-    };
-    const Button buttons[] = {
-        {"cmdstampa", "&Stampa", "cliccare per avere la copia su carta del sommario", 120},
-        {"cmdchiudi", "&Chiudi", "cliccare per chiudere la finestra", 1320},
-        {"Command1", "&USCITA", "", 2520},
-    };
-    for (const Button &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(b.caption), m_client);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setToolTip(QString::fromUtf8(b.tooltip));
-        Look::place(button, b.left, 6000, 1215, 375);
-    }
-    connect(findChild<QPushButton *>(QStringLiteral("cmdstampa")), &QPushButton::clicked, this,
-            &sommario::cmdstampa_Click);
-    connect(findChild<QPushButton *>(QStringLiteral("cmdchiudi")), &QPushButton::clicked, this, &QWidget::hide);
-    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            [] { Modulo::ConfirmExit(); });
+    ControlTable::build(m_client, controls());
+    for (int i = 1; i <= kTopicCount; ++i)
+        wireTopic(i);
+    ControlTable::onClick(this, "cmdstampa", &sommario::cmdstampa_Click);
+    ControlTable::onClick(this, "cmdchiudi", &QWidget::hide);
+    ControlTable::onClick(this, "Command1", [] { Modulo::ConfirmExit(); });
 
     // Load
     m_resize = clsResize::load(this, m_client, 3975, 6825);
-    findChild<QPushButton *>(QStringLiteral("Command1"))
-        ->setToolTip(QStringLiteral("cliccare per uscire da ") + appGlobals().ProgramName);
     setWindowTitle(appGlobals().ProgramName + QStringLiteral(": guida in linea"));
+}
+
+void sommario::wireTopic(int index)
+{
+    QLabel *label = m_client->findChild<QLabel *>(QStringLiteral("lbl_%1").arg(index));
+    label->setProperty("topic", index);
+    label->installEventFilter(this);
+    m_labels[std::size_t(index - 1)] = label;
+    ControlTable::onClick(this, QStringLiteral("puls_%1").arg(index), [this, index] { puls_Click(index); });
 }
 
 void sommario::puls_Click(int index)

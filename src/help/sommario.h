@@ -33,6 +33,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // A topic's label and arrow: both open its window.
+    void wireTopic(int index);
     void clearBold();
 
     Program &m_program;

@@ -23,6 +23,31 @@ QString compactLeading(QStringView text)
     return out;
 }
 
+// Appends the ASCII digits from i on, moving i past them; true when there
+// was at least one.
+bool takeDigits(const QString &s, qsizetype &i, QString &into)
+{
+    bool any = false;
+    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+        into.append(s[i++]);
+        any = true;
+    }
+    return any;
+}
+
+// The exponent that starts at i, as "e", its sign and its digits; nothing
+// when no digits follow its letter, since then it is no exponent.
+QString exponentAt(const QString &s, qsizetype i)
+{
+    if (i >= s.size() || !(s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D'))
+        return {};
+    qsizetype j = i + 1;
+    QString exponent = QStringLiteral("e");
+    if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
+        exponent.append(s[j++]);
+    return takeDigits(s, j, exponent) ? exponent : QString();
+}
+
 } // namespace
 
 double leadingNumber(QStringView text)
@@ -32,34 +57,14 @@ double leadingNumber(QStringView text)
     QString number;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
         number.append(s[i++]);
-    bool digits = false;
-    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
-        number.append(s[i++]);
-        digits = true;
-    }
+    bool digits = takeDigits(s, i, number);
     if (i < s.size() && s[i] == u'.') {
         number.append(s[i++]);
-        while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
-            number.append(s[i++]);
-            digits = true;
-        }
+        digits = takeDigits(s, i, number) || digits;
     }
     if (!digits)
         return 0.0;
-    // An exponent counts only when digits follow it.
-    if (i < s.size() && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
-        qsizetype j = i + 1;
-        QString exponent = QStringLiteral("e");
-        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
-            exponent.append(s[j++]);
-        bool expDigits = false;
-        while (j < s.size() && s[j].isDigit() && s[j].unicode() < 128) {
-            exponent.append(s[j++]);
-            expDigits = true;
-        }
-        if (expDigits)
-            number.append(exponent);
-    }
+    number.append(exponentAt(s, i));
     bool ok = false;
     const double value = number.toDouble(&ok);
     if (!ok || !std::isfinite(value))

@@ -6,12 +6,62 @@
 
 namespace ProjectionEngine {
 
+namespace {
+
+// Row r's immigrants and emigrants, applied to its population pop: the
+// population after them.
+double migrate(const ProjectionParams &p, ProjectionTable &t, std::size_t r, double pop, ProjectionOutcome &out)
+{
+    t.immigrants[r] = pop * p.immigrationRate / 1000;
+    ++out.operations;
+    t.emigrants[r] = pop * p.emigrationRate / 1000;
+    ++out.operations;
+    if (p.backward) {
+        t.emigrants[r] = -t.emigrants[r];
+        t.immigrants[r] = -t.immigrants[r];
+    }
+    t.inhabitants[r] = (pop + t.immigrants[r]) - t.emigrants[r];
+    ++out.operations;
+    return t.inhabitants[r];
+}
+
+// Row r's births and deaths from its population pop; false when the women
+// who die over the fertile span outnumber the fertile women.
+bool naturalChange(const ProjectionParams &p, ProjectionTable &t, std::size_t r, double pop, ProjectionOutcome &out)
+{
+    const double f = p.fertileSpan;
+    t.oldAgeDeaths[r] = pop / p.medianAgeAtDeath;
+    ++out.operations;
+    t.fertileWomen[r] = pop * p.womenShare / 100;
+    ++out.operations;
+    if ((t.oldAgeDeaths[r] / 2) * f > t.fertileWomen[r])
+        return false;
+    t.births[r] = t.fertileWomen[r] * p.fertilityRate;
+    ++out.operations;
+    t.infantDeaths[r] = (t.births[r] / 1000) * p.infantMortality;
+    ++out.operations;
+    t.births[r] = t.births[r] - t.infantDeaths[r];
+    ++out.operations;
+    t.births[r] = t.births[r] / f;
+    ++out.operations;
+    t.infantDeaths[r] = t.infantDeaths[r] / f;
+    ++out.operations;
+    t.naturalChange[r] = t.births[r] - t.oldAgeDeaths[r];
+    ++out.operations;
+    if (p.backward) {
+        t.naturalChange[r] = -t.naturalChange[r];
+        out.operations += 2;
+    }
+    return true;
+}
+
+} // namespace
+
 ProjectionOutcome run(const ProjectionParams &p, ProjectionTable &t)
 {
     ProjectionOutcome out;
     const int last = p.span + 1;
     const double s = p.startYear;
-    const double f = p.fertileSpan;
     for (int k = 1; k <= last; ++k) {
         const auto r = static_cast<std::size_t>(k);
         ++out.operations;
@@ -20,42 +70,11 @@ ProjectionOutcome run(const ProjectionParams &p, ProjectionTable &t)
         ++out.operations;
         double pop = t.inhabitants[r];
         // The first row has no migration, nor the last one going forwards.
-        if (k != 1 && (p.backward || k != last)) {
-            t.immigrants[r] = pop * p.immigrationRate / 1000;
-            ++out.operations;
-            t.emigrants[r] = pop * p.emigrationRate / 1000;
-            ++out.operations;
-            if (p.backward) {
-                t.emigrants[r] = -t.emigrants[r];
-                t.immigrants[r] = -t.immigrants[r];
-            }
-            t.inhabitants[r] = (pop + t.immigrants[r]) - t.emigrants[r];
-            ++out.operations;
-            pop = t.inhabitants[r];
-        }
-        t.oldAgeDeaths[r] = pop / p.medianAgeAtDeath;
-        ++out.operations;
-        t.fertileWomen[r] = pop * p.womenShare / 100;
-        ++out.operations;
-        if ((t.oldAgeDeaths[r] / 2) * f > t.fertileWomen[r]) {
+        if (k != 1 && (p.backward || k != last))
+            pop = migrate(p, t, r, pop, out);
+        if (!naturalChange(p, t, r, pop, out)) {
             out.womenCheckFailed = true;
             return out;
-        }
-        t.births[r] = t.fertileWomen[r] * p.fertilityRate;
-        ++out.operations;
-        t.infantDeaths[r] = (t.births[r] / 1000) * p.infantMortality;
-        ++out.operations;
-        t.births[r] = t.births[r] - t.infantDeaths[r];
-        ++out.operations;
-        t.births[r] = t.births[r] / f;
-        ++out.operations;
-        t.infantDeaths[r] = t.infantDeaths[r] / f;
-        ++out.operations;
-        t.naturalChange[r] = t.births[r] - t.oldAgeDeaths[r];
-        ++out.operations;
-        if (p.backward) {
-            t.naturalChange[r] = -t.naturalChange[r];
-            out.operations += 2;
         }
         if (k < last) {
             const double carried = NumberReading::roundHalfUp(pop + t.naturalChange[r]);

@@ -121,37 +121,41 @@ void clsResize::ResizeControls()
     const double horizontal = double(m_form->width()) / m_recordedWidth;
     const bool wasEnabled = m_form->updatesEnabled();
     m_form->setUpdatesEnabled(false);
-    for (const ControlRecord &r : std::as_const(m_records)) {
-        QWidget *control = r.control;
-        if (!control)
-            continue;
-        const Directive d = directiveFor(control->property("Tag").toString());
-        auto scaled = [](int value, double ratio) { return static_cast<int>(std::lround(value * ratio)); };
-        if (auto *line = qobject_cast<LineControl *>(control)) {
-            QPoint a = line->start(), b = line->end();
-            if (d.left)
-                a.setX(scaled(r.first, horizontal));
-            if (d.top)
-                a.setY(scaled(r.second, vertical));
-            if (d.width)
-                b.setX(scaled(r.third, horizontal));
-            if (d.height)
-                b.setY(scaled(r.fourth, vertical));
-            line->setPoints(a, b);
-            continue;
-        }
-        QRect g = control->geometry();
-        if (d.left)
-            g.moveLeft(scaled(r.first, horizontal));
-        if (d.top)
-            g.moveTop(scaled(r.second, vertical));
-        if (d.width)
-            g.setWidth(scaled(r.third, horizontal));
-        if (d.height)
-            g.setHeight(scaled(r.fourth, vertical));
-        control->setGeometry(g);
-    }
+    for (const ControlRecord &r : std::as_const(m_records))
+        ScaleControl(r, horizontal, vertical);
     m_form->setUpdatesEnabled(wasEnabled);
+}
+
+void clsResize::ScaleControl(const ControlRecord &r, double horizontal, double vertical)
+{
+    QWidget *control = r.control;
+    if (!control)
+        return;
+    const Directive d = directiveFor(control->property("Tag").toString());
+    auto scaled = [](int value, double ratio) { return static_cast<int>(std::lround(value * ratio)); };
+    if (auto *line = qobject_cast<LineControl *>(control)) {
+        QPoint a = line->start(), b = line->end();
+        if (d.left)
+            a.setX(scaled(r.first, horizontal));
+        if (d.top)
+            a.setY(scaled(r.second, vertical));
+        if (d.width)
+            b.setX(scaled(r.third, horizontal));
+        if (d.height)
+            b.setY(scaled(r.fourth, vertical));
+        line->setPoints(a, b);
+        return;
+    }
+    QRect g = control->geometry();
+    if (d.left)
+        g.moveLeft(scaled(r.first, horizontal));
+    if (d.top)
+        g.moveTop(scaled(r.second, vertical));
+    if (d.width)
+        g.setWidth(scaled(r.third, horizontal));
+    if (d.height)
+        g.setHeight(scaled(r.fourth, vertical));
+    control->setGeometry(g);
 }
 
 bool clsResize::eventFilter(QObject *watched, QEvent *event)

@@ -51,6 +51,8 @@ private:
     };
 
     void RecordLayout();
+    // A control moved and sized from its record, as far as its tag allows.
+    static void ScaleControl(const ControlRecord &r, double horizontal, double vertical);
     QList<QWidget *> controls() const;
 
     QPointer<QWidget> m_form;

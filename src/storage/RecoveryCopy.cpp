@@ -32,7 +32,9 @@ QJsonArray array(const QStringList &texts)
 QStringList texts(const QJsonValue &value)
 {
     QStringList out;
-    for (const QJsonValue &v : value.toArray())
+    // Read through a const array, which is never copied to be read.
+    const QJsonArray values = value.toArray();
+    for (const QJsonValue v : values)
         out << v.toString();
     return out;
 }
@@ -70,7 +72,7 @@ bool write(const Copy &copy)
 
 std::optional<Copy> read()
 {
-    const BoundedRead::Result r = BoundedRead::file(path(), 1024 * 1024);
+    const BoundedRead::Result r = BoundedRead::file(path(), qint64{1024} * 1024);
     if (r.status != BoundedRead::Status::Read)
         return std::nullopt;
     const QJsonObject o = QJsonDocument::fromJson(r.bytes).object();

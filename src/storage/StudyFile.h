@@ -28,7 +28,7 @@ inline constexpr int kFieldCount = 20;
 QStringList splitFields(const QString &text);
 
 // A study is far smaller than this; anything larger is not read at all.
-inline constexpr qint64 kMaxBytes = 64 * 1024;
+inline constexpr qint64 kMaxBytes = qint64{64} * 1024;
 
 // The text of the file: Windows-1252, or UTF-8 or UTF-16 when a byte-order
 // mark says so.
