@@ -3,7 +3,7 @@
 // the program is used. No file, no sound font or no audio device: silence.
 #pragma once
 
-#include "Music.h"
+#include "core/Music.h"
 
 #include <QByteArray>
 #include <fluidsynth/types.h>

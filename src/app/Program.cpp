@@ -1,6 +1,6 @@
 #include "Program.h"
 
-#include "Music.h"
+#include "core/Music.h"
 #include "RecoveryKeeper.h"
 #include "core/Modulo.h"
 #include "docs/DocumentOutput.h"

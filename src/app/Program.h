@@ -39,7 +39,7 @@ public:
 
     Messenger &messenger() override { return m_messenger; }
     FileDialogs &dialogs() { return m_dialogs; }
-    Music &music() { return m_music; }
+    Music &music() override { return m_music; }
     DocumentOutput &documents() override { return m_documents; }
     Study &study() { return *m_study; }
 

@@ -1,13 +1,12 @@
 #include "frmSplash.h"
 
-#include "Music.h"
-#include "Program.h"
-#include "ModuloWindows.h"
+#include "core/Music.h"
 #include "TownPicture.h"
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
 #include "help/ControlTable.h"
 #include "widgets/Look.h"
+#include "widgets/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -116,7 +115,7 @@ QList<Control> controls()
 
 } // namespace
 
-frmSplash::frmSplash(Program &program) : QWidget(nullptr, Qt::FramelessWindowHint), m_program(program)
+frmSplash::frmSplash(WindowHost &host) : QWidget(nullptr, Qt::FramelessWindowHint), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     build();
@@ -137,7 +136,7 @@ void frmSplash::build()
 
 void frmSplash::Form_Load()
 {
-    Music &music = m_program.music();
+    Music &music = m_host.music();
     music.open(kMusicFile);
     music.play();
     Modulo::InitDialogTitles();
@@ -155,8 +154,8 @@ void frmSplash::setClosingText()
 
 void frmSplash::Form_Click()
 {
-    m_program.music().pause();
-    Modulo::OpenProjectionWindow();
+    m_host.music().pause();
+    m_host.showWindow(WindowId::stimaabitanti);
 }
 
 void frmSplash::mousePressEvent(QMouseEvent *event)
@@ -172,17 +171,17 @@ void frmSplash::keyPressEvent(QKeyEvent *event)
         if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter && event->key() != Qt::Key_Escape)
             return QWidget::keyPressEvent(event);
     }
-    m_program.music().close();
+    m_host.music().close();
     m_unloading = true;
-    m_program.unload(objectName());
+    m_host.unload(WindowId::frmSplash);
 }
 
 void frmSplash::closeEvent(QCloseEvent *event)
 {
     // Closed by the system (Alt+F4): the same as a key press.
     if (!m_unloading) {
-        m_program.music().close();
-        m_program.forget(this);
+        m_host.music().close();
+        m_host.forget(this);
     }
     event->accept();
 }

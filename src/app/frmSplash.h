@@ -6,14 +6,14 @@
 #include <QWidget>
 #include <array>
 
-class Program;
+class WindowHost;
 class QLabel;
 
 class frmSplash : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmSplash(Program &program);
+    explicit frmSplash(WindowHost &host);
 
     static inline const QString kMusicFile = QStringLiteral("Internet.mid");
     QLabel *label(int index) const { return m_labels[static_cast<std::size_t>(index)]; }
@@ -31,7 +31,7 @@ protected:
 private:
     void build();
 
-    Program &m_program;
+    WindowHost &m_host;
     std::array<QLabel *, 12> m_labels{};
     bool m_unloading = false;
 };

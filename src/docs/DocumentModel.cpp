@@ -1,6 +1,5 @@
 #include "DocumentModel.h"
 
-#include "DocxFile.h"
 
 #include <algorithm>
 
@@ -227,9 +226,4 @@ void DocumentModel::setProperties(const QString &title, const QString &author)
 {
     m_title = title;
     m_author = author;
-}
-
-bool DocumentModel::save(const QString &path, QString *error)
-{
-    return DocxFile::write(*this, path, error);
 }

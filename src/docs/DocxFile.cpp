@@ -436,3 +436,10 @@ bool write(const DocumentModel &document, const QString &path, QString *error)
 }
 
 } // namespace DocxFile
+
+// Defined with the writer, so that the model does not include the file it is
+// written to and the two stay one way round.
+bool DocumentModel::save(const QString &path, QString *error)
+{
+    return DocxFile::write(*this, path, error);
+}

@@ -2,9 +2,7 @@
 
 #include "ControlTable.h"
 #include "GuideTexts.h"
-#include "app/Program.h"
-#include "app/ModuloWindows.h"
-#include "core/Modulo.h"
+#include "widgets/WindowHost.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
 
@@ -65,7 +63,7 @@ const QStringList &GuidePage::windowNames()
     return GuideTexts::windowNames();
 }
 
-GuidePage::GuidePage(Program &program, int page) : QWidget(nullptr), m_program(program), m_page(page)
+GuidePage::GuidePage(WindowHost &host, int page) : QWidget(nullptr), m_host(host), m_page(page)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Guida in linea"));
@@ -102,14 +100,12 @@ bool GuidePage::hidesOnClose() const
 
 void GuidePage::cmdSommario_Click()
 {
-    Modulo::ShowWindow(QStringLiteral("sommario"));
+    m_host.showWindow(WindowId::sommario);
 }
 
 void GuidePage::cmdStampa_Click()
 {
-    Modulo::GuidePageTitle = m_title->text();
-    Modulo::GuidePageText = m_text->text();
-    Modulo::PrintGuidePage();
+    m_host.printGuidePage(m_title->text(), m_text->text());
 }
 
 void GuidePage::cmdChiudi_Click()
@@ -117,11 +113,11 @@ void GuidePage::cmdChiudi_Click()
     if (hidesOnClose())
         hide();
     else
-        m_program.unload(objectName());
+        m_host.unload(WindowNames::guidePages()[std::size_t(m_page)]);
 }
 
 void GuidePage::closeEvent(QCloseEvent *event)
 {
-    m_program.forget(this);
+    m_host.forget(this);
     event->accept();
 }

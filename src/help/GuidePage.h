@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class Program;
+class WindowHost;
 class QLabel;
 class clsResize;
 
@@ -15,7 +15,7 @@ public:
     // Window names in the order of the help contents.
     static const QStringList &windowNames();
 
-    GuidePage(Program &program, int page);
+    GuidePage(WindowHost &host, int page);
 
     int page() const { return m_page; }
     QLabel *titleLabel() const { return m_title; }
@@ -33,7 +33,7 @@ protected:
 private:
     void Form_Load();
 
-    Program &m_program;
+    WindowHost &m_host;
     int m_page;
     QWidget *m_client = nullptr;
     QLabel *m_title = nullptr;

@@ -3,7 +3,7 @@
 #include "ControlTable.h"
 #include "HelpDocuments.h"
 #include "ProgramFolder.h"
-#include "app/Program.h"
+#include "widgets/WindowHost.h"
 #include "core/AppGlobals.h"
 #include "widgets/Look.h"
 
@@ -112,7 +112,7 @@ void site(QWidget *parent, const Control &row)
 
 } // namespace
 
-informaz::informaz(Program &program) : QWidget(nullptr), m_program(program)
+informaz::informaz(WindowHost &host) : QWidget(nullptr), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
@@ -141,7 +141,7 @@ informaz::informaz(Program &program) : QWidget(nullptr), m_program(program)
 
 void informaz::closeEvent(QCloseEvent *event)
 {
-    m_program.forget(this);
+    m_host.forget(this);
     event->accept();
 }
 
@@ -151,7 +151,7 @@ QString supportoclienti::value(const QString &key)
     return settings.value(QStringLiteral("supporto/") + key).toString();
 }
 
-supportoclienti::supportoclienti(Program &program) : QWidget(nullptr), m_program(program)
+supportoclienti::supportoclienti(WindowHost &host) : QWidget(nullptr), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
@@ -178,6 +178,6 @@ supportoclienti::supportoclienti(Program &program) : QWidget(nullptr), m_program
 
 void supportoclienti::closeEvent(QCloseEvent *event)
 {
-    m_program.forget(this);
+    m_host.forget(this);
     event->accept();
 }

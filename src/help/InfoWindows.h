@@ -4,19 +4,19 @@
 
 #include <QWidget>
 
-class Program;
+class WindowHost;
 
 class informaz : public QWidget {
     Q_OBJECT
 
 public:
-    explicit informaz(Program &program);
+    explicit informaz(WindowHost &host);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    Program &m_program;
+    WindowHost &m_host;
 };
 
 // Its texts and contact data come from supportoclienti.ini in the program's
@@ -25,12 +25,12 @@ class supportoclienti : public QWidget {
     Q_OBJECT
 
 public:
-    explicit supportoclienti(Program &program);
+    explicit supportoclienti(WindowHost &host);
     static QString value(const QString &key);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    Program &m_program;
+    WindowHost &m_host;
 };

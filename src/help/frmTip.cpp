@@ -2,7 +2,7 @@
 
 #include "ControlTable.h"
 #include "ProgramFolder.h"
-#include "app/Program.h"
+#include "widgets/WindowHost.h"
 #include "widgets/Look.h"
 
 #include <QCloseEvent>
@@ -53,8 +53,8 @@ void tipText(QWidget *window, const Control &row)
 
 } // namespace
 
-frmTip::frmTip(Program &program)
-    : QWidget(nullptr), m_program(program), m_model(ProgramFolder::file(TipModel::kFileName))
+frmTip::frmTip(WindowHost &host)
+    : QWidget(nullptr), m_host(host), m_model(ProgramFolder::file(TipModel::kFileName))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
@@ -99,6 +99,6 @@ void frmTip::update_display()
 
 void frmTip::closeEvent(QCloseEvent *event)
 {
-    m_program.forget(this);
+    m_host.forget(this);
     event->accept();
 }

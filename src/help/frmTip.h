@@ -6,14 +6,14 @@
 
 #include <QWidget>
 
-class Program;
+class WindowHost;
 class QLabel;
 
 class frmTip : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmTip(Program &program);
+    explicit frmTip(WindowHost &host);
     TipModel &model() { return m_model; }
     QLabel *lblTipText() const { return m_text; }
 
@@ -26,7 +26,7 @@ protected:
 private:
     void update_display();
 
-    Program &m_program;
+    WindowHost &m_host;
     TipModel m_model;
     QLabel *m_text = nullptr;
 };

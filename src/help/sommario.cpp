@@ -4,8 +4,7 @@
 #include "GuidePage.h"
 #include "GuideTexts.h"
 #include "HelpDocuments.h"
-#include "app/Program.h"
-#include "app/ModuloWindows.h"
+#include "widgets/WindowHost.h"
 #include "core/AppGlobals.h"
 #include "docs/DocumentOutput.h"
 #include "scaling/clsResize.h"
@@ -75,16 +74,17 @@ QList<Control> controls()
 
 } // namespace
 
-QString sommario::topicWindow(int index)
+WindowId sommario::topicWindow(int index)
 {
+    const auto pages = WindowNames::guidePages();
     if (index == 8)
-        return QStringLiteral("frmTip");
-    if (index >= 1 && index <= 7)
-        return GuidePage::windowNames()[index - 1];
-    return GuidePage::windowNames()[0];
+        return WindowId::frmTip;
+    if (index >= 1 && index <= int(pages.size()))
+        return pages[std::size_t(index - 1)];
+    return pages[0];
 }
 
-sommario::sommario(Program &program) : QWidget(nullptr), m_program(program)
+sommario::sommario(WindowHost &host) : QWidget(nullptr), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
@@ -102,7 +102,7 @@ sommario::sommario(Program &program) : QWidget(nullptr), m_program(program)
         wireTopic(i);
     ControlTable::onClick(this, "cmdstampa", &sommario::cmdstampa_Click);
     ControlTable::onClick(this, "cmdchiudi", &QWidget::hide);
-    ControlTable::onClick(this, "Command1", [] { Modulo::ConfirmExit(); });
+    ControlTable::onClick(this, "Command1", [this] { m_host.confirmExit(); });
 
     // Load
     m_resize = clsResize::load(this, m_client, 3975, 6825);
@@ -120,7 +120,7 @@ void sommario::wireTopic(int index)
 
 void sommario::puls_Click(int index)
 {
-    Modulo::ShowWindow(topicWindow(index));
+    m_host.showWindow(topicWindow(index));
 }
 
 void sommario::clearBold()
@@ -161,13 +161,13 @@ void sommario::lbl_MouseUp(int index)
 void sommario::cmdstampa_Click()
 {
     QStringList titles, texts;
-    for (const QString &name : GuidePage::windowNames()) {
+    for (const WindowId id : WindowNames::guidePages()) {
         // A page not loaded is loaded for this, without showing it.
-        auto *page = qobject_cast<GuidePage *>(m_program.window(name));
+        auto *page = qobject_cast<GuidePage *>(m_host.window(id));
         titles << page->titleLabel()->text();
         texts << page->textLabel()->text();
     }
-    DocumentOutput &output = m_program.documents();
+    DocumentOutput &output = m_host.documents();
     const auto document = output.create();
     HelpDocuments::contents(*document, titles, texts);
     output.deliverNamed(*document, appGlobals().ProgramName + QStringLiteral("-guida.docx"));
@@ -205,6 +205,6 @@ void sommario::mouseMoveEvent(QMouseEvent *event)
 
 void sommario::closeEvent(QCloseEvent *event)
 {
-    m_program.forget(this);
+    m_host.forget(this);
     event->accept();
 }

@@ -2,10 +2,12 @@
 // on pressing; print all pages, close, leave the program.
 #pragma once
 
+#include "core/WindowNames.h"
+
 #include <QWidget>
 #include <array>
 
-class Program;
+class WindowHost;
 class QLabel;
 class clsResize;
 
@@ -14,11 +16,11 @@ class sommario : public QWidget {
 
 public:
     static constexpr int kTopicCount = 8;
-    explicit sommario(Program &program);
+    explicit sommario(WindowHost &host);
 
     QLabel *lbl(int index) const { return m_labels[static_cast<std::size_t>(index - 1)]; }
     // The window a topic opens (any other index opens the manual).
-    static QString topicWindow(int index);
+    static WindowId topicWindow(int index);
 
     void puls_Click(int index);
     void lbl_MouseMove(int index);
@@ -37,7 +39,7 @@ private:
     void wireTopic(int index);
     void clearBold();
 
-    Program &m_program;
+    WindowHost &m_host;
     QWidget *m_client = nullptr;
     std::array<QLabel *, kTopicCount> m_labels{};
     clsResize *m_resize = nullptr;

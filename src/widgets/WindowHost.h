@@ -7,6 +7,7 @@
 
 class DocumentOutput;
 class Messenger;
+class Music;
 class QString;
 class QWidget;
 
@@ -14,6 +15,7 @@ class WindowHost {
 public:
     virtual Messenger &messenger() = 0;
     virtual DocumentOutput &documents() = 0;
+    virtual Music &music() = 0;
 
     // A window, loaded hidden if needed.
     virtual QWidget *window(WindowId id) = 0;

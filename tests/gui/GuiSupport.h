@@ -3,7 +3,7 @@
 
 #include "app/DesktopDocuments.h"
 #include "core/Modulo.h"
-#include "app/Music.h"
+#include "core/Music.h"
 #include "app/Program.h"
 #include "app/ModuloWindows.h"
 #include "support/Scripted.h"

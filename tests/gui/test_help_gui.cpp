@@ -1,6 +1,7 @@
 // The help windows: pages, contents, tips, about and support.
 #include "GuiSupport.h"
 #include "core/AppGlobals.h"
+#include "core/WindowNames.h"
 #include "app/frmSplash.h"
 #include "help/GuidePage.h"
 #include "help/GuideTexts.h"
@@ -102,7 +103,7 @@ private slots:
         QCOMPARE(s->lbl(4)->frameShape(), QFrame::Box);
         QTest::mouseClick(child<QPushButton>(s, QStringLiteral("puls_8")), Qt::LeftButton);
         QVERIFY(app.program.loaded(QStringLiteral("frmTip"))->isVisible());
-        QCOMPARE(sommario::topicWindow(99), QStringLiteral("manuale"));
+        QCOMPARE(WindowNames::name(sommario::topicWindow(99)), QStringLiteral("manuale"));
         QTest::mouseClick(child<QPushButton>(s, QStringLiteral("cmdchiudi")), Qt::LeftButton);
         QVERIFY(!s->isVisible());
         QCOMPARE(app.program.loaded(QStringLiteral("sommario")), s);

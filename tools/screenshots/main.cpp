@@ -15,7 +15,7 @@
 // scratch folder, and no music plays.
 #include "app/DesktopDocuments.h"
 #include "app/ItalianTranslations.h"
-#include "app/Music.h"
+#include "core/Music.h"
 #include "app/ModuloWindows.h"
 #include "app/Program.h"
 #include "app/frmSplash.h"
