@@ -1,8 +1,8 @@
 #include "Program.h"
 
-#include "core/Music.h"
 #include "RecoveryKeeper.h"
 #include "core/Modulo.h"
+#include "core/Music.h"
 #include "docs/DocumentOutput.h"
 #include "frmSplash.h"
 #include "help/GuidePage.h"

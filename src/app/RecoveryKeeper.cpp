@@ -2,8 +2,8 @@
 
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
-#include "storage/RecoveryCopy.h"
 #include "projection/ProjectionModel.h"
+#include "storage/RecoveryCopy.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
 #include "frmSplash.h"
 
-#include "core/Music.h"
 #include "TownPicture.h"
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
+#include "core/Music.h"
 #include "help/ControlTable.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"

@@ -4,9 +4,9 @@
 #include "FluidMusic.h"
 #include "ItalianTranslations.h"
 #include "Program.h"
-#include "widgets/QtMessenger.h"
-#include "frmSplash.h"
 #include "core/StudioSettings.h"
+#include "frmSplash.h"
+#include "widgets/QtMessenger.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,5 @@
 #include "DocumentModel.h"
 
-
 #include <algorithm>
 
 QString DocumentModel::Paragraph::text() const

@@ -2,9 +2,9 @@
 
 #include "ControlTable.h"
 #include "GuideTexts.h"
-#include "widgets/WindowHost.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
+#include "widgets/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -3,9 +3,9 @@
 #include "ControlTable.h"
 #include "HelpDocuments.h"
 #include "ProgramFolder.h"
-#include "widgets/WindowHost.h"
 #include "core/AppGlobals.h"
 #include "widgets/Look.h"
+#include "widgets/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QLabel>

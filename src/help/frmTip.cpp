@@ -2,8 +2,8 @@
 
 #include "ControlTable.h"
 #include "ProgramFolder.h"
-#include "widgets/WindowHost.h"
 #include "widgets/Look.h"
+#include "widgets/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -53,8 +53,7 @@ void tipText(QWidget *window, const Control &row)
 
 } // namespace
 
-frmTip::frmTip(WindowHost &host)
-    : QWidget(nullptr), m_host(host), m_model(ProgramFolder::file(TipModel::kFileName))
+frmTip::frmTip(WindowHost &host) : QWidget(nullptr), m_host(host), m_model(ProgramFolder::file(TipModel::kFileName))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));

@@ -4,11 +4,11 @@
 #include "GuidePage.h"
 #include "GuideTexts.h"
 #include "HelpDocuments.h"
-#include "widgets/WindowHost.h"
 #include "core/AppGlobals.h"
 #include "docs/DocumentOutput.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
+#include "widgets/WindowHost.h"
 
 #include <QCloseEvent>
 #include <QLabel>

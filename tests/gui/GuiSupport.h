@@ -2,10 +2,10 @@
 #pragma once
 
 #include "app/DesktopDocuments.h"
+#include "app/ModuloWindows.h"
+#include "app/Program.h"
 #include "core/Modulo.h"
 #include "core/Music.h"
-#include "app/Program.h"
-#include "app/ModuloWindows.h"
 #include "support/Scripted.h"
 
 #include <QStringList>

@@ -1,15 +1,15 @@
 // The program's windows driven as a user drives them, offscreen.
 #include "GuiSupport.h"
-#include "core/AppGlobals.h"
 #include "app/ItalianTranslations.h"
-#include "widgets/Look.h"
-#include "widgets/QtMessenger.h"
-#include "storage/RecoveryCopy.h"
 #include "app/RecoveryKeeper.h"
 #include "app/frmSplash.h"
+#include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/stimaabitanti.h"
+#include "storage/RecoveryCopy.h"
 #include "titlepage/frontespizio.h"
+#include "widgets/Look.h"
+#include "widgets/QtMessenger.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The help windows: pages, contents, tips, about and support.
 #include "GuiSupport.h"
+#include "app/frmSplash.h"
 #include "core/AppGlobals.h"
 #include "core/WindowNames.h"
-#include "app/frmSplash.h"
 #include "help/GuidePage.h"
 #include "help/GuideTexts.h"
 #include "help/InfoWindows.h"

@@ -1,11 +1,11 @@
 // The title-page window and the study from both main windows.
 #include "GuiSupport.h"
-#include "core/AppGlobals.h"
 #include "app/frmSplash.h"
-#include "projection/stimaabitanti.h"
-#include "widgets/OfficeDialog.h"
+#include "core/AppGlobals.h"
 #include "core/StudioSettings.h"
+#include "projection/stimaabitanti.h"
 #include "titlepage/frontespizio.h"
+#include "widgets/OfficeDialog.h"
 
 #include <QAction>
 #include <QApplication>

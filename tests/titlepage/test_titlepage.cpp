@@ -2,9 +2,9 @@
 // the study file through both windows.
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
+#include "core/StudioSettings.h"
 #include "storage/StudyFile.h"
 #include "support/Scripted.h"
-#include "core/StudioSettings.h"
 #include "titlepage/TitlePageModel.h"
 
 #include <QFile>

@@ -15,7 +15,6 @@
 // scratch folder, and no music plays.
 #include "app/DesktopDocuments.h"
 #include "app/ItalianTranslations.h"
-#include "core/Music.h"
 #include "app/ModuloWindows.h"
 #include "app/Program.h"
 #include "app/frmSplash.h"
@@ -23,6 +22,7 @@
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
+#include "core/Music.h"
 #include "core/StudioSettings.h"
 #include "help/ProgramFolder.h"
 #include "projection/stimaabitanti.h"
