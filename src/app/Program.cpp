@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include "RecoveryKeeper.h"
+#include "chart/QtChartPainter.h"
+#include "chart/grafico.h"
 #include "core/Modulo.h"
 #include "core/Music.h"
 #include "docs/DocumentOutput.h"
@@ -34,10 +36,11 @@ QStringList Program::exitOrder()
 
 Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, DocumentOutput &documents)
     : m_messenger(messenger), m_dialogs(dialogs), m_music(music), m_documents(documents),
-      m_study(std::make_unique<Study>(messenger, dialogs))
+      m_study(std::make_unique<Study>(messenger, dialogs)), m_charts(std::make_unique<QtChartPainter>())
 {
     g_program = this;
     m_study->setDocumentOutput(&documents);
+    m_study->setChartPainter(m_charts.get());
     connect(m_study.get(), &Study::projectionWanted, this, [this] { showWindow(WindowId::stimaabitanti); });
     connect(m_study.get(), &Study::projectionCreated, this, [this](ProjectionModel *model) {
         if (m_recovery)
@@ -87,6 +90,8 @@ QWidget *Program::create(WindowId id)
         return new informaz(*this);
     case WindowId::supportoclienti:
         return new supportoclienti(*this);
+    case WindowId::grafico:
+        return new grafico(*this, *m_study, m_dialogs, *m_charts);
     default:
         return new GuidePage(*this, WindowNames::guidePageIndex(id));
     }

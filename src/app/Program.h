@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class ChartPainter;
 class DocumentOutput;
 class FileDialogs;
 class Messenger;
@@ -98,6 +99,7 @@ private:
     Music &m_music;
     DocumentOutput &m_documents;
     std::unique_ptr<Study> m_study;
+    std::unique_ptr<ChartPainter> m_charts; // draws the study's charts
     QMap<WindowId, QPointer<QWidget>> m_windows;
     bool m_quitWhenEmpty = true;
     QString m_studyToOpen;

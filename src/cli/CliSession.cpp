@@ -1,13 +1,17 @@
 #include "CliSession.h"
 
+#include "chart/ChartTexts.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
 #include "core/StudioSettings.h"
+#include "core/WholeFile.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
 #include "help/GuideTexts.h"
 #include "help/HelpDocuments.h"
+#include "projection/ChartPainter.h"
+#include "projection/ResultsExport.h"
 #include "study/Study.h"
 
 #include <QMap>
@@ -59,12 +63,40 @@ public:
         return false;
     }
     bool deliverNamed(DocumentWriter &document, const QString &) override { return deliver(document, {}); }
+    const QString &path() const { return m_path; }
     bool failed = false;
 
 private:
     QTextStream &m_err;
     QString m_path;
 };
+
+// What a document row writes with: the study, where the file goes, the page
+// of the guide, who draws the charts.
+struct Target {
+    Study &study;
+    FileDocuments &output;
+    int page;
+    ChartPainter *charts;
+    QTextStream &err;
+};
+
+// Both charts to the file, in the format of its extension.
+void writeChart(const Target &t)
+{
+    const StudySnapshot s = t.study.projection().snapshot();
+    QString why = QStringLiteral("il grafico non si è potuto disegnare");
+    const auto format = ChartPainter::formatOf(t.output.path());
+    if (s.popolazione.isEmpty()) {
+        t.err << ChartTexts::kExportNeedsCalculation << Qt::endl;
+    } else {
+        const QByteArray bytes = t.charts && format ? t.charts->file(s, *format) : QByteArray();
+        if (!bytes.isEmpty() && WholeFile::write(t.output.path(), bytes, &why))
+            return;
+        t.err << ChartTexts::exportFailed(t.output.path(), why) << Qt::endl;
+    }
+    t.output.failed = true;
+}
 
 // The seven help pages in one document, as the help contents print them.
 void writeGuide(DocumentOutput &output)
@@ -108,19 +140,27 @@ const CliCommand *findCommand(const QString &name)
 }
 
 // The documents vicania-cli writes, one row each: the option, whether a
-// guide page name comes before the file, and what writes it.
+// guide page name comes before the file, whether the file is a chart (its
+// extension names the format), and what writes it.
 struct CliDocument {
     const char *option;
     bool namesPage;
-    void (*write)(Study &study, DocumentOutput &output, int page);
+    bool chart;
+    void (*write)(const Target &target);
 };
-const std::array<CliDocument, 6> kDocuments = {{
-    {"--risultati", false, [](Study &s, DocumentOutput &, int) { s.projection().stampa_Click(); }},
-    {"--modello", false, [](Study &s, DocumentOutput &, int) { s.projection().acquisizionedati_Click(); }},
-    {"--relazione", false, [](Study &s, DocumentOutput &, int) { s.titlePage().stampa_Click(); }},
-    {"--solo-dati", false, [](Study &s, DocumentOutput &, int) { s.titlePage().solodati_Click(); }},
-    {"--guida", false, [](Study &, DocumentOutput &o, int) { writeGuide(o); }},
-    {"--pagina-guida", true, [](Study &, DocumentOutput &o, int page) { writeGuidePage(o, page); }},
+const std::array<CliDocument, 10> kDocuments = {{
+    {"--risultati", false, false, [](const Target &t) { t.study.projection().stampa_Click(); }},
+    {"--modello", false, false, [](const Target &t) { t.study.projection().acquisizionedati_Click(); }},
+    {"--relazione", false, false, [](const Target &t) { t.study.titlePage().stampa_Click(); }},
+    {"--relazione-grafico", false, false, [](const Target &t) { t.study.titlePage().stampaConGrafico_Click(); }},
+    {"--solo-dati", false, false, [](const Target &t) { t.study.titlePage().solodati_Click(); }},
+    {"--guida", false, false, [](const Target &t) { writeGuide(t.output); }},
+    {"--pagina-guida", true, false, [](const Target &t) { writeGuidePage(t.output, t.page); }},
+    {"--grafico", false, true, writeChart},
+    {"--xlsx", false, false,
+     [](const Target &t) { t.study.projection().esportaTabella(t.output.path(), ResultsExport::Format::Xlsx); }},
+    {"--csv", false, false,
+     [](const Target &t) { t.study.projection().esportaTabella(t.output.path(), ResultsExport::Format::Csv); }},
 }};
 
 const CliDocument *findDocument(const QString &option)
@@ -145,13 +185,16 @@ int CliSession::run(const QStringList &arguments)
 void CliSession::usage()
 {
     m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...] [--risultati FILE] [--modello FILE]\n"
-             "                                  [--relazione FILE] [--solo-dati FILE] [--guida FILE]\n"
-             "                                  [--pagina-guida PAGINA FILE]\n"
+             "                                  [--relazione FILE] [--relazione-grafico FILE]\n"
+             "                                  [--solo-dati FILE] [--guida FILE]\n"
+             "                                  [--pagina-guida PAGINA FILE] [--grafico FILE]\n"
+             "                                  [--xlsx FILE] [--csv FILE]\n"
              "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
              "  calcola, verifica, riequilibra (senza comandi: calcola).\n"
              "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
-             "  dati, relazione completa, solo dati del frontespizio, guida completa,\n"
-             "  una pagina della guida (PAGINA: "
+             "  dati, relazione completa (anche con il grafico), solo dati del frontespizio,\n"
+             "  guida completa, i grafici (PNG, SVG o PDF secondo l'estensione), la tabella\n"
+             "  dei risultati in XLSX o CSV, una pagina della guida (PAGINA: "
           << GuideTexts::windowNames().join(QStringLiteral(", "))
           << ").\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
@@ -191,6 +234,10 @@ std::optional<Document> parseDocument(const CliDocument &kind, const QStringList
         }
     }
     d.path = arguments[++i];
+    if (kind.chart && !ChartPainter::formatOf(d.path)) {
+        err << "Formato del grafico sconosciuto: " << d.path << " (usa .png, .svg o .pdf)" << Qt::endl;
+        return std::nullopt;
+    }
     return d;
 }
 
@@ -219,13 +266,13 @@ std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &e
 }
 
 // Writes each document asked for; false when one could not be written.
-bool writeDocuments(const QList<Document> &documents, Study &study, QTextStream &err)
+bool writeDocuments(const QList<Document> &documents, Study &study, ChartPainter *charts, QTextStream &err)
 {
     bool failed = false;
     for (const Document &d : documents) {
         FileDocuments output(err, d.path);
         study.setDocumentOutput(&output);
-        d.kind->write(study, output, d.page);
+        d.kind->write({study, output, d.page, charts, err});
         failed = failed || output.failed;
         study.setDocumentOutput(nullptr);
     }
@@ -269,6 +316,7 @@ int CliSession::esegui(const QString &studyPath, QStringList arguments)
     StreamMessenger messenger(m_err);
     FixedChoice dialogs(studyPath);
     Study session(messenger, dialogs);
+    session.setChartPainter(m_charts);
     ProjectionModel &model = session.projection();
     bool exitConfirmed = false;
     QObject::connect(&model, &ProjectionModel::exitConfirmed, [&exitConfirmed] { exitConfirmed = true; });
@@ -281,7 +329,7 @@ int CliSession::esegui(const QString &studyPath, QStringList arguments)
             break; // the window would be closed by now
         command->run(model);
     }
-    const bool written = writeDocuments(request->documents, session, m_err);
+    const bool written = writeDocuments(request->documents, session, m_charts, m_err);
     printState(model, m_out);
     return messenger.stopShown || !written ? StopShown : Ok;
 }

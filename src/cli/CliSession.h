@@ -6,11 +6,18 @@
 #include <QStringList>
 #include <QTextStream>
 
+class ChartPainter;
+
 class CliSession {
 public:
     enum ExitCode { Ok = 0, StopShown = 1, Unreadable = 2, Usage = 3 };
 
-    CliSession(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+    // charts draws the charts of the documents and of --grafico; without it
+    // there are none.
+    CliSession(QTextStream &out, QTextStream &err, ChartPainter *charts = nullptr)
+        : m_out(out), m_err(err), m_charts(charts)
+    {
+    }
     // Arguments after the program name.
     int run(const QStringList &arguments);
 
@@ -20,4 +27,5 @@ private:
 
     QTextStream &m_out;
     QTextStream &m_err;
+    ChartPainter *m_charts;
 };

@@ -12,7 +12,7 @@ struct Entry {
 };
 
 // In the order of the enum.
-constexpr std::array<Entry, 14> kWindows = {{
+constexpr std::array<Entry, 15> kWindows = {{
     {frmSplash, "frmSplash"},
     {stimaabitanti, "stimaabitanti"},
     {frontespizio, "frontespizio"},
@@ -27,11 +27,12 @@ constexpr std::array<Entry, 14> kWindows = {{
     {frmTip, "frmTip"},
     {informaz, "informaz"},
     {supportoclienti, "supportoclienti"},
+    {grafico, "grafico"},
 }};
 
-constexpr std::array<WindowId, 13> kExitOrder = {
-    stimaabitanti, frontespizio, supportoclienti, informaz,     sommario,          manuale, guidafunzionamento,
-    guidaarchivio, guidadati,    guidarisultati,  guidacalcolo, guidafrontespizio, frmTip};
+constexpr std::array<WindowId, 14> kExitOrder = {
+    stimaabitanti,      frontespizio,  grafico,   supportoclienti, informaz,     sommario,          manuale,
+    guidafunzionamento, guidaarchivio, guidadati, guidarisultati,  guidacalcolo, guidafrontespizio, frmTip};
 
 constexpr std::array<WindowId, 7> kGuidePages = {manuale,        guidafunzionamento, guidaarchivio,    guidadati,
                                                  guidarisultati, guidacalcolo,       guidafrontespizio};

@@ -22,6 +22,7 @@ enum class WindowId {
     frmTip,
     informaz,
     supportoclienti,
+    grafico,
 };
 
 namespace WindowNames {

@@ -18,6 +18,7 @@ DocumentModel::DocumentModel()
 void DocumentModel::newDocument()
 {
     m_blocks.clear();
+    m_pictures.clear();
     m_currentTable = -1;
     m_keepTogether = false;
     m_blocks.append(newParagraph(Alignment::Left, m_size));
@@ -219,6 +220,21 @@ void DocumentModel::setAppendedPageCount(double points, const QString &before, i
     write(before, points);
     lastParagraph().runs.append(Run{QString::number(pages), m_font, points, false, true});
     write(after, points);
+}
+
+void DocumentModel::addPicture(const QByteArray &png, QSize pixels, const QString &description)
+{
+    // Nothing to show is no picture rather than an empty frame.
+    if (png.isEmpty() || pixels.isEmpty())
+        return;
+    if (!lastParagraph().runs.isEmpty())
+        appendParagraph();
+    m_pictures.append(Picture{png, pixels, description});
+    Run r{QString(), m_font, m_size, false, false};
+    r.picture = int(m_pictures.size()) - 1;
+    Paragraph &p = lastParagraph();
+    p.runs.append(r);
+    m_blocks.append(newParagraph(p.alignment, m_size));
 }
 
 void DocumentModel::setProperties(const QString &title, const QString &author)

@@ -16,6 +16,12 @@ public:
         double size = 12;
         bool pageBreak = false;
         bool pageCountField = false; // text is the field's last value
+        int picture = -1;            // index in pictures(); -1 for text
+    };
+    struct Picture {
+        QByteArray png;
+        QSize pixels;
+        QString description;
     };
     struct Paragraph {
         QList<Run> runs;
@@ -52,6 +58,7 @@ public:
     const QString &title() const { return m_title; }
     const QString &author() const { return m_author; }
     int tableCount() const;
+    const QList<Picture> &pictures() const { return m_pictures; }
 
     void newDocument() override;
     void pageSetupA4() override { m_a4 = true; }
@@ -75,6 +82,7 @@ public:
     void widenColumn(int column) override;
     void pageSetupLandscape() override { m_landscape = true; }
     void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) override;
+    void addPicture(const QByteArray &png, QSize pixels, const QString &description) override;
     void setProperties(const QString &title, const QString &author) override;
     bool save(const QString &path, QString *error) override;
 
@@ -86,6 +94,7 @@ private:
     Paragraph newParagraph(Alignment alignment, double size) const;
 
     QList<Block> m_blocks;
+    QList<Picture> m_pictures;
     qsizetype m_currentTable = -1;
     // Even the marks typed before a font is chosen are in the documents' font.
     QString m_font = QStringLiteral("Century Gothic");

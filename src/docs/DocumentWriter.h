@@ -3,6 +3,8 @@
 // recorder used by the tests both implement it.
 #pragma once
 
+#include <QByteArray>
+#include <QSize>
 #include <QString>
 
 class DocumentWriter {
@@ -52,6 +54,10 @@ public:
     // Like setAppendedParagraph with before + pages + after, the number being
     // the word processor's own page count (pages is its value until updated).
     virtual void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) = 0;
+    // A PNG picture of pixels in a paragraph of its own at the insertion
+    // point, as wide as the text (no taller than the page); description is
+    // what a reader without pictures is told.
+    virtual void addPicture(const QByteArray &png, QSize pixels, const QString &description) = 0;
     // Title and author in the document's properties.
     virtual void setProperties(const QString &title, const QString &author) = 0;
     // False when the document could not be written; error says why.

@@ -127,12 +127,99 @@ void pageCountField(Writer &x, const DocumentModel::Run &r)
     fieldChar(x, r, "end");
 }
 
-void paragraph(Writer &x, const DocumentModel::Paragraph &p, bool spacing12, bool compact)
+const QString kDrawing = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/main");
+const QString kPicture = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/picture");
+const QString kPlacing = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing");
+
+// English Metric Units, 635 to a twip: the picture as wide as the text, as
+// tall as its proportions say, shrunk whole if that passes the page.
+QSize pictureExtent(QSize pixels, const Page &pg)
+{
+    constexpr qint64 kPerTwip = 635;
+    double width = double(pg.textWidth()) * kPerTwip;
+    double height = width * pixels.height() / pixels.width();
+    const double room = double(pg.textHeight()) * kPerTwip * 0.9;
+    if (height > room) {
+        width *= room / height;
+        height = room;
+    }
+    return {int(width), int(height)};
+}
+
+void pictureGraphic(Writer &x, const DocumentModel::Picture &pic, int n, QSize emu)
+{
+    x.start(QStringLiteral("a:graphic"));
+    x.start(QStringLiteral("a:graphicData"));
+    x.attr(QStringLiteral("uri"), kPicture);
+    x.start(QStringLiteral("pic:pic"));
+    x.start(QStringLiteral("pic:nvPicPr"));
+    x.empty(QStringLiteral("pic:cNvPr"), {{QStringLiteral("id"), number(n)},
+                                          {QStringLiteral("name"), QStringLiteral("picture%1.png").arg(n)},
+                                          {QStringLiteral("descr"), xmlSafe(pic.description)}});
+    x.empty(QStringLiteral("pic:cNvPicPr"));
+    x.end();
+    x.start(QStringLiteral("pic:blipFill"));
+    x.empty(QStringLiteral("a:blip"), {{QStringLiteral("r:embed"), DocxParts::pictureRelationship(n)}});
+    x.start(QStringLiteral("a:stretch"));
+    x.empty(QStringLiteral("a:fillRect"));
+    x.end();
+    x.end();
+    x.start(QStringLiteral("pic:spPr"));
+    x.start(QStringLiteral("a:xfrm"));
+    x.empty(QStringLiteral("a:off"),
+            {{QStringLiteral("x"), QStringLiteral("0")}, {QStringLiteral("y"), QStringLiteral("0")}});
+    x.empty(QStringLiteral("a:ext"),
+            {{QStringLiteral("cx"), number(emu.width())}, {QStringLiteral("cy"), number(emu.height())}});
+    x.end();
+    x.start(QStringLiteral("a:prstGeom"));
+    x.attr(QStringLiteral("prst"), QStringLiteral("rect"));
+    x.empty(QStringLiteral("a:avLst"));
+    x.end();
+    x.end();
+    x.end();
+    x.end();
+    x.end();
+}
+
+// A picture in the line of text (DrawingML inline), as Word inserts one.
+void pictureRun(Writer &x, const DocumentModel::Run &r, const DocumentModel &d, const Page &pg)
+{
+    const DocumentModel::Picture &pic = d.pictures()[r.picture];
+    const int n = r.picture + 1;
+    const QSize emu = pictureExtent(pic.pixels, pg);
+    x.start(QStringLiteral("w:r"));
+    runProperties(x, r.font, r.size);
+    x.start(QStringLiteral("w:drawing"));
+    x.start(QStringLiteral("wp:inline"));
+    for (const QString side : {"distT", "distB", "distL", "distR"})
+        x.attr(side, QStringLiteral("0"));
+    x.empty(QStringLiteral("wp:extent"),
+            {{QStringLiteral("cx"), number(emu.width())}, {QStringLiteral("cy"), number(emu.height())}});
+    x.empty(QStringLiteral("wp:effectExtent"), {{QStringLiteral("l"), QStringLiteral("0")},
+                                                {QStringLiteral("t"), QStringLiteral("0")},
+                                                {QStringLiteral("r"), QStringLiteral("0")},
+                                                {QStringLiteral("b"), QStringLiteral("0")}});
+    x.empty(QStringLiteral("wp:docPr"), {{QStringLiteral("id"), number(n)},
+                                         {QStringLiteral("name"), QStringLiteral("Grafico %1").arg(n)},
+                                         {QStringLiteral("descr"), xmlSafe(pic.description)}});
+    x.start(QStringLiteral("wp:cNvGraphicFramePr"));
+    x.empty(QStringLiteral("a:graphicFrameLocks"), {{QStringLiteral("noChangeAspect"), QStringLiteral("1")}});
+    x.end();
+    pictureGraphic(x, pic, n, emu);
+    x.end();
+    x.end();
+    x.end();
+}
+
+void paragraph(Writer &x, const DocumentModel::Paragraph &p, const DocumentModel &d, bool compact)
 {
     x.start(QStringLiteral("w:p"));
-    paragraphProperties(x, spacing12, p.alignment, p.font, p.size, {p.pageBreakBefore, p.keepWithNext, compact});
+    paragraphProperties(x, d.hasLineSpacing12(), p.alignment, p.font, p.size,
+                        {p.pageBreakBefore, p.keepWithNext, compact});
     for (const DocumentModel::Run &r : p.runs) {
-        if (r.pageBreak) {
+        if (r.picture >= 0) {
+            pictureRun(x, r, d, page(d.isLandscape()));
+        } else if (r.pageBreak) {
             x.start(QStringLiteral("w:r"));
             runProperties(x, r.font, r.size);
             x.empty(QStringLiteral("w:br"), {{QStringLiteral("w:type"), QStringLiteral("page")}});
@@ -274,6 +361,11 @@ QByteArray documentXml(const DocumentModel &d)
     Writer x;
     x.w.writeNamespace(DocxXml::kW, QStringLiteral("w"));
     x.w.writeNamespace(DocxXml::kR, QStringLiteral("r"));
+    if (!d.pictures().isEmpty()) {
+        x.w.writeNamespace(kPlacing, QStringLiteral("wp"));
+        x.w.writeNamespace(kDrawing, QStringLiteral("a"));
+        x.w.writeNamespace(kPicture, QStringLiteral("pic"));
+    }
     x.start(QStringLiteral("w:document"));
     x.start(QStringLiteral("w:body"));
     const QList<DocumentModel::Block> &blocks = d.blocks();
@@ -281,7 +373,7 @@ QByteArray documentXml(const DocumentModel &d)
     const int textWidth = page(d.isLandscape()).textWidth();
     for (qsizetype i = 0; i < blocks.size(); ++i) {
         if (const auto *p = std::get_if<DocumentModel::Paragraph>(&blocks[i]))
-            paragraph(x, *p, d.hasLineSpacing12(), compact[i]);
+            paragraph(x, *p, d, compact[i]);
         else
             table(x, std::get<DocumentModel::Table>(blocks[i]), d.hasLineSpacing12(), textWidth);
     }
@@ -297,8 +389,11 @@ bool addPart(zip_t *zip, const QString &name, const QByteArray &bytes)
 {
     zip_source_t *source = zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
     const zip_int64_t index = source ? zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
-    // The fastest deflate: the XML repeats itself, so it still shrinks tenfold.
-    if (index >= 0 && zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) >= 0)
+    // The fastest deflate: the XML repeats itself, so it still shrinks
+    // tenfold. A picture is compressed already.
+    const bool png = name.endsWith(QLatin1String(".png"));
+    if (index >= 0 &&
+        zip_set_file_compression(zip, zip_uint64_t(index), png ? ZIP_CM_STORE : ZIP_CM_DEFLATE, png ? 0 : 1) >= 0)
         return true;
     // Once added, the archive owns the source.
     if (index < 0 && source)
@@ -391,17 +486,21 @@ QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document, const
 {
     const QString title = document.title().isEmpty() ? QStringLiteral("Vicania") : xmlSafe(document.title());
     const QString author = document.author().isEmpty() ? QStringLiteral("Vicania") : xmlSafe(document.author());
-    return {
-        {QStringLiteral("[Content_Types].xml"), DocxParts::contentTypes()},
+    const int pictures = int(document.pictures().size());
+    QList<std::pair<QString, QByteArray>> out = {
+        {QStringLiteral("[Content_Types].xml"), DocxParts::contentTypes(pictures > 0)},
         {QStringLiteral("_rels/.rels"), DocxParts::packageRelationships()},
         {QStringLiteral("docProps/core.xml"), DocxParts::coreProperties(title, author, when)},
         {QStringLiteral("docProps/app.xml"), DocxParts::appProperties()},
-        {QStringLiteral("word/_rels/document.xml.rels"), DocxParts::documentRelationships()},
+        {QStringLiteral("word/_rels/document.xml.rels"), DocxParts::documentRelationships(pictures)},
         {QStringLiteral("word/styles.xml"), DocxParts::styles()},
         {QStringLiteral("word/settings.xml"), DocxParts::settings()},
         {QStringLiteral("word/fontTable.xml"), DocxParts::fontTable()},
         {QStringLiteral("word/document.xml"), documentXml(document)},
     };
+    for (int n = 1; n <= pictures; ++n)
+        out.append({QStringLiteral("word/") + DocxParts::pictureTarget(n), document.pictures()[n - 1].png});
+    return out;
 }
 
 bool write(const DocumentModel &document, const QString &path, QString *error)

@@ -137,23 +137,41 @@ void colourStyle(Writer &x)
     x.end();
 }
 
-QByteArray relationships(std::initializer_list<std::pair<const char *, const char *>> targets)
+void relationship(Writer &x, const QString &id, const QString &type, const QString &target)
+{
+    x.empty(QStringLiteral("Relationship"),
+            {{QStringLiteral("Id"), id}, {QStringLiteral("Type"), type}, {QStringLiteral("Target"), target}});
+}
+
+QByteArray relationships(std::initializer_list<std::pair<const char *, const char *>> targets, int pictures = 0)
 {
     Writer x;
     x.w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships"));
     x.start(QStringLiteral("Relationships"));
     int id = 1;
     for (const auto &[type, target] : targets)
-        x.empty(QStringLiteral("Relationship"), {{QStringLiteral("Id"), QStringLiteral("rId%1").arg(id++)},
-                                                 {QStringLiteral("Type"), QString::fromLatin1(type)},
-                                                 {QStringLiteral("Target"), QString::fromLatin1(target)}});
+        relationship(x, QStringLiteral("rId%1").arg(id++), QString::fromLatin1(type), QString::fromLatin1(target));
+    for (int n = 1; n <= pictures; ++n)
+        relationship(x, pictureRelationship(n),
+                     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/image"),
+                     pictureTarget(n));
     x.end();
     return x.finish();
 }
 
 } // namespace
 
-QByteArray contentTypes()
+QString pictureRelationship(int n)
+{
+    return QStringLiteral("rIdPicture%1").arg(n);
+}
+
+QString pictureTarget(int n)
+{
+    return QStringLiteral("media/picture%1.png").arg(n);
+}
+
+QByteArray contentTypes(bool pictures)
 {
     Writer x;
     x.w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
@@ -163,6 +181,9 @@ QByteArray contentTypes()
                                          QStringLiteral("application/vnd.openxmlformats-package.relationships+xml")}});
     x.empty(QStringLiteral("Default"), {{QStringLiteral("Extension"), QStringLiteral("xml")},
                                         {QStringLiteral("ContentType"), QStringLiteral("application/xml")}});
+    if (pictures)
+        x.empty(QStringLiteral("Default"), {{QStringLiteral("Extension"), QStringLiteral("png")},
+                                            {QStringLiteral("ContentType"), QStringLiteral("image/png")}});
     const std::initializer_list<std::pair<const char *, const char *>> overrides = {
         {"/word/document.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"},
         {"/word/styles.xml", "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"},
@@ -186,12 +207,13 @@ QByteArray packageRelationships()
           "docProps/app.xml"}});
 }
 
-QByteArray documentRelationships()
+QByteArray documentRelationships(int pictures)
 {
     return relationships(
         {{"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles", "styles.xml"},
          {"http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings", "settings.xml"},
-         {"http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable", "fontTable.xml"}});
+         {"http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable", "fontTable.xml"}},
+        pictures);
 }
 
 QByteArray coreProperties(const QString &title, const QString &author, const QDateTime &when)

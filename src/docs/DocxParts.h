@@ -13,9 +13,13 @@ inline constexpr const char *kFont = "Century Gothic";
 inline constexpr const char *kColourStyle = "VicaniaColori";
 inline constexpr const char *kGridStyle = "Griglia";
 
-QByteArray contentTypes();
+// With pictures, the package holds PNG parts too.
+QByteArray contentTypes(bool pictures = false);
 QByteArray packageRelationships();
-QByteArray documentRelationships();
+QByteArray documentRelationships(int pictures = 0);
+// The n-th picture (from 1): its relationship id and its part beside word/document.xml.
+QString pictureRelationship(int n);
+QString pictureTarget(int n);
 QByteArray coreProperties(const QString &title, const QString &author, const QDateTime &when);
 QByteArray appProperties();
 QByteArray settings();

@@ -154,7 +154,28 @@ void yearRow(DocumentWriter &w, const StudySnapshot &s, int tableRow, int docume
         w.setCell(documentRow, c + 1, gridCellText(s.table, tableRow, static_cast<GridColumn>(c)));
 }
 
-void results(DocumentWriter &w, const StudySnapshot &s)
+void chart(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture, bool newPage)
+{
+    if (picture.isNull())
+        return;
+    const int last = s.usedRows();
+    QString from = gridCellText(s.table, 1, GridColumn::ann), to = gridCellText(s.table, last, GridColumn::ann);
+    // In calendar order, as the chart reads, also after a backward run.
+    if (s.table.year[1] && s.table.year[std::size_t(last)] && *s.table.year[std::size_t(last)] < *s.table.year[1])
+        std::swap(from, to);
+    const QString years = QStringLiteral("dal %1 al %2").arg(from, to);
+    w.goToEnd();
+    // The heading never stays behind at the foot of a page.
+    w.keepRestTogether();
+    w.appendParagraph();
+    if (newPage)
+        w.startNewPage();
+    w.setFontSize(12);
+    w.typeText(QStringLiteral("Andamento del numero di abitanti, ") + years + u'\r');
+    w.addPicture(picture.png, picture.pixels, QStringLiteral("Grafico del numero di abitanti anno per anno, ") + years);
+}
+
+void results(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture)
 {
     resultsHeading(w, s);
     dataTable(w, s);
@@ -166,6 +187,8 @@ void results(DocumentWriter &w, const StudySnapshot &s)
         for (int c = 1; c <= 9; ++c)
             w.alignTableColumn(2 + t, c, DocumentWriter::Alignment::Right);
     }
+    if (tables > 0)
+        chart(w, s, picture, false);
     w.setProperties(QStringLiteral("Dati e risultati: ") + s.titlePage.ricerca, author(s));
 }
 

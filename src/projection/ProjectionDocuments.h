@@ -3,6 +3,8 @@
 // and read the study from a snapshot, never from the window.
 #pragma once
 
+#include "ChartPainter.h"
+
 #include <QString>
 
 class DocumentWriter;
@@ -23,8 +25,14 @@ void legendTable(DocumentWriter &w);
 void yearHeader(DocumentWriter &w);
 void yearRow(DocumentWriter &w, const StudySnapshot &s, int tableRow, int documentRow);
 
-// Rows of the year tables: the first holds 11 years, the others 43.
-void results(DocumentWriter &w, const StudySnapshot &s);
+// The chart of the inhabitants under its heading, after an empty paragraph
+// or at the top of a new page, the two kept on one page; a null picture
+// writes nothing.
+void chart(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture, bool newPage);
+
+// Rows of the year tables: the first holds 11 years, the others 43. The
+// chart, when there is one, follows the tables.
+void results(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture = {});
 void dataSheet(DocumentWriter &w);
 
 } // namespace ProjectionDocuments

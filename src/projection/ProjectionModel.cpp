@@ -1,9 +1,12 @@
 #include "ProjectionModel.h"
 
+#include "ChartPainter.h"
 #include "NumberReading.h"
 #include "ProjectionDocuments.h"
 #include "ProjectionTexts.h"
+#include "ResultsExport.h"
 #include "core/AppGlobals.h"
+#include "core/FileDialogs.h"
 #include "core/Modulo.h"
 #include "docs/DocumentOutput.h"
 
@@ -15,7 +18,8 @@ using NumberReading::leadingNumber;
 using Field = ProjectionModel::Field;
 
 ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, TitlePageLink &titlePage, QObject *parent)
-    : QObject(parent), m_messenger(messenger), m_titlePage(titlePage), m_files(*this, messenger, dialogs, titlePage)
+    : QObject(parent), m_messenger(messenger), m_dialogs(dialogs), m_titlePage(titlePage),
+      m_files(*this, messenger, dialogs, titlePage)
 {
     Form_Load();
 }
@@ -305,8 +309,15 @@ StudySnapshot ProjectionModel::snapshot() const
 
 bool ProjectionModel::stampa_Click()
 {
-    return showDocument([this](DocumentWriter &w) { ProjectionDocuments::results(w, snapshot()); },
-                        QStringLiteral("risultati"), ProjectionTexts::kLoadingResults, ProjectionTexts::kResultsShown);
+    return showDocument(
+        [this](DocumentWriter &w) {
+            const StudySnapshot s = snapshot();
+            // The chart follows the tables once there are results to draw.
+            const ChartPicture chart =
+                m_charts && !s.popolazione.isEmpty() ? m_charts->documentPicture(s) : ChartPicture{};
+            ProjectionDocuments::results(w, s, chart);
+        },
+        QStringLiteral("risultati"), ProjectionTexts::kLoadingResults, ProjectionTexts::kResultsShown);
 }
 
 bool ProjectionModel::acquisizionedati_Click()
@@ -334,4 +345,35 @@ bool ProjectionModel::showDocument(const std::function<void(DocumentWriter &)> &
     }
     m_passo = shown;
     return true;
+}
+
+// ---- export of the results ----
+
+bool ProjectionModel::esportatabella_Click()
+{
+    if (m_popolazione.isEmpty()) {
+        notify({ProjectionTexts::kExportNeedsCalculation, appGlobals().HelpTitle, Message::Icon::Critical});
+        return false;
+    }
+    const QString proposed = m_exportName.isEmpty() ? ProjectionTexts::kExportName : m_exportName;
+    const int filter = ResultsExport::formatOf(proposed) == ResultsExport::Format::Csv ? 2 : 1;
+    const auto path = m_dialogs.choose({FileDialogRequest::Kind::Save, ProjectionTexts::kExportTitle,
+                                        ProjectionTexts::kExportFilter, filter, proposed});
+    if (!path || path->isEmpty())
+        return false;
+    m_exportName = ResultsExport::withExtension(*path);
+    return esportaTabella(m_exportName, ResultsExport::formatOf(m_exportName));
+}
+
+bool ProjectionModel::esportaTabella(const QString &path, ResultsExport::Format format)
+{
+    if (m_popolazione.isEmpty()) {
+        notify({ProjectionTexts::kExportNeedsCalculation, appGlobals().HelpTitle, Message::Icon::Critical});
+        return false;
+    }
+    QString why;
+    if (ResultsExport::write(snapshot(), path, format, &why))
+        return true;
+    notify({ProjectionTexts::exportFailed(path, why), appGlobals().HelpTitle, Message::Icon::Critical});
+    return false;
 }

@@ -10,6 +10,7 @@
 #include "ProjectionEngine.h"
 #include "ProjectionFields.h"
 #include "ProjectionTable.h"
+#include "ResultsExport.h"
 #include "StudyFiles.h"
 #include "StudySnapshot.h"
 #include "storage/StudyFile.h"
@@ -22,6 +23,7 @@
 
 #include "core/Messenger.h"
 
+class ChartPainter;
 class DocumentOutput;
 class DocumentWriter;
 class FileDialogs;
@@ -137,6 +139,15 @@ public:
     bool stampa_Click();
     bool acquisizionedati_Click();
     void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
+    // Who draws the chart of the results document (none: it has no chart).
+    void setChartPainter(ChartPainter *charts) { m_charts = charts; }
+    ChartPainter *chartPainter() const { return m_charts; }
+    // Esporta tabella: the results as XLSX or CSV, to a file the user
+    // chooses; refused without a calculation. True once written.
+    bool esportatabella_Click();
+    // The same to a named file (vicania-cli): refused, or a failure, with a
+    // message.
+    bool esportaTabella(const QString &path, ResultsExport::Format format);
 
     // Called during a long rebalancing with the steps done so far; returning
     // false cancels it. The window wires it to a progress dialog.
@@ -219,6 +230,7 @@ private:
                       const QString &shown);
 
     Messenger &m_messenger;
+    FileDialogs &m_dialogs;
     TitlePageLink &m_titlePage;
     StudyFiles m_files;
     GridViewport m_grid;
@@ -249,6 +261,8 @@ private:
     bool m_clearTableOnly = false;
 
     DocumentOutput *m_documents = nullptr;
+    ChartPainter *m_charts = nullptr;
+    QString m_exportName; // the export dialog's remembered name
     std::function<bool(qint64)> m_rebalanceProgress;
     bool m_rebalanceShortcut = true;
     int m_notifyDepth = 0;

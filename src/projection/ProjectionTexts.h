@@ -158,6 +158,20 @@ inline const QString kRebalancing = QStringLiteral("Riequilibrio in corso: tenta
 QString rebalancing(qint64 steps);
 inline const QString kRebalanceCancelled =
     QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo calcolo completato.");
+// Esporta tabella: the save dialog and its messages.
+inline const QString kExportTitle = QStringLiteral("Esporta la tabella dei risultati");
+inline const QString kExportFilter =
+    QStringLiteral("Cartella di lavoro Excel (*.xlsx)|*.xlsx|CSV, separato da punto e virgola (*.csv)|*.csv");
+inline const QString kExportName = QStringLiteral("Vicania-risultati.xlsx");
+inline const QString kExportNeedsCalculation =
+    QStringLiteral("Non c'è una tabella da esportare: esegui prima il calcolo con il tasto 'Calcola'.");
+inline QString exportFailed(const QString &path, const QString &why)
+{
+    return QStringLiteral("Impossibile esportare la tabella nel file \"%1\": %2. "
+                          "L'eventuale file precedente è rimasto com'era.")
+        .arg(path, why);
+}
+
 // The help of the window's Aiuto button, one line per advice.
 QString help();
 

@@ -146,6 +146,7 @@ std::vector<Command> stimaabitanti::menuRows()
         Command::item("acquisizionedati", print, "modello acquisizione dati", [&m] { m.acquisizionedati_Click(); }),
         Command::item(
             "stampa", print, "dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra"),
+        Command::item("esportatabella", file, "Es&porta tabella...", [&m] { m.esportatabella_Click(); }),
         Command::separator(file),
         Command::item(
             "esci", file, "Es&ci", [this] { esci_Click(); }, 16, "uscita da Vicania"),
@@ -160,6 +161,10 @@ std::vector<Command> stimaabitanti::menuRows()
         Command::separator(edit),
         Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
     };
+    const QString chart = QStringLiteral("mnuGrafico");
+    rows.push_back(Command::submenu(chart, {}, QStringLiteral("&Grafico")));
+    rows.push_back(
+        Command::item("grafico", chart, "&Grafico dei risultati", [this] { m_host.showWindow(WindowId::grafico); }));
     for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
         rows.push_back(std::move(c));
     return rows;

@@ -12,6 +12,7 @@ ProjectionModel &Study::projection()
     if (!m_projection) {
         m_projection = new ProjectionModel(m_messenger, m_dialogs, *this, this);
         m_projection->setDocumentOutput(m_documents);
+        m_projection->setChartPainter(m_charts);
         emit projectionCreated(m_projection);
     }
     return *m_projection;
@@ -23,6 +24,7 @@ TitlePageModel &Study::titlePage()
         const QDate today = m_today.isValid() ? m_today : QDate::currentDate();
         m_titlePage = new TitlePageModel(m_messenger, *this, today, this);
         m_titlePage->setDocumentOutput(m_documents);
+        m_titlePage->setChartPainter(m_charts);
     }
     return *m_titlePage;
 }
@@ -54,4 +56,13 @@ void Study::officeChanged(const QString &oldName, const QString &oldAddress)
 {
     if (m_titlePage)
         m_titlePage->officeChanged(oldName, oldAddress);
+}
+
+void Study::setChartPainter(ChartPainter *charts)
+{
+    m_charts = charts;
+    if (m_projection)
+        m_projection->setChartPainter(charts);
+    if (m_titlePage)
+        m_titlePage->setChartPainter(charts);
 }

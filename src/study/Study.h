@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QObject>
 
+class ChartPainter;
 class DocumentOutput;
 class FileDialogs;
 class Messenger;
@@ -36,6 +37,8 @@ public:
 
     // Where both halves deliver their documents (none: nothing is written).
     void setDocumentOutput(DocumentOutput *output);
+    // Who draws the charts of both halves' documents (none: no charts).
+    void setChartPainter(ChartPainter *charts);
     // The program-wide office changed: the title page follows if it showed it.
     void officeChanged(const QString &oldName, const QString &oldAddress);
 
@@ -58,6 +61,7 @@ private:
     FileDialogs &m_dialogs;
     QDate m_today;
     DocumentOutput *m_documents = nullptr;
+    ChartPainter *m_charts = nullptr;
     ProjectionModel *m_projection = nullptr; // children of the study
     TitlePageModel *m_titlePage = nullptr;
 };

@@ -142,6 +142,15 @@ void closing(DocumentWriter &w, const StudySnapshot &s, const ResultPages &resul
     w.setAppendedParagraph(12, QStringLiteral("(") + s.officeName + QStringLiteral(")"));
 }
 
+// The chart on a page of its own. After a full table the closing block had
+// a page to itself, which the chart now shares: the count stays; otherwise
+// the chart's page is one more.
+ResultPages chartPage(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart, ResultPages result)
+{
+    ProjectionDocuments::chart(w, s, chart, true);
+    return {result.lastFull ? result.pages : result.pages + 1, false};
+}
+
 } // namespace
 
 int lastResultTable(qint64 span)
@@ -149,7 +158,7 @@ int lastResultTable(qint64 span)
     return static_cast<int>(std::floor(double(span + 1 - 28) / 38 + 0.99)) + 3;
 }
 
-int fullReport(DocumentWriter &w, const StudySnapshot &s)
+int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart)
 {
     w.newDocument();
     paragraphs(w, 3);
@@ -167,7 +176,9 @@ int fullReport(DocumentWriter &w, const StudySnapshot &s)
     // The legend opens the page of the first result table.
     w.startNewPage();
     ProjectionDocuments::legendTable(w);
-    const ResultPages result = resultTables(w, s);
+    ResultPages result = resultTables(w, s);
+    if (!chart.isNull())
+        result = chartPage(w, s, chart, result);
     closing(w, s, result);
 
     w.alignAll(Align::Justify);

@@ -2,6 +2,7 @@
 // document. They only call DocumentWriter, in document order.
 #pragma once
 
+#include "projection/ChartPainter.h"
 #include "storage/TitlePageData.h"
 
 class DocumentWriter;
@@ -10,8 +11,9 @@ struct StudySnapshot;
 namespace TitlePageDocuments {
 
 // The title page, data and results of the snapshot; returns the page count
-// written in the closing block.
-int fullReport(DocumentWriter &w, const StudySnapshot &study);
+// written in the closing block. With a chart, a page of its own holds it
+// before the closing block, which follows it on that page.
+int fullReport(DocumentWriter &w, const StudySnapshot &study, const ChartPicture &chart = {});
 void dataOnly(DocumentWriter &w, const TitlePageData &page);
 
 // The tables that hold results: the 3rd to this one.

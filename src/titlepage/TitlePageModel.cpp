@@ -112,6 +112,16 @@ void TitlePageModel::write(const TitlePageData &d)
 
 bool TitlePageModel::stampa_Click()
 {
+    return fullReport(false);
+}
+
+bool TitlePageModel::stampaConGrafico_Click()
+{
+    return fullReport(true);
+}
+
+bool TitlePageModel::fullReport(bool withChart)
+{
     if (!m_documents)
         return false;
     if (m_projection.popolazione().isEmpty()) {
@@ -119,8 +129,18 @@ bool TitlePageModel::stampa_Click()
         m_projection.show();
         return false;
     }
+    const StudySnapshot snapshot = projection().snapshot();
+    ChartPicture chart;
+    if (withChart) {
+        // A report asked with its chart never goes out without it.
+        chart = m_charts ? m_charts->documentPicture(snapshot) : ChartPicture{};
+        if (chart.isNull()) {
+            m_messenger.show({TitlePageTexts::kNoChart, appGlobals().HelpTitle, Message::Icon::Critical});
+            return false;
+        }
+    }
     const auto document = m_documents->create();
-    TitlePageDocuments::fullReport(*document, projection().snapshot());
+    TitlePageDocuments::fullReport(*document, snapshot, chart);
     if (!m_documents->deliver(*document, QStringLiteral("relazione")))
         return false;
     setPasso(TitlePageTexts::kReportShown);

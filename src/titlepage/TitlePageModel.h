@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class ChartPainter;
 class DocumentOutput;
 class Messenger;
 class ProjectionModel;
@@ -50,7 +51,10 @@ public:
     // The full report (needs a calculation) and the data-only document.
     bool stampa_Click();
     bool solodati_Click();
+    // The full report with a page of the inhabitants chart before its closing.
+    bool stampaConGrafico_Click();
     void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
+    void setChartPainter(ChartPainter *charts) { m_charts = charts; }
 
     // The program-wide office changed: labels still showing the old one follow.
     void officeChanged(const QString &oldName, const QString &oldAddress);
@@ -69,6 +73,7 @@ signals:
 
 private:
     void Form_Load(const QDate &today);
+    bool fullReport(bool withChart);
 
     Messenger &m_messenger;
     Projection &m_projection;
@@ -77,4 +82,5 @@ private:
     QString m_labelindirizzo;
     QString m_passo;
     DocumentOutput *m_documents = nullptr;
+    ChartPainter *m_charts = nullptr;
 };

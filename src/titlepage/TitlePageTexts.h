@@ -17,6 +17,8 @@ inline const QString kAllTyped = QStringLiteral("I dati sono stati immessi corre
 inline const QString kNoSimulation = QStringLiteral("La simulazione non è stata effettuata.");
 inline const QString kReportShown =
     QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare.");
+inline const QString kNoChart =
+    QStringLiteral("Non è stato possibile disegnare il grafico: la relazione con il grafico non è stata scritta.");
 inline const QString kLoadingWord = QStringLiteral("Sto caricando WORD.");
 inline const QString kThisIsTheTitlePage = QStringLiteral("E' questa la finestra per il Frontespizio della relazione!");
 

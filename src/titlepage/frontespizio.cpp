@@ -88,6 +88,7 @@ std::vector<Command> frontespizio::menuRows()
         Command::item("solodati", print, "&solo dati finestra", [&m] { m.solodati_Click(); }),
         Command::item(
             "stampatutto", print, "&intera elaborazione", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra"),
+        Command::item("stampagrafico", print, "intera elaborazione con &grafico", [&m] { m.stampaConGrafico_Click(); }),
         Command::separator(file),
         Command::item(
             "esci", file, "Es&ci", [this] { m_host.confirmExit(); }, 16, "uscita da Vicania"),

@@ -1,0 +1,137 @@
+#include "QtChartPainter.h"
+
+#include "ResultsChart.h"
+#include "projection/StudySnapshot.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <memory>
+
+namespace {
+
+QSizeF logicalSize(bool both)
+{
+    return {QtChartPainter::kWidth, both ? 2 * QtChartPainter::kHeight : QtChartPainter::kHeight};
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // A fast compression: the picture is mostly white and shrinks anyway.
+    if (!image.save(&buffer, "PNG", 80))
+        return {};
+    return bytes;
+}
+
+QByteArray svg(const ChartData &d)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QSizeF size = logicalSize(true);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), size));
+    generator.setResolution(int(QtChartPainter::kLogicalDpi));
+    generator.setTitle(d.title);
+    generator.setDescription(d.subtitle);
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return {};
+    QtChartPainter::paint(painter, QRectF(QPointF(0, 0), size), d, true);
+    painter.end();
+    return bytes;
+}
+
+// One A4 page: both charts across the text width, from the top margin.
+QByteArray pdf(const ChartData &d)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 25, 20, 20), QPageLayout::Millimeter);
+    // Vector output at the charts' own unit: their fonts keep their size.
+    writer.setResolution(int(QtChartPainter::kLogicalDpi));
+    writer.setTitle(d.title);
+    writer.setCreator(QStringLiteral("Vicania"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+    const QSizeF size = logicalSize(true);
+    const double scale = double(page.width()) / size.width();
+    QtChartPainter::paint(painter, QRectF(0, 0, page.width(), size.height() * scale), d, true);
+    painter.end();
+    return bytes;
+}
+
+} // namespace
+
+void QtChartPainter::paint(QPainter &painter, const QRectF &target, const ChartData &d, bool both)
+{
+    const QSizeF size = logicalSize(both);
+    QGraphicsScene scene(QRectF(QPointF(0, 0), size));
+    scene.setBackgroundBrush(Qt::white);
+    QChart *top = ResultsChart::inhabitants(d);
+    scene.addItem(top);
+    top->setGeometry(QRectF(0, 0, kWidth, kHeight));
+    if (both) {
+        QChart *bottom = ResultsChart::components(d);
+        scene.addItem(bottom);
+        bottom->setGeometry(QRectF(0, kHeight, kWidth, kHeight));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene.render(&painter, target, scene.sceneRect(), Qt::KeepAspectRatio);
+}
+
+QImage QtChartPainter::image(const ChartData &d, bool both)
+{
+    if (d.isEmpty())
+        return {};
+    const QSizeF size = logicalSize(both) * (kDpi / kLogicalDpi);
+    QImage image(size.toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // Drawn at the screen's resolution, scaled up: fonts are laid out and
+    // drawn alike. The print resolution is set once it is drawn.
+    QPainter painter(&image);
+    paint(painter, QRectF(QPointF(0, 0), size), d, both);
+    painter.end();
+    const int perMetre = qRound(kDpi / 0.0254);
+    image.setDotsPerMeterX(perMetre);
+    image.setDotsPerMeterY(perMetre);
+    return image;
+}
+
+ChartPicture QtChartPainter::documentPicture(const StudySnapshot &study)
+{
+    const QImage picture = image(ChartData::of(study), false);
+    if (picture.isNull())
+        return {};
+    return {png(picture), picture.size()};
+}
+
+QByteArray QtChartPainter::file(const StudySnapshot &study, Format format)
+{
+    const ChartData d = ChartData::of(study);
+    if (d.isEmpty())
+        return {};
+    switch (format) {
+    case Format::Png:
+        return png(image(d, true));
+    case Format::Svg:
+        return svg(d);
+    case Format::Pdf:
+        return pdf(d);
+    }
+    return {};
+}

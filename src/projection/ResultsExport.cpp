@@ -1,0 +1,244 @@
+#include "ResultsExport.h"
+
+#include "NumberReading.h"
+#include "StudySnapshot.h"
+#include "core/WholeFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <array>
+#include <cmath>
+#include <xlsxwriter.h>
+
+namespace ResultsExport {
+
+namespace {
+
+// A spreadsheet cell holds at most this many characters.
+constexpr qsizetype kCellLimit = 32767;
+
+QString csvNumber(double value)
+{
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return NumberReading::integerText(value);
+    return QString::number(value, 'g', 15).replace(u'.', u',');
+}
+
+// A text cell of a CSV file: quoted when it holds the separator or a quote.
+QString csvText(QString text)
+{
+    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// The workbook while it is built: the formats its cells share.
+struct Book {
+    lxw_workbook *workbook;
+    lxw_format *heading;
+    lxw_format *thousands;
+};
+
+void writeText(lxw_worksheet *sheet, int row, int column, const QString &text, lxw_format *format = nullptr)
+{
+    const QByteArray utf8 = text.left(kCellLimit).toUtf8();
+    worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8.constData(), format);
+}
+
+// The inputs as the report's data table shows them, then the title page.
+void dataSheet(Book &book, const StudySnapshot &s)
+{
+    lxw_worksheet *sheet = workbook_add_worksheet(book.workbook, "Dati");
+    const std::array<const StudySnapshot::Input *, 11> inputs = {&s.anno1,      &s.abitnoti, &s.tassofert,   &s.pdf,
+                                                                 &s.iniziofert, &s.finefert, &s.mortinfanti, &s.aspvita,
+                                                                 &s.immigr,     &s.emigr,    &s.anno2};
+    writeText(sheet, 0, 0, QStringLiteral("Dati: tipo"), book.heading);
+    writeText(sheet, 0, 1, QStringLiteral("valore"), book.heading);
+    int row = 1;
+    for (const StudySnapshot::Input *input : inputs) {
+        writeText(sheet, row, 0, input->caption);
+        writeText(sheet, row++, 1, input->text);
+    }
+    writeText(sheet, row++, 0, QStringLiteral("Numero di abitanti calcolato"));
+    writeText(sheet, row - 1, 1, s.popolazione);
+    ++row;
+    writeText(sheet, row++, 0, QStringLiteral("Frontespizio"), book.heading);
+    const TitlePageData &p = s.titlePage;
+    const std::array<std::pair<const char *, QString>, 9> page = {{
+        {"ricerca", p.ricerca},
+        {"località", p.localita},
+        {"tipologia di studio", p.tipostudio},
+        {"committente", p.committente},
+        {"luogo di elaborazione", p.luogo},
+        {"data della elaborazione", p.data},
+        {"allegati alla relazione", p.allegati},
+        {"studio professionale", s.officeName},
+        {"indirizzo dello studio", s.officeAddress},
+    }};
+    for (const auto &[caption, text] : page) {
+        writeText(sheet, row, 0, QString::fromUtf8(caption));
+        writeText(sheet, row++, 1, text);
+    }
+    worksheet_set_column(sheet, 0, 0, 44, nullptr);
+    worksheet_set_column(sheet, 1, 1, 40, nullptr);
+}
+
+// The inhabitants over the years, in calendar order even for a backward run.
+void inhabitantsChart(Book &book, lxw_worksheet *sheet, const StudySnapshot &s, int rows)
+{
+    lxw_chart *chart = workbook_add_chart(book.workbook, LXW_CHART_LINE);
+    const QByteArray categories = QStringLiteral("=Risultati!$A$2:$A$%1").arg(rows + 1).toUtf8();
+    const QByteArray values = QStringLiteral("=Risultati!$B$2:$B$%1").arg(rows + 1).toUtf8();
+    lxw_chart_series *series = chart_add_series(chart, categories.constData(), values.constData());
+    chart_series_set_name(series, "Abitanti");
+    QString title = QStringLiteral("Abitanti anno per anno");
+    if (!s.titlePage.localita.trimmed().isEmpty())
+        title += QStringLiteral(": ") + s.titlePage.localita.trimmed();
+    const QByteArray titleUtf8 = title.left(250).toUtf8();
+    chart_title_set_name(chart, titleUtf8.constData());
+    chart_axis_set_name(chart->x_axis, "Anno");
+    chart_axis_set_name(chart->y_axis, "Abitanti");
+    chart_axis_set_num_format(chart->y_axis, "#,##0");
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+    if (rows > 1 && s.table.year[1] && s.table.year[2] && *s.table.year[2] < *s.table.year[1])
+        chart_axis_set_reverse(chart->x_axis);
+    lxw_chart_options place = {};
+    place.x_offset = 10;
+    place.y_offset = 10;
+    place.x_scale = 1.6;
+    place.y_scale = 1.5;
+    worksheet_insert_chart_opt(sheet, 1, 10, chart, &place);
+}
+
+void resultsSheet(Book &book, const StudySnapshot &s)
+{
+    lxw_worksheet *sheet = workbook_add_worksheet(book.workbook, "Risultati");
+    for (int c = 0; c < kGridColumnCount; ++c)
+        writeText(sheet, 0, c, gridHeaderCaption(static_cast<GridColumn>(c)), book.heading);
+    const int rows = s.usedRows();
+    for (int row = 1; row <= rows; ++row) {
+        for (int c = 0; c < kGridColumnCount; ++c) {
+            const auto column = static_cast<GridColumn>(c);
+            worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(c), gridValue(s.table, row, column),
+                                   column == GridColumn::ann ? nullptr : book.thousands);
+        }
+    }
+    // The headings stay in sight while the years scroll.
+    worksheet_freeze_panes(sheet, 1, 0);
+    worksheet_set_column(sheet, 0, 0, 8, nullptr);
+    worksheet_set_column(sheet, 1, 8, 12, nullptr);
+    if (rows > 0)
+        inhabitantsChart(book, sheet, s, rows);
+}
+
+// Where libxlsxwriter writes the workbook: it can only write a named file.
+QByteArray readBack(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    return file.readAll();
+}
+
+} // namespace
+
+Format formatOf(const QString &path)
+{
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? Format::Csv : Format::Xlsx;
+}
+
+QString withExtension(const QString &path)
+{
+    const bool known = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ||
+                       path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive);
+    return known ? path : path + QStringLiteral(".xlsx");
+}
+
+double gridValue(const ProjectionTable &t, int row, GridColumn column)
+{
+    const auto r = static_cast<std::size_t>(row);
+    using NumberReading::roundHalfUp;
+    switch (column) {
+    case GridColumn::ann:
+        return t.year[r].value_or(0);
+    case GridColumn::abit:
+        return roundHalfUp(t.inhabitants[r]);
+    case GridColumn::imm:
+        return std::fabs(roundHalfUp(t.immigrants[r]));
+    case GridColumn::em:
+        return std::fabs(roundHalfUp(t.emigrants[r]));
+    case GridColumn::donne:
+        return roundHalfUp(t.fertileWomen[r]);
+    case GridColumn::figli:
+        return roundHalfUp(t.births[r]);
+    case GridColumn::morti:
+        return roundHalfUp(t.infantDeaths[r]);
+    case GridColumn::mortivecch:
+        return roundHalfUp(t.oldAgeDeaths[r]);
+    case GridColumn::aument:
+        return roundHalfUp(t.naturalChange[r]);
+    }
+    return 0;
+}
+
+QByteArray csv(const StudySnapshot &s)
+{
+    QStringList lines;
+    QStringList heading;
+    for (int c = 0; c < kGridColumnCount; ++c)
+        heading << csvText(gridHeaderCaption(static_cast<GridColumn>(c)));
+    lines << heading.join(u';');
+    for (int row = 1; row <= s.usedRows(); ++row) {
+        QStringList cells;
+        for (int c = 0; c < kGridColumnCount; ++c)
+            cells << csvNumber(gridValue(s.table, row, static_cast<GridColumn>(c)));
+        lines << cells.join(u';');
+    }
+    // The mark tells a spreadsheet the file is UTF-8; CR LF ends each line.
+    return QByteArray("\xEF\xBB\xBF") + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QByteArray xlsx(const StudySnapshot &s, QString *error)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        *error = QStringLiteral("impossibile creare una cartella temporanea");
+        return {};
+    }
+    const QByteArray path = folder.filePath(QStringLiteral("risultati.xlsx")).toLocal8Bit();
+    const QByteArray tmp = folder.path().toLocal8Bit();
+    lxw_workbook_options options = {};
+    options.tmpdir = const_cast<char *>(tmp.constData());
+    Book book{workbook_new_opt(path.constData(), &options), nullptr, nullptr};
+    if (!book.workbook) {
+        *error = QStringLiteral("impossibile preparare la cartella di lavoro");
+        return {};
+    }
+    book.heading = workbook_add_format(book.workbook);
+    format_set_bold(book.heading);
+    book.thousands = workbook_add_format(book.workbook);
+    format_set_num_format(book.thousands, "#,##0");
+    dataSheet(book, s);
+    resultsSheet(book, s);
+    if (const lxw_error e = workbook_close(book.workbook); e != LXW_NO_ERROR) {
+        *error = QString::fromUtf8(lxw_strerror(e));
+        return {};
+    }
+    return readBack(QString::fromLocal8Bit(path), error);
+}
+
+bool write(const StudySnapshot &s, const QString &path, Format format, QString *error)
+{
+    QString why;
+    const QByteArray bytes = format == Format::Csv ? csv(s) : xlsx(s, &why);
+    if (bytes.isEmpty()) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    return WholeFile::write(path, bytes, error);
+}
+
+} // namespace ResultsExport
