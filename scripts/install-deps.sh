@@ -6,14 +6,14 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libgl-dev qt6-qpa-plugins qt6-translations-l10n
   libfluidsynth-dev libasound2-dev timgm6mb-soundfont fonts-liberation2 fonts-dejavu-core
-  libzip-dev
+  libzip-dev libxlsxwriter-dev zlib1g-dev
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev clang clang-tidy
-    python3-docx poppler-utils
+    python3-docx python3-openpyxl poppler-utils
     lintian dpkg-dev file desktop-file-utils appstream shared-mime-info
   )
 fi
@@ -27,6 +27,14 @@ if [ "${1:-}" = "--tests" ]; then
   # since it conflicts with the desktop one.
   if ! installed libreoffice-writer && ! installed libreoffice-writer-nogui; then
     packages+=(libreoffice-writer-nogui)
+  fi
+  # Calc reads the exported CSV back: the one that goes with the Writer there.
+  if ! installed libreoffice-calc && ! installed libreoffice-calc-nogui; then
+    if installed libreoffice-writer; then
+      packages+=(libreoffice-calc)
+    else
+      packages+=(libreoffice-calc-nogui)
+    fi
   fi
 fi
 

@@ -1,5 +1,6 @@
 #include "QtChartPainter.h"
 
+#include "PngFile.h"
 #include "ResultsChart.h"
 #include "projection/StudySnapshot.h"
 
@@ -20,13 +21,7 @@ QSizeF logicalSize(bool both)
 
 QByteArray png(const QImage &image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    // A fast compression: the picture is mostly white and shrinks anyway.
-    if (!image.save(&buffer, "PNG", 80))
-        return {};
-    return bytes;
+    return PngFile::encode(image, QtChartPainter::kDpi);
 }
 
 QByteArray svg(const ChartData &d)

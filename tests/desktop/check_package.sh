@@ -17,6 +17,9 @@ for f in ./usr/bin/vicania ./usr/bin/vicania-cli ./usr/share/applications/io.git
 done
 control="$(dpkg-deb -f "$deb" Depends Recommends)"
 grep -q "libqt6widgets6" <<<"$control" || fail "dependencies not computed: $control"
+for p in libqt6charts6 libqt6svg6 libxlsxwriter4 qt6-qpa-plugins; do
+  grep -q "$p" <<<"$control" || fail "the package does not depend on $p: $control"
+done
 grep -q "qt6-translations-l10n" <<<"$control" || fail "recommends: $control"
 # Info tags (Italian words taken for misspelt English) are not faults.
 lintian --fail-on error,warning "$deb" 2>&1 | grep -v "root privileges" || true

@@ -42,17 +42,22 @@ calls="$(cat "$bin/apt.log")"
 [[ "$calls" != *"libreoffice-writer-nogui"* ]] || fail "asked for a LibreOffice that conflicts: $calls"
 [[ "$calls" != *" cmake"* ]] || fail "asked again for what is installed: $calls"
 [[ "$calls" == *"python3-docx"* ]] || fail "the test tools are missing: $calls"
+[[ "$calls" == *"libreoffice-calc "* || "$calls" == *"libreoffice-calc" ]] || fail "no Calc beside the desktop Writer: $calls"
+[[ "$calls" != *"libreoffice-calc-nogui"* ]] || fail "asked for a Calc that conflicts: $calls"
+[[ "$calls" == *"python3-openpyxl"* ]] || fail "no spreadsheet reader: $calls"
 
 # A bare machine: the headless Writer, and the run command needs no test tools.
 bin="$(machine bare)"
 stand_ins "$bin" ""
 PATH="$bin" "$script" --tests || fail "the script failed on a bare machine"
 [[ "$(cat "$bin/apt.log")" == *"libreoffice-writer-nogui"* ]] || fail "no Writer asked on a bare machine"
+[[ "$(cat "$bin/apt.log")" == *"libreoffice-calc-nogui"* ]] || fail "no Calc asked on a bare machine"
 rm "$bin/apt.log"
 PATH="$bin" "$script" || fail "the run command's install failed"
 calls="$(cat "$bin/apt.log")"
 [[ "$calls" != *"libgtest-dev"* && "$calls" != *"libreoffice"* ]] || fail "the run command installs test tools: $calls"
 [[ "$calls" == *"qt6-translations-l10n"* ]] || fail "the run command misses the translations: $calls"
+[[ "$calls" == *"qt6-charts-dev"* && "$calls" == *"libxlsxwriter-dev"* ]] || fail "the run command misses the charts: $calls"
 
 # No apt at all: a clear message and a failure, nothing else.
 bin="$(machine other)"

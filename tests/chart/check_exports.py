@@ -1,0 +1,209 @@
+#!/usr/bin/python3
+"""Reads what vicania-cli exports back with independent readers: the XLSX with
+openpyxl, the CSV with Python's csv module and through LibreOffice Calc, the
+chart files by their headers, the SVG as XML, the PDF with poppler, and the
+documents with a chart with python-docx, LibreOffice and pdfimages.
+Usage: check_exports.py VICANIA_CLI"""
+import csv
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import zipfile
+from pathlib import Path
+from xml.etree import ElementTree
+
+import openpyxl
+from docx import Document
+
+CLI = sys.argv[1]
+failures = []
+TITLE = ["Piano dei servizi", "Borgo", "analisi", "Comune", "Borgo", "lunedì, 7 dic 2026", "grafici", "", ""]
+INPUTS = ["1,5", "25", "14", "49", "5", "80"]
+HEADINGS = ["Anno", "Abitanti", "Immigrati", "Emigrati", "Donne", "Nascite", "Mortalità", "Morti", "+/- abit."]
+DRAWING = "{http://schemas.openxmlformats.org/wordprocessingml/2006/main}drawing"
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def study(folder, name, start, target, immigr="4", emigr="2"):
+    line1 = [str(start), "10000", *INPUTS, immigr, emigr, str(target)]
+    text = ",".join(f'"{f}"' for f in line1) + "\r\n" + ",".join(f'"{f}"' for f in TITLE) + "\r\n"
+    path = Path(folder) / name
+    path.write_bytes(text.encode("cp1252"))
+    return path
+
+
+def run(path, *options):
+    done = subprocess.run([CLI, "esegui", str(path), *options], capture_output=True, text=True)
+    return done.returncode, done.stdout, done.stderr
+
+
+def grid(stdout):
+    """The grid vicania-cli prints: its heading and its rows, as the window shows them."""
+    lines = stdout.splitlines()
+    start = next(i for i, l in enumerate(lines) if l.startswith("Anno;"))
+    return [l.split(";") for l in lines[start:]]
+
+
+def soffice(folder, target, files, infilter=None):
+    command = ["soffice", "--headless", "--convert-to", target, "--outdir", str(folder)]
+    if infilter:
+        command.append(f"--infilter={infilter}")
+    done = subprocess.run(command + [str(f) for f in files], capture_output=True, text=True, timeout=600)
+    check(done.returncode == 0, f"LibreOffice failed: {done.stderr[-300:]}")
+
+
+def pdf_pages(pdf):
+    info = subprocess.run(["pdfinfo", str(pdf)], capture_output=True, text=True).stdout
+    found = re.search(r"^Pages:\s+(\d+)", info, re.M)
+    return int(found.group(1)) if found else 0
+
+
+def pdf_images(pdf):
+    listing = subprocess.run(["pdfimages", "-list", str(pdf)], capture_output=True, text=True).stdout
+    return [l for l in listing.splitlines()[2:] if l.strip()]
+
+
+def check_xlsx(path, rows, name):
+    book = openpyxl.load_workbook(path)
+    check(book.sheetnames == ["Dati", "Risultati"], f"{name}: sheets {book.sheetnames}")
+    sheet = book["Risultati"]
+    check([c.value for c in sheet[1]] == HEADINGS, f"{name}: headings {[c.value for c in sheet[1]]}")
+    check(sheet.freeze_panes == "A2", f"{name}: headings not frozen ({sheet.freeze_panes})")
+    check(sheet.max_row == len(rows) + 1, f"{name}: {sheet.max_row - 1} rows, the grid has {len(rows)}")
+    wrong = []
+    for r, row in enumerate(rows, 2):
+        for c, text in enumerate(row, 1):
+            cell = sheet.cell(r, c)
+            if cell.data_type != "n" or cell.value != int(text):
+                wrong.append((r, c, cell.value, text))
+    check(not wrong, f"{name}: cells differ from the grid or are not numbers: {wrong[:5]}")
+    check(sheet.column_dimensions["B"].width >= 10, f"{name}: narrow columns")
+    data = {row[0].value: row[1].value for row in book["Dati"].iter_rows() if row[0].value}
+    check(data.get("Tasso di fecondità (%)") == "1,5", f"{name}: fertility as typed {data.get('Tasso di fecondità (%)')}")
+    check(data.get("Numero di abitanti nell'anno di partenza") == "10000", f"{name}: known inhabitants")
+    check(data.get("ricerca") == "Piano dei servizi" and data.get("località") == "Borgo", f"{name}: title page")
+    with zipfile.ZipFile(path) as z:
+        chart = z.read("xl/charts/chart1.xml").decode()
+    check("<c:lineChart>" in chart, f"{name}: no line chart")
+    check(f"Risultati!$B$2:$B${len(rows) + 1}" in chart, f"{name}: chart does not plot the inhabitants")
+
+
+def check_csv(path, printed, name, folder):
+    raw = path.read_bytes()
+    check(raw.startswith(b"\xef\xbb\xbf"), f"{name}: no byte-order mark")
+    check(b"\r\n" in raw, f"{name}: lines not ended by CR LF")
+    with open(path, newline="", encoding="utf-8-sig") as f:
+        rows = list(csv.reader(f, delimiter=";"))
+    check(rows == printed, f"{name}: the CSV is not the grid")
+    # As Calc opens it in Italian: ";" separated, UTF-8, numbers as numbers.
+    calc = Path(folder) / "calc"
+    calc.mkdir(exist_ok=True)
+    soffice(calc, "xlsx", [path], "CSV:59,34,76,1,,1040")
+    converted = calc / path.with_suffix(".xlsx").name
+    sheet = openpyxl.load_workbook(converted).active
+    cells = [sheet.cell(r, c) for r in range(2, sheet.max_row + 1) for c in range(1, 10)]
+    check(cells and all(c.data_type == "n" for c in cells), f"{name}: Calc reads text, not numbers")
+    check([c.value for c in sheet[1]] == HEADINGS, f"{name}: Calc headings {[c.value for c in sheet[1]]}")
+    check(sheet.cell(2, 2).value == int(printed[1][1]), f"{name}: Calc reads {sheet.cell(2, 2).value}")
+
+
+def check_chart_files(folder, png, svg, pdf):
+    head = png.read_bytes()
+    check(head[:8] == b"\x89PNG\r\n\x1a\n", "png: not a PNG")
+    width, height = struct.unpack(">II", head[16:24])
+    check((width, height) == (2006, 2413), f"png: {width} x {height} pixels")
+    phys = head.find(b"pHYs")
+    check(phys > 0 and struct.unpack(">II", head[phys + 4:phys + 12]) == (11811, 11811), "png: not 300 dpi")
+    texts = [e.text for e in ElementTree.parse(svg).iter() if e.tag.endswith("text") and e.text]
+    check(any("Numero di abitanti" in t for t in texts), "svg: no title")
+    check(any("." in t and t.replace(".", "").isdigit() for t in texts), "svg: no number in thousands")
+    check(pdf_pages(pdf) == 1, f"pdf: {pdf_pages(pdf)} pages")
+    words = subprocess.run(["pdftotext", str(pdf), "-"], capture_output=True, text=True).stdout
+    check("Movimento annuo della popolazione" in words and "Anno" in words, "pdf: the charts' texts are missing")
+
+
+def picture_after_tables(path, name):
+    """The inline picture, its place after the last table, its width."""
+    d = Document(path)
+    check(len(d.inline_shapes) == 1, f"{name}: {len(d.inline_shapes)} pictures")
+    body = list(d.element.body)
+    tables = [i for i, e in enumerate(body) if e.tag.endswith("}tbl")]
+    drawings = [i for i, e in enumerate(body) if e.iter(DRAWING) and any(True for _ in e.iter(DRAWING))]
+    check(drawings and drawings[0] > tables[-1], f"{name}: the picture is not after the tables")
+    section = d.sections[0]
+    text_width = section.page_width - section.left_margin - section.right_margin
+    if d.inline_shapes:
+        check(abs(d.inline_shapes[0].width - text_width) < 700, f"{name}: picture not as wide as the text")
+    return d
+
+
+def check_reports(folder):
+    """Chart pages counted as the layout makes them, for spans full and not."""
+    written = []
+    for years in (10, 27, 28, 199):
+        path = study(folder, f"Vicania-dati-{years}", 2000, 2000 + years, "0", "0")
+        out = Path(folder) / f"relazione-grafico-{years}.docx"
+        code, _, err = run(path, "--relazione-grafico", str(out))
+        check(code == 0 and out.exists(), f"report {years}: exit {code} {err}")
+        d = Document(str(out))
+        check(len(d.inline_shapes) == 1, f"report {years}: {len(d.inline_shapes)} pictures")
+        closing = next((i for i, p in enumerate(d.paragraphs) if "composta di n." in p.text), -1)
+        shape = next((i for i, p in enumerate(d.paragraphs) if list(p._p.iter(DRAWING))), -1)
+        check(0 <= shape < closing, f"report {years}: the chart is not before the closing block")
+        written.append((years, out, d.paragraphs[closing].text if closing >= 0 else ""))
+    soffice(folder, "pdf", [w[1] for w in written])
+    for years, docx, sentence in written:
+        pdf = docx.with_suffix(".pdf")
+        said = re.search(r"n\. (\d+) pagine", sentence)
+        check(said and int(said.group(1)) == pdf_pages(pdf), f"report {years}: '{sentence}', {pdf_pages(pdf)} pages")
+        check(len(pdf_images(pdf)) >= 1, f"report {years}: no image in the PDF")
+
+
+def main():
+    folder = Path(tempfile.mkdtemp(prefix="vicania-exports-"))
+    forwards = study(folder, "Vicania-dati-avanti", 2000, 2199)
+    names = {k: folder / k for k in ("t.xlsx", "t.csv", "g.png", "g.svg", "g.pdf", "risultati.docx")}
+    code, out, err = run(forwards, "--xlsx", names["t.xlsx"], "--csv", names["t.csv"], "--grafico", names["g.png"],
+                         "--grafico", names["g.svg"], "--grafico", names["g.pdf"], "--risultati", names["risultati.docx"])
+    check(code == 0 and not err, f"exports: exit {code} {err}")
+    printed = grid(out)
+    check(len(printed) == 201, f"exports: {len(printed) - 1} grid rows")
+    check_xlsx(names["t.xlsx"], printed[1:], "xlsx")
+    check_csv(names["t.csv"], printed, "csv", folder)
+    check_chart_files(folder, names["g.png"], names["g.svg"], names["g.pdf"])
+    picture_after_tables(str(names["risultati.docx"]), "results")
+    soffice(folder, "pdf", [names["risultati.docx"]])
+    check(len(pdf_images(names["risultati.docx"].with_suffix(".pdf"))) >= 1, "results: no image in the PDF")
+
+    # Backwards: the same numbers as the grid, in the grid's order.
+    backwards = study(folder, "Vicania-dati-indietro", 2030, 2000, "10", "4")
+    code, out, err = run(backwards, "--xlsx", folder / "b.xlsx", "--csv", folder / "b.csv")
+    check(code == 0, f"backwards: exit {code} {err}")
+    check_xlsx(folder / "b.xlsx", grid(out)[1:], "backwards xlsx")
+    with open(folder / "b.csv", newline="", encoding="utf-8-sig") as f:
+        check(list(csv.reader(f, delimiter=";")) == grid(out), "backwards csv: not the grid")
+
+    # Refused without a calculation, and nothing written; an unknown chart format.
+    empty = study(folder, "Vicania-dati-vuoto", 2000, "")
+    code, _, err = run(empty, "--xlsx", folder / "v.xlsx", "--grafico", folder / "v.png", "--csv", folder / "v.csv")
+    check(code == 1 and "Non c'è una tabella da esportare" in err, f"no calculation: exit {code} {err}")
+    check("Non c'è un grafico da esportare" in err, f"no calculation: chart not refused ({err})")
+    check(not any((folder / n).exists() for n in ("v.xlsx", "v.png", "v.csv")), "no calculation: files written")
+    code, _, err = run(forwards, "--grafico", folder / "g.gif")
+    check(code == 3 and "Formato del grafico sconosciuto" in err, f"gif: exit {code} {err}")
+
+    check_reports(folder)
+    for f in failures:
+        print("FAIL:", f)
+    print("exports in", folder)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
