@@ -28,7 +28,9 @@ QFont font(double points, bool bold = false)
 }
 
 // A QCategoryAxis labels exactly the values it is given, in our format.
-QCategoryAxis *axis(const ChartData::Axis &a)
+// The years' axis runs a little past its ends, so the markers of the first
+// and last year show whole.
+QCategoryAxis *axis(const ChartData::Axis &a, bool padded = false)
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -37,7 +39,8 @@ QCategoryAxis *axis(const ChartData::Axis &a)
     axis->setStartValue(a.min - hair);
     for (const auto &[value, label] : a.ticks)
         axis->append(label, value);
-    axis->setRange(a.min - hair, a.max);
+    const double pad = padded ? (a.max - a.min) * 0.015 : 0;
+    axis->setRange(a.min - hair - pad, a.max + pad);
     axis->setTitleText(a.title);
     axis->setTitleFont(font(9));
     axis->setLabelsFont(font(8));
@@ -73,7 +76,7 @@ void attach(QChart *c, QXYSeries *series, const ChartData &d, const ChartData::A
 {
     c->addSeries(series);
     if (c->axes(Qt::Horizontal).isEmpty()) {
-        c->addAxis(axis(d.years), Qt::AlignBottom);
+        c->addAxis(axis(d.years, true), Qt::AlignBottom);
         c->addAxis(axis(values), Qt::AlignLeft);
     }
     series->attachAxis(c->axes(Qt::Horizontal).first());

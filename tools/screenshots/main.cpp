@@ -3,7 +3,8 @@
 //   splash, projection (the worked example computed, a year highlighted),
 //   projection-200 (the same at twice the size), titlepage-empty,
 //   titlepage-filled, titlepage-opened (the example study opened),
-//   sommario, manuale, guidacalcolo, frmTip, informaz, supportoclienti.
+//   sommario, manuale, guidacalcolo, frmTip, informaz, supportoclienti,
+//   grafico-empty (before a calculation), grafico (the worked example).
 //
 // Built only when asked, and run by hand after a change to a window:
 //   tools/screenshots/take-screenshots.sh [FOLDER]
@@ -117,6 +118,24 @@ bool splashAndProjection(const QDir &folder)
     return ok;
 }
 
+bool chartWindow(const QDir &folder)
+{
+    Session s;
+    Modulo::OpenProjectionWindow();
+    Modulo::ShowWindow(QStringLiteral("grafico"));
+    QWidget *chart = s.program.loaded(QStringLiteral("grafico"));
+    bool ok = picture(chart, folder, QStringLiteral("grafico-empty"));
+    s.program.titlePage().setText(TitlePageModel::Field::ricerca, QStringLiteral("Stima degli abitanti al 2030"));
+    s.program.titlePage().setText(TitlePageModel::Field::localita, QStringLiteral("Borgonuovo"));
+    ProjectionModel &m = s.program.projection()->model();
+    const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2030"};
+    for (int i = 0; i < texts.size(); ++i)
+        m.setText(static_cast<ProjectionModel::Field>(i), texts[i]);
+    m.calcola_Click();
+    ok &= picture(chart, folder, QStringLiteral("grafico"));
+    return ok;
+}
+
 bool titlePage(const QDir &folder)
 {
     Session s;
@@ -176,5 +195,6 @@ int main(int argc, char *argv[])
     bool ok = splashAndProjection(folder);
     ok &= titlePage(folder);
     ok &= helpWindows(folder);
+    ok &= chartWindow(folder);
     return ok ? 0 : 1;
 }
