@@ -38,7 +38,8 @@ QStyle::StandardPixmap picture(int position)
 
 } // namespace
 
-QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &buttons, std::function<void(int)> dispatch)
+QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &buttons,
+                const std::function<void(int)> &dispatch)
 {
     auto *bar = new QToolBar(client);
     bar->setObjectName(QStringLiteral("Toolbar1"));
