@@ -5,6 +5,7 @@
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
 #include "storage/RecoveryCopy.h"
 #include "titlepage/frontespizio.h"
@@ -55,17 +56,27 @@ private:
         for (int i = 0; i < texts.size(); ++i)
             typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), texts[i]);
     }
-    // A mouse move over a widget, as the window system reports it.
-    static void hover(QWidget *target)
+    // A cell of visible row k (1 to 10) of the grid, by its column's name.
+    static QModelIndex visible(stimaabitanti *w, const QString &column, int k)
     {
-        const QPointF local = QRectF(target->rect()).center();
-        QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
+        static const QStringList columns{"ann", "abit", "imm", "em", "donne", "figli", "morti", "mortivecch", "aument"};
+        return w->grid()->model()->index(w->model().VScroll1() + k - 2, int(columns.indexOf(column)));
     }
     static QString cell(stimaabitanti *w, const QString &column, int k)
     {
-        return child<QLabel>(w, QStringLiteral("%1_%2").arg(column).arg(k))->text();
+        return visible(w, column, k).data().toString();
+    }
+    static QColor background(stimaabitanti *w, const QString &column, int k)
+    {
+        return visible(w, column, k).data(Qt::BackgroundRole).value<QColor>();
+    }
+    static void hoverYear(stimaabitanti *w, int k)
+    {
+        QWidget *viewport = w->grid()->viewport();
+        const QPointF local = QRectF(w->grid()->visibleCellRect(k, 0)).center();
+        QMouseEvent move(QEvent::MouseMove, local, viewport->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
     }
 
 private slots:
@@ -132,9 +143,12 @@ private slots:
         typeExample(w);
         QCOMPARE(passo->text(), ProjectionTexts::kReadyToCompute);
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
-        // The share scroll bar: one step down from the top gives 39.
+        // The share scroll bar: the thumb starts at the top, and a step up
+        // from there changes nothing (the share stays 25); one step down gives 39.
         auto *share = child<QScrollBar>(w, QStringLiteral("VScroll2"));
         share->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
+        share->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
     }
 
@@ -167,12 +181,12 @@ private slots:
         typeExample(w);
         w->model().calcola_Click();
         const QColor yellow = Look::bgr(Look::kYellow), cyan = Look::bgr(Look::kCyan);
-        hover(child<QLabel>(w, QStringLiteral("ann_4")));
-        hover(child<QLabel>(w, QStringLiteral("ann_7")));
-        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_7"))->palette().color(QPalette::Window), yellow);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_4"))->palette().color(QPalette::Window), cyan);
+        hoverYear(w, 4);
+        hoverYear(w, 7);
+        QCOMPARE(background(w, QStringLiteral("aument"), 7), yellow);
+        QCOMPARE(background(w, QStringLiteral("aument"), 4), cyan);
         child<QScrollBar>(w, QStringLiteral("VScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_7"))->palette().color(QPalette::Window), cyan);
+        QCOMPARE(background(w, QStringLiteral("aument"), 7), cyan);
     }
 
     void verificaAndRiequilibraThroughTheButtons()
