@@ -144,8 +144,7 @@ std::vector<Control> resultControls()
 std::vector<Command> stimaabitanti::menuRows()
 {
     ProjectionModel &m = m_model;
-    const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa"),
-                  edit = QStringLiteral("mnuModifica");
+    const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa");
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
         Command::item(
@@ -170,6 +169,19 @@ std::vector<Command> stimaabitanti::menuRows()
         Command::item(
             "esci", file, "Es&ci", [this] { esci_Click(); }, 16, "uscita da Vicania")
             .keys(QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    };
+    for (Command &c : editRows())
+        rows.push_back(std::move(c));
+    for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
+        rows.push_back(std::move(c));
+    return rows;
+}
+
+std::vector<Command> stimaabitanti::editRows()
+{
+    ProjectionModel &m = m_model;
+    const QString edit = QStringLiteral("mnuModifica");
+    return {
         Command::submenu(edit, {}, QStringLiteral("&Modifica")),
         Command::item(
             "controlladati", edit, "Controlla &dati immessi", [&m] { m.controlladati_Click(); }, 14,
@@ -181,9 +193,6 @@ std::vector<Command> stimaabitanti::menuRows()
         Command::separator(edit),
         Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
     };
-    for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
-        rows.push_back(std::move(c));
-    return rows;
 }
 
 // The toolbar positions no menu item has, and the buttons, in tab order.

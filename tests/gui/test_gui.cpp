@@ -14,8 +14,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -172,6 +175,121 @@ private slots:
         QCOMPARE(cell(w, QStringLiteral("abit"), 10), child<QLabel>(w, QStringLiteral("popolazione"))->text());
         QVERIFY(child<QPushButton>(w, QStringLiteral("verifica"))->isEnabled());
         QCOMPARE(child<QLabel>(w, QStringLiteral("numop"))->text(), w->model().numop());
+    }
+
+    void accessKeysActOnTheFirstPressAndShortcutsShowInTheMenus()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        // "&File" and "&Frontespizio" share F: the menu bar takes it.
+        QCOMPARE(w->commands().accessKeyButton(u'F'), nullptr);
+        QCOMPARE(w->commands().accessKeyButton(u'U'), child<QPushButton>(w, QStringLiteral("uscita")));
+        // Verifica is disabled until a calculation: no button then holds V.
+        QCOMPARE(w->commands().accessKeyButton(u'V'), nullptr);
+        typeExample(w);
+        w->model().calcola_Click();
+        QCOMPARE(w->commands().accessKeyButton(u'V'), child<QPushButton>(w, QStringLiteral("verifica")));
+        const QList<QAction *> actions = w->findChildren<QAction *>();
+        auto shortcutOf = [&](const QString &name) {
+            for (QAction *a : actions)
+                if (a->objectName() == name)
+                    return a->shortcut().toString();
+            return QStringLiteral("none");
+        };
+        QCOMPARE(shortcutOf(QStringLiteral("aprifile")), QStringLiteral("Ctrl+O"));
+        QCOMPARE(shortcutOf(QStringLiteral("salvanome")), QStringLiteral("Ctrl+Shift+S"));
+        QCOMPARE(shortcutOf(QStringLiteral("stampa")), QStringLiteral("Ctrl+P"));
+        QCOMPARE(shortcutOf(QStringLiteral("esci")), QStringLiteral("Ctrl+Q"));
+        QCOMPARE(shortcutOf(QStringLiteral("guida")), QStringLiteral("F1"));
+        // No button keeps a shortcut of its own that would make a letter ambiguous.
+        for (QPushButton *b : w->findChildren<QPushButton *>())
+            QVERIFY2(b->shortcut().isEmpty(), qPrintable(b->objectName()));
+        // Every toolbar action is named by its tooltip.
+        for (QAction *a : w->findChild<QToolBar *>()->actions())
+            QVERIFY(a->isSeparator() || (!a->text().isEmpty() && a->text() == a->toolTip()));
+    }
+
+    void theShareScrollBarGoesDownByKeysAndTheGridCopiesRows()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        auto *share = child<QScrollBar>(w, QStringLiteral("VScroll2"));
+        QCOMPARE(share->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(share, Qt::Key_Down);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
+        QTest::keyClick(share, Qt::Key_Up);
+        QTest::keyClick(share, Qt::Key_Up);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("40"));
+        // The thumb is drawn inside the short bar and moves with the value.
+        QStyleOptionSlider option;
+        option.initFrom(share);
+        option.orientation = Qt::Vertical;
+        option.minimum = share->minimum();
+        option.maximum = share->maximum();
+        option.pageStep = share->pageStep();
+        option.sliderPosition = option.sliderValue = share->minimum();
+        const QRect top =
+            share->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, share);
+        option.sliderPosition = option.sliderValue = share->maximum();
+        const QRect bottom =
+            share->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, share);
+        QVERIFY(top.height() > 0 && top.top() < bottom.top());
+
+        typeExample(w);
+        w->model().calcola_Click();
+        ResultsGrid *grid = w->grid();
+        grid->selectRow(0);
+        grid->selectionModel()->select(grid->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        grid->selectionModel()->select(grid->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0],
+                 QStringLiteral("Anno\tAbitanti\tImmigrati\tEmigrati\tDonne\tNascite\tMortalità\tMorti\t+/- abit."));
+        for (int r = 1; r <= 3; ++r) {
+            const QStringList cells = lines[r].split(u'\t');
+            QCOMPARE(cells.size(), 9);
+            QCOMPARE(cells[0], cell(w, QStringLiteral("ann"), r));
+            QCOMPARE(cells[1], cell(w, QStringLiteral("abit"), r));
+        }
+        // Moving down past the tenth row scrolls the years, as VScroll1 does.
+        grid->setCurrentIndex(grid->model()->index(9, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(w->model().VScroll1(), 2);
+        QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->value(), 2);
+    }
+
+    void underADarkPaletteFixedColoursKeepTheirText()
+    {
+        App app;
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(50, 50, 50));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        w->model().calcola_Click();
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (!c->autoFillBackground())
+                continue;
+            const QPalette p = c->palette();
+            QVERIFY2(Look::contrast(p.color(QPalette::Window), p.color(QPalette::WindowText)) >= 4.5,
+                     qPrintable(c->objectName()));
+            QVERIFY2(Look::contrast(p.color(QPalette::Base), p.color(QPalette::Text)) >= 4.5,
+                     qPrintable(c->objectName()));
+        }
+        const QModelIndex first = w->grid()->model()->index(0, 1);
+        QVERIFY(Look::contrast(first.data(Qt::BackgroundRole).value<QColor>(),
+                               first.data(Qt::ForegroundRole).value<QColor>()) >= 4.5);
+        QApplication::setPalette(QPalette());
     }
 
     void hoveringAYearHighlightsItsRowUntilTheNextRedraw()
