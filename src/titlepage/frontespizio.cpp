@@ -73,7 +73,7 @@ std::vector<Control> controls()
 std::vector<Command> frontespizio::menuRows()
 {
     TitlePageModel &m = m_model;
-    const QString file = QStringLiteral("file"), print = QStringLiteral("stamp"), edit = QStringLiteral("modi");
+    const QString file = QStringLiteral("file"), print = QStringLiteral("stamp");
     auto save = [&m] { m.projection().scrivoArchivio(); };
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
@@ -97,6 +97,19 @@ std::vector<Command> frontespizio::menuRows()
         Command::item(
             "esci", file, "Es&ci", [this] { m_host.confirmExit(); }, 16, "uscita da Vicania")
             .keys(QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    };
+    for (Command &c : editRows())
+        rows.push_back(std::move(c));
+    for (Command &c : Commands::help(m_host, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti...")))
+        rows.push_back(std::move(c));
+    return rows;
+}
+
+std::vector<Command> frontespizio::editRows()
+{
+    TitlePageModel &m = m_model;
+    const QString edit = QStringLiteral("modi");
+    return {
         Command::submenu(edit, {}, QStringLiteral("&Modifica")),
         Command::item(
             "controllodat", edit, "Controllo &dati immessi", [&m] { m.controlloFrontespizio(); }, 14,
@@ -107,9 +120,6 @@ std::vector<Command> frontespizio::menuRows()
         Command::separator(edit),
         Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
     };
-    for (Command &c : Commands::help(m_host, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti...")))
-        rows.push_back(std::move(c));
-    return rows;
 }
 
 // The toolbar positions no menu item has, and the buttons, in tab order.
