@@ -303,7 +303,7 @@ void printState(const ProjectionModel &model, QTextStream &out)
 
 } // namespace
 
-int CliSession::esegui(const QString &studyPath, QStringList arguments)
+int CliSession::esegui(const QString &studyPath, const QStringList &arguments)
 {
     const std::optional<Request> request = parseRequest(arguments, m_err);
     if (!request) {

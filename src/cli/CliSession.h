@@ -22,7 +22,7 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    int esegui(const QString &study, QStringList commands);
+    int esegui(const QString &study, const QStringList &commands);
     void usage();
 
     QTextStream &m_out;

@@ -35,7 +35,12 @@ void GridViewport::ann_MouseMove(int visibleRow)
 
 QString GridViewport::gridCell(int visibleRow, GridColumn column) const
 {
+    return tableCell(m_vscroll1 + visibleRow - 1, column);
+}
+
+QString GridViewport::tableCell(int tableRow, GridColumn column) const
+{
     if (!m_drawn)
         return QString();
-    return gridCellText(*m_drawn, m_vscroll1 + visibleRow - 1, column);
+    return gridCellText(*m_drawn, tableRow, column);
 }

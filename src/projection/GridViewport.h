@@ -31,6 +31,13 @@ public:
 
     // A cell as the grid shows it; empty until the first redraw.
     QString gridCell(int visibleRow, GridColumn column) const;
+    // The rows the grid can scroll through: the visible ones at the top
+    // scroll position, the target year last at the bottom one.
+    int rowCount() const { return m_vscroll1Max + kVisibleRows - 1; }
+    // A cell of any of those rows (1 is the start year), as the grid shows it.
+    QString tableCell(int tableRow, GridColumn column) const;
+    // The table row lit by the pointer, or 0.
+    int highlightedTableRow() const { return m_highlightedRow ? m_vscroll1 + m_highlightedRow - 1 : 0; }
 
 private:
     std::optional<ProjectionTable> m_drawn;

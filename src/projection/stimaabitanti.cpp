@@ -1,9 +1,11 @@
 #include "stimaabitanti.h"
 
 #include "ProjectionTexts.h"
+#include "ResultsGrid.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
 #include "scaling/clsResize.h"
+#include "widgets/CompactScrollBar.h"
 #include "widgets/Look.h"
 #include "widgets/OfficeDialog.h"
 #include "widgets/StudyDrop.h"
@@ -55,9 +57,7 @@ constexpr std::array<Place, 10> kFieldPlace = {{
 }};
 
 constexpr int kGridLeft = 2760, kGridPitch = 720, kCellWidth = 735;
-constexpr int kHeaderTop = 1440, kHeaderHeight = 375, kRowTop = 1800, kRowPitch = 240, kRowHeight = 255;
-constexpr std::array<const char *, kGridColumnCount> kCellNames = {"ann",   "abit",  "imm",        "em",    "donne",
-                                                                   "figli", "morti", "mortivecch", "aument"};
+constexpr int kHeaderTop = 1440, kRowTop = 1800, kRowPitch = 240;
 
 const LabelLook kCaption = LabelLook().wrapped();
 const LabelLook kRight = LabelLook().align(Qt::AlignRight | Qt::AlignVCenter);
@@ -71,8 +71,6 @@ const LabelLook kGuidance = LabelLook()
                                 .colours(Look::bgr(Look::kYellow), Qt::black);
 const LabelLook kResult =
     LabelLook().align(Qt::AlignCenter).framed(QFrame::Box).colours(Look::bgr(Look::kYellow), Qt::black).heavy(10);
-const LabelLook kGridHeader =
-    LabelLook().align(Qt::AlignCenter).framed(QFrame::Box).colours(Look::bgr(Look::kYellow), Qt::black);
 
 // The controls left of and above the grid, in creation order.
 std::vector<Control> inputControls()
@@ -82,8 +80,13 @@ std::vector<Control> inputControls()
         rows.push_back({Kind::Label, QStringLiteral("labello_%1").arg(i), ProjectionTexts::labelloCaption(i),
                         ProjectionModel::labelloTooltip(i), kLabelloPlace[std::size_t(i - 1)], kCaption});
     for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
-        rows.push_back({Kind::Edit, ProjectionModel::fieldName(static_cast<F>(i)), QString(),
-                        ProjectionTexts::fieldTooltip(i), kFieldPlace[std::size_t(i)]});
+        rows.push_back({Kind::Edit,
+                        ProjectionModel::fieldName(static_cast<F>(i)),
+                        QString(),
+                        ProjectionTexts::fieldTooltip(i),
+                        kFieldPlace[std::size_t(i)],
+                        {},
+                        ProjectionTexts::fieldCaption(i)});
     const std::vector<Control> others = {
         {Kind::Label,
          "Label10",
@@ -95,8 +98,15 @@ std::vector<Control> inputControls()
          "25",
          "Scegli il valore con la barra di scorrimento verticale",
          {1740, 4770, 480, 300},
-         kShare},
-        {Kind::VerticalScrollBar, "VScroll2", {}, {}, {2280, 4710, 255, 600}},
+         kShare,
+         ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount)},
+        {Kind::VerticalScrollBar,
+         "VScroll2",
+         {},
+         {},
+         {2280, 4710, 255, 600},
+         {},
+         ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount)},
         {Kind::Label, "Label1", "Segui questi passaggi:", {}, {4440, 465, 5040, 240}, kHeading},
         {Kind::Label, "passo", {}, {}, {4440, 705, 5040, 690}, kGuidance},
     };
@@ -108,17 +118,23 @@ std::vector<Control> inputControls()
 std::vector<Control> resultControls()
 {
     return {
-        {Kind::VerticalScrollBar, "VScroll1", {}, {}, {9240, 1800, 255, 2415}},
+        {Kind::VerticalScrollBar, "VScroll1", {}, {}, {9240, 1800, 255, 2415}, {}, "Anni della tabella"},
         {Kind::Label,
          "Label7",
          "numero di abitanti calcolato  ----> ",
          "Dato che si può verificare a ritroso e poi modificare fino a raggiungere il dato di partenza",
          {2760, 4350, 2460, 270},
          kRight},
-        {Kind::Label, "popolazione", {}, "Risultato del calcolo", {5280, 4305, 1260, 360}, kResult},
-        {Kind::ProgressBar, "ProgressBar", {}, {}, {2760, 5400, 4260, 240}},
+        {Kind::Label,
+         "popolazione",
+         {},
+         "Risultato del calcolo",
+         {5280, 4305, 1260, 360},
+         kResult,
+         "Numero di abitanti calcolato"},
+        {Kind::ProgressBar, "ProgressBar", {}, {}, {2760, 5400, 4260, 240}, {}, "Avanzamento del calcolo"},
         {Kind::Label, "Label8", "operazioni eseguite", {}, {7080, 5385, 1800, 270}, kRight},
-        {Kind::Label, "numop", "0", {}, {8940, 5370, 540, 300}, kCounter},
+        {Kind::Label, "numop", "0", {}, {8940, 5370, 540, 300}, kCounter, "Operazioni eseguite"},
     };
 }
 
@@ -128,16 +144,18 @@ std::vector<Control> resultControls()
 std::vector<Command> stimaabitanti::menuRows()
 {
     ProjectionModel &m = m_model;
-    const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa"),
-                  edit = QStringLiteral("mnuModifica");
+    const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa");
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
         Command::item(
-            "aprifile", file, "&Apri", [&m] { m.aprifile_Click(); }, 1, "apri file"),
+            "aprifile", file, "&Apri", [&m] { m.aprifile_Click(); }, 1, "apri file")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_O)),
         Command::separator(file),
         Command::item(
-            "salvafile", file, "&Salva", [&m] { m.salvafile_Click(); }, 2, "salva file"),
-        Command::item("salvanome", file, "Salva con &nome...", [&m] { m.salvanome_Click(); }),
+            "salvafile", file, "&Salva", [&m] { m.salvafile_Click(); }, 2, "salva file")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_S)),
+        Command::item("salvanome", file, "Salva con &nome...", [&m] { m.salvanome_Click(); })
+            .keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         Command::separator(file),
         Command::item(
             "eliminare", file, "Elimina...", [&m] { m.eliminare_click(); }, 3, "cancella file"),
@@ -145,11 +163,30 @@ std::vector<Command> stimaabitanti::menuRows()
         Command::submenu(print, file, QStringLiteral("S&tampa")),
         Command::item("acquisizionedati", print, "modello acquisizione dati", [&m] { m.acquisizionedati_Click(); }),
         Command::item(
-            "stampa", print, "dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra"),
+            "stampa", print, "dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_P)),
         Command::item("esportatabella", file, "Es&porta tabella...", [&m] { m.esportatabella_Click(); }),
         Command::separator(file),
         Command::item(
-            "esci", file, "Es&ci", [this] { esci_Click(); }, 16, "uscita da Vicania"),
+            "esci", file, "Es&ci", [this] { esci_Click(); }, 16, "uscita da Vicania")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    };
+    for (Command &c : editRows())
+        rows.push_back(std::move(c));
+    const QString chart = QStringLiteral("mnuGrafico");
+    rows.push_back(Command::submenu(chart, {}, QStringLiteral("&Grafico")));
+    rows.push_back(
+        Command::item("grafico", chart, "&Grafico dei risultati", [this] { m_host.showWindow(WindowId::grafico); }));
+    for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
+        rows.push_back(std::move(c));
+    return rows;
+}
+
+std::vector<Command> stimaabitanti::editRows()
+{
+    ProjectionModel &m = m_model;
+    const QString edit = QStringLiteral("mnuModifica");
+    return {
         Command::submenu(edit, {}, QStringLiteral("&Modifica")),
         Command::item(
             "controlladati", edit, "Controlla &dati immessi", [&m] { m.controlladati_Click(); }, 14,
@@ -161,13 +198,6 @@ std::vector<Command> stimaabitanti::menuRows()
         Command::separator(edit),
         Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
     };
-    const QString chart = QStringLiteral("mnuGrafico");
-    rows.push_back(Command::submenu(chart, {}, QStringLiteral("&Grafico")));
-    rows.push_back(
-        Command::item("grafico", chart, "&Grafico dei risultati", [this] { m_host.showWindow(WindowId::grafico); }));
-    for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
-        rows.push_back(std::move(c));
-    return rows;
 }
 
 // The toolbar positions no menu item has, and the buttons, in tab order.
@@ -233,6 +263,7 @@ stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, QWidget *
     Controls::buildAll(m_client, resultControls());
     m_commands.buildControls(m_client, 9700);
     m_commands.buildMenus(this);
+    m_commands.installAccessKeys(this);
     findControls();
     wireControls();
     connect(&m_model, &ProjectionModel::changed, this, &stimaabitanti::update_display);
@@ -279,59 +310,44 @@ void stimaabitanti::wireControls()
         connect(edit, &QLineEdit::textEdited, this,
                 [this, field](const QString &text) { m_model.setText(field, text); });
     }
-    // 40 at the top, 10 at the bottom: one step down gives 39.
-    m_vscroll2->setRange(ProjectionModel::kShareMinimum, ProjectionModel::kShareMaximum);
-    m_vscroll2->setInvertedAppearance(true);
-    m_vscroll2->setInvertedControls(false);
+    // 40 at the top, 10 at the bottom: the bar runs from -40 to -10, so its
+    // arrows, keys and clicks all go the way the thumb moves; one step down
+    // gives 39.
+    m_vscroll2->setRange(-ProjectionModel::kShareMaximum, -ProjectionModel::kShareMinimum);
+    m_vscroll2->setSingleStep(1);
     m_vscroll2->setPageStep(1);
-    m_vscroll2->setValue(ProjectionModel::kShareMaximum);
+    m_vscroll2->setValue(-ProjectionModel::kShareMaximum);
+    CompactScrollBar::fit(m_vscroll2);
     m_vscroll1->setRange(1, 1);
     m_vscroll1->setPageStep(10);
     m_vscroll1->setTracking(false); // a dragged thumb redraws when released
-    auto wire = [this](QScrollBar *bar, void (ProjectionModel::*set)(int)) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, set](int v) {
-            if (!m_refreshing)
-                (m_model.*set)(v);
-        });
-    };
-    wire(m_vscroll2, &ProjectionModel::setVScroll2);
-    wire(m_vscroll1, &ProjectionModel::setVScroll1);
+    for (QScrollBar *bar : {m_vscroll2, m_vscroll1})
+        bar->setFocusPolicy(Qt::StrongFocus);
+    connect(m_vscroll2, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_refreshing)
+            m_model.setVScroll2(-v);
+    });
+    connect(m_vscroll1, &QScrollBar::valueChanged, this, [this](int v) {
+        if (!m_refreshing)
+            m_model.setVScroll1(v);
+    });
 }
 
 void stimaabitanti::buildGrid()
 {
-    const LabelLook cell = LabelLook()
-                               .align(Qt::AlignRight | Qt::AlignVCenter)
-                               .framed(QFrame::Box)
-                               .withMargin(1)
-                               .colours(Look::bgr(Look::kCyan));
-    LabelLook year = cell;
-    year.text = Qt::black;
-    for (int c = 0; c < kGridColumnCount; ++c) {
-        const auto column = static_cast<GridColumn>(c);
-        const int left = kGridLeft + kGridPitch * c;
-        Controls::build(m_client, {Kind::Label,
-                                   QStringLiteral("header_%1").arg(c + 1),
-                                   gridHeaderCaption(column),
-                                   gridHeaderTooltip(column),
-                                   {left, kHeaderTop, kCellWidth, kHeaderHeight},
-                                   kGridHeader});
-        for (int k = 1; k <= 10; ++k) {
-            QWidget *w = Controls::build(m_client,
-                                         {Kind::Label,
-                                          QStringLiteral("%1_%2").arg(QLatin1String(kCellNames[std::size_t(c)])).arg(k),
-                                          QString(),
-                                          QString(),
-                                          {left, kRowTop + kRowPitch * (k - 1), kCellWidth, kRowHeight},
-                                          column == GridColumn::ann ? year : cell});
-            if (column == GridColumn::ann) {
-                w->setMouseTracking(true);
-                w->installEventFilter(this);
-                w->setProperty("row", k);
-            }
-            m_cells[std::size_t(c)][std::size_t(k - 1)] = static_cast<QLabel *>(w);
-        }
-    }
+    m_grid = new ResultsGrid(m_model.grid(), m_client);
+    m_grid->setObjectName(QStringLiteral("griglia"));
+    const int width = kGridPitch * (kGridColumnCount - 1) + kCellWidth;
+    const int height = (kRowTop - kHeaderTop) + kRowPitch * GridViewport::kVisibleRows;
+    Look::place(m_grid, kGridLeft, kHeaderTop, width, height);
+    connect(m_grid, &ResultsGrid::scrolledTo, this, [this](int first) {
+        if (!m_refreshing)
+            m_model.setVScroll1(first);
+    });
+    connect(m_grid, &ResultsGrid::yearHovered, this, [this](int row) {
+        if (row != m_model.highlightedRow())
+            m_model.ann_MouseMove(row);
+    });
 }
 
 QString stimaabitanti::helpText()
@@ -396,8 +412,8 @@ void stimaabitanti::update_display()
             edit->setText(text);
     }
     m_pdf->setText(m_model.pdf());
-    m_vscroll2->setValue(m_model.VScroll2());
-    m_passo->setText(m_model.passo());
+    m_vscroll2->setValue(-m_model.VScroll2());
+    Look::setAnnounced(m_passo, m_model.passo());
     m_popolazione->setText(m_model.popolazione());
     m_numop->setText(m_model.numop());
     m_commands.refresh();
@@ -411,26 +427,7 @@ void stimaabitanti::refreshGrid()
 {
     m_vscroll1->setMaximum(m_model.VScroll1Maximum());
     m_vscroll1->setValue(m_model.VScroll1());
-    const QColor cyan = Look::bgr(Look::kCyan), yellow = Look::bgr(Look::kYellow);
-    for (int c = 0; c < kGridColumnCount; ++c) {
-        for (int k = 1; k <= 10; ++k) {
-            QLabel *cell = m_cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(k - 1)];
-            cell->setText(m_model.gridCell(k, static_cast<GridColumn>(c)));
-            const QColor wanted = k == m_model.highlightedRow() ? yellow : cyan;
-            if (cell->palette().color(QPalette::Window) != wanted)
-                Look::paint(cell, wanted);
-        }
-    }
-}
-
-bool stimaabitanti::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        const QVariant row = watched->property("row");
-        if (row.isValid() && row.toInt() != m_model.highlightedRow())
-            m_model.ann_MouseMove(row.toInt());
-    }
-    return QMainWindow::eventFilter(watched, event);
+    m_grid->refresh();
 }
 
 void stimaabitanti::closeEvent(QCloseEvent *event)

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QScrollBar;
+class ResultsGrid;
 
 class stimaabitanti : public QMainWindow {
     Q_OBJECT
@@ -27,6 +28,7 @@ public:
     QWidget *client() const { return m_client; }
     clsResize *resizer() const { return m_resize; }
     const CommandTable &commands() const { return m_commands; }
+    ResultsGrid *grid() const { return m_grid; }
 
     // Toolbar positions 1 to 16; separators at 5, 8 and 13.
     void Toolbar1_ButtonClick(int position);
@@ -38,11 +40,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::vector<Command> commandRows();
     std::vector<Command> menuRows();
+    std::vector<Command> editRows();
     std::vector<Command> buttonRows();
     void Form_Load();
     void findControls();
@@ -64,6 +66,6 @@ private:
     QLabel *m_numop = nullptr;
     QProgressBar *m_progress = nullptr;
     QScrollBar *m_vscroll1 = nullptr;
-    std::array<std::array<QLabel *, 10>, kGridColumnCount> m_cells{};
+    ResultsGrid *m_grid = nullptr;
     bool m_refreshing = false;
 };

@@ -53,7 +53,9 @@ std::vector<Control> controls()
                         TitlePageModel::fieldName(static_cast<TF>(i)),
                         {},
                         {},
-                        {3000, kRows[std::size_t(i)], 5295, 285}});
+                        {3000, kRows[std::size_t(i)], 5295, 285},
+                        {},
+                        TitlePageModel::labelCaption(i).trimmed()});
     rows.push_back({Kind::Label, "labelstudio", {}, {}, {3000, 4080, 5295, 285}, office});
     rows.push_back({Kind::Label, "labelindirizzo", {}, {}, {3000, 4440, 5295, 285}, office});
     rows.push_back({Kind::Label,
@@ -71,15 +73,17 @@ std::vector<Control> controls()
 std::vector<Command> frontespizio::menuRows()
 {
     TitlePageModel &m = m_model;
-    const QString file = QStringLiteral("file"), print = QStringLiteral("stamp"), edit = QStringLiteral("modi");
+    const QString file = QStringLiteral("file"), print = QStringLiteral("stamp");
     auto save = [&m] { m.projection().scrivoArchivio(); };
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
         Command::item(
-            "apri", file, "&Apri...", [&m] { m.projection().aprifile_Click(); }, 1, "apri file"),
+            "apri", file, "&Apri...", [&m] { m.projection().aprifile_Click(); }, 1, "apri file")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_O)),
         Command::separator(file),
-        Command::item("salva", file, "&Salva", save),
-        Command::item("salvanome", file, "Salva con &nome...", save),
+        Command::item("salva", file, "&Salva", save).keys(QKeySequence(Qt::CTRL | Qt::Key_S)),
+        Command::item("salvanome", file, "Salva con &nome...", save)
+            .keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         Command::separator(file),
         Command::item(
             "elimina", file, "&Elimina...", [&m] { m.projection().eliminare_click(); }, 3, "cancella file"),
@@ -87,11 +91,26 @@ std::vector<Command> frontespizio::menuRows()
         Command::submenu(print, file, QStringLiteral("S&tampa")),
         Command::item("solodati", print, "&solo dati finestra", [&m] { m.solodati_Click(); }),
         Command::item(
-            "stampatutto", print, "&intera elaborazione", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra"),
+            "stampatutto", print, "&intera elaborazione", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_P)),
         Command::item("stampagrafico", print, "intera elaborazione con &grafico", [&m] { m.stampaConGrafico_Click(); }),
         Command::separator(file),
         Command::item(
-            "esci", file, "Es&ci", [this] { m_host.confirmExit(); }, 16, "uscita da Vicania"),
+            "esci", file, "Es&ci", [this] { m_host.confirmExit(); }, 16, "uscita da Vicania")
+            .keys(QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    };
+    for (Command &c : editRows())
+        rows.push_back(std::move(c));
+    for (Command &c : Commands::help(m_host, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti...")))
+        rows.push_back(std::move(c));
+    return rows;
+}
+
+std::vector<Command> frontespizio::editRows()
+{
+    TitlePageModel &m = m_model;
+    const QString edit = QStringLiteral("modi");
+    return {
         Command::submenu(edit, {}, QStringLiteral("&Modifica")),
         Command::item(
             "controllodat", edit, "Controllo &dati immessi", [&m] { m.controlloFrontespizio(); }, 14,
@@ -102,9 +121,6 @@ std::vector<Command> frontespizio::menuRows()
         Command::separator(edit),
         Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
     };
-    for (Command &c : Commands::help(m_host, QStringLiteral("sugger"), QStringLiteral("&Suggerimenti...")))
-        rows.push_back(std::move(c));
-    return rows;
 }
 
 // The toolbar positions no menu item has, and the buttons, in tab order.
@@ -158,6 +174,7 @@ frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, QWidget *par
     Controls::buildAll(m_client, controls());
     m_commands.buildControls(m_client, 9600);
     m_commands.buildMenus(this);
+    m_commands.installAccessKeys(this);
     findControls();
     chainTabOrder();
     connect(&m_model, &TitlePageModel::changed, this, &frontespizio::update_display);
@@ -229,7 +246,7 @@ void frontespizio::update_display()
     }
     m_labelstudio->setText(m_model.labelstudio());
     m_labelindirizzo->setText(m_model.labelindirizzo());
-    m_passo->setText(m_model.passo());
+    Look::setAnnounced(m_passo, m_model.passo());
 }
 
 void frontespizio::closeEvent(QCloseEvent *event)

@@ -35,6 +35,7 @@ protected:
 private:
     std::vector<Command> commandRows();
     std::vector<Command> menuRows();
+    std::vector<Command> editRows();
     std::vector<Command> buttonRows();
     void Form_Load();
     void findControls();

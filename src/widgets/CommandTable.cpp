@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 #include <map>
@@ -69,7 +70,8 @@ std::vector<Command> help(WindowHost &host, const QString &tipName, const QStrin
     return {
         Command::submenu(menu, QString(), QStringLiteral("&?")),
         Command::item(QStringLiteral("guida"), menu, QStringLiteral("&Guida in linea"), show(WindowId::sommario), 9,
-                      QStringLiteral("guida in linea")),
+                      QStringLiteral("guida in linea"))
+            .keys(QKeySequence(Qt::Key_F1)),
         Command::item(tipName, menu, tipCaption, show(WindowId::frmTip), 10, QStringLiteral("suggerimenti")),
         Command::separator(menu),
         Command::item(QStringLiteral("supporto"), menu, QStringLiteral("Supporto &prodotto"),
@@ -162,6 +164,60 @@ QPushButton *CommandTable::button(const QString &name) const
     for (const auto &[command, button] : m_buttons) {
         if (command->name == name)
             return button;
+    }
+    return nullptr;
+}
+
+namespace {
+
+QChar accessLetter(const QString &caption)
+{
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+    if (mnemonic.isEmpty())
+        return {};
+    return QChar(mnemonic[0].key()).toUpper();
+}
+
+} // namespace
+
+void CommandTable::installAccessKeys(QMainWindow *window)
+{
+    for (const Command &c : m_rows) {
+        if (c.kind == Command::Kind::Menu && c.menu.isEmpty() && !accessLetter(c.caption).isNull())
+            m_menuLetters += accessLetter(c.caption);
+    }
+    QString buttonLetters;
+    for (const auto &[command, button] : m_buttons) {
+        // Buttons sharing a letter would each hold it: the first press would
+        // only move the focus. One shortcut per letter decides instead.
+        button->setShortcut(QKeySequence());
+        const QChar letter = accessLetter(command->caption);
+        if (letter.isNull() || m_menuLetters.contains(letter) || buttonLetters.contains(letter))
+            continue;
+        buttonLetters += letter;
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(letter.unicode())), window);
+        QObject::connect(shortcut, &QShortcut::activated, window, [this, letter] {
+            if (QPushButton *b = accessKeyButton(letter)) {
+                b->setFocus(Qt::ShortcutFocusReason);
+                b->click();
+            }
+        });
+    }
+}
+
+QPushButton *CommandTable::accessKeyButton(QChar letter) const
+{
+    letter = letter.toUpper();
+    if (m_menuLetters.contains(letter) || m_buttons.empty())
+        return nullptr;
+    // In tab order, which the window may have chained differently from the rows.
+    QWidget *window = m_buttons.front().second->window();
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        for (const auto &[command, button] : m_buttons) {
+            if (button == w && accessLetter(command->caption) == letter && button->isEnabled() &&
+                button->isVisibleTo(window))
+                return button;
+        }
     }
     return nullptr;
 }

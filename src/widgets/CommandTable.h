@@ -41,6 +41,13 @@ struct Command {
     static Command button(QString name, QString caption, QString toolTip, Controls::Place place,
                           std::function<void()> handler, std::function<bool()> enabled = {});
     static Command toolbarOnly(int position, QString toolTip, std::function<void()> handler);
+
+    // The same row with a keyboard shortcut, shown beside its menu item.
+    Command keys(const QKeySequence &sequence) &&
+    {
+        shortcut = sequence;
+        return std::move(*this);
+    }
 };
 
 namespace Commands {
@@ -60,6 +67,12 @@ public:
     void buildControls(QWidget *client, int toolbarWidthTwips);
     // The menu bar, in row order.
     void buildMenus(QMainWindow *window);
+    // Alt+letter acts on the first press: the menu bar's letters open their
+    // menus; any other letter presses the first enabled button, in tab
+    // order, that has it. Call once menus and buttons are built.
+    void installAccessKeys(QMainWindow *window);
+    // The button Alt+letter presses now; none for a menu bar letter.
+    QPushButton *accessKeyButton(QChar letter) const;
     // Runs the command at a toolbar position; false for a separator or an
     // empty position.
     bool runToolbar(int position) const;
@@ -72,4 +85,5 @@ public:
 private:
     std::vector<Command> m_rows;
     std::vector<std::pair<const Command *, QPushButton *>> m_buttons;
+    QString m_menuLetters;
 };

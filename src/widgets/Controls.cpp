@@ -58,6 +58,8 @@ QWidget *build(QWidget *client, const Control &c)
     w->setObjectName(c.name);
     if (!c.toolTip.isEmpty())
         w->setToolTip(c.toolTip);
+    if (!c.accessibleName.isEmpty())
+        w->setAccessibleName(c.accessibleName);
     Look::place(w, c.place.left, c.place.top, c.place.width, c.place.height);
     if (c.kind == Kind::Label)
         apply(w, c.look);

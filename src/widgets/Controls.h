@@ -72,6 +72,7 @@ struct Control {
     QString toolTip;
     Place place;
     LabelLook look = {};
+    QString accessibleName = {}; // what a screen reader calls it; none: its caption
 };
 
 // Builds one control on client at its place.

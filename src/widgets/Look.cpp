@@ -1,9 +1,11 @@
 #include "Look.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace Look {
@@ -56,8 +58,39 @@ void plainLabels(QWidget *window)
         l->setTextFormat(Qt::PlainText);
 }
 
-void paint(QWidget *widget, const QColor &background, const QColor &text)
+namespace {
+
+double luminance(const QColor &c)
 {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+} // namespace
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor textFor(const QColor &background)
+{
+    return contrast(background, Qt::black) >= contrast(background, Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+void setAnnounced(QLabel *label, const QString &text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void paint(QWidget *widget, const QColor &background, const QColor &given)
+{
+    const QColor text = given.isValid() || !background.isValid() ? given : textFor(background);
     QPalette p = widget->palette();
     if (background.isValid()) {
         p.setColor(QPalette::Window, background);

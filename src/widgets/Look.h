@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
+
 class QWidget;
 
 namespace Look {
@@ -36,7 +38,16 @@ QFont font(const QString &designFamily, double points, bool bold = false, bool i
 // Every label of a window shows its text as typed, never as markup.
 void plainLabels(QWidget *window);
 
-// Background and text colours through the palette, kept by the widget.
+// Background and text colours through the palette, kept by the widget. A
+// fixed background without a text colour gets black or white, whichever
+// reads better on it, so a dark desktop palette never paints white on cyan.
 void paint(QWidget *widget, const QColor &background, const QColor &text = QColor());
+// The text colour that reads best on a background.
+QColor textFor(const QColor &background);
+// Contrast ratio of two colours, 1 to 21, as accessibility guidelines count it.
+double contrast(const QColor &a, const QColor &b);
+
+// Sets a label's text and tells a screen reader it changed.
+void setAnnounced(QLabel *label, const QString &text);
 
 } // namespace Look

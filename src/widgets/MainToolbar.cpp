@@ -3,6 +3,8 @@
 #include "Look.h"
 
 #include <QAction>
+#include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <QToolBar>
 #include <array>
@@ -36,9 +38,38 @@ QStyle::StandardPixmap picture(int position)
     return pictures[std::size_t(position)];
 }
 
+// The data check: "ABC" with a green tick below, as the help describes it.
+QIcon checkPicture()
+{
+    QIcon icon;
+    for (const int side : {16, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(side * 7 / 16);
+        font.setBold(true);
+        font.setStretch(QFont::Condensed);
+        p.setFont(font);
+        p.setPen(QColor(0, 0, 128));
+        p.drawText(QRectF(0, 0, side, side * 0.55), Qt::AlignCenter, QStringLiteral("ABC"));
+        QPainterPath tick;
+        tick.moveTo(side * 0.22, side * 0.72);
+        tick.lineTo(side * 0.42, side * 0.92);
+        tick.lineTo(side * 0.82, side * 0.58);
+        p.setPen(QPen(QColor(0, 150, 0), side / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(tick);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace
 
-QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &buttons, std::function<void(int)> dispatch)
+QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &buttons,
+                const std::function<void(int)> &dispatch)
 {
     auto *bar = new QToolBar(client);
     bar->setObjectName(QStringLiteral("Toolbar1"));
@@ -50,7 +81,9 @@ QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &butt
     for (const Button &b : buttons) {
         for (; next < b.position; ++next)
             bar->addSeparator();
-        QAction *a = bar->addAction(client->style()->standardIcon(picture(b.position)), QString());
+        const QIcon icon = b.position == 14 ? checkPicture() : client->style()->standardIcon(picture(b.position));
+        // The tooltip is also its text, the name a screen reader says.
+        QAction *a = bar->addAction(icon, b.toolTip);
         a->setToolTip(b.toolTip);
         a->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.position));
         const int position = b.position;

@@ -19,6 +19,7 @@ struct Button {
 
 // Placed across the top of the client area, width in twips: the buttons at
 // their positions, each with its position's picture, separators between.
-QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &buttons, std::function<void(int)> dispatch);
+QToolBar *build(QWidget *client, int widthTwips, const std::vector<Button> &buttons,
+                const std::function<void(int)> &dispatch);
 
 } // namespace MainToolbar

@@ -5,6 +5,7 @@
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
+#include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
 #include "storage/RecoveryCopy.h"
 #include "titlepage/frontespizio.h"
@@ -13,8 +14,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -55,17 +59,27 @@ private:
         for (int i = 0; i < texts.size(); ++i)
             typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), texts[i]);
     }
-    // A mouse move over a widget, as the window system reports it.
-    static void hover(QWidget *target)
+    // A cell of visible row k (1 to 10) of the grid, by its column's name.
+    static QModelIndex visible(stimaabitanti *w, const QString &column, int k)
     {
-        const QPointF local = QRectF(target->rect()).center();
-        QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
+        static const QStringList columns{"ann", "abit", "imm", "em", "donne", "figli", "morti", "mortivecch", "aument"};
+        return w->grid()->model()->index(w->model().VScroll1() + k - 2, int(columns.indexOf(column)));
     }
     static QString cell(stimaabitanti *w, const QString &column, int k)
     {
-        return child<QLabel>(w, QStringLiteral("%1_%2").arg(column).arg(k))->text();
+        return visible(w, column, k).data().toString();
+    }
+    static QColor background(stimaabitanti *w, const QString &column, int k)
+    {
+        return visible(w, column, k).data(Qt::BackgroundRole).value<QColor>();
+    }
+    static void hoverYear(stimaabitanti *w, int k)
+    {
+        QWidget *viewport = w->grid()->viewport();
+        const QPointF local = QRectF(w->grid()->visibleCellRect(k, 0)).center();
+        QMouseEvent move(QEvent::MouseMove, local, viewport->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
     }
 
 private slots:
@@ -132,9 +146,12 @@ private slots:
         typeExample(w);
         QCOMPARE(passo->text(), ProjectionTexts::kReadyToCompute);
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
-        // The share scroll bar: one step down from the top gives 39.
+        // The share scroll bar: the thumb starts at the top, and a step up
+        // from there changes nothing (the share stays 25); one step down gives 39.
         auto *share = child<QScrollBar>(w, QStringLiteral("VScroll2"));
         share->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
+        share->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
     }
 
@@ -160,6 +177,121 @@ private slots:
         QCOMPARE(child<QLabel>(w, QStringLiteral("numop"))->text(), w->model().numop());
     }
 
+    void accessKeysActOnTheFirstPressAndShortcutsShowInTheMenus()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        // "&File" and "&Frontespizio" share F: the menu bar takes it.
+        QCOMPARE(w->commands().accessKeyButton(u'F'), nullptr);
+        QCOMPARE(w->commands().accessKeyButton(u'U'), child<QPushButton>(w, QStringLiteral("uscita")));
+        // Verifica is disabled until a calculation: no button then holds V.
+        QCOMPARE(w->commands().accessKeyButton(u'V'), nullptr);
+        typeExample(w);
+        w->model().calcola_Click();
+        QCOMPARE(w->commands().accessKeyButton(u'V'), child<QPushButton>(w, QStringLiteral("verifica")));
+        const QList<QAction *> actions = w->findChildren<QAction *>();
+        auto shortcutOf = [&](const QString &name) {
+            for (QAction *a : actions)
+                if (a->objectName() == name)
+                    return a->shortcut().toString();
+            return QStringLiteral("none");
+        };
+        QCOMPARE(shortcutOf(QStringLiteral("aprifile")), QStringLiteral("Ctrl+O"));
+        QCOMPARE(shortcutOf(QStringLiteral("salvanome")), QStringLiteral("Ctrl+Shift+S"));
+        QCOMPARE(shortcutOf(QStringLiteral("stampa")), QStringLiteral("Ctrl+P"));
+        QCOMPARE(shortcutOf(QStringLiteral("esci")), QStringLiteral("Ctrl+Q"));
+        QCOMPARE(shortcutOf(QStringLiteral("guida")), QStringLiteral("F1"));
+        // No button keeps a shortcut of its own that would make a letter ambiguous.
+        for (QPushButton *b : w->findChildren<QPushButton *>())
+            QVERIFY2(b->shortcut().isEmpty(), qPrintable(b->objectName()));
+        // Every toolbar action is named by its tooltip.
+        for (QAction *a : w->findChild<QToolBar *>()->actions())
+            QVERIFY(a->isSeparator() || (!a->text().isEmpty() && a->text() == a->toolTip()));
+    }
+
+    void theShareScrollBarGoesDownByKeysAndTheGridCopiesRows()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        auto *share = child<QScrollBar>(w, QStringLiteral("VScroll2"));
+        QCOMPARE(share->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(share, Qt::Key_Down);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
+        QTest::keyClick(share, Qt::Key_Up);
+        QTest::keyClick(share, Qt::Key_Up);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("40"));
+        // The thumb is drawn inside the short bar and moves with the value.
+        QStyleOptionSlider option;
+        option.initFrom(share);
+        option.orientation = Qt::Vertical;
+        option.minimum = share->minimum();
+        option.maximum = share->maximum();
+        option.pageStep = share->pageStep();
+        option.sliderPosition = option.sliderValue = share->minimum();
+        const QRect top =
+            share->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, share);
+        option.sliderPosition = option.sliderValue = share->maximum();
+        const QRect bottom =
+            share->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, share);
+        QVERIFY(top.height() > 0 && top.top() < bottom.top());
+
+        typeExample(w);
+        w->model().calcola_Click();
+        ResultsGrid *grid = w->grid();
+        grid->selectRow(0);
+        grid->selectionModel()->select(grid->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        grid->selectionModel()->select(grid->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0],
+                 QStringLiteral("Anno\tAbitanti\tImmigrati\tEmigrati\tDonne\tNascite\tMortalità\tMorti\t+/- abit."));
+        for (int r = 1; r <= 3; ++r) {
+            const QStringList cells = lines[r].split(u'\t');
+            QCOMPARE(cells.size(), 9);
+            QCOMPARE(cells[0], cell(w, QStringLiteral("ann"), r));
+            QCOMPARE(cells[1], cell(w, QStringLiteral("abit"), r));
+        }
+        // Moving down past the tenth row scrolls the years, as VScroll1 does.
+        grid->setCurrentIndex(grid->model()->index(9, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(w->model().VScroll1(), 2);
+        QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->value(), 2);
+    }
+
+    void underADarkPaletteFixedColoursKeepTheirText()
+    {
+        App app;
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(50, 50, 50));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        w->model().calcola_Click();
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (!c->autoFillBackground())
+                continue;
+            const QPalette p = c->palette();
+            QVERIFY2(Look::contrast(p.color(QPalette::Window), p.color(QPalette::WindowText)) >= 4.5,
+                     qPrintable(c->objectName()));
+            QVERIFY2(Look::contrast(p.color(QPalette::Base), p.color(QPalette::Text)) >= 4.5,
+                     qPrintable(c->objectName()));
+        }
+        const QModelIndex first = w->grid()->model()->index(0, 1);
+        QVERIFY(Look::contrast(first.data(Qt::BackgroundRole).value<QColor>(),
+                               first.data(Qt::ForegroundRole).value<QColor>()) >= 4.5);
+        QApplication::setPalette(QPalette());
+    }
+
     void hoveringAYearHighlightsItsRowUntilTheNextRedraw()
     {
         App app;
@@ -167,12 +299,12 @@ private slots:
         typeExample(w);
         w->model().calcola_Click();
         const QColor yellow = Look::bgr(Look::kYellow), cyan = Look::bgr(Look::kCyan);
-        hover(child<QLabel>(w, QStringLiteral("ann_4")));
-        hover(child<QLabel>(w, QStringLiteral("ann_7")));
-        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_7"))->palette().color(QPalette::Window), yellow);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_4"))->palette().color(QPalette::Window), cyan);
+        hoverYear(w, 4);
+        hoverYear(w, 7);
+        QCOMPARE(background(w, QStringLiteral("aument"), 7), yellow);
+        QCOMPARE(background(w, QStringLiteral("aument"), 4), cyan);
         child<QScrollBar>(w, QStringLiteral("VScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("aument_7"))->palette().color(QPalette::Window), cyan);
+        QCOMPARE(background(w, QStringLiteral("aument"), 7), cyan);
     }
 
     void verificaAndRiequilibraThroughTheButtons()

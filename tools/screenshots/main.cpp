@@ -26,6 +26,7 @@
 #include "core/Music.h"
 #include "core/StudioSettings.h"
 #include "help/ProgramFolder.h"
+#include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/frontespizio.h"
 
@@ -90,12 +91,14 @@ bool picture(QWidget *window, const QDir &folder, const QString &name)
     return true;
 }
 
-// The mouse over a control, as the window system reports it.
-void hover(QWidget *target)
+// The mouse over a year of the grid, as the window system reports it.
+void hoverYear(stimaabitanti *w, int row)
 {
-    const QPointF local = QRectF(target->rect()).center();
-    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
+    QWidget *viewport = w->grid()->viewport();
+    const QPointF local = QRectF(w->grid()->visibleCellRect(row, 0)).center();
+    QMouseEvent move(QEvent::MouseMove, local, viewport->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
 }
 
 bool splashAndProjection(const QDir &folder)
@@ -110,8 +113,7 @@ bool splashAndProjection(const QDir &folder)
     for (int i = 0; i < texts.size(); ++i)
         w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
     w->model().calcola_Click();
-    if (auto *year = w->findChild<QLabel *>(QStringLiteral("ann_3")))
-        hover(year);
+    hoverYear(w, 3);
     ok &= picture(w, folder, QStringLiteral("projection"));
     w->resize(w->width() * 2, w->height() * 2);
     ok &= picture(w, folder, QStringLiteral("projection-200"));
