@@ -43,11 +43,15 @@ ChartData::Axis axis(double lo, double hi, int count, bool years)
     if (years)
         step = std::max(step, 1.0);
     ChartData::Axis a;
-    a.min = std::floor(lo / step) * step;
-    a.max = std::ceil(hi / step) * step;
-    const int ticks = int(std::lround((a.max - a.min) / step));
+    // Years span exactly the projection, round ticks inside it: rounding
+    // outwards would leave years without data at the ends. Values round
+    // outwards so the top and bottom lines carry a label.
+    a.min = years ? lo : std::floor(lo / step) * step;
+    a.max = years ? hi : std::ceil(hi / step) * step;
+    const double first = std::ceil(a.min / step - 1e-9) * step;
+    const int ticks = int(std::floor((a.max - first) / step + 1e-9));
     for (int i = 0; i <= ticks; ++i) {
-        const double v = a.min + step * i;
+        const double v = first + step * i;
         a.ticks.append({v, years ? NumberReading::plainText(v) : italian(v)});
     }
     return a;
@@ -59,25 +63,32 @@ namespace {
 
 using ChartNumbers::italian;
 
+bool isBackward(const StudySnapshot &s)
+{
+    const int last = s.usedRows();
+    return s.table.year[std::size_t(last)] && *s.table.year[std::size_t(last)] < *s.table.year[1];
+}
+
 // The rows whose migration the calculation works out: never the first, nor
 // the last going forwards. Elsewhere a zero would read as nobody moving.
 bool hasMigration(const StudySnapshot &s, int row)
 {
-    const int last = s.usedRows();
-    const bool forwards = !(s.table.year[std::size_t(last)] && *s.table.year[std::size_t(last)] < *s.table.year[1]);
-    return row != 1 && !(forwards && row == last);
+    return row != 1 && !(!isBackward(s) && row == s.usedRows());
 }
 
-// The grid's values of a column, year by year in calendar order.
+// The grid's values of a column, year by year in calendar order. A
+// backward run keeps its natural change with the sign of its own direction;
+// read in calendar order it is births less deaths, so the sign turns.
 QList<QPointF> column(const StudySnapshot &s, GridColumn c)
 {
     const bool migration = c == GridColumn::imm || c == GridColumn::em;
+    const double sign = c == GridColumn::aument && isBackward(s) ? -1 : 1;
     QList<QPointF> points;
     for (int row = 1; row <= s.usedRows(); ++row) {
         if (migration && !hasMigration(s, row))
             continue;
         if (s.table.year[std::size_t(row)])
-            points.append({*s.table.year[std::size_t(row)], ResultsExport::gridValue(s.table, row, c)});
+            points.append({*s.table.year[std::size_t(row)], sign * ResultsExport::gridValue(s.table, row, c)});
     }
     std::sort(points.begin(), points.end(), [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
     return points;

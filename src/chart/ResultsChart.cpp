@@ -29,7 +29,7 @@ QFont font(double points, bool bold = false)
 
 // A QCategoryAxis labels exactly the values it is given, in our format.
 // The years' axis runs a little past its ends, so the markers of the first
-// and last year show whole.
+// and last year and the numbers above them show whole.
 QCategoryAxis *axis(const ChartData::Axis &a, bool padded = false)
 {
     auto *axis = new QCategoryAxis;
@@ -39,7 +39,7 @@ QCategoryAxis *axis(const ChartData::Axis &a, bool padded = false)
     axis->setStartValue(a.min - hair);
     for (const auto &[value, label] : a.ticks)
         axis->append(label, value);
-    const double pad = padded ? (a.max - a.min) * 0.015 : 0;
+    const double pad = padded ? (a.max - a.min) * 0.04 : 0;
     axis->setRange(a.min - hair - pad, a.max + pad);
     axis->setTitleText(a.title);
     axis->setTitleFont(font(9));

@@ -11,6 +11,7 @@ import subprocess
 import sys
 import tempfile
 import zipfile
+import zlib
 from pathlib import Path
 from xml.etree import ElementTree
 
@@ -113,6 +114,31 @@ def check_csv(path, printed, name, folder):
     check(sheet.cell(2, 2).value == int(printed[1][1]), f"{name}: Calc reads {sheet.cell(2, 2).value}")
 
 
+def png_ink(data, width, height):
+    """The share of pixels that are not white, read by zlib from the IDAT chunks."""
+    pos, idat = 8, b""
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        if kind == b"IDAT":
+            idat += data[pos + 8:pos + 8 + length]
+        pos += 12 + length
+    raw = zlib.decompress(idat)
+    stride = width * 3 + 1
+    if len(raw) != stride * height:
+        return 0.0
+    rows, above, inked = [], bytearray(stride - 1), 0
+    for y in range(height):
+        line = bytearray(raw[y * stride + 1:(y + 1) * stride])
+        kind = raw[y * stride]
+        if kind == 2:
+            line = bytearray((a + b) & 0xFF for a, b in zip(line, above))
+        elif kind != 0:
+            return 0.0  # the writer uses None or Up only
+        inked += sum(1 for x in range(0, len(line), 3) if line[x:x + 3] != b"\xff\xff\xff")
+        above = line
+    return inked / (width * height)
+
+
 def check_chart_files(folder, png, svg, pdf):
     head = png.read_bytes()
     check(head[:8] == b"\x89PNG\r\n\x1a\n", "png: not a PNG")
@@ -120,6 +146,8 @@ def check_chart_files(folder, png, svg, pdf):
     check((width, height) == (2006, 2413), f"png: {width} x {height} pixels")
     phys = head.find(b"pHYs")
     check(phys > 0 and struct.unpack(">II", head[phys + 4:phys + 12]) == (11811, 11811), "png: not 300 dpi")
+    ink = png_ink(head, width, height)
+    check(0.02 < ink < 0.5, f"png: {ink:.3f} of the pixels drawn, blank or smeared")
     texts = [e.text for e in ElementTree.parse(svg).iter() if e.tag.endswith("text") and e.text]
     check(any("Numero di abitanti" in t for t in texts), "svg: no title")
     check(any("." in t and t.replace(".", "").isdigit() for t in texts), "svg: no number in thousands")

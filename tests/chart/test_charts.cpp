@@ -140,11 +140,15 @@ TEST_P(Axes, RoundTicksThatHoldEveryValue)
     EXPECT_GE(a.max, c.hi);
     for (qsizetype i = 1; i < a.ticks.size(); ++i)
         EXPECT_LT(a.ticks[i - 1].first, a.ticks[i].first);
+    EXPECT_GE(a.ticks.first().first, a.min);
+    EXPECT_LE(a.ticks.last().first, a.max);
 }
 
 const AxisCase kAxes[] = {
     {"Inhabitants", 9800, 12400, false, 9500, 12500, "9.500", "12.500"},
-    {"YearsWithoutSeparators", 2000, 2199, true, 2000, 2200, "2000", "2200"},
+    {"YearsWithoutSeparators", 2000, 2199, true, 2000, 2199, "2000", "2150"},
+    // No empty years past the ends: round ticks inside the projection.
+    {"YearsSpanTheProjectionOnly", 1991, 2021, true, 1991, 2021, "1995", "2020"},
     {"ShortSpanStepsByWholeYears", 2000, 2002, true, 2000, 2002, "2000", "2002"},
     {"OneYearGetsRoomAround", 2000, 2000, true, 1999, 2001, "1999", "2001"},
     {"FlatPopulation", 5000, 5000, false, 4700, 5300, "4.700", "5.300"},
@@ -208,6 +212,23 @@ TEST(ChartData, SixComponentsAsTheGridShowsThemWithoutTheRowsThatHaveNoMigration
     EXPECT_GE(c.components[4].points.first().y(), 0);
     EXPECT_EQ(c.components[5].points[4].y(), gridCellText(s.table, 5, GridColumn::aument).toDouble());
     EXPECT_EQ(c.components[1].name, QStringLiteral("Morti nei primi anni"));
+}
+
+TEST(ChartData, ABackwardRunsNaturalChangeReadsAsBirthsLessDeaths)
+{
+    // The grid keeps the sign of the run's direction; the chart reads the
+    // years forwards, so a place with more deaths than births falls.
+    Desk d;
+    d.compute(10, true);
+    const StudySnapshot s = d.snapshot();
+    const ChartData c = ChartData::of(s);
+    ASSERT_EQ(c.components[5].points.size(), 11);
+    for (qsizetype i = 0; i < c.components[5].points.size(); ++i) {
+        const double births = c.components[0].points[i].y(), deaths = c.components[2].points[i].y();
+        EXPECT_NEAR(c.components[5].points[i].y(), births - deaths, 1.0) << i;
+    }
+    EXPECT_LT(c.components[5].points.first().y(), 0);
+    EXPECT_EQ(c.components[5].points.first().y(), -gridCellText(s.table, 11, GridColumn::aument).toDouble());
 }
 
 TEST(ChartData, TheTitleNamesTheResearchAndThePlaceWhenThereAreAny)
