@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QtEndian>
+#include <vector>
 #include <zlib.h>
 
 namespace PngFile {
@@ -29,33 +30,42 @@ QByteArray bigEndian(std::initializer_list<quint32> values)
     return out;
 }
 
-// Each row after the "Up" filter byte: its bytes less those above them.
-QByteArray filtered(const QImage &rgb)
+// A row of 32-bit pixels as red, green and blue bytes.
+void rgbBytes(const QRgb *pixels, int width, uchar *out)
 {
-    const qsizetype rowBytes = qsizetype(rgb.width()) * 3;
-    QByteArray raw((rowBytes + 1) * rgb.height(), Qt::Uninitialized);
-    char *out = raw.data();
-    for (int y = 0; y < rgb.height(); ++y) {
-        const uchar *row = rgb.constScanLine(y);
-        const uchar *above = y > 0 ? rgb.constScanLine(y - 1) : nullptr;
-        *out++ = 2;
-        for (qsizetype x = 0; x < rowBytes; ++x)
-            *out++ = char(above ? uchar(row[x] - above[x]) : row[x]);
+    for (int x = 0; x < width; ++x) {
+        *out++ = uchar(qRed(pixels[x]));
+        *out++ = uchar(qGreen(pixels[x]));
+        *out++ = uchar(qBlue(pixels[x]));
     }
-    return raw;
 }
 
-QByteArray deflated(const QByteArray &raw)
+// The rows, each after the "Up" filter byte as its bytes less those above
+// them, compressed a row at a time: no copy of the whole picture is made.
+QByteArray deflated(const QImage &rgb32)
 {
+    const qsizetype rowBytes = qsizetype(rgb32.width()) * 3;
     z_stream z{};
     if (deflateInit2(&z, Z_BEST_SPEED, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK)
         return {};
-    QByteArray out(qsizetype(deflateBound(&z, uLong(raw.size()))), Qt::Uninitialized);
-    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(raw.constData()));
-    z.avail_in = uInt(raw.size());
+    QByteArray out(qsizetype(deflateBound(&z, uLong((rowBytes + 1) * rgb32.height()))), Qt::Uninitialized);
     z.next_out = reinterpret_cast<Bytef *>(out.data());
     z.avail_out = uInt(out.size());
-    const int done = deflate(&z, Z_FINISH);
+    const auto bytes = std::size_t(rowBytes);
+    std::vector<uchar> above(bytes, 0);
+    std::vector<uchar> row(bytes);
+    std::vector<uchar> line(bytes + 1);
+    line[0] = 2;
+    int done = Z_OK;
+    for (int y = 0; y < rgb32.height() && done == Z_OK; ++y) {
+        rgbBytes(reinterpret_cast<const QRgb *>(rgb32.constScanLine(y)), rgb32.width(), row.data());
+        for (std::size_t x = 0; x < row.size(); ++x)
+            line[x + 1] = uchar(row[x] - above[x]);
+        row.swap(above);
+        z.next_in = line.data();
+        z.avail_in = uInt(line.size());
+        done = deflate(&z, y + 1 == rgb32.height() ? Z_FINISH : Z_NO_FLUSH);
+    }
     out.resize(qsizetype(z.total_out));
     deflateEnd(&z);
     return done == Z_STREAM_END ? out : QByteArray();
@@ -67,8 +77,8 @@ QByteArray encode(const QImage &image, int dotsPerInch)
 {
     if (image.isNull())
         return {};
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    const QByteArray data = deflated(filtered(rgb));
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QByteArray data = deflated(rgb);
     if (data.isEmpty())
         return {};
     QByteArray out("\x89PNG\r\n\x1a\n", 8);
