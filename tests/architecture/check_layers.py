@@ -19,6 +19,14 @@ def folder_order(src):
     return m.group(1).split()
 
 
+def guide_order(src):
+    """The folders in the order of the layers' table of docs/architecture.md."""
+    guide = os.path.join(src, os.pardir, 'docs', 'architecture.md')
+    if not os.path.exists(guide):
+        return None
+    return re.findall(r'^\| `(\w+)/` \|', open(guide, encoding='utf-8').read(), re.M)
+
+
 def sources(src, folder):
     """(core, gui) file names of a folder, as its CMakeLists.txt lists them."""
     text = open(os.path.join(src, folder, 'CMakeLists.txt')).read()
@@ -128,6 +136,9 @@ def main():
                     problems.append(f'{path}: a core source includes the GUI header {target}')
                 if unit(target) != unit(path):
                     units.setdefault(unit(path), set()).add(unit(target))
+    documented = guide_order(src)
+    if documented is not None and documented != order:
+        problems.append(f'docs/architecture.md lists the folders as {documented}, src/CMakeLists.txt builds {order}')
     for group in circles(units):
         problems.append('units include each other round a circle: ' + ', '.join(group))
     known_file = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'known-problems.txt')
