@@ -99,6 +99,27 @@ private slots:
         QVERIFY(chart->showsChart());
     }
 
+    void riequilibraRedrawsTheRebalancedRun()
+    {
+        App app;
+        ProjectionModel &m = app.program.projection()->model();
+        // A town whose backward run falls short of the typed inhabitants.
+        const QStringList texts{"2000", "12300", "1,1", "15", "45", "6", "78", "2", "5", "2001"};
+        for (int i = 0; i < texts.size(); ++i)
+            m.setText(static_cast<F>(i), texts[i]);
+        m.calcola_Click();
+        Modulo::ShowWindow(QStringLiteral("grafico"));
+        auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
+        m.verifica_Click();
+        QVERIFY(m.riequilibraEnabled());
+        const ChartData verified = chart->shown();
+        m.riequilibra_Click();
+        // The rebalancing steps the known inhabitants of the backward run.
+        QVERIFY(chart->shown() != verified);
+        QVERIFY(chart->shown() == ChartData::of(m.snapshot()));
+        QVERIFY(chart->shown().known.points[0].y() != verified.known.points[0].y());
+    }
+
     void theChartFollowsAProjectionWindowLoadedAfresh()
     {
         App app;
