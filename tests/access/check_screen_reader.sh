@@ -7,10 +7,10 @@ program=$1
 study=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${xvfb:-}" 2>/dev/null && wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 
 # The display is taken only once the server says it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
