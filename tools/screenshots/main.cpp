@@ -35,6 +35,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -158,6 +159,33 @@ bool helpWindows(const QDir &folder)
     return ok;
 }
 
+// Both main windows under a dark desktop palette.
+bool darkWindows(const QDir &folder)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+    QApplication::setPalette(dark);
+    Session s;
+    Modulo::OpenProjectionWindow();
+    stimaabitanti *w = s.program.projection();
+    const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
+    for (int i = 0; i < texts.size(); ++i)
+        w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
+    w->model().calcola_Click();
+    bool ok = picture(w, folder, QStringLiteral("projection-dark"));
+    Modulo::OpenTitlePageWindow();
+    frontespizio *page = s.program.titlePageWindow();
+    page->model().setText(TitlePageModel::Field(0), QStringLiteral("Stima degli abitanti al 2030"));
+    ok &= picture(page, folder, QStringLiteral("titlepage-dark"));
+    QApplication::setPalette(QPalette());
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -178,5 +206,6 @@ int main(int argc, char *argv[])
     bool ok = splashAndProjection(folder);
     ok &= titlePage(folder);
     ok &= helpWindows(folder);
+    ok &= darkWindows(folder);
     return ok ? 0 : 1;
 }
