@@ -101,18 +101,25 @@ void hoverYear(stimaabitanti *w, int row)
     QApplication::sendEvent(viewport, &move);
 }
 
-bool splashAndProjection(const QDir &folder)
+// The projection window with a small study calculated.
+stimaabitanti *calculatedProjection(Session &s)
 {
-    Session s;
-    frmSplash *splash = s.program.splash();
-    splash->show();
-    bool ok = picture(splash, folder, QStringLiteral("splash"));
     Modulo::OpenProjectionWindow();
     stimaabitanti *w = s.program.projection();
     const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
     for (int i = 0; i < texts.size(); ++i)
         w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
     w->model().calcola_Click();
+    return w;
+}
+
+bool splashAndProjection(const QDir &folder)
+{
+    Session s;
+    frmSplash *splash = s.program.splash();
+    splash->show();
+    bool ok = picture(splash, folder, QStringLiteral("splash"));
+    stimaabitanti *w = calculatedProjection(s);
     hoverYear(w, 3);
     ok &= picture(w, folder, QStringLiteral("projection"));
     w->resize(w->width() * 2, w->height() * 2);
@@ -171,12 +178,7 @@ bool darkWindows(const QDir &folder)
     dark.setColor(QPalette::ButtonText, QColor(235, 235, 235));
     QApplication::setPalette(dark);
     Session s;
-    Modulo::OpenProjectionWindow();
-    stimaabitanti *w = s.program.projection();
-    const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
-    for (int i = 0; i < texts.size(); ++i)
-        w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
-    w->model().calcola_Click();
+    stimaabitanti *w = calculatedProjection(s);
     bool ok = picture(w, folder, QStringLiteral("projection-dark"));
     Modulo::OpenTitlePageWindow();
     frontespizio *page = s.program.titlePageWindow();
