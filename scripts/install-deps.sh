@@ -15,6 +15,7 @@ if [ "${1:-}" = "--tests" ]; then
     libgtest-dev libgmock-dev libbenchmark-dev clang clang-tidy
     python3-docx python3-openpyxl poppler-utils
     lintian dpkg-dev file desktop-file-utils appstream shared-mime-info
+    python3-pyatspi at-spi2-core dbus xvfb xdotool
   )
 fi
 

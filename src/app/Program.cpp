@@ -13,6 +13,7 @@
 #include "help/frmTip.h"
 #include "help/sommario.h"
 #include "projection/stimaabitanti.h"
+#include "scaling/ScreenFit.h"
 #include "study/Study.h"
 #include "titlepage/frontespizio.h"
 
@@ -147,15 +148,38 @@ namespace {
 void bringForward(QWidget *w)
 {
     w->show();
+    ScreenFit::keepOnScreen(w);
     w->raise();
     w->activateWindow();
 }
 
+// The small windows that keep their place while hidden.
+bool keepsPlace(WindowId id)
+{
+    return id == WindowId::frmTip || id == WindowId::informaz || id == WindowId::supportoclienti;
+}
+
 } // namespace
+
+// A small window goes back where the user left it; the first time it opens
+// over the window it was asked from.
+void Program::place(WindowId id, QWidget *w)
+{
+    if (!keepsPlace(id) || w->isVisible())
+        return;
+    if (m_places.contains(id)) {
+        w->move(m_places.value(id));
+        return;
+    }
+    const QWidget *opener = QApplication::activeWindow();
+    ScreenFit::centreOver(w, opener && opener != w ? opener : nullptr);
+}
 
 void Program::showWindow(WindowId id)
 {
-    bringForward(window(id));
+    QWidget *w = window(id);
+    place(id, w);
+    bringForward(w);
     if (id != WindowId::stimaabitanti)
         return;
     // Once the handler that opened the window is done (the splash's click
@@ -251,8 +275,12 @@ void Program::printGuidePage(const QString &title, const QString &text)
 
 bool Program::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+    if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (const auto id = WindowNames::find(w->objectName()); id && keepsPlace(*id))
+            m_places.insert(*id, w->pos());
         quitIfNothingVisible();
+    }
     return QObject::eventFilter(watched, event);
 }
 

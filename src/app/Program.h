@@ -93,6 +93,7 @@ private:
     QWidget *create(WindowId id);
     void quitIfNothingVisible();
     void resetHalf(WindowId id);
+    void place(WindowId id, QWidget *w);
 
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
@@ -104,5 +105,7 @@ private:
     bool m_quitWhenEmpty = true;
     QString m_studyToOpen;
     std::unique_ptr<RecoveryKeeper> m_recovery;
+    // Where the tip, about and support windows were when last hidden.
+    QMap<WindowId, QPoint> m_places;
     bool m_recoveryOffered = false;
 };

@@ -1,5 +1,7 @@
 #include "sommario.h"
 
+#include <QFontMetrics>
+
 #include "ControlTable.h"
 #include "GuidePage.h"
 #include "GuideTexts.h"
@@ -11,6 +13,7 @@
 #include "widgets/WindowHost.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
 #include <QMouseEvent>
@@ -113,6 +116,7 @@ void sommario::wireTopic(int index)
 {
     QLabel *label = m_client->findChild<QLabel *>(QStringLiteral("lbl_%1").arg(index));
     label->setProperty("topic", index);
+    label->setProperty("plainFont", label->font());
     label->installEventFilter(this);
     m_labels[std::size_t(index - 1)] = label;
     ControlTable::onClick(this, QStringLiteral("puls_%1").arg(index), [this, index] { puls_Click(index); });
@@ -126,20 +130,24 @@ void sommario::puls_Click(int index)
 void sommario::clearBold()
 {
     for (QLabel *l : m_labels) {
-        QFont f = l->font();
-        if (f.bold()) {
-            f.setBold(false);
-            l->setFont(f);
-        }
+        const QFont plain = l->property("plainFont").value<QFont>();
+        if (l->font() != plain)
+            l->setFont(plain);
     }
 }
 
+// The bold text is a little wider: a long topic gets a smaller size so that
+// it still fits its box.
 void sommario::lbl_MouseMove(int index)
 {
     clearBold();
-    QFont f = lbl(index)->font();
+    QLabel *label = lbl(index);
+    QFont f = label->font();
     f.setBold(true);
-    lbl(index)->setFont(f);
+    const int room = label->contentsRect().width() - 2;
+    while (QFontMetrics(f).horizontalAdvance(label->text()) > room && f.pointSizeF() > 5)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
 }
 
 void sommario::Form_MouseMove()

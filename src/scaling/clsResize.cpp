@@ -1,6 +1,7 @@
 #include "clsResize.h"
 
 #include "LineControl.h"
+#include "ScreenFit.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -23,6 +24,8 @@ clsResize *clsResize::load(QWidget *window, QWidget *client, int widthTwips, int
     resize->setSourceForm(client);
     resize->SizeFormToScreen(75);
     window->resize(designed);
+    // At a large scale the centred window may reach past the screen's edge.
+    ScreenFit::keepOnScreen(window);
     if (window->layout())
         window->layout()->activate();
     resize->ResizeControls();

@@ -2,8 +2,29 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+
+namespace {
+
+// A message box is as wide as its text needs, which can cut a longer title:
+// a spacer across the bottom keeps room for the title and the title bar's
+// icon and buttons.
+void fitTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 4 * metrics.height() + 96;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+} // namespace
 
 Message::Answer QtMessenger::show(const Message &message)
 {
@@ -32,10 +53,12 @@ Message::Answer QtMessenger::show(const Message &message)
         QPushButton *no = box.addButton(QMessageBox::No);
         box.setDefaultButton(message.defaultButton == Message::Answer::Yes ? yes : no);
         box.setEscapeButton(no);
+        fitTitle(box);
         box.exec();
         return box.clickedButton() == yes ? Message::Answer::Yes : Message::Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    fitTitle(box);
     box.exec();
     return Message::Answer::Ok;
 }

@@ -4,6 +4,7 @@
 #include "app/RecoveryKeeper.h"
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
+#include "core/WindowNames.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
@@ -20,6 +21,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -28,6 +30,7 @@
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -261,6 +264,67 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(w->model().VScroll1(), 2);
         QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->value(), 2);
+    }
+
+    // Tab reaches both scroll bars and the grid, and the grid lets Tab go on.
+    void theTabOrderReachesBothScrollBars()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w);
+        typeExample(w);
+        w->model().calcola_Click();
+        child<QLineEdit>(w, ProjectionModel::fieldName(F::anno1))->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        for (const char *name : {"VScroll1", "VScroll2", "griglia", "calcola"})
+            QVERIFY2(visited.contains(QLatin1String(name)), qPrintable(visited.join(u' ')));
+    }
+
+    // Under any scale every window opens wholly inside the free screen area.
+    void everyWindowStaysOnScreen()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        app.program.showWindow(WindowId::frontespizio);
+        for (WindowId id :
+             {WindowId::sommario, WindowId::frmTip, WindowId::informaz, WindowId::supportoclienti, WindowId::guidadati})
+            app.program.showWindow(id);
+        const QRect area = w->screen()->availableGeometry();
+        QStringList outside;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && !area.contains(top->frameGeometry()))
+                outside << top->objectName();
+        }
+        QVERIFY2(outside.isEmpty(), qPrintable(outside.join(u' ')));
+        // A shrunk window keeps every input inside its client area.
+        for (QLineEdit *e : w->findChildren<QLineEdit *>())
+            QVERIFY(w->rect().contains(QRect(e->mapTo(w, QPoint(0, 0)), e->size())));
+    }
+
+    // A message box is wide enough for its whole title.
+    void messageBoxesShowTheirWholeTitle()
+    {
+        QtMessenger messenger;
+        int width = 0, needed = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            width = box->width();
+            needed = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box->windowTitle());
+            box->accept();
+        });
+        Message m;
+        m.title = QStringLiteral("Attenzione: i dati immessi e i risultati ottenuti non archiviati andranno persi !");
+        m.text = QStringLiteral("Uscire?");
+        m.buttons = Message::Buttons::YesNo;
+        messenger.show(m);
+        QVERIFY(needed > 0);
+        QVERIFY2(width > needed + 100, qPrintable(QStringLiteral("%1 <= %2").arg(width).arg(needed)));
     }
 
     void underADarkPaletteFixedColoursKeepTheirText()

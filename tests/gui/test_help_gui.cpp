@@ -93,9 +93,19 @@ private slots:
         send(s->lbl(4), QEvent::MouseMove);
         for (int i = 1; i <= sommario::kTopicCount; ++i)
             QCOMPARE(s->lbl(i)->font().bold(), i == 4);
+        // Every topic still fits its box in bold.
+        for (int i = 1; i <= sommario::kTopicCount; ++i) {
+            send(s->lbl(i), QEvent::MouseMove);
+            QVERIFY(s->lbl(i)->font().bold());
+            QVERIFY2(s->lbl(i)->fontMetrics().horizontalAdvance(s->lbl(i)->text()) <= s->lbl(i)->contentsRect().width(),
+                     qPrintable(s->lbl(i)->text()));
+        }
+        const QFont plain = s->lbl(1)->font();
         send(child<QWidget>(s, QStringLiteral("client")), QEvent::MouseMove);
         for (int i = 1; i <= sommario::kTopicCount; ++i)
             QVERIFY(!s->lbl(i)->font().bold());
+        QCOMPARE(s->lbl(7)->font().pointSizeF(), s->lbl(1)->font().pointSizeF());
+        QVERIFY(s->lbl(7)->font().pointSizeF() >= plain.pointSizeF());
         send(s->lbl(4), QEvent::MouseButtonPress);
         QVERIFY(app.program.loaded(QStringLiteral("guidadati"))->isVisible());
         QCOMPARE(s->lbl(4)->frameShape(), QFrame::NoFrame);
@@ -261,6 +271,43 @@ private slots:
             }
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
+    }
+
+    // The tip, about and support windows open over the window they were
+    // asked from, and come back where the user left them.
+    void theSmallWindowsOpenOverTheirOpenerAndKeepAMovedPlace_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("suggerimenti") << QStringLiteral("suggerimenti") << QStringLiteral("frmTip");
+        QTest::newRow("supporto") << QStringLiteral("supporto") << QStringLiteral("supportoclienti");
+        QTest::newRow("informazioni") << QStringLiteral("informazioni") << QStringLiteral("informaz");
+    }
+
+    void theSmallWindowsOpenOverTheirOpenerAndKeepAMovedPlace()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, window);
+        App app;
+        stimaabitanti *w = app.program.projection();
+        w->show();
+        w->move(20, 30);
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w);
+        child<QAction>(w, action)->trigger();
+        QWidget *small = app.program.loaded(window);
+        QVERIFY(small && small->isVisible());
+        const QPoint offset = small->frameGeometry().center() - w->frameGeometry().center();
+        // Placed before its first showing, when its frame is not known yet.
+        QVERIFY2(offset.manhattanLength() <= 4, qPrintable(window));
+        small->move(37, 41);
+        small->hide();
+        QVERIFY(!small->isVisible());
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w);
+        child<QAction>(w, action)->trigger();
+        QCOMPARE(app.program.loaded(window), small);
+        QCOMPARE(small->pos(), QPoint(37, 41));
     }
 
     void theConfirmedExitUnloadsTheHelpWindows()

@@ -36,6 +36,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -101,18 +102,25 @@ void hoverYear(stimaabitanti *w, int row)
     QApplication::sendEvent(viewport, &move);
 }
 
-bool splashAndProjection(const QDir &folder)
+// The projection window with a small study calculated.
+stimaabitanti *calculatedProjection(Session &s)
 {
-    Session s;
-    frmSplash *splash = s.program.splash();
-    splash->show();
-    bool ok = picture(splash, folder, QStringLiteral("splash"));
     Modulo::OpenProjectionWindow();
     stimaabitanti *w = s.program.projection();
     const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
     for (int i = 0; i < texts.size(); ++i)
         w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
     w->model().calcola_Click();
+    return w;
+}
+
+bool splashAndProjection(const QDir &folder)
+{
+    Session s;
+    frmSplash *splash = s.program.splash();
+    splash->show();
+    bool ok = picture(splash, folder, QStringLiteral("splash"));
+    stimaabitanti *w = calculatedProjection(s);
     hoverYear(w, 3);
     ok &= picture(w, folder, QStringLiteral("projection"));
     w->resize(w->width() * 2, w->height() * 2);
@@ -177,6 +185,28 @@ bool helpWindows(const QDir &folder)
     return ok;
 }
 
+// Both main windows under a dark desktop palette.
+bool darkWindows(const QDir &folder)
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+    QApplication::setPalette(dark);
+    Session s;
+    stimaabitanti *w = calculatedProjection(s);
+    bool ok = picture(w, folder, QStringLiteral("projection-dark"));
+    Modulo::OpenTitlePageWindow();
+    frontespizio *page = s.program.titlePageWindow();
+    page->model().setText(TitlePageModel::Field(0), QStringLiteral("Stima degli abitanti al 2030"));
+    ok &= picture(page, folder, QStringLiteral("titlepage-dark"));
+    QApplication::setPalette(QPalette());
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -198,5 +228,6 @@ int main(int argc, char *argv[])
     ok &= titlePage(folder);
     ok &= helpWindows(folder);
     ok &= chartWindow(folder);
+    ok &= darkWindows(folder);
     return ok ? 0 : 1;
 }
