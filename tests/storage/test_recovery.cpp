@@ -134,25 +134,30 @@ TEST_F(Recovery, copiesLeftBehindAreOfferedOldestFirstOneQuestionEach)
 
 TEST_F(Recovery, aLinkInTheCopysPlaceIsNeitherWrittenNorRemovedThrough)
 {
-    const QString target = dir.filePath(QStringLiteral("altro.txt"));
-    ASSERT_TRUE(WholeFile::write(target, "mio", nullptr));
+    // The link points to a file that reads as a copy.
+    earlierCopy(QStringLiteral("Altrui"), QDateTime::currentDateTime());
+    const QString target = dir.filePath(QStringLiteral("altro.json"));
+    ASSERT_TRUE(QFile::rename(dir.filePath(QStringLiteral("studio-non-archiviato.json")), target));
+    const QByteArray theirs = contents(target);
     Instance app;
     app.type(QStringLiteral("Prima"));
     const QString place = app.keeper.copyPath();
     ASSERT_TRUE(QFile::remove(place));
     ASSERT_TRUE(QFile::link(target, place));
     app.type(QStringLiteral("Seconda"));
-    EXPECT_EQ(contents(target), "mio");
     EXPECT_NE(app.keeper.copyPath(), place); // moved to a name of its own
     EXPECT_TRUE(contents(app.keeper.copyPath()).contains("Seconda"));
+    const QString moved = app.keeper.copyPath();
+    ASSERT_TRUE(QFile::remove(moved));
+    ASSERT_TRUE(QFile::link(target, moved));
     app.keeper.discard();
-    EXPECT_TRUE(QFileInfo(place).isSymLink());
-    EXPECT_EQ(contents(target), "mio");
+    EXPECT_TRUE(QFileInfo(place).isSymLink() && QFileInfo(moved).isSymLink());
     // Among the copies left behind, a link is neither offered nor removed.
     Instance next;
     EXPECT_FALSE(next.keeper.offer());
     EXPECT_TRUE(next.questions().isEmpty());
     EXPECT_TRUE(QFileInfo(place).isSymLink());
+    EXPECT_EQ(contents(target), theirs);
 }
 
 TEST_F(Recovery, aFullDiskKeepsThePreviousCopyWhole)
