@@ -13,7 +13,7 @@ namespace {
 QString shortened(const QString &text)
 {
     constexpr qsizetype kMost = 80;
-    const QString line = text.simplified();
+    QString line = text.simplified();
     if (line.size() <= kMost)
         return line;
     const qsizetype n = line.at(kMost - 1).isHighSurrogate() ? kMost - 1 : kMost;

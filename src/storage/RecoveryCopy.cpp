@@ -26,7 +26,8 @@ constexpr qint64 kMaxCopyBytes = qint64{1024} * 1024;
 
 // What a study file leaves for its fields: two quotes each, the commas
 // between them and two line ends aside.
-constexpr qsizetype kFieldBudget = StudyFile::kMaxBytes - 2 * StudyFile::kFieldCount - (StudyFile::kFieldCount - 2) - 4;
+constexpr qsizetype kFieldBudget =
+    StudyFile::kMaxBytes - qsizetype{2} * StudyFile::kFieldCount - (StudyFile::kFieldCount - 2) - 4;
 
 QString &folderOverride()
 {
