@@ -9,15 +9,26 @@
 
 namespace {
 
-// One line of about eighty characters, however long the text.
+// One line of at most eighty characters, however long the text; a word
+// longer than forty, which cannot wrap, is cut there, so that the question
+// stays narrower than the screen.
 QString shortened(const QString &text)
 {
     constexpr qsizetype kMost = 80;
+    constexpr qsizetype kWord = 40;
     QString line = text.simplified();
-    if (line.size() <= kMost)
+    qsizetype end = std::min(line.size(), kMost);
+    for (qsizetype i = 0, word = 0; i < end; ++i) {
+        if (line.at(i) == u' ')
+            word = i + 1;
+        else if (i - word >= kWord)
+            end = i;
+    }
+    if (end == line.size())
         return line;
-    const qsizetype n = line.at(kMost - 1).isHighSurrogate() ? kMost - 1 : kMost;
-    return line.left(n) + QStringLiteral("…");
+    if (line.at(end - 1).isHighSurrogate())
+        --end;
+    return line.left(end) + QStringLiteral("…");
 }
 
 Message question(const RecoveryCopy::Copy &copy)
