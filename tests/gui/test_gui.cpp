@@ -586,6 +586,9 @@ private slots:
     {
         QTemporaryDir data;
         RecoveryCopy::setFolder(data.path());
+        const auto copies = [&data] {
+            return QDir(data.path()).entryList({QStringLiteral("studio-non-archiviato*.json")}, QDir::Files);
+        };
         {
             App app;
             app.program.keepRecoveryCopies(true);
@@ -593,11 +596,11 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY(app.messenger.shown.isEmpty()); // nothing to offer yet
             app.program.recovery()->flush();
-            QVERIFY(!QFile::exists(RecoveryCopy::path())); // nothing typed, no copy
+            QVERIFY(copies().isEmpty()); // nothing typed, no copy
             typeInto(w, QStringLiteral("anno1"), QStringLiteral("2030"));
             app.program.titlePage().write({"Ricerca ripresa", "", "", "", "", "", "", "", ""});
             app.program.recovery()->flush();
-            QVERIFY(QFile::exists(RecoveryCopy::path()));
+            QCOMPARE(copies().size(), 1);
             // The program is killed here: no exit question, nothing saved.
         }
         {
@@ -613,28 +616,28 @@ private slots:
             QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2030"));
             QCOMPARE(app.program.titlePage().read().ricerca, QStringLiteral("Ricerca ripresa"));
             app.program.recovery()->flush();
-            QVERIFY(QFile::exists(RecoveryCopy::path())); // still not archived
+            QCOMPARE(copies().size(), 1); // still not archived
             // Opening a study archives the window's data: the copy goes.
             app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
             w->model().aprifile_Click();
-            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(copies().isEmpty());
             // Typed again, then leaving with Yes: the loss was accepted.
             typeInto(w, QStringLiteral("anno1"), QStringLiteral("2031"));
             app.program.recovery()->flush();
-            QVERIFY(QFile::exists(RecoveryCopy::path()));
+            QCOMPARE(copies().size(), 1);
             app.messenger.answers.push_back(Message::Answer::Yes);
             Modulo::ConfirmExit();
-            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(copies().isEmpty());
         }
         {
             // Offered and refused: the copy goes, the window stays empty.
-            RecoveryCopy::write({StudyRecord{}, QString(), QDateTime::currentDateTime()});
+            RecoveryCopy::Slot::create()->write({StudyRecord{}, QString(), QDateTime::currentDateTime()});
             App app;
             app.program.keepRecoveryCopies(true);
             stimaabitanti *w = openProjection(app);
             QCoreApplication::processEvents();
             QCOMPARE(app.messenger.shown.size(), 1);
-            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(copies().isEmpty());
             QVERIFY(child<QLineEdit>(w, QStringLiteral("anno1"))->text().isEmpty());
         }
         RecoveryCopy::setFolder(QString());
