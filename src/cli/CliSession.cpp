@@ -14,6 +14,7 @@
 #include "projection/ResultsExport.h"
 #include "study/Study.h"
 
+#include <QFileInfo>
 #include <QMap>
 #include <array>
 #include <optional>
@@ -141,25 +142,27 @@ const CliCommand *findCommand(const QString &name)
 
 // The documents vicania-cli writes, one row each: the option, whether a
 // guide page name comes before the file, whether the file is a chart (its
-// extension names the format), and what writes it.
+// extension names the format), whether it would be written without a result
+// (the others refuse with a message of their own), and what writes it.
 struct CliDocument {
     const char *option;
     bool namesPage;
     bool chart;
+    bool needsResult;
     void (*write)(const Target &target);
 };
 const std::array<CliDocument, 10> kDocuments = {{
-    {"--risultati", false, false, [](const Target &t) { t.study.projection().stampa_Click(); }},
-    {"--modello", false, false, [](const Target &t) { t.study.projection().acquisizionedati_Click(); }},
-    {"--relazione", false, false, [](const Target &t) { t.study.titlePage().stampa_Click(); }},
-    {"--relazione-grafico", false, false, [](const Target &t) { t.study.titlePage().stampaConGrafico_Click(); }},
-    {"--solo-dati", false, false, [](const Target &t) { t.study.titlePage().solodati_Click(); }},
-    {"--guida", false, false, [](const Target &t) { writeGuide(t.output); }},
-    {"--pagina-guida", true, false, [](const Target &t) { writeGuidePage(t.output, t.page); }},
-    {"--grafico", false, true, writeChart},
-    {"--xlsx", false, false,
+    {"--risultati", false, false, true, [](const Target &t) { t.study.projection().stampa_Click(); }},
+    {"--modello", false, false, false, [](const Target &t) { t.study.projection().acquisizionedati_Click(); }},
+    {"--relazione", false, false, false, [](const Target &t) { t.study.titlePage().stampa_Click(); }},
+    {"--relazione-grafico", false, false, false, [](const Target &t) { t.study.titlePage().stampaConGrafico_Click(); }},
+    {"--solo-dati", false, false, false, [](const Target &t) { t.study.titlePage().solodati_Click(); }},
+    {"--guida", false, false, false, [](const Target &t) { writeGuide(t.output); }},
+    {"--pagina-guida", true, false, false, [](const Target &t) { writeGuidePage(t.output, t.page); }},
+    {"--grafico", false, true, false, writeChart},
+    {"--xlsx", false, false, false,
      [](const Target &t) { t.study.projection().esportaTabella(t.output.path(), ResultsExport::Format::Xlsx); }},
-    {"--csv", false, false,
+    {"--csv", false, false, false,
      [](const Target &t) { t.study.projection().esportaTabella(t.output.path(), ResultsExport::Format::Csv); }},
 }};
 
@@ -265,11 +268,38 @@ std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &e
     return request;
 }
 
-// Writes each document asked for; false when one could not be written.
+// The same file, also through a link or under another name.
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+// An output over the study being read would destroy it.
+bool overwritesStudy(const QList<Document> &documents, const QString &studyPath, QTextStream &err)
+{
+    for (const Document &d : documents) {
+        if (sameFile(d.path, studyPath)) {
+            err << "Il file \"" << d.path << "\" è lo studio che si sta leggendo: scegli un altro nome per "
+                << d.kind->option << "." << Qt::endl;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Writes each document asked for; false when one could not be written. With
+// no result, a document that shows results is not written.
 bool writeDocuments(const QList<Document> &documents, Study &study, ChartPainter *charts, QTextStream &err)
 {
     bool failed = false;
     for (const Document &d : documents) {
+        if (d.kind->needsResult && study.projection().popolazione().isEmpty()) {
+            err << "Il calcolo non ha dato un risultato: il file \"" << d.path << "\" (" << d.kind->option
+                << ") non è stato scritto." << Qt::endl;
+            failed = true;
+            continue;
+        }
         FileDocuments output(err, d.path);
         study.setDocumentOutput(&output);
         d.kind->write({study, output, d.page, charts, err});
@@ -310,6 +340,8 @@ int CliSession::esegui(const QString &studyPath, const QStringList &arguments)
         usage();
         return Usage;
     }
+    if (overwritesStudy(request->documents, studyPath, m_err))
+        return Usage;
     Modulo::InitDialogTitles();
     // The office the user set in the program signs the documents here too.
     StudioSettings::load();

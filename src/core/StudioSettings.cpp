@@ -1,8 +1,13 @@
 #include "StudioSettings.h"
 
 #include "AppGlobals.h"
+#include "WholeFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace StudioSettings {
@@ -37,15 +42,28 @@ void load()
     appGlobals().StudioAddress = settings->value(QStringLiteral("studio/indirizzo")).toString();
 }
 
+// QSettings writes in the INI form the next load reads; it writes into a
+// scratch copy, and the program's own writer puts that in place whole.
 bool save(const QString &name, const QString &address)
 {
-    const auto settings = open();
-    settings->setValue(QStringLiteral("studio/nome"), name);
-    settings->setValue(QStringLiteral("studio/indirizzo"), address);
-    settings->sync();
     appGlobals().StudioName = name;
     appGlobals().StudioAddress = address;
-    return settings->status() == QSettings::NoError;
+    const QString target = open()->fileName();
+    const QTemporaryDir scratchFolder;
+    const QString scratch = scratchFolder.filePath(QStringLiteral("vicania.ini"));
+    if (!scratchFolder.isValid() || (QFile::exists(target) && !QFile::copy(target, scratch)))
+        return false;
+    {
+        QSettings settings(scratch, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("studio/nome"), name);
+        settings.setValue(QStringLiteral("studio/indirizzo"), address);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    QFile written(scratch);
+    return written.open(QIODevice::ReadOnly) && QDir().mkpath(QFileInfo(target).path()) &&
+           WholeFile::write(target, written.readAll(), nullptr);
 }
 
 } // namespace StudioSettings

@@ -3,10 +3,10 @@
 #include "DocumentModel.h"
 #include "DocxXml.h"
 #include "TableLayout.h"
+#include "core/WholeFile.h"
 #include "core/XmlText.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <zip.h>
 
 namespace DocxFile {
@@ -426,7 +426,7 @@ bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *ou
     zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
     zip_t *zip = buffer ? zip_open_from_source(buffer, ZIP_TRUNCATE, &error) : nullptr;
     if (!zip) {
-        *why = QString::fromLocal8Bit(zip_error_strerror(&error));
+        *why = QStringLiteral("memoria insufficiente per preparare il documento");
         zip_error_fini(&error);
         if (buffer)
             zip_source_free(buffer);
@@ -436,7 +436,7 @@ bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *ou
     zip_source_keep(buffer);
     for (const auto &[name, bytes] : content) {
         if (!addPart(zip, name, bytes)) {
-            *why = QString::fromLocal8Bit(zip_strerror(zip));
+            *why = QStringLiteral("errore nella preparazione del documento");
             zip_discard(zip);
             zip_source_free(buffer);
             return false;
@@ -444,7 +444,7 @@ bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *ou
     }
     bool ok = zip_close(zip) == 0;
     if (!ok) {
-        *why = QString::fromLocal8Bit(zip_strerror(zip));
+        *why = QStringLiteral("errore nella preparazione del documento");
         zip_discard(zip);
     } else {
         ok = readBack(buffer, out, why);
@@ -496,24 +496,8 @@ bool write(const DocumentModel &document, const QString &path, QString *error)
     QString why;
     if (!zipped(parts(document), &bytes, &why))
         return fail(why);
-    // Never a device or a pipe replaced by a document; through a link, the
-    // file it points to.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return fail(QStringLiteral("la destinazione non è un file normale"));
-    // A temporary file of its own beside the target, renamed over it once
-    // complete: no half-written document, and no other file touched.
-    QSaveFile file(target.isSymLink() ? target.symLinkTarget() : path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("impossibile creare il file: ") + file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString message = file.errorString();
-        file.cancelWriting();
-        return fail(QStringLiteral("errore nella scrittura del documento: ") + message);
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("impossibile completare il file: ") + file.errorString());
-    return true;
+    // Never a half-written document; through a link, the file it points to.
+    return WholeFile::write(path, bytes, error);
 }
 
 } // namespace DocxFile

@@ -185,7 +185,7 @@ QByteArray readBack(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+        *error = QStringLiteral("il foglio preparato non si può rileggere");
         return {};
     }
     return file.readAll();
@@ -273,7 +273,8 @@ QByteArray xlsx(const StudySnapshot &s, QString *error)
     dataSheet(book, s);
     resultsSheet(book, s);
     if (const lxw_error e = workbook_close(book.workbook); e != LXW_NO_ERROR) {
-        *error = QString::fromUtf8(lxw_strerror(e));
+        // Its own texts are English and speak of its temporary files.
+        *error = QStringLiteral("impossibile preparare il foglio nella cartella temporanea (errore %1)").arg(int(e));
         return {};
     }
     return readBack(QString::fromLocal8Bit(path), error);

@@ -5,11 +5,11 @@
 #include "core/BoundedRead.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
+#include "core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
 using Field = ProjectionField;
@@ -216,18 +216,15 @@ bool StudyFiles::refuseNotAFile(const QString &path)
     return true;
 }
 
-// Written aside and renamed at the end: a failed save leaves the old file
-// whole. Unbuffered, because a buffered QSaveFile can commit a short write.
+// Written whole or not at all: a failed save leaves the old file as it was.
 // A link keeps pointing where it did, and the file it points to is written.
 bool StudyFiles::write(const QString &path, const StudyRecord &record)
 {
-    const QFileInfo target(path);
-    QSaveFile file(target.isSymLink() ? target.symLinkTarget() : path);
     const QByteArray bytes = StudyFile::serialize(record).value_or(QByteArray());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
+    QString why;
+    if (WholeFile::write(path, bytes, &why))
         return true;
-    m_window.tell(
-        {ProjectionTexts::saveFailed(path, file.errorString()), appGlobals().HelpTitle, Message::Icon::Critical});
+    m_window.tell({ProjectionTexts::saveFailed(path, why), appGlobals().HelpTitle, Message::Icon::Critical});
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "RecoveryCopy.h"
 
 #include "core/BoundedRead.h"
+#include "core/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace RecoveryCopy {
@@ -66,8 +66,8 @@ bool write(const Copy &copy)
     o[QStringLiteral("calcolo")] = array(QStringList(copy.study.inputs.begin(), copy.study.inputs.end()));
     o[QStringLiteral("frontespizio")] = array(copy.study.titlePage.fields());
     const QByteArray bytes = QJsonDocument(o).toJson();
-    QSaveFile file(target);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // Never through a link someone put in its place.
+    return WholeFile::write(target, bytes, nullptr, WholeFile::Links::Refuse);
 }
 
 std::optional<Copy> read()
