@@ -3,6 +3,7 @@
 #include "ChartPainter.h"
 #include "NumberReading.h"
 #include "ProjectionDocuments.h"
+#include "ProjectionEngine.h"
 #include "ProjectionTexts.h"
 #include "ResultsExport.h"
 #include "core/AppGlobals.h"
@@ -27,7 +28,8 @@ ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, Tit
 void ProjectionModel::Form_Load()
 {
     NotifyScope scope(*this);
-    m_pdf = QStringLiteral("25");
+    m_pdf = QString::number(kShareStart);
+    m_vscroll2 = kShareStart;
     m_operations = 0;
     m_verificaEnabled = false;
     m_frontespizEnabled = false;
@@ -52,16 +54,20 @@ QString ProjectionModel::labelloTooltip(int index)
     return ProjectionTexts::labelloTooltip(index);
 }
 
-Message::Answer ProjectionModel::notify(const Message &message)
+Message::Answer ProjectionModel::notify(const Message &message, const QString &about)
 {
     // The window is brought up to date before a modal box covers it.
     emit changed();
-    return m_messenger.show(message);
+    const Message::Answer answer = m_messenger.show(message);
+    if (!about.isEmpty())
+        emit messageAbout(about);
+    return answer;
 }
 
-void ProjectionModel::showDataError(const QString &text)
+void ProjectionModel::showDataError(const QString &text, const QString &about)
 {
-    notify({text, appGlobals().DataCheckTitle, Message::Icon::Critical, Message::Buttons::Ok, Message::Answer::Ok});
+    notify({text, appGlobals().DataCheckTitle, Message::Icon::Critical, Message::Buttons::Ok, Message::Answer::Ok},
+           about);
 }
 
 // ---- fields and guidance ----
@@ -73,6 +79,20 @@ void ProjectionModel::setText(Field field, const QString &text)
         return;
     m_fields[index(field)] = text;
     runChangeHandler(field);
+}
+
+void ProjectionModel::typeText(Field field, const QString &text)
+{
+    m_typing = true;
+    setText(field, text);
+    m_typing = false;
+}
+
+void ProjectionModel::leaveField(Field field)
+{
+    NotifyScope scope(*this);
+    if (field == Field::aspvita && m_medianAgeUnchecked)
+        checkMedianAge();
 }
 
 void ProjectionModel::runChangeHandler(Field field)
@@ -142,12 +162,23 @@ void ProjectionModel::anno2_Change()
 
 void ProjectionModel::aspvita_Change()
 {
-    // Text order, not numeric order: "45" and "100" sort before "49".
-    if (text(Field::aspvita) < text(Field::finefert)) {
-        showDataError(ProjectionTexts::kMedianAgeWarning);
+    if (m_typing)
+        m_medianAgeUnchecked = true;
+    else if (!checkMedianAge())
         return;
-    }
     aggiornoPasso();
+}
+
+// Compared as numbers, so 100 is no lower than 49; a text that is no number
+// is left to the calculation's own checks.
+bool ProjectionModel::checkMedianAge()
+{
+    m_medianAgeUnchecked = false;
+    const auto age = italianNumber(text(Field::aspvita)), end = italianNumber(text(Field::finefert));
+    if (!age || !end || *age >= *end)
+        return true;
+    showDataError(ProjectionTexts::kMedianAgeWarning, fieldName(Field::aspvita));
+    return false;
 }
 
 void ProjectionModel::immigr_Change()
@@ -181,6 +212,8 @@ void ProjectionModel::setPdf(const QString &text)
     if (m_pdf == text)
         return;
     m_pdf = text;
+    if (const auto share = italianNumber(text); share && std::isfinite(*share))
+        m_vscroll2 = static_cast<int>(std::clamp(std::round(*share), double(kShareMinimum), double(kShareMaximum)));
     // A result computed with another share no longer holds.
     aggiornoPasso();
 }
@@ -228,15 +261,28 @@ void ProjectionModel::avviso_Click()
         notify({ProjectionTexts::kShareNeedsMedianAge, title, Message::Icon::Information});
         return;
     }
-    const double age = leadingNumber(text(Field::aspvita));
-    if (age == 0) {
+    // The age as the calculation reads it; a text it cannot read, by its
+    // leading number.
+    const double age = italianNumber(text(Field::aspvita)).value_or(leadingNumber(text(Field::aspvita)));
+    if (!(age > 0)) {
         notify({ProjectionTexts::kShareNeedsPositiveMedianAge, title, Message::Icon::Information});
         return;
     }
-    const double share = std::floor(35 / age * 100 / 2);
+    // The smallest share the calculation accepts, never below the scroll bar's.
+    const double share = std::max<double>(kShareMinimum, ProjectionEngine::smallestWomenShare(typedFertileSpan(), age));
     const QString number = (share >= 0 ? QStringLiteral(" ") : QString()) + NumberReading::integerText(share);
     notify({ProjectionTexts::kShareSuggestionHead + number + ProjectionTexts::kShareSuggestionTail, title,
             Message::Icon::Information});
+}
+
+// The fertile span as the women check takes it; 14 to 49 until both ages
+// are typed.
+double ProjectionModel::typedFertileSpan() const
+{
+    const auto begin = italianNumber(text(Field::iniziofert)), end = italianNumber(text(Field::finefert));
+    if (begin && end && std::isfinite(*end - *begin) && *end - *begin > 0)
+        return *end - *begin;
+    return 35;
 }
 
 void ProjectionModel::controlladati_Click()

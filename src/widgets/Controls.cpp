@@ -66,6 +66,16 @@ QWidget *build(QWidget *client, const Control &c)
     return w;
 }
 
+void focus(QWidget *client, const QString &name)
+{
+    QWidget *control = client->findChild<QWidget *>(name);
+    if (!control || !control->isEnabled())
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->selectAll();
+}
+
 void buildAll(QWidget *client, std::span<const Control> controls)
 {
     for (const Control &c : controls)

@@ -82,5 +82,8 @@ QWidget *build(QWidget *client, const Control &control);
 void buildAll(QWidget *client, std::span<const Control> controls);
 // Applies a look to a label built elsewhere.
 void apply(QWidget *label, const LabelLook &look);
+// Gives the focus to the control of that name in client, a field with its
+// text selected, so a message about it leads the user back there.
+void focus(QWidget *client, const QString &name);
 
 } // namespace Controls
