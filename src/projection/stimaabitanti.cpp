@@ -309,7 +309,7 @@ void stimaabitanti::wireControls()
             Look::paint(edit, Look::bgr(Look::kLightCyan));
         connect(edit, &QLineEdit::textEdited, this,
                 [this, field](const QString &text) { m_model.typeText(field, text); });
-        edit->installEventFilter(this);
+        Controls::onLeave(edit, [this, field] { m_model.leaveField(field); });
     }
     // 40 at the top, 10 at the bottom; its value is the share itself.
     m_vscroll2->setRange(ProjectionModel::kShareMinimum, ProjectionModel::kShareMaximum);
@@ -430,24 +430,6 @@ void stimaabitanti::refreshGrid()
     m_vscroll1->setMaximum(m_model.VScroll1Maximum());
     m_vscroll1->setValue(m_model.VScroll1());
     m_grid->refresh();
-}
-
-// Leaving a field by Tab, the mouse or an access key runs its own check, once
-// the focus has moved (a message box must not open inside a focus change).
-bool stimaabitanti::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        const auto found = std::find(m_fields.begin(), m_fields.end(), watched);
-        const bool leaving = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                             reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
-        if (found != m_fields.end() && leaving) {
-            const auto field = static_cast<F>(found - m_fields.begin());
-            QMetaObject::invokeMethod(
-                this, [this, field] { m_model.leaveField(field); }, Qt::QueuedConnection);
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void stimaabitanti::closeEvent(QCloseEvent *event)

@@ -39,7 +39,6 @@ public:
     static QString helpText();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
