@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -145,10 +146,17 @@ QIcon readable(const QIcon &icon, const QColor &background)
     return mended;
 }
 
-// Each picture readable on the bar's background, again when the palette changes.
+// The bar in the desktop's colours, as the menu bar above it, whatever the
+// window paints under it (the title page's grey); each picture readable on
+// it, again when the desktop's palette changes.
 class Pictures : public QObject {
 public:
-    explicit Pictures(QToolBar *bar) : QObject(bar), m_bar(bar) { bar->installEventFilter(this); }
+    explicit Pictures(QToolBar *bar) : QObject(bar), m_bar(bar)
+    {
+        desktopColours();
+        bar->setAutoFillBackground(true);
+        bar->installEventFilter(this);
+    }
     void add(QAction *action, const QIcon &icon)
     {
         m_icons.emplace_back(action, icon);
@@ -156,6 +164,8 @@ public:
     }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched == m_bar && event->type() == QEvent::ApplicationPaletteChange)
+            desktopColours();
         if (watched == m_bar && event->type() == QEvent::PaletteChange) {
             for (const auto &[action, icon] : m_icons)
                 action->setIcon(readable(icon, background()));
@@ -164,6 +174,17 @@ public:
     }
 
 private:
+    // Every colour set, so none is taken from the window under the bar.
+    void desktopColours()
+    {
+        const QPalette desktop = QGuiApplication::palette();
+        QPalette own = desktop;
+        for (int g = 0; g < QPalette::NColorGroups; ++g)
+            for (int r = 0; r < QPalette::NColorRoles; ++r)
+                own.setColor(QPalette::ColorGroup(g), QPalette::ColorRole(r),
+                             desktop.color(QPalette::ColorGroup(g), QPalette::ColorRole(r)));
+        m_bar->setPalette(own);
+    }
     QColor background() const { return m_bar->palette().color(m_bar->backgroundRole()); }
     QToolBar *m_bar;
     std::vector<std::pair<QAction *, QIcon>> m_icons;

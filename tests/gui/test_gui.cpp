@@ -431,17 +431,21 @@ private slots:
     void toolbarPicturesStandOutInBothPalettes_data()
     {
         QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
+        QTest::addColumn<bool>("titlePage");
+        QTest::newRow("projection, light") << false << false;
+        QTest::newRow("projection, dark") << true << false;
+        QTest::newRow("title page, light") << false << true;
+        QTest::newRow("title page, dark") << true << true;
     }
 
     void toolbarPicturesStandOutInBothPalettes()
     {
         QFETCH(bool, dark);
+        QFETCH(bool, titlePage);
         if (dark)
             QApplication::setPalette(darkPalette());
         App app;
-        stimaabitanti *w = openProjection(app);
+        QWidget *w = titlePage ? static_cast<QWidget *>(app.program.titlePageWindow()) : openProjection(app);
         auto *bar = w->findChild<QToolBar *>();
         const QImage shot = bar->grab().toImage();
         const qreal scale = shot.devicePixelRatio();
