@@ -442,10 +442,11 @@ private slots:
     {
         QFETCH(bool, dark);
         QFETCH(bool, titlePage);
-        if (dark)
-            QApplication::setPalette(darkPalette());
         App app;
         QWidget *w = titlePage ? static_cast<QWidget *>(app.program.titlePageWindow()) : openProjection(app);
+        // The desktop turns dark while the program runs.
+        if (dark)
+            QApplication::setPalette(darkPalette());
         auto *bar = w->findChild<QToolBar *>();
         const QImage shot = bar->grab().toImage();
         const qreal scale = shot.devicePixelRatio();
