@@ -189,7 +189,10 @@ bool ProjectionModel::checkInputs()
             return false;
         }
     }
-    if (!checkNumbers() || !checkMedianAge()) {
+    // A median age typed but not yet checked (Calcola by its access key, the
+    // field still focused) is checked now; the program's own values were
+    // checked when written, and stay warnings only.
+    if (!checkNumbers() || (m_medianAgeUnchecked && !checkMedianAge())) {
         // The table is gone and these data give none: no result either.
         setPopolazione(QString());
         return false;
