@@ -281,6 +281,28 @@ void ProjectionModel::cancelladati_Click()
     VScroll1_Change();
 }
 
+// Another study's numbers never stay on screen: its results go, and the
+// buttons that work on them are as at the window's load.
+void ProjectionModel::clearResults()
+{
+    NotifyScope scope(*this);
+    m_table = ProjectionTable{};
+    m_span = 0;
+    m_grid = GridViewport{};
+    setPopolazione(QString());
+    m_progressValue = 0;
+    m_verifyCount = 0;
+    m_calcolaEnabled = true;
+    m_verificaEnabled = false;
+    m_riequilibraEnabled = true;
+}
+
+void ProjectionModel::tellSaved(const QString &path)
+{
+    NotifyScope scope(*this);
+    m_passo = ProjectionTexts::studySaved(path);
+}
+
 // ---- documents ----
 
 StudySnapshot ProjectionModel::snapshot() const
@@ -302,8 +324,11 @@ StudySnapshot ProjectionModel::snapshot() const
     s.span = m_span;
     s.popolazione = m_popolazione;
     s.titlePage = m_titlePage.read();
-    s.officeName = appGlobals().StudioName;
-    s.officeAddress = appGlobals().StudioAddress;
+    // Signed by the program's office; without one, by the study's own.
+    const AppGlobals &g = appGlobals();
+    const bool programOffice = !g.StudioName.isEmpty();
+    s.officeName = programOffice ? g.StudioName : s.titlePage.labelstudio;
+    s.officeAddress = programOffice ? g.StudioAddress : s.titlePage.labelindirizzo;
     return s;
 }
 

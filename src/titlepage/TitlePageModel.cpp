@@ -110,6 +110,28 @@ void TitlePageModel::write(const TitlePageData &d)
     emit changed();
 }
 
+bool TitlePageModel::salva_Click()
+{
+    ProjectionModel &p = projection();
+    if (p.scrivoArchivio() != ProjectionModel::SaveResult::Saved)
+        return false;
+    // The projection's guidance names the file; this one says the same.
+    setPasso(p.passo());
+    return true;
+}
+
+bool TitlePageModel::hasOffice() const
+{
+    return !appGlobals().StudioName.isEmpty() || !m_labelstudio.isEmpty();
+}
+
+// A document is never signed by nobody: with no office at all, the user is
+// asked for one, and Annulla writes nothing.
+bool TitlePageModel::officeReady()
+{
+    return hasOffice() || !m_askOffice || m_askOffice();
+}
+
 bool TitlePageModel::stampa_Click()
 {
     return fullReport(false);
@@ -129,6 +151,8 @@ bool TitlePageModel::fullReport(bool withChart)
         m_projection.show();
         return false;
     }
+    if (!officeReady())
+        return false;
     const StudySnapshot snapshot = projection().snapshot();
     ChartPicture chart;
     if (withChart) {
@@ -149,7 +173,7 @@ bool TitlePageModel::fullReport(bool withChart)
 
 bool TitlePageModel::solodati_Click()
 {
-    if (!m_documents)
+    if (!m_documents || !officeReady())
         return false;
     const QString before = m_passo;
     // The box keeps this text once the document is done.

@@ -1,6 +1,7 @@
 #include "QtMessenger.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -92,6 +93,11 @@ std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    // The documents' folder is made on first use, as the documents make it.
+    if (!request.folder.isEmpty() && QDir().mkpath(request.folder))
+        dialog.setDirectory(request.folder);
+    if (!request.acceptLabel.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, request.acceptLabel);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -232,6 +232,7 @@ private slots:
     void theReportAndTheDataOnlyDocumentFromTheTitlePage()
     {
         App app;
+        appGlobals().StudioName = QStringLiteral("Studio Rossi"); // signed without asking
         Modulo::OpenTitlePageWindow();
         frontespizio *page = app.program.titlePageWindow();
         // Without a calculation the report is refused and the projection comes forward.
@@ -248,6 +249,7 @@ private slots:
                 files[0].endsWith(QStringLiteral(".docx")));
         QVERIFY(files[1].startsWith(QStringLiteral("Vicania-solo-dati-")));
         QCOMPARE(child<QLabel>(page, QStringLiteral("passo"))->text(), QStringLiteral("Sto caricando WORD."));
+        appGlobals().StudioName.clear();
     }
 
     void theConfirmedExitUnloadsTheTitlePage()
