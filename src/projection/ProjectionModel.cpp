@@ -324,11 +324,8 @@ StudySnapshot ProjectionModel::snapshot() const
     s.span = m_span;
     s.popolazione = m_popolazione;
     s.titlePage = m_titlePage.read();
-    // Signed by the program's office; without one, by the study's own.
-    const AppGlobals &g = appGlobals();
-    const bool programOffice = !g.StudioName.isEmpty();
-    s.officeName = programOffice ? g.StudioName : s.titlePage.labelstudio;
-    s.officeAddress = programOffice ? g.StudioAddress : s.titlePage.labelindirizzo;
+    s.officeName = appGlobals().StudioName;
+    s.officeAddress = appGlobals().StudioAddress;
     return s;
 }
 

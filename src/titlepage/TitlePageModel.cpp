@@ -153,7 +153,12 @@ bool TitlePageModel::fullReport(bool withChart)
     }
     if (!officeReady())
         return false;
-    const StudySnapshot snapshot = projection().snapshot();
+    StudySnapshot snapshot = projection().snapshot();
+    // Signed by the program's office; without one, by the study's own.
+    if (snapshot.officeName.isEmpty()) {
+        snapshot.officeName = m_labelstudio;
+        snapshot.officeAddress = m_labelindirizzo;
+    }
     ChartPicture chart;
     if (withChart) {
         // A report asked with its chart never goes out without it.

@@ -162,7 +162,10 @@ private slots:
         app.dialogs.choices.push_back(path);
         trigger(page, QStringLiteral("salva"));
         QVERIFY(QFile::exists(path));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("passo"))->text(),
+                 QStringLiteral("Lo studio è stato salvato nel file \"%1\".").arg(path));
         app.dialogs.choices.push_back(path);
+        app.messenger.answers.push_back(Message::Answer::Yes);
         trigger(page, QStringLiteral("elimina"));
         QVERIFY(!QFile::exists(path));
     }
