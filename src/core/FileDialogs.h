@@ -6,7 +6,8 @@
 #include <optional>
 
 struct FileDialogRequest {
-    enum class Kind { Open, Save };
+    // Delete: an open dialog whose choice is to be removed.
+    enum class Kind { Open, Save, Delete };
 
     Kind kind = Kind::Open;
     QString title;

@@ -277,7 +277,7 @@ void StudyFiles::eliminare_click()
 {
     const Changes changes(m_window);
     const auto path =
-        choose({FileDialogRequest::Kind::Open, appGlobals().DeleteDialogTitle, ProjectionTexts::kDeleteFilter, 1,
+        choose({FileDialogRequest::Kind::Delete, appGlobals().DeleteDialogTitle, ProjectionTexts::kDeleteFilter, 1,
                 m_fileName, QString(), ProjectionTexts::kDeleteButton});
     if (!path)
         return;

@@ -13,10 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -89,8 +91,11 @@ QStringList listed(QFileDialog *dialog, const QString &awaited)
 struct HomeApp {
     QTemporaryDir home;
     QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    QString oldFolder = QDir::currentPath();
+    // Started from the home folder, as a desktop starts it.
     bool moved = qputenv("HOME", home.path().toLocal8Bit()) &&
-                 qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+                 qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit()) &&
+                 QDir::setCurrent(home.path());
     ScriptedMessenger messenger;
     QtFileDialogs dialogs;
     MusicRecorder music;
@@ -106,6 +111,7 @@ struct HomeApp {
     {
         qputenv("HOME", oldHome);
         qputenv("XDG_CONFIG_HOME", oldConfig);
+        QDir::setCurrent(oldFolder);
     }
 };
 
@@ -161,13 +167,20 @@ private slots:
         TitlePageData title = app.program.titlePage().read();
         title.ricerca = QStringLiteral("Montefalco al 2020");
         app.program.titlePage().write(title);
-        onFileDialog([](QFileDialog *d) {
+        QString listing; // the folder the list shows, made just now
+        onFileDialog([&listing](QFileDialog *d) {
+            QTest::qWait(500); // the folders read behind the dialog
+            listing = child<QListView>(d, QStringLiteral("listView"))
+                          ->rootIndex()
+                          .data(QFileSystemModel::FilePathRole)
+                          .toString();
             child<QLineEdit>(d, QStringLiteral("fileNameEdit"))->setText(QStringLiteral("Montefalco"));
             QTest::keyClick(child<QLineEdit>(d, QStringLiteral("fileNameEdit")), Qt::Key_Return);
         });
         trigger(w, QStringLiteral("salvanome"));
         const QString folder = QDir(app.home.path()).filePath(QStringLiteral("Documents/Vicania"));
         const QString saved = QDir(folder).filePath(QStringLiteral("Vicania-dati-Montefalco"));
+        QCOMPARE(listing, folder);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Vicania-dati-Montefalco"});
         QCOMPARE(child<QLabel>(w, QStringLiteral("passo"))->text(),
                  QStringLiteral("Lo studio è stato salvato nel file \"%1\".").arg(saved));
@@ -176,7 +189,9 @@ private slots:
         QStringList filters, names;
         onFileDialog([&](QFileDialog *d) {
             opensIn = d->directory().absolutePath();
-            filters = d->nameFilters();
+            auto *types = child<QComboBox>(d, QStringLiteral("fileTypeCombo"));
+            for (int i = 0; i < types->count(); ++i)
+                filters << types->itemText(i);
             names = listed(d, QStringLiteral("Vicania-dati-Montefalco"));
             d->reject();
         });

@@ -452,7 +452,7 @@ TEST(Delete, AsksNamingTheFileAndOnlyYesRemovesIt)
         appGlobals().HelpTitle, Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_EQ(w.messenger.shown[0], question);
-    const FileDialogRequest expected{FileDialogRequest::Kind::Open,
+    const FileDialogRequest expected{FileDialogRequest::Kind::Delete,
                                      QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per "
                                                     "cancellarlo"),
                                      QStringLiteral("File Vicania-dati- | Vicania-dati-*|Tutti i file (*.*)|*.*"),
