@@ -184,7 +184,7 @@ StudyFiles::SaveResult StudyFiles::scrivoArchivio()
 std::optional<QString> StudyFiles::choose(FileDialogRequest request)
 {
     request.folder = m_dialogs.studyFolder();
-    const auto path = m_dialogs.choose(request);
+    auto path = m_dialogs.choose(request);
     if (path)
         m_dialogs.setStudyFolder(QFileInfo(*path).absolutePath());
     return path;
