@@ -1,8 +1,10 @@
 #include "Program.h"
 
+#include "DesktopDocuments.h"
 #include "RecoveryKeeper.h"
 #include "chart/QtChartPainter.h"
 #include "chart/grafico.h"
+#include "core/FileDialogs.h"
 #include "core/Modulo.h"
 #include "core/Music.h"
 #include "docs/DocumentOutput.h"
@@ -40,6 +42,9 @@ Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, Docum
       m_study(std::make_unique<Study>(messenger, dialogs)), m_charts(std::make_unique<QtChartPainter>())
 {
     g_program = this;
+    // Studies are looked for where the documents go, until the user picks
+    // another folder in a study dialog.
+    m_dialogs.setStudyFolder(DesktopDocuments::defaultFolder());
     m_study->setDocumentOutput(&documents);
     m_study->setChartPainter(m_charts.get());
     connect(m_study.get(), &Study::projectionWanted, this, [this] { showWindow(WindowId::stimaabitanti); });

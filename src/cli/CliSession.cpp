@@ -99,6 +99,15 @@ void writeChart(const Target &t)
     t.output.failed = true;
 }
 
+// A document signed by no office is still written, with a word on it.
+void noticeWithoutOffice(const Target &t)
+{
+    if (!t.study.titlePage().hasOffice())
+        t.err << "Attenzione: nessuno studio professionale è impostato, né nel programma né nello studio: il "
+                 "documento non riporta né il nome né l'indirizzo dello studio."
+              << Qt::endl;
+}
+
 // The seven help pages in one document, as the help contents print them.
 void writeGuide(DocumentOutput &output)
 {
@@ -154,9 +163,21 @@ struct CliDocument {
 const std::array<CliDocument, 10> kDocuments = {{
     {"--risultati", false, false, true, [](const Target &t) { t.study.projection().stampa_Click(); }},
     {"--modello", false, false, false, [](const Target &t) { t.study.projection().acquisizionedati_Click(); }},
-    {"--relazione", false, false, false, [](const Target &t) { t.study.titlePage().stampa_Click(); }},
-    {"--relazione-grafico", false, false, false, [](const Target &t) { t.study.titlePage().stampaConGrafico_Click(); }},
-    {"--solo-dati", false, false, false, [](const Target &t) { t.study.titlePage().solodati_Click(); }},
+    {"--relazione", false, false, false,
+     [](const Target &t) {
+         noticeWithoutOffice(t);
+         t.study.titlePage().stampa_Click();
+     }},
+    {"--relazione-grafico", false, false, false,
+     [](const Target &t) {
+         noticeWithoutOffice(t);
+         t.study.titlePage().stampaConGrafico_Click();
+     }},
+    {"--solo-dati", false, false, false,
+     [](const Target &t) {
+         noticeWithoutOffice(t);
+         t.study.titlePage().solodati_Click();
+     }},
     {"--guida", false, false, false, [](const Target &t) { writeGuide(t.output); }},
     {"--pagina-guida", true, false, false, [](const Target &t) { writeGuidePage(t.output, t.page); }},
     {"--grafico", false, true, false, writeChart},

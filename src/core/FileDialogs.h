@@ -6,13 +6,19 @@
 #include <optional>
 
 struct FileDialogRequest {
-    enum class Kind { Open, Save };
+    // Delete: an open dialog whose choice is to be removed.
+    enum class Kind { Open, Save, Delete };
 
     Kind kind = Kind::Open;
     QString title;
     QString filter;
     int filterIndex = 1;
     QString fileName;
+    // Where the dialog opens when the proposed name names no folder; empty:
+    // wherever the system's dialog chooses.
+    QString folder = {};
+    // The caption of the accept button; empty: the dialog's own.
+    QString acceptLabel = {};
 
     bool operator==(const FileDialogRequest &) const = default;
 };
@@ -22,4 +28,12 @@ public:
     virtual ~FileDialogs() = default;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> choose(const FileDialogRequest &request) = 0;
+
+    // Where the study dialogs open: the documents' folder until the user
+    // picks a study elsewhere, then that folder, for the rest of the run.
+    QString studyFolder() const { return m_studyFolder; }
+    void setStudyFolder(const QString &folder) { m_studyFolder = folder; }
+
+private:
+    QString m_studyFolder;
 };

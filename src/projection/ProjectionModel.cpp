@@ -266,6 +266,28 @@ void ProjectionModel::cancelladati_Click()
     VScroll1_Change();
 }
 
+// Another study's numbers never stay on screen: its results go, and the
+// buttons that work on them are as at the window's load.
+void ProjectionModel::clearResults()
+{
+    NotifyScope scope(*this);
+    m_table = ProjectionTable{};
+    m_span = 0;
+    m_grid = GridViewport{};
+    setPopolazione(QString());
+    m_progressValue = 0;
+    m_verifyCount = 0;
+    m_calcolaEnabled = true;
+    m_verificaEnabled = false;
+    m_riequilibraEnabled = true;
+}
+
+void ProjectionModel::tellSaved(const QString &path)
+{
+    NotifyScope scope(*this);
+    m_passo = ProjectionTexts::studySaved(path);
+}
+
 // ---- documents ----
 
 StudySnapshot ProjectionModel::snapshot() const

@@ -207,8 +207,11 @@ private:
     QString resultText() const override { return popolazione(); }
     void restartOperationCount() override { resetOperations(); }
     void tell(const Message &message) override { notify(message); }
+    Message::Answer ask(const Message &question) override { return notify(question); }
     void tellDataError(const QString &text) override { showDataError(text); }
     void studyArchived() override { emit archived(); }
+    void tellSaved(const QString &path) override;
+    void clearResults() override;
     void beginChanges() override { ++m_notifyDepth; }
     void endChanges() override
     {

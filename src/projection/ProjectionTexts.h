@@ -141,9 +141,30 @@ inline QString saveFailed(const QString &file, const QString &error)
         .arg(file, error);
 }
 inline const QString kSaveTitle = QStringLiteral("Salva file con nome");
-inline const QString kOpenFilter = QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
-inline const QString kDeleteFilter = QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*");
+// The studies first, so the dialogs show them; every file a choice away.
+inline const QString kOpenFilter = QStringLiteral("File Vicania-dati- | Vicania-dati-*|Tutti i file (*.*) | *.*");
+inline const QString kDeleteFilter = QStringLiteral("File Vicania-dati- | Vicania-dati-*|Tutti i file (*.*)|*.*");
 inline const QString kSaveFilter = QStringLiteral("File Vicania-dati- | Vicania-dati-*");
+// Every study file name begins with it, so the open dialog lists it.
+inline const QString kStudyPrefix = QStringLiteral("Vicania-dati-");
+inline QString studySaved(const QString &file)
+{
+    return QStringLiteral("Lo studio è stato salvato nel file \"%1\".").arg(file);
+}
+inline QString replaceStudy(const QString &file)
+{
+    return QStringLiteral("Il file \"%1\" esiste già. Vuoi sostituirlo con lo studio di questa finestra?").arg(file);
+}
+inline const QString kDeleteButton = QStringLiteral("Elimina");
+inline QString deleteQuestion(const QString &file)
+{
+    return QStringLiteral("Vuoi eliminare il file \"%1\"? Il file eliminato non si può recuperare.").arg(file);
+}
+inline QString deleteFailed(const QString &file, const QString &error)
+{
+    return QStringLiteral("Non è stato possibile eliminare il file \"%1\" (%2). Il file è rimasto com'era.")
+        .arg(file, error);
+}
 
 // The guidance while a document is made and once it is shown.
 inline const QString kLoadingResults = QStringLiteral("Sto caricando WORD.");

@@ -58,9 +58,8 @@ StudyFiles::StudyFiles(Window &window, Messenger &messenger, FileDialogs &dialog
 StudyFiles::OpenResult StudyFiles::aprifile_Click()
 {
     const Changes changes(m_window);
-    const FileDialogRequest request{FileDialogRequest::Kind::Open, ProjectionTexts::kOpenTitle,
-                                    ProjectionTexts::kOpenFilter, 2, QString()};
-    const auto path = m_dialogs.choose(request);
+    const auto path = choose(
+        {FileDialogRequest::Kind::Open, ProjectionTexts::kOpenTitle, ProjectionTexts::kOpenFilter, 1, QString()});
     if (!path)
         return OpenResult::Cancelled;
     // The user chose this file: a file that is no study deserves a word.
@@ -141,6 +140,7 @@ StudyRecord StudyFiles::study() const
 void StudyFiles::applyStudy(const StudyRecord &study)
 {
     const Changes changes(m_window);
+    m_window.clearResults();
     m_titlePage.write(study.titlePage);
     const auto &in = study.inputs;
     m_window.writeField(Field::anno1, in[0]);
@@ -168,17 +168,57 @@ StudyFiles::SaveResult StudyFiles::scrivoArchivio()
     record.titlePage = titlePage;
     if (refuseUnstorable(record))
         return SaveResult::Refused;
-
-    const FileDialogRequest request{FileDialogRequest::Kind::Save, ProjectionTexts::kSaveTitle,
-                                    ProjectionTexts::kSaveFilter, 1, m_fileName};
-    const auto path = m_dialogs.choose(request);
+    const auto path = chooseSaveName();
     if (!path)
         return SaveResult::Cancelled;
     m_fileName = *path;
     if (refuseNotAFile(*path) || !write(*path, record))
         return SaveResult::Failed;
     m_window.studyArchived();
+    m_window.tellSaved(QDir::toNativeSeparators(QFileInfo(*path).absoluteFilePath()));
     return SaveResult::Saved;
+}
+
+// A study dialog opens in the study folder; the folder of the file chosen is
+// where the next one opens.
+std::optional<QString> StudyFiles::choose(FileDialogRequest request)
+{
+    request.folder = m_dialogs.studyFolder();
+    auto path = m_dialogs.choose(request);
+    if (path)
+        m_dialogs.setStudyFolder(QFileInfo(*path).absolutePath());
+    return path;
+}
+
+// The name typed gets the prefix the open dialog lists; a study the prefix
+// leads to, which the dialog did not ask about, is replaced only on Yes.
+std::optional<QString> StudyFiles::chooseSaveName()
+{
+    const auto chosen = choose(
+        {FileDialogRequest::Kind::Save, ProjectionTexts::kSaveTitle, ProjectionTexts::kSaveFilter, 1, m_fileName});
+    if (!chosen)
+        return std::nullopt;
+    const QString path = withStudyPrefix(*chosen);
+    if (path != *chosen && QFileInfo::exists(path) &&
+        !askYesNo(ProjectionTexts::replaceStudy(QDir::toNativeSeparators(path))))
+        return std::nullopt;
+    return path;
+}
+
+QString StudyFiles::withStudyPrefix(const QString &path)
+{
+    const QFileInfo file(path);
+    // A file chosen as it is (the dialog asked before replacing it) keeps its name.
+    if (file.fileName().startsWith(ProjectionTexts::kStudyPrefix, Qt::CaseInsensitive) || file.exists() ||
+        file.isSymLink())
+        return path;
+    return file.dir().filePath(ProjectionTexts::kStudyPrefix + file.fileName());
+}
+
+bool StudyFiles::askYesNo(const QString &question)
+{
+    return m_window.ask({question, appGlobals().HelpTitle, Message::Icon::Question, Message::Buttons::YesNo,
+                         Message::Answer::No}) == Message::Answer::Yes;
 }
 
 // A study is kept only with its result and the name of its research.
@@ -233,11 +273,17 @@ bool StudyFiles::write(const QString &path, const StudyRecord &record)
 void StudyFiles::eliminare_click()
 {
     const Changes changes(m_window);
-    const FileDialogRequest request{FileDialogRequest::Kind::Open, appGlobals().DeleteDialogTitle,
-                                    ProjectionTexts::kDeleteFilter, 2, m_fileName};
-    const auto path = m_dialogs.choose(request);
+    const auto path =
+        choose({FileDialogRequest::Kind::Delete, appGlobals().DeleteDialogTitle, ProjectionTexts::kDeleteFilter, 1,
+                m_fileName, QString(), ProjectionTexts::kDeleteButton});
     if (!path)
         return;
     m_fileName = *path;
-    QFile::remove(*path);
+    const QString name = QDir::toNativeSeparators(*path);
+    if (!askYesNo(ProjectionTexts::deleteQuestion(name)))
+        return;
+    QFile file(*path);
+    if (!file.remove())
+        m_window.tell(
+            {ProjectionTexts::deleteFailed(name, file.errorString()), appGlobals().HelpTitle, Message::Icon::Critical});
 }

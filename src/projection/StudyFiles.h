@@ -10,8 +10,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class FileDialogs;
+struct FileDialogRequest;
 class TitlePageLink;
 
 class StudyFiles {
@@ -31,8 +33,13 @@ public:
         virtual QString resultText() const = 0;
         virtual void restartOperationCount() = 0;
         virtual void tell(const Message &message) = 0;
+        virtual Message::Answer ask(const Message &question) = 0;
         virtual void tellDataError(const QString &text) = 0;
         virtual void studyArchived() = 0;
+        // Saved: the window says where.
+        virtual void tellSaved(const QString &path) = 0;
+        // The results of the study shown before go.
+        virtual void clearResults() = 0;
         virtual void beginChanges() = 0;
         virtual void endChanges() = 0;
 
@@ -55,6 +62,9 @@ public:
     SaveResult scrivoArchivio();
     void eliminare_click();
 
+    // The name as saved: with the study prefix unless it has it already.
+    static QString withStudyPrefix(const QString &path);
+
     // The file the dialogs last named, offered again by the next one.
     QString fileName() const { return m_fileName; }
 
@@ -63,6 +73,9 @@ private:
     bool refuseWithoutData(const TitlePageData &titlePage);
     bool refuseUnstorable(const StudyRecord &record);
     bool refuseNotAFile(const QString &path);
+    std::optional<QString> choose(FileDialogRequest request);
+    std::optional<QString> chooseSaveName();
+    bool askYesNo(const QString &question);
     bool write(const QString &path, const StudyRecord &record);
 
     Window &m_window;

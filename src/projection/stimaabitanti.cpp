@@ -12,7 +12,6 @@
 #include "widgets/WindowHost.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -249,7 +248,8 @@ std::vector<Command> stimaabitanti::commandRows()
 stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, QWidget *parent)
     : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
 {
-    setAttribute(Qt::WA_DeleteOnClose);
+    // No delete on close: the title bar's close button only hides the window,
+    // and what was typed stays until the confirmed exit or a clear command.
     setWindowTitle(QStringLiteral("Vicania: stima del numero di abitanti in una località"));
     StudyDrop::install(this, host);
     m_client = new QWidget(this);
@@ -430,11 +430,4 @@ void stimaabitanti::refreshGrid()
     m_vscroll1->setMaximum(m_model.VScroll1Maximum());
     m_vscroll1->setValue(m_model.VScroll1());
     m_grid->refresh();
-}
-
-void stimaabitanti::closeEvent(QCloseEvent *event)
-{
-    // Closed with the title-bar button: unloaded, no question; the splash shows.
-    m_host.forget(this);
-    event->accept();
 }

@@ -38,9 +38,6 @@ public:
 
     static QString helpText();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     std::vector<Command> commandRows();
     std::vector<Command> menuRows();

@@ -113,6 +113,28 @@ void TitlePageModel::write(const TitlePageData &d)
     emit changed();
 }
 
+bool TitlePageModel::salva_Click()
+{
+    ProjectionModel &p = projection();
+    if (p.scrivoArchivio() != ProjectionModel::SaveResult::Saved)
+        return false;
+    // The projection's guidance names the file; this one says the same.
+    setPasso(p.passo());
+    return true;
+}
+
+bool TitlePageModel::hasOffice() const
+{
+    return !appGlobals().StudioName.isEmpty() || !m_labelstudio.isEmpty();
+}
+
+// A document is never signed by nobody: with no office at all, the user is
+// asked for one, and Annulla writes nothing.
+bool TitlePageModel::officeReady()
+{
+    return hasOffice() || !m_askOffice || m_askOffice();
+}
+
 bool TitlePageModel::stampa_Click()
 {
     return fullReport(false);
@@ -132,7 +154,14 @@ bool TitlePageModel::fullReport(bool withChart)
         m_projection.show();
         return false;
     }
-    const StudySnapshot snapshot = projection().snapshot();
+    if (!officeReady())
+        return false;
+    StudySnapshot snapshot = projection().snapshot();
+    // Signed by the program's office; without one, by the study's own.
+    if (snapshot.officeName.isEmpty()) {
+        snapshot.officeName = m_labelstudio;
+        snapshot.officeAddress = m_labelindirizzo;
+    }
     ChartPicture chart;
     if (withChart) {
         // A report asked with its chart never goes out without it.
@@ -152,7 +181,7 @@ bool TitlePageModel::fullReport(bool withChart)
 
 bool TitlePageModel::solodati_Click()
 {
-    if (!m_documents)
+    if (!m_documents || !officeReady())
         return false;
     const QString before = m_passo;
     // The box keeps this text once the document is done.

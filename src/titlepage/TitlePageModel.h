@@ -48,6 +48,8 @@ public:
 
     void controlloFrontespizio();
     void cancella_click();
+    // Salva from the title page: the projection's, and the guidance says where.
+    bool salva_Click();
     // The full report (needs a calculation) and the data-only document.
     bool stampa_Click();
     bool solodati_Click();
@@ -55,6 +57,11 @@ public:
     bool stampaConGrafico_Click();
     void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
     void setChartPainter(ChartPainter *charts) { m_charts = charts; }
+    // Whether the program or the study has an office to sign the documents.
+    bool hasOffice() const;
+    // Asks the user for the office when neither has one (true once there is
+    // one); without it the documents go out with what there is.
+    void setOfficeRequest(std::function<bool()> ask) { m_askOffice = std::move(ask); }
 
     // The program-wide office changed: labels still showing the old one follow.
     void officeChanged(const QString &oldName, const QString &oldAddress);
@@ -76,6 +83,7 @@ signals:
 private:
     void Form_Load(const QDate &today);
     bool fullReport(bool withChart);
+    bool officeReady();
 
     Messenger &m_messenger;
     Projection &m_projection;
@@ -85,4 +93,5 @@ private:
     QString m_passo;
     DocumentOutput *m_documents = nullptr;
     ChartPainter *m_charts = nullptr;
+    std::function<bool()> m_askOffice;
 };

@@ -10,9 +10,9 @@
 #include "widgets/StudyDrop.h"
 #include "widgets/WindowHost.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using TF = TitlePageModel::Field;
@@ -74,7 +74,7 @@ std::vector<Command> frontespizio::menuRows()
 {
     TitlePageModel &m = m_model;
     const QString file = QStringLiteral("file"), print = QStringLiteral("stamp");
-    auto save = [&m] { m.projection().scrivoArchivio(); };
+    auto save = [&m] { m.salva_Click(); };
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
         Command::item(
@@ -128,8 +128,8 @@ std::vector<Command> frontespizio::buttonRows()
 {
     TitlePageModel &m = m_model;
     std::vector<Command> rows = {
-        // The toolbar's save is the projection window's, unlike the menu's.
-        Command::toolbarOnly(2, "salva file", [&m] { m.projection().salvafile_Click(); }),
+        // The toolbar's save is the projection window's, as the menu's are.
+        Command::toolbarOnly(2, "salva file", [&m] { m.salva_Click(); }),
         Command::toolbarOnly(6, "visualizza finestra di calcolo", [this] { Command1_Click(); }),
         Command::toolbarOnly(7, "visualizza finestra Frontespizio",
                              [this] {
@@ -163,7 +163,8 @@ frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, QWidget *par
     : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
 {
     StudyDrop::install(this, host);
-    setAttribute(Qt::WA_DeleteOnClose);
+    // No delete on close: the title bar's close button only hides the window,
+    // and what was typed stays until the confirmed exit or a clear command.
     setWindowTitle(QStringLiteral("Vicania: frontespizio per la relazione"));
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -180,6 +181,9 @@ frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, QWidget *par
     connect(&m_model, &TitlePageModel::changed, this, &frontespizio::update_display);
     connect(&m_model, &TitlePageModel::messageAbout, this,
             [this](const QString &field) { Controls::focus(m_client, field); });
+    // The model may outlive this window by a moment when both are unloaded.
+    m_model.setOfficeRequest(
+        [window = QPointer<frontespizio>(this)] { return window && OfficeDialog::require(window, window->m_host); });
     Look::plainLabels(this);
     Form_Load();
 }
@@ -249,10 +253,4 @@ void frontespizio::update_display()
     m_labelstudio->setText(m_model.labelstudio());
     m_labelindirizzo->setText(m_model.labelindirizzo());
     Look::setAnnounced(m_passo, m_model.passo());
-}
-
-void frontespizio::closeEvent(QCloseEvent *event)
-{
-    m_host.forget(this);
-    event->accept();
 }

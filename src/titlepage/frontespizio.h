@@ -29,9 +29,6 @@ public:
     void Command1_Click();
     static QString helpText();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     std::vector<Command> commandRows();
     std::vector<Command> menuRows();

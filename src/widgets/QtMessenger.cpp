@@ -1,12 +1,18 @@
 #include "QtMessenger.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QTreeView>
 
 namespace {
 
@@ -22,6 +28,31 @@ void fitTitle(QMessageBox &box)
     const int width = metrics.horizontalAdvance(box.windowTitle()) + 4 * metrics.height() + 96;
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());
+}
+
+// Wide enough for the names, sizes, kinds and dates of the files in full.
+void fitToFiles(QFileDialog &dialog)
+{
+    QSize size = dialog.sizeHint().expandedTo(QSize(760, 460));
+    if (const QScreen *screen = dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    dialog.resize(size);
+    auto *details = dialog.findChild<QTreeView *>();
+    QHeaderView *header = details ? details->header() : nullptr;
+    if (!header || header->count() < 4)
+        return;
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < 4; ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
+// The accept button of a dialog that deletes shows a bin, not a folder.
+void showDeleting(QFileDialog &dialog)
+{
+    const auto *box = dialog.findChild<QDialogButtonBox *>();
+    if (QPushButton *accept = box ? box->button(QDialogButtonBox::Open) : nullptr)
+        accept->setIcon(dialog.style()->standardIcon(QStyle::SP_TrashIcon));
 }
 
 } // namespace
@@ -83,15 +114,22 @@ QStringList QtFileDialogs::nameFilters(const QString &windowsFilter)
 
 std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    // The documents' folder is made on first use, as the documents make it,
+    // and before the dialog, which would not list a folder made after it.
+    const bool inFolder = !request.folder.isEmpty() && QDir().mkpath(request.folder);
+    QFileDialog dialog(QApplication::activeWindow(), request.title, inFolder ? request.folder : QString());
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    fitToFiles(dialog);
     const QStringList filters = nameFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.acceptLabel.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, request.acceptLabel);
+    if (request.kind == FileDialogRequest::Kind::Delete)
+        showDeleting(dialog);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

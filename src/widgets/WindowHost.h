@@ -23,7 +23,8 @@ public:
     virtual void showWindow(WindowId id) = 0;
     // It goes; the next use builds it afresh.
     virtual void unload(WindowId id) = 0;
-    // A window closed with its title-bar button.
+    // A window closed with its title-bar button goes (the two main windows
+    // only hide, keeping their data, and never call it).
     virtual void forget(QWidget *window) = 0;
     // Asks, and on Yes leaves to the splash.
     virtual void confirmExit() = 0;

@@ -60,6 +60,29 @@ TEST(Cli, PrintsTheStateAndTheGridOfTheWorkedExample)
     EXPECT_TRUE(r.out[9].startsWith(QStringLiteral("2003;10065;0;0;")));
 }
 
+TEST(Cli, WritesADocumentWithoutAnOfficeAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString line1 = QStringLiteral(R"("2000","10000","1,5","25","14","49","5","80","10","4","2003")");
+    const QString bare = writeStudy(dir, QStringLiteral("Vicania-dati-senza"), line1, kTitle);
+    const QString report = dir.filePath(QStringLiteral("relazione.docx"));
+    CliRun r = cli({QStringLiteral("esegui"), bare, QStringLiteral("--relazione"), report});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(QFile::exists(report));
+    ASSERT_EQ(r.err.size(), 1);
+    EXPECT_EQ(r.err[0], QStringLiteral("Attenzione: nessuno studio professionale è impostato, né nel programma né "
+                                       "nello studio: il documento non riporta né il nome né l'indirizzo dello "
+                                       "studio."));
+    // The study's own office signs it: nothing to say.
+    const QString withOffice = writeStudy(
+        dir, QStringLiteral("Vicania-dati-con"), line1,
+        QStringLiteral(
+            R"("Prova","Borgo","analisi","Comune","Borgo","lunedì, 7 dic 2026","","Studio Rossi","Via Roma 1")"));
+    r = cli({QStringLiteral("esegui"), withOffice, QStringLiteral("--solo-dati"), report});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.join(u'\n').toStdString();
+}
+
 TEST(Cli, RunsTheCommandsInOrder)
 {
     const CliRun r = cli({QStringLiteral("esegui"), QStringLiteral(VICANIA_EXAMPLE), QStringLiteral("calcola"),

@@ -155,8 +155,8 @@ def main():
           "report: description at 18 pt")
     check("ricerca: Ricerca di prova" in t and "località: Borgo" in t, "report: cover lines")
     check("Borgo: lunedì, 7 dic 2026" in t, "report: place and date")
-    # The report shows the program-wide office (empty here), not the file's one.
-    check("professionista: " in t and "Studio del file" not in "".join(t), "report: program-wide office")
+    # Without a program-wide office (none here) the report is signed by the file's one.
+    check("professionista: Studio del file" in t, "report: the study's office")
     heading = t.index("Criteri di calcolo per la simulazione")
     check(sizes(d.paragraphs[heading]) == {16}, "report: chapter title at 16 pt")
     check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs if p.text),
@@ -166,7 +166,7 @@ def main():
     check(header == ["", "n.", "n.", "n.", "n.", "n.", "n.", "n", "n."], f"report: second header row {header}")
     check(d.tables[0].rows[2].cells[0].text == "Numero di abitanti nell'anno di partenza", "report: data table")
     check(d.tables[0].rows[4].cells[1].text == "25", "report: share in the data table")
-    check(t[-1] == "()" and "il professionista" in t, "report: signature")
+    check(t[-1] == "(Studio del file)" and "il professionista" in t, "report: signature")
     check(d.sections[0].page_width.mm > 209 and d.sections[0].page_width.mm < 211, "report: A4")
 
     # Migration: emigrants without sign going backwards, decrease with a minus.
@@ -219,7 +219,7 @@ def main():
     # The package of every kind of document.
     check_package(str(sheet), "Modello acquisizione dati", "Vicania")
     check_package(str(only), "Dati generali: Ricerca di prova", "Vicania")
-    check_package(str(Path(folder) / "relazione-29.docx"), "Relazione: Ricerca di prova", "Vicania")
+    check_package(str(Path(folder) / "relazione-29.docx"), "Relazione: Ricerca di prova", "Studio del file")
     check_package(str(Path(folder) / "risultati-12.docx"), "Dati e risultati: Ricerca di prova", "Vicania")
 
     # The office set in the program signs what vicania-cli writes too.

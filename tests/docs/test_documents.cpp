@@ -193,6 +193,58 @@ TEST(FullReport, UsesTheProgramWideOfficeAndTheDataOnlyDocumentTheShownOne)
     appGlobals().StudioName.clear();
 }
 
+namespace {
+
+// Who signs the report, by the offices there are and the answer to the
+// question asked when there is none.
+struct Signer {
+    const char *name;
+    const char *program; // the program's office
+    const char *study;   // the one the title page shows
+    const char *given;   // typed in the question; null: Annulla
+    int questions;
+    const char *signature; // null: nothing written
+    friend void PrintTo(const Signer &row, std::ostream *os) { *os << row.name; }
+};
+
+const Signer kSigners[] = {
+    {"TheProgramsOffice", "Studio del programma", "Studio del file", nullptr, 0, "Studio del programma"},
+    {"WithoutItTheStudysOwn", "", "Studio del file", nullptr, 0, "Studio del file"},
+    {"NeitherAsksAndAnnullaWritesNothing", "", "", nullptr, 1, nullptr},
+    {"NeitherAsksAndTheAnswerSigns", "", "", "Studio Neri", 1, "Studio Neri"},
+};
+
+class ReportSigner : public testing::TestWithParam<Signer> {};
+
+} // namespace
+
+TEST_P(ReportSigner, IsNeverNobody)
+{
+    const Signer &row = GetParam();
+    Office office(QString::fromUtf8(row.program), QStringLiteral("Via del programma"));
+    Desk s;
+    s.compute(5);
+    s.page.write({"r", "", "", "", "Roma", "oggi", "", QString::fromUtf8(row.study), "Via del file"});
+    int questions = 0;
+    s.page.setOfficeRequest([&] {
+        ++questions;
+        if (row.given)
+            Office::set(QString::fromUtf8(row.given), QStringLiteral("Via nuova"));
+        return row.given != nullptr;
+    });
+    EXPECT_EQ(s.page.stampa_Click(), row.signature != nullptr);
+    EXPECT_EQ(questions, row.questions);
+    if (!row.signature) {
+        EXPECT_TRUE(s.output.kinds.isEmpty());
+        return;
+    }
+    const QString name = QString::fromUtf8(row.signature);
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("type professionista: ") + name + u'¶'));
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("appendedParagraph 12 (") + name + u')'));
+}
+
+INSTANTIATE_TEST_SUITE_P(FullReport, ReportSigner, testing::ValuesIn(kSigners), RowName());
+
 TEST(DocumentModel, TablesTakeTheEmptyLastParagraphAndKeepOneAfter)
 {
     DocumentModel d;

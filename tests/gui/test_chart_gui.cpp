@@ -4,6 +4,7 @@
 #include "GuiSupport.h"
 #include "chart/QtChartPainter.h"
 #include "chart/grafico.h"
+#include "core/AppGlobals.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/frontespizio.h"
 
@@ -243,6 +244,7 @@ private slots:
         // No calculation: the export says so.
         export_->trigger();
         QCOMPARE(app.messenger.shown.size(), 1);
+        appGlobals().StudioName = QStringLiteral("Studio Rossi"); // signed without asking
         QAction *report = menuItem(app.program.titlePageWindow(), QStringLiteral("stampagrafico"));
         QVERIFY(report);
         QCOMPARE(report->text(), QStringLiteral("intera elaborazione con &grafico"));
@@ -250,6 +252,7 @@ private slots:
         report->trigger();
         QCOMPARE(app.messenger.shown.size(), 1);
         QCOMPARE(QDir(app.folder.path()).entryList(QDir::Files).size(), 1);
+        appGlobals().StudioName.clear();
     }
 };
 

@@ -683,18 +683,6 @@ private slots:
         QVERIFY(app.program.splash()->isVisible());
     }
 
-    void closingTheProjectionWindowBringsBackTheSplash()
-    {
-        App app;
-        stimaabitanti *w = openProjection(app);
-        QPointer<stimaabitanti> guard = w;
-        w->close();
-        QVERIFY(!app.program.loaded(QStringLiteral("stimaabitanti")));
-        QVERIFY(app.program.splash()->isVisible());
-        QCOMPARE(app.music.calls.last(), QStringLiteral("pause"));
-        QTRY_VERIFY(guard.isNull());
-    }
-
     void anUnarchivedStudySurvivesAKilledProgram()
     {
         QTemporaryDir data;

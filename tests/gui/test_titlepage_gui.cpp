@@ -162,7 +162,10 @@ private slots:
         app.dialogs.choices.push_back(path);
         trigger(page, QStringLiteral("salva"));
         QVERIFY(QFile::exists(path));
+        QCOMPARE(child<QLabel>(page, QStringLiteral("passo"))->text(),
+                 QStringLiteral("Lo studio è stato salvato nel file \"%1\".").arg(path));
         app.dialogs.choices.push_back(path);
+        app.messenger.answers.push_back(Message::Answer::Yes);
         trigger(page, QStringLiteral("elimina"));
         QVERIFY(!QFile::exists(path));
     }
@@ -264,6 +267,7 @@ private slots:
     void theReportAndTheDataOnlyDocumentFromTheTitlePage()
     {
         App app;
+        appGlobals().StudioName = QStringLiteral("Studio Rossi"); // signed without asking
         Modulo::OpenTitlePageWindow();
         frontespizio *page = app.program.titlePageWindow();
         // Without a calculation the report is refused and the projection comes forward.
@@ -280,6 +284,7 @@ private slots:
                 files[0].endsWith(QStringLiteral(".docx")));
         QVERIFY(files[1].startsWith(QStringLiteral("Vicania-solo-dati-")));
         QCOMPARE(child<QLabel>(page, QStringLiteral("passo"))->text(), QStringLiteral("Sto caricando WORD."));
+        appGlobals().StudioName.clear();
     }
 
     void theConfirmedExitUnloadsTheTitlePage()

@@ -18,7 +18,7 @@ using F = ProjectionModel::Field;
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Tutti i file (*.*) | *.*|File Vicania-dati- | Vicania-dati-*");
+const QString kOpenFilter = QStringLiteral("File Vicania-dati- | Vicania-dati-*|Tutti i file (*.*) | *.*");
 
 QByteArray readAll(const QString &path)
 {
@@ -109,7 +109,7 @@ TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
     w.dialogs.choices.push_back(path);
     w.type(F::anno1, QStringLiteral("1234"));
     EXPECT_EQ(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
-    const FileDialogRequest expected{FileDialogRequest::Kind::Open, QStringLiteral("Apri file"), kOpenFilter, 2,
+    const FileDialogRequest expected{FileDialogRequest::Kind::Open, QStringLiteral("Apri file"), kOpenFilter, 1,
                                      QString()};
     EXPECT_EQ(w.dialogs.requests.front(), expected);
     EXPECT_EQ(fieldsOf(w), QStringList({"1990", "5.000", "1,45", "15", "45", "6", "81", "0", "0", "2000", "30"}));
@@ -435,7 +435,7 @@ TEST(Save, AFailedWriteKeepsThePreviousFileWhole)
     EXPECT_EQ(w.messenger.shown[0].icon, Message::Icon::Critical);
 }
 
-TEST(Delete, RemovesTheChosenFileWithoutAsking)
+TEST(Delete, AsksNamingTheFileAndOnlyYesRemovesIt)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Vicania-dati-via"));
@@ -443,18 +443,105 @@ TEST(Delete, RemovesTheChosenFileWithoutAsking)
     Window w;
     w.dialogs.choices.push_back(std::nullopt);
     w.m().eliminare_click();
-    EXPECT_TRUE(QFile::exists(path));
-    w.dialogs.choices.push_back(path);
-    w.m().eliminare_click();
-    EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(w.messenger.shown.isEmpty());
-    const FileDialogRequest expected{FileDialogRequest::Kind::Open,
+    w.dialogs.choices.push_back(path);
+    w.m().eliminare_click(); // answered No
+    EXPECT_TRUE(QFile::exists(path));
+    const Message question{
+        QStringLiteral("Vuoi eliminare il file \"%1\"? Il file eliminato non si può recuperare.").arg(path),
+        appGlobals().HelpTitle, Message::Icon::Question, Message::Buttons::YesNo, Message::Answer::No};
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_EQ(w.messenger.shown[0], question);
+    const FileDialogRequest expected{FileDialogRequest::Kind::Delete,
                                      QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per "
                                                     "cancellarlo"),
-                                     QStringLiteral("Tutti i file (*.*)|*.*|File Vicania-dati- | Vicania-dati-*"), 2,
-                                     QString()};
+                                     QStringLiteral("File Vicania-dati- | Vicania-dati-*|Tutti i file (*.*)|*.*"),
+                                     1,
+                                     QString(),
+                                     QString(),
+                                     QStringLiteral("Elimina")};
     EXPECT_EQ(w.dialogs.requests[0], expected);
     // The common dialog remembers the last name for the next dialog.
+    w.messenger.answers.push_back(Message::Answer::Yes);
+    w.dialogs.choices.push_back(path);
     w.m().eliminare_click();
     EXPECT_EQ(w.dialogs.requests[2].fileName, path);
+    EXPECT_FALSE(QFile::exists(path));
+    // Gone before the answer (another program removed it): the failure is told.
+    w.messenger.answers.push_back(Message::Answer::Yes);
+    w.dialogs.choices.push_back(path);
+    w.m().eliminare_click();
+    ASSERT_EQ(w.messenger.shown.size(), 4);
+    EXPECT_TRUE(w.messenger.shown[3].text.startsWith(
+        QStringLiteral("Non è stato possibile eliminare il file \"%1\" (").arg(path)));
+    EXPECT_EQ(w.messenger.shown[3].icon, Message::Icon::Critical);
+}
+
+namespace {
+
+// A name typed in the save dialog, and the file it becomes.
+struct Typed {
+    const char *name;
+    const char *typed;
+    const char *saved;
+    bool exists; // a file of that name is there already
+    friend void PrintTo(const Typed &row, std::ostream *os) { *os << row.typed; }
+};
+
+const Typed kSaveNames[] = {
+    {"BareName", "Montefalco", "Vicania-dati-Montefalco", false},
+    {"AlreadyPrefixed", "Vicania-dati-Assisi", "Vicania-dati-Assisi", false},
+    {"PrefixInSmallLetters", "vicania-dati-Todi", "vicania-dati-Todi", false},
+    {"AnExistingFileChosenAsItIs", "Gubbio", "Gubbio", true},
+};
+
+class SaveName : public testing::TestWithParam<Typed> {};
+
+} // namespace
+
+TEST_P(SaveName, GetsThePrefixTheOpenDialogListsAndTheFolderIsRemembered)
+{
+    const Typed &row = GetParam();
+    QTemporaryDir dir;
+    const QString typed = dir.filePath(QString::fromUtf8(row.typed));
+    if (row.exists)
+        writeAll(typed, "vecchio");
+    Window w;
+    w.dialogs.setStudyFolder(QStringLiteral("/documenti/Vicania"));
+    computed(w);
+    w.dialogs.choices.push_back(typed);
+    ASSERT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    const QString saved = dir.filePath(QString::fromUtf8(row.saved));
+    EXPECT_TRUE(StudyFile::parse(readAll(saved)).has_value());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QString::fromUtf8(row.saved)));
+    EXPECT_EQ(w.m().passo(), QStringLiteral("Lo studio è stato salvato nel file \"%1\".").arg(saved));
+    EXPECT_EQ(w.dialogs.requests[0].folder, QStringLiteral("/documenti/Vicania"));
+    // The next dialogs open where the study went.
+    w.m().aprifile_Click();
+    EXPECT_EQ(w.dialogs.requests[1].folder, dir.path());
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Save, SaveName, testing::ValuesIn(kSaveNames), RowName());
+
+TEST(Save, AStudyThePrefixLeadsToIsReplacedOnlyOnYes)
+{
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("Vicania-dati-Spello"));
+    writeAll(existing, "vecchio");
+    Window w;
+    computed(w);
+    w.dialogs.choices.push_back(dir.filePath(QStringLiteral("Spello")));
+    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Cancelled);
+    EXPECT_EQ(readAll(existing), QByteArray("vecchio"));
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_EQ(
+        w.messenger.shown[0].text,
+        QStringLiteral("Il file \"%1\" esiste già. Vuoi sostituirlo con lo studio di questa finestra?").arg(existing));
+    EXPECT_EQ(w.messenger.shown[0].defaultButton, Message::Answer::No);
+    w.messenger.answers.push_back(Message::Answer::Yes);
+    w.dialogs.choices.push_back(dir.filePath(QStringLiteral("Spello")));
+    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_TRUE(StudyFile::parse(readAll(existing)).has_value());
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Spello"))));
 }
