@@ -101,6 +101,9 @@ ChartDressing::ChartDressing(QChart *chart, QCategoryAxis *yearAxis, const Chart
     m_legendFont = font(8);
     chart->setTitle(QString());
     chart->legend()->hide();
+    // The white background fills the chart, so the texts laid out from its
+    // edges stay on it.
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
     connect(chart, &QChart::geometryChanged, this, &ChartDressing::relayout);
     connect(chart, &QChart::plotAreaChanged, this, &ChartDressing::placeLabels);
 }
@@ -175,21 +178,26 @@ void ChartDressing::relayout()
 {
     if (m_busy || m_chart->size().isEmpty())
         return;
-    const QScopedValueRollback busy(m_busy, true);
-    const QSizeF size = m_chart->size();
-    QMarginsF room;
-    for (const double points : {8.0, 7.0, 6.0}) {
-        room = setType(points);
-        if (size.height() - room.top() - room.bottom() >= kPlotRoom)
-            break;
+    {
+        const QScopedValueRollback busy(m_busy, true);
+        const QSizeF size = m_chart->size();
+        QMarginsF room;
+        for (const double points : {8.0, 7.0, 6.0}) {
+            room = setType(points);
+            if (size.height() - room.top() - room.bottom() >= kPlotRoom)
+                break;
+        }
+        m_chart->setMargins(QMargins(4, int(std::ceil(room.top())), 14, int(std::ceil(room.bottom()))));
+        m_header->setPos(kSide, kTop);
+        m_axisNote->setPos(kSide, kTop + height(m_header) + kGap);
+        const double foot = size.height() - room.bottom() + kGap;
+        const double legend = layOutLegend(foot);
+        m_note->setPos(kSide, foot + legend + kGap);
     }
-    m_chart->setMargins(QMargins(4, int(std::ceil(room.top())), 14, int(std::ceil(room.bottom()))));
-    m_header->setPos(kSide, kTop);
-    m_axisNote->setPos(kSide, kTop + height(m_header) + kGap);
-    const double foot = size.height() - room.bottom() + kGap;
-    const double legend = layOutLegend(foot);
-    m_note->setPos(kSide, foot + legend + kGap);
-    fitYears(m_chart->plotArea().width() > 0 ? m_chart->plotArea().width() : size.width() - 90);
+    // The plot takes its new place now, not at the next turn of the event
+    // loop: a picture taken at once shows texts and plot together.
+    settle(m_chart);
+    placeLabels();
 }
 
 // The texts in type of points (the title larger), wrapped to the width;
@@ -282,6 +290,8 @@ void ChartDressing::placeLabels()
     const QScopedValueRollback busy(m_busy, true);
     const QRectF plot = m_chart->plotArea();
     fitYears(plot.width());
+    // Clear of the axes too, so a number is not read as one of their labels.
+    const QRectF inside = plot.adjusted(8, 2, -8, -2);
     QList<QPointF> line;
     if (m_line) {
         for (const QPointF &p : m_line->points())
@@ -299,7 +309,7 @@ void ChartDressing::placeLabels()
             const QRectF &box = places[std::size_t(i)];
             const bool clash =
                 std::any_of(taken.begin(), taken.end(), [&](const QRectF &t) { return t.intersects(box); });
-            const int score = (plot.contains(box) ? 0 : 4) + (crosses(box, line) ? 2 : 0) + (clash ? 1 : 0);
+            const int score = (inside.contains(box) ? 0 : 4) + (crosses(box, line) ? 2 : 0) + (clash ? 1 : 0);
             if (score < bestScore) {
                 best = i;
                 bestScore = score;

@@ -34,7 +34,8 @@ QString lineNote(bool migration)
         return QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, come la tabella, "
                               "e finisce sul risultato.");
     return QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, prima degli immigrati e degli "
-                          "emigrati di quell'anno (la tabella li riporta dopo), e finisce sul risultato.");
+                          "emigrati di quell'anno (la tabella li riporta dopo; il calcolo non li conta nell'anno di "
+                          "partenza), e finisce sul risultato.");
 }
 
 QString lastRowNote(const QString &year, const QString &row, const QString &result)

@@ -271,11 +271,13 @@ TEST(ChartData, TheNotesSayWhatTheLineShowsAndWhyTheTablesLastRowDiffers)
     d.compute(10, true, "30", "10");
     const StudySnapshot s = d.snapshot();
     const ChartData c = ChartData::of(s);
-    EXPECT_EQ(c.note, QStringLiteral(
-                          "La linea segna gli abitanti all'inizio di ogni anno, prima degli immigrati e degli emigrati "
-                          "di quell'anno (la tabella li riporta dopo), e finisce sul risultato. Nella tabella la riga "
-                          "del 1990 riporta 8.323 e non 8.493: il calcolo a ritroso toglie gli immigrati e aggiunge "
-                          "gli emigrati anche nel suo ultimo anno, dopo aver trovato il risultato."));
+    EXPECT_EQ(
+        c.note,
+        QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, prima degli immigrati e degli emigrati "
+                       "di quell'anno (la tabella li riporta dopo; il calcolo non li conta nell'anno di partenza), e "
+                       "finisce sul risultato. Nella tabella la riga "
+                       "del 1990 riporta 8.323 e non 8.493: il calcolo a ritroso toglie gli immigrati e aggiunge "
+                       "gli emigrati anche nel suo ultimo anno, dopo aver trovato il risultato."));
     EXPECT_EQ(gridCellText(s.table, 11, GridColumn::abit), QStringLiteral("8323"));
     EXPECT_EQ(c.change, QStringLiteral("Dal 1990 al 2000 gli abitanti passano da 8.493 a 10.000 (+17,7%). "
                                        "La scala degli abitanti non parte da zero."));
