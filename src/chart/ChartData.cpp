@@ -32,29 +32,43 @@ double roundStep(double raw)
 
 } // namespace
 
-ChartData::Axis axis(double lo, double hi, int count, bool years)
+ChartData::Axis axis(double lo, double hi, int count)
 {
     if (!(hi > lo)) {
         // One value: a range around it, so the line sits in the middle.
-        const double room = years ? 1.0 : std::max(1.0, std::fabs(lo) * 0.05);
+        const double room = std::max(1.0, std::fabs(lo) * 0.05);
         lo -= room;
         hi += room;
     }
-    double step = roundStep((hi - lo) / std::max(count, 1));
-    if (years)
-        step = std::max(step, 1.0);
+    const double step = roundStep((hi - lo) / std::max(count, 1));
     ChartData::Axis a;
-    // Years span exactly the projection, round ticks inside it: rounding
-    // outwards would leave years without data at the ends. Values round
-    // outwards so the top and bottom lines carry a label.
-    a.min = years ? lo : std::floor(lo / step) * step;
-    a.max = years ? hi : std::ceil(hi / step) * step;
-    const double first = std::ceil(a.min / step - 1e-9) * step;
-    const int ticks = int(std::floor((a.max - first) / step + 1e-9));
-    for (int i = 0; i <= ticks; ++i) {
-        const double v = first + step * i;
-        a.ticks.append({v, years ? NumberReading::plainText(v) : italian(v)});
+    // Round outwards so the top and bottom lines carry a label.
+    a.min = std::floor(lo / step) * step;
+    a.max = std::ceil(hi / step) * step;
+    const int ticks = int(std::floor((a.max - a.min) / step + 1e-9));
+    for (int i = 0; i <= ticks; ++i)
+        a.ticks.append({a.min + step * i, italian(a.min + step * i)});
+    return a;
+}
+
+ChartData::Axis years(double first, double last, double minGap)
+{
+    ChartData::Axis a;
+    a.min = first;
+    a.max = last;
+    a.ticks.append({first, NumberReading::plainText(first)});
+    if (!(last > first))
+        return a;
+    // The first and last years always; between them round years, as many as
+    // leave minGap years between two labels.
+    static const std::array<double, 8> steps = {1, 2, 5, 10, 20, 50, 100, 200};
+    const auto fits = std::find_if(steps.begin(), steps.end(), [&](double s) { return s >= minGap - 1e-9; });
+    const double step = fits == steps.end() ? steps.back() : *fits;
+    for (double v = std::ceil(first / step) * step; v < last; v += step) {
+        if (v - first >= minGap - 1e-9 && last - v >= minGap - 1e-9)
+            a.ticks.append({v, NumberReading::plainText(v)});
     }
+    a.ticks.append({last, NumberReading::plainText(last)});
     return a;
 }
 
@@ -77,6 +91,12 @@ bool hasMigration(const StudySnapshot &s, int row)
     return row != 1 && !(!isBackward(s) && row == s.usedRows());
 }
 
+QList<QPointF> inCalendarOrder(QList<QPointF> points)
+{
+    std::sort(points.begin(), points.end(), [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
+    return points;
+}
+
 // The grid's values of a column, year by year in calendar order. A
 // backward run keeps its natural change with the sign of its own direction;
 // read in calendar order it is births less deaths, so the sign turns.
@@ -91,8 +111,35 @@ QList<QPointF> column(const StudySnapshot &s, GridColumn c)
         if (s.table.year[std::size_t(row)])
             points.append({*s.table.year[std::size_t(row)], sign * ResultsExport::gridValue(s.table, row, c)});
     }
-    std::sort(points.begin(), points.end(), [](const QPointF &a, const QPointF &b) { return a.x() < b.x(); });
-    return points;
+    return inCalendarOrder(points);
+}
+
+// The inhabitants at the start of each year, before that year's migration:
+// the known ones, then each year the number the calculation carries on, the
+// last of which is the result. The grid shows them after migration, so its
+// line would jump where a row has none.
+QList<QPointF> startOfYear(const StudySnapshot &s)
+{
+    const ProjectionTable &t = s.table;
+    QList<QPointF> points;
+    for (int row = 1; row <= s.usedRows(); ++row) {
+        const auto r = std::size_t(row);
+        if (!t.year[r])
+            continue;
+        const double carried = row == 1 ? ResultsExport::gridValue(t, 1, GridColumn::abit)
+                                        : NumberReading::roundHalfUp(t.inhabitants[r - 1] + t.naturalChange[r - 1]);
+        points.append({*t.year[r], carried});
+    }
+    return inCalendarOrder(points);
+}
+
+bool anyMigration(const StudySnapshot &s)
+{
+    for (int row = 1; row <= s.usedRows(); ++row) {
+        if (s.table.immigrants[std::size_t(row)] != 0 || s.table.emigrants[std::size_t(row)] != 0)
+            return true;
+    }
+    return false;
 }
 
 QString subtitleOf(const StudySnapshot &s)
@@ -107,15 +154,39 @@ QString subtitleOf(const StudySnapshot &s)
     return parts.join(u'\n');
 }
 
-// Ranges that hold every value, with room above for the markers' labels.
+// What the line shows and, after a backward run, why the table's last row
+// holds another number than the result.
+QString noteOf(const StudySnapshot &s, double result)
+{
+    QString note = ChartTexts::lineNote(anyMigration(s));
+    const int last = s.usedRows();
+    const double row = ResultsExport::gridValue(s.table, last, GridColumn::abit);
+    if (isBackward(s) && row != result) {
+        const QString year = NumberReading::plainText(*s.table.year[std::size_t(last)]);
+        note += u' ' + ChartTexts::lastRowNote(year, italian(row), italian(result));
+    }
+    return note;
+}
+
+QString percent(double from, double to)
+{
+    if (from == 0)
+        return {};
+    static const QLocale italy(QLocale::Italian, QLocale::Italy);
+    const double change = (to - from) / from * 100;
+    const QString text = italy.toString(change, 'f', 1) + u'%';
+    return change > 0 ? u'+' + text : text;
+}
+
+// Ranges that hold every value, with room above and below for the markers'
+// labels.
 void axes(ChartData &d)
 {
     const QList<QPointF> &p = d.inhabitants.points;
     const auto [low, high] = std::minmax_element(p.begin(), p.end(), [](auto a, auto b) { return a.y() < b.y(); });
-    const double lo = std::min(low->y(), d.result.points.first().y());
-    const double hi = std::max(high->y(), d.result.points.first().y());
-    d.years = ChartNumbers::axis(p.first().x(), p.last().x(), 10, true);
-    d.people = ChartNumbers::axis(lo - (hi - lo) * 0.05, hi + (hi - lo) * 0.12, 6, false);
+    const double lo = low->y(), hi = high->y();
+    d.years = ChartNumbers::years(p.first().x(), p.last().x(), (p.last().x() - p.first().x()) / 10);
+    d.people = ChartNumbers::axis(lo - (hi - lo) * 0.12, hi + (hi - lo) * 0.12, 6);
     double flowLo = 0, flowHi = 0;
     for (const ChartData::Series &series : std::as_const(d.components)) {
         for (const QPointF &q : series.points) {
@@ -123,10 +194,14 @@ void axes(ChartData &d)
             flowHi = std::max(flowHi, q.y());
         }
     }
-    d.flows = ChartNumbers::axis(flowLo, flowHi + (flowHi - flowLo) * 0.05, 6, false);
+    const double flowRoom = (flowHi - flowLo) * 0.05;
+    d.flows = ChartNumbers::axis(flowLo < 0 ? flowLo - flowRoom : flowLo, flowHi + flowRoom, 6);
     d.years.title = ChartTexts::kYearAxis;
     d.people.title = ChartTexts::kInhabitantsAxis;
     d.flows.title = ChartTexts::kComponentsAxis;
+    d.change = ChartTexts::changeNote(NumberReading::plainText(p.first().x()), NumberReading::plainText(p.last().x()),
+                                      italian(p.first().y()), italian(p.last().y()),
+                                      percent(p.first().y(), p.last().y()), d.people.min <= 0);
 }
 
 } // namespace
@@ -139,7 +214,7 @@ ChartData ChartData::of(const StudySnapshot &s)
     const std::optional<double> result = NumberReading::italianNumber(s.popolazione);
     if (!result || !s.table.year[1])
         return d;
-    d.inhabitants = {ChartTexts::kInhabitantsSeries, column(s, GridColumn::abit)};
+    d.inhabitants = {ChartTexts::kInhabitantsSeries, startOfYear(s)};
     if (d.inhabitants.points.isEmpty())
         return d;
     // The start year is row 1; the target year is the table's last row.
@@ -152,7 +227,8 @@ ChartData ChartData::of(const StudySnapshot &s)
     const std::array<GridColumn, 6> columns = {GridColumn::figli, GridColumn::morti, GridColumn::mortivecch,
                                                GridColumn::imm,   GridColumn::em,    GridColumn::aument};
     for (std::size_t i = 0; i < columns.size(); ++i)
-        d.components.append({ChartTexts::componentName(int(i)), column(s, columns[i])});
+        d.components.append({ChartTexts::componentName(int(i), isBackward(s)), column(s, columns[i])});
+    d.note = noteOf(s, *result);
     axes(d);
     return d;
 }

@@ -1,8 +1,9 @@
 // What the charts of a study show, taken from its snapshot: the inhabitants
-// year by year in calendar order (also after a backward run), the start
-// year's known inhabitants and the result, the six yearly components, the
-// titles, and axes with round ticks in Italian numbers. The values are the
-// grid's (rounded half up, migration without sign). It draws nothing:
+// at the start of each year in calendar order (also after a backward run),
+// from the known inhabitants to the result, both marked; the six yearly
+// components as the grid shows them (rounded half up, migration without
+// sign); the titles, the notes that say what the line shows and how much it
+// changes, and axes with round ticks in Italian numbers. It draws nothing:
 // ResultsChart makes Qt Charts of it.
 #pragma once
 
@@ -29,6 +30,8 @@ struct ChartData {
 
     QString title;    // of the inhabitants chart, with the study's names
     QString subtitle; // research and place, a line each, when the title page holds them
+    QString note;     // under the inhabitants chart: what its line shows
+    QString change;   // by the inhabitants axis: the whole change, in percent
     Series inhabitants;
     Series known;  // one point: the start year
     Series result; // one point: the target year
@@ -46,8 +49,11 @@ namespace ChartNumbers {
 
 // A whole number the Italian way: thousands with ".", "-" before.
 QString italian(double value);
-// Round ticks from lo to hi, about count of them; years step by whole years
-// and are written without separators.
-ChartData::Axis axis(double lo, double hi, int count, bool years);
+// Round ticks from lo to hi, about count of them, the ends rounded outwards.
+ChartData::Axis axis(double lo, double hi, int count);
+// The years from first to last, both labelled, and round years between them
+// (every 1, 2, 5, 10, 20... years) at least minGap years from any other
+// label; written without separators.
+ChartData::Axis years(double first, double last, double minGap);
 
 } // namespace ChartNumbers

@@ -14,12 +14,48 @@ QString resultSeries(const QString &year, const QString &inhabitants)
     return QStringLiteral("Risultato per il %1: %2").arg(year, inhabitants);
 }
 
-QString componentName(int index)
+QString componentName(int index, bool backward)
 {
-    static const std::array<const char *, 6> names = {
-        "Nascite (oltre i primi anni)", "Morti nei primi anni", "Morti dopo l'età mediana", "Immigrati", "Emigrati",
-        "Incremento naturale"};
+    static const std::array<const char *, 6> names = {"Nascite (oltre i primi anni)",
+                                                      "Morti nei primi anni",
+                                                      "Morti dopo l'età mediana",
+                                                      "Immigrati",
+                                                      "Emigrati",
+                                                      "Incremento naturale: nascite meno morti dopo l'età mediana"};
+    if (index == 5 && backward)
+        return QString::fromUtf8("Incremento naturale: nascite meno morti dopo l'età mediana, in ordine di calendario "
+                                 "(la colonna \"+/- abit.\" del calcolo a ritroso ha il segno opposto)");
     return index >= 0 && index < int(names.size()) ? QString::fromUtf8(names[std::size_t(index)]) : QString();
+}
+
+QString lineNote(bool migration)
+{
+    if (!migration)
+        return QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, come la tabella, "
+                              "e finisce sul risultato.");
+    return QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, prima degli immigrati e degli "
+                          "emigrati di quell'anno (la tabella li riporta dopo; il calcolo non li conta nell'anno di "
+                          "partenza), e finisce sul risultato.");
+}
+
+QString lastRowNote(const QString &year, const QString &row, const QString &result)
+{
+    return QStringLiteral("Nella tabella la riga del %1 riporta %2 e non %3: il calcolo a ritroso toglie gli "
+                          "immigrati e aggiunge gli emigrati anche nel suo ultimo anno, dopo aver trovato il "
+                          "risultato.")
+        .arg(year, row, result);
+}
+
+QString changeNote(const QString &from, const QString &to, const QString &first, const QString &last,
+                   const QString &percent, bool axisFromZero)
+{
+    QString text = QStringLiteral("Dal %1 al %2 gli abitanti passano da %3 a %4").arg(from, to, first, last);
+    if (!percent.isEmpty())
+        text += QStringLiteral(" (%1)").arg(percent);
+    text += u'.';
+    if (!axisFromZero)
+        text += QStringLiteral(" La scala degli abitanti non parte da zero.");
+    return text;
 }
 
 QString exportFailed(const QString &path, const QString &why)

@@ -20,8 +20,18 @@ inline const QString kComponentsAxis = QStringLiteral("Persone all'anno");
 inline const QString kInhabitantsSeries = QStringLiteral("Abitanti stimati");
 QString knownSeries(const QString &year, const QString &inhabitants);
 QString resultSeries(const QString &year, const QString &inhabitants);
-// The six yearly components, 0 to 5.
-QString componentName(int index);
+// The six yearly components, 0 to 5; the natural change says how it is
+// counted, and after a backward run that the grid shows it the other way round.
+QString componentName(int index, bool backward = false);
+
+// Under the inhabitants chart: what its line shows and, when the table's
+// last row holds another number than the result, why.
+QString lineNote(bool migration);
+QString lastRowNote(const QString &year, const QString &row, const QString &result);
+// Above it, by the inhabitants axis: the whole change in percent, so a
+// small change on an axis that does not start at zero reads as small.
+QString changeNote(const QString &from, const QString &to, const QString &first, const QString &last,
+                   const QString &percent, bool axisFromZero);
 
 inline const QString kExportTitle = QStringLiteral("Esporta il grafico");
 inline const QString kExportFilter =

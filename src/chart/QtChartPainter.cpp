@@ -1,5 +1,6 @@
 #include "QtChartPainter.h"
 
+#include "ChartDressing.h"
 #include "PngFile.h"
 #include "ResultsChart.h"
 #include "core/XmlText.h"
@@ -78,19 +79,26 @@ QByteArray pdf(const ChartData &d)
 
 } // namespace
 
+QList<QChart *> QtChartPainter::layOut(QGraphicsScene &scene, const ChartData &d, bool both, QSizeF chart)
+{
+    QList<QChart *> charts = {ResultsChart::inhabitants(d)};
+    if (both)
+        charts.append(ResultsChart::components(d));
+    for (qsizetype i = 0; i < charts.size(); ++i) {
+        scene.addItem(charts[i]);
+        charts[i]->setGeometry(QRectF(QPointF(0, double(i) * chart.height()), chart));
+        // Drawn at once, with no event loop to finish the layout.
+        ChartDressing::settle(charts[i]);
+    }
+    return charts;
+}
+
 void QtChartPainter::paint(QPainter &painter, const QRectF &target, const ChartData &d, bool both)
 {
     const QSizeF size = logicalSize(both);
     QGraphicsScene scene(QRectF(QPointF(0, 0), size));
     scene.setBackgroundBrush(Qt::white);
-    QChart *top = ResultsChart::inhabitants(d);
-    scene.addItem(top);
-    top->setGeometry(QRectF(0, 0, kWidth, kHeight));
-    if (both) {
-        QChart *bottom = ResultsChart::components(d);
-        scene.addItem(bottom);
-        bottom->setGeometry(QRectF(0, kHeight, kWidth, kHeight));
-    }
+    layOut(scene, d, both, QSizeF(kWidth, kHeight));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     scene.render(&painter, target, scene.sceneRect(), Qt::KeepAspectRatio);

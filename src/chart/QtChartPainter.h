@@ -8,9 +8,12 @@
 #include "projection/ChartPainter.h"
 
 #include <QImage>
+#include <QList>
 #include <QRectF>
 #include <QSizeF>
 
+class QChart;
+class QGraphicsScene;
 class QPainter;
 
 class QtChartPainter : public ChartPainter {
@@ -26,6 +29,9 @@ public:
     ChartPicture documentPicture(const StudySnapshot &study) override;
     QByteArray file(const StudySnapshot &study, Format format) override;
 
+    // The charts of data put into scene, chart high and wide each, one under
+    // the other, laid out: the inhabitants, and the components when both.
+    static QList<QChart *> layOut(QGraphicsScene &scene, const ChartData &data, bool both, QSizeF chart);
     // The charts of data drawn into target by painter: the inhabitants, and
     // below it the components when both.
     static void paint(QPainter &painter, const QRectF &target, const ChartData &data, bool both);

@@ -1,10 +1,10 @@
 #include "ResultsChart.h"
 
+#include "ChartDressing.h"
 #include "ChartTexts.h"
 
 #include <QCategoryAxis>
 #include <QChart>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <array>
@@ -19,28 +19,21 @@ const QColor kKnown(0x2e, 0x7d, 0x32);
 const QColor kResult(0xc6, 0x28, 0x28);
 const QColor kGrid(0xd9, 0xdd, 0xe3);
 
-QFont font(double points, bool bold = false)
+QFont font(double points)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPointSizeF(points);
-    f.setBold(bold);
     return f;
 }
 
-// A QCategoryAxis labels exactly the values it is given, in our format.
-// The years' axis runs a little past its ends, so the markers of the first
-// and last year and the numbers above them show whole.
-QCategoryAxis *axis(const ChartData::Axis &a, bool padded = false)
+// A QCategoryAxis labels exactly the values it is given, in our format,
+// whole: too many labels are thinned out before, never shortened.
+QCategoryAxis *axis(const ChartData::Axis &a)
 {
     auto *axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    // The first label sits on the start value: the axis starts a hair before.
-    const double hair = (a.max - a.min) * 1e-9;
-    axis->setStartValue(a.min - hair);
-    for (const auto &[value, label] : a.ticks)
-        axis->append(label, value);
-    const double pad = padded ? (a.max - a.min) * 0.04 : 0;
-    axis->setRange(a.min - hair - pad, a.max + pad);
+    axis->setTruncateLabels(false);
+    ChartDressing::setTicks(axis, a);
     axis->setTitleText(a.title);
     axis->setTitleFont(font(9));
     axis->setLabelsFont(font(8));
@@ -51,50 +44,52 @@ QCategoryAxis *axis(const ChartData::Axis &a, bool padded = false)
     return axis;
 }
 
-QChart *chart(const QString &title, const QString &subtitle)
+QChart *chart()
 {
     auto *c = new QChart;
-    // The study's names under the title, smaller, a line each.
-    QString html = QStringLiteral("<b>") + title.toHtmlEscaped() + QStringLiteral("</b>");
-    for (const QString &line : subtitle.split(u'\n', Qt::SkipEmptyParts))
-        html += QStringLiteral("<br><span style=\"font-size:8pt\">") + line.toHtmlEscaped() + QStringLiteral("</span>");
-    c->setTitle(html);
-    c->setTitleFont(font(11));
-    c->setTitleBrush(kInk);
     c->setBackgroundBrush(Qt::white);
     c->setBackgroundRoundness(0);
     c->setDropShadowEnabled(false);
     c->setAnimationOptions(QChart::NoAnimation);
-    c->legend()->setAlignment(Qt::AlignBottom);
-    c->legend()->setFont(font(8));
-    c->legend()->setLabelColor(kInk);
-    c->setMargins(QMargins(6, 6, 14, 6));
     return c;
 }
 
-void attach(QChart *c, QXYSeries *series, const ChartData &d, const ChartData::Axis &values)
+// The years' axis below, the values' on the left; the dressing keeps as
+// many year labels as the width holds.
+ChartDressing *axes(QChart *c, const ChartData &d, const ChartData::Axis &values)
+{
+    QCategoryAxis *years = axis(d.years);
+    c->addAxis(years, Qt::AlignBottom);
+    c->addAxis(axis(values), Qt::AlignLeft);
+    return new ChartDressing(c, years, d.years);
+}
+
+void attach(QChart *c, QXYSeries *series)
 {
     c->addSeries(series);
-    if (c->axes(Qt::Horizontal).isEmpty()) {
-        c->addAxis(axis(d.years, true), Qt::AlignBottom);
-        c->addAxis(axis(values), Qt::AlignLeft);
-    }
     series->attachAxis(c->axes(Qt::Horizontal).first());
     series->attachAxis(c->axes(Qt::Vertical).first());
 }
 
-QLineSeries *line(const ChartData::Series &s, const QColor &colour, double width)
+QPen pen(const QColor &colour, double width, const QList<qreal> &dashes = {})
+{
+    QPen p(colour, width);
+    // Round ends make the dots of a dotted line.
+    p.setCapStyle(dashes.size() == 2 && dashes[0] < 1 ? Qt::RoundCap : Qt::FlatCap);
+    if (!dashes.isEmpty())
+        p.setDashPattern(dashes);
+    return p;
+}
+
+QLineSeries *line(const ChartData::Series &s, const QPen &pen)
 {
     auto *series = new QLineSeries;
     series->setName(s.name);
     series->append(s.points);
-    QPen pen(colour, width);
-    pen.setCapStyle(Qt::RoundCap);
     series->setPen(pen);
     return series;
 }
 
-// One point with its number written above it.
 QScatterSeries *marker(const ChartData::Series &s, const QColor &colour, QScatterSeries::MarkerShape shape)
 {
     auto *series = new QScatterSeries;
@@ -104,43 +99,62 @@ QScatterSeries *marker(const ChartData::Series &s, const QColor &colour, QScatte
     series->setMarkerSize(11);
     series->setColor(colour);
     series->setBorderColor(Qt::white);
-    // One point, so the label can be the fixed text of its number.
-    const QString number = s.name.section(QStringLiteral(": "), -1);
-    series->setPointLabelsFormat(number);
-    series->setPointLabelsVisible(true);
-    series->setPointLabelsClipping(false);
-    series->setPointLabelsFont(font(9, true));
-    series->setPointLabelsColor(colour.darker(120));
     return series;
+}
+
+// The number of a marker series, the end of its name.
+QString number(const ChartData::Series &s)
+{
+    return s.name.section(QStringLiteral(": "), -1);
 }
 
 } // namespace
 
 QChart *inhabitants(const ChartData &d)
 {
-    QChart *c = chart(d.title, d.subtitle);
-    attach(c, line(d.inhabitants, kLine, 2.2), d, d.people);
-    if (!d.known.points.isEmpty())
-        attach(c, marker(d.known, kKnown, QScatterSeries::MarkerShapeCircle), d, d.people);
-    if (!d.result.points.isEmpty())
-        attach(c, marker(d.result, kResult, QScatterSeries::MarkerShapeRectangle), d, d.people);
+    QChart *c = chart();
+    ChartDressing *dressing = axes(c, d, d.people);
+    const QPen linePen = pen(kLine, 2.4);
+    QLineSeries *people = line(d.inhabitants, linePen);
+    attach(c, people);
+    QList<ChartDressing::Entry> legend = {{d.inhabitants.name, linePen, ChartDressing::Mark::None, {}}};
+    QList<ChartDressing::Label> labels;
+    if (!d.known.points.isEmpty()) {
+        QScatterSeries *known = marker(d.known, kKnown, QScatterSeries::MarkerShapeCircle);
+        attach(c, known);
+        legend.append({d.known.name, Qt::NoPen, ChartDressing::Mark::Circle, kKnown});
+        labels.append({known, number(d.known), kKnown.darker(120)});
+    }
+    if (!d.result.points.isEmpty()) {
+        QScatterSeries *result = marker(d.result, kResult, QScatterSeries::MarkerShapeRectangle);
+        attach(c, result);
+        legend.append({d.result.name, Qt::NoPen, ChartDressing::Mark::Square, kResult});
+        labels.append({result, number(d.result), kResult.darker(120)});
+    }
+    dressing->setHeader(d.title, d.subtitle, d.change);
+    dressing->setLegend(legend);
+    dressing->setNote(d.note);
+    dressing->setLabels(people, labels);
     return c;
 }
 
 QChart *components(const ChartData &d)
 {
-    QChart *c = chart(ChartTexts::kComponentsTitle, d.subtitle);
-    // Six names need the height of the plot, not its width.
-    c->legend()->setAlignment(Qt::AlignRight);
-    static const std::array<QColor, 6> colours = {QColor(0x2e, 0x7d, 0x32), QColor(0x8e, 0x24, 0xaa),
-                                                  QColor(0x45, 0x5a, 0x64), QColor(0x02, 0x88, 0xd1),
-                                                  QColor(0xef, 0x6c, 0x00), QColor(0x1f, 0x29, 0x33)};
+    QChart *c = chart();
+    ChartDressing *dressing = axes(c, d, d.flows);
+    // Patterns and widths tell the six apart on a page printed in gray.
+    const std::array<QPen, 6> pens = {
+        pen(QColor(0x2e, 0x7d, 0x32), 1.8),           pen(QColor(0x8e, 0x24, 0xaa), 2.6, {0.1, 1.8}),
+        pen(QColor(0x45, 0x5a, 0x64), 1.8, {5, 2.5}), pen(QColor(0x02, 0x88, 0xd1), 1.8, {5, 2, 1, 2}),
+        pen(QColor(0xef, 0x6c, 0x00), 1.8, {2, 2}),   pen(kInk, 3.0)};
+    QList<ChartDressing::Entry> legend;
     for (qsizetype i = 0; i < d.components.size(); ++i) {
-        QLineSeries *s = line(d.components[i], colours[std::size_t(i) % colours.size()], i == 5 ? 2.2 : 1.6);
-        if (i == 5)
-            s->setPen(QPen(colours[5], 2.2, Qt::DashLine));
-        attach(c, s, d, d.flows);
+        const QPen &p = pens[std::size_t(i) % pens.size()];
+        attach(c, line(d.components[i], p));
+        legend.append({d.components[i].name, p, ChartDressing::Mark::None, {}});
     }
+    dressing->setHeader(ChartTexts::kComponentsTitle, d.subtitle, QString());
+    dressing->setLegend(legend);
     return c;
 }
 

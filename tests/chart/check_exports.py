@@ -158,6 +158,27 @@ def check_chart_files(folder, png, svg, pdf):
     check("Movimento annuo della popolazione" in words and "Anno" in words, "pdf: the charts' texts are missing")
 
 
+def check_year_labels(folder):
+    """Both charts of the SVG label whole years, increasing, the first and the last
+    year among them, and no text is cut short."""
+    for years in (1, 2, 5, 10, 11, 14, 20, 28, 29, 60, 120, 199):
+        for backward in (False, True):
+            name = f"{'indietro' if backward else 'avanti'}-{years}"
+            start, target = (2000 + years, 2000) if backward else (2000, 2000 + years)
+            svg = Path(folder) / f"anni-{name}.svg"
+            code, _, err = run(study(folder, f"Vicania-dati-{name}", start, target), "--grafico", svg)
+            check(code == 0, f"years {name}: exit {code} {err}")
+            texts = [e.text for e in ElementTree.parse(svg).iter() if e.tag.endswith("text") and e.text]
+            check(not [t for t in texts if t.endswith(("…", "..."))], f"years {name}: cut texts")
+            runs = []
+            for label in (int(t) for t in texts if re.fullmatch(r"\d{4}", t)):
+                if not runs or label <= runs[-1][-1]:
+                    runs.append([])
+                runs[-1].append(label)
+            check(len(runs) == 2 and all(r[0] == 2000 and r[-1] == 2000 + years for r in runs),
+                  f"years {name}: labels {runs}")
+
+
 def picture_after_tables(path, name):
     """The inline picture, its place after the last table, its width."""
     d = Document(path)
@@ -347,6 +368,7 @@ def main():
     code, _, err = run(forwards, "--grafico", folder / "g.gif")
     check(code == 3 and "Formato del grafico sconosciuto" in err, f"gif: exit {code} {err}")
 
+    check_year_labels(folder)
     check_reports(folder)
     return report(folder)
 

@@ -120,7 +120,6 @@ INSTANTIATE_TEST_SUITE_P(ChartNumbers, ItalianNumbers, testing::ValuesIn(kItalia
 struct AxisCase {
     const char *name;
     double lo, hi;
-    bool years;
     double min, max;
     const char *first, *last;
 };
@@ -130,7 +129,7 @@ class Axes : public testing::TestWithParam<AxisCase> {};
 TEST_P(Axes, RoundTicksThatHoldEveryValue)
 {
     const AxisCase &c = GetParam();
-    const ChartData::Axis a = ChartNumbers::axis(c.lo, c.hi, 6, c.years);
+    const ChartData::Axis a = ChartNumbers::axis(c.lo, c.hi, 6);
     EXPECT_DOUBLE_EQ(a.min, c.min);
     EXPECT_DOUBLE_EQ(a.max, c.max);
     ASSERT_GE(a.ticks.size(), 2);
@@ -145,16 +144,39 @@ TEST_P(Axes, RoundTicksThatHoldEveryValue)
 }
 
 const AxisCase kAxes[] = {
-    {"Inhabitants", 9800, 12400, false, 9500, 12500, "9.500", "12.500"},
-    {"YearsWithoutSeparators", 2000, 2199, true, 2000, 2199, "2000", "2150"},
-    // No empty years past the ends: round ticks inside the projection.
-    {"YearsSpanTheProjectionOnly", 1991, 2021, true, 1991, 2021, "1995", "2020"},
-    {"ShortSpanStepsByWholeYears", 2000, 2002, true, 2000, 2002, "2000", "2002"},
-    {"OneYearGetsRoomAround", 2000, 2000, true, 1999, 2001, "1999", "2001"},
-    {"FlatPopulation", 5000, 5000, false, 4700, 5300, "4.700", "5.300"},
-    {"NegativeFlows", -40, 75, false, -40, 80, "-40", "80"},
+    {"Inhabitants", 9800, 12400, 9500, 12500, "9.500", "12.500"},
+    {"FlatPopulation", 5000, 5000, 4700, 5300, "4.700", "5.300"},
+    {"NegativeFlows", -40, 75, -40, 80, "-40", "80"},
 };
 INSTANTIATE_TEST_SUITE_P(ChartNumbers, Axes, testing::ValuesIn(kAxes), RowName());
+
+struct YearsCase {
+    const char *name;
+    double first, last, minGap;
+    const char *labels;
+};
+
+class YearLabels : public testing::TestWithParam<YearsCase> {};
+
+TEST_P(YearLabels, TheEndsAndRoundYearsThatLeaveRoomBetweenLabels)
+{
+    const YearsCase &c = GetParam();
+    QStringList labels;
+    for (const auto &tick : ChartNumbers::years(c.first, c.last, c.minGap).ticks)
+        labels << tick.second;
+    EXPECT_EQ(labels.join(u' '), QString::fromUtf8(c.labels));
+}
+
+const YearsCase kYears[] = {
+    {"OneYear", 2000, 2001, 0.1, "2000 2001"},
+    {"EveryYear", 2000, 2010, 0.7, "2000 2001 2002 2003 2004 2005 2006 2007 2008 2009 2010"},
+    {"EveryTwo", 2000, 2014, 1.3, "2000 2002 2004 2006 2008 2010 2012 2014"},
+    {"EveryFiveAndTheLast", 2000, 2029, 2.3, "2000 2005 2010 2015 2020 2025 2029"},
+    // 2020 would sit one year from 2021: it goes, the ends stay.
+    {"ARoundYearTooNearAnEndGoes", 1991, 2021, 2.3, "1991 1995 2000 2005 2010 2015 2021"},
+    {"EveryTwenty", 2000, 2199, 13.5, "2000 2020 2040 2060 2080 2100 2120 2140 2160 2180 2199"},
+};
+INSTANTIATE_TEST_SUITE_P(ChartNumbers, YearLabels, testing::ValuesIn(kYears), RowName());
 
 // ---- what the charts show ----
 
@@ -193,6 +215,81 @@ TEST(ChartData, ABackwardRunReadsInCalendarOrderWithItsEndsMarked)
     EXPECT_EQ(c.inhabitants.points.last().y(), gridCellText(s.table, 1, GridColumn::abit).toDouble());
     EXPECT_LE(c.people.min, c.result.points[0].y());
     EXPECT_GE(c.people.max, c.known.points[0].y());
+}
+
+struct ChartRun {
+    const char *name;
+    int years;
+    bool backward;
+};
+
+class LineEnds : public testing::TestWithParam<ChartRun> {};
+
+// The line starts at the known inhabitants and ends on the result, with no
+// jump where a row of the table has no migration.
+TEST_P(LineEnds, FromTheKnownInhabitantsToTheResultWithoutAJump)
+{
+    const ChartRun &run = GetParam();
+    Desk d;
+    d.compute(run.years, run.backward, "30", "10");
+    const StudySnapshot s = d.snapshot();
+    const ChartData c = ChartData::of(s);
+    const QList<QPointF> &p = c.inhabitants.points;
+    ASSERT_EQ(p.size(), run.years + 1);
+    for (qsizetype i = 1; i < p.size(); ++i)
+        ASSERT_EQ(p[i].x(), p[i - 1].x() + 1);
+    const QPointF start = run.backward ? p.last() : p.first(), target = run.backward ? p.first() : p.last();
+    EXPECT_EQ(start, QPointF(2000, 10000));
+    ASSERT_FALSE(s.popolazione.isEmpty());
+    EXPECT_EQ(target.y(), s.popolazione.toDouble());
+    EXPECT_EQ(c.result.points, QList<QPointF>{target});
+    if (run.years < 3)
+        return;
+    // Year by year from the start: the step into the target year is like
+    // the one before it.
+    QList<QPointF> runOrder = p;
+    if (run.backward)
+        std::reverse(runOrder.begin(), runOrder.end());
+    const qsizetype n = runOrder.size();
+    const double last = runOrder[n - 1].y() - runOrder[n - 2].y(), before = runOrder[n - 2].y() - runOrder[n - 3].y();
+    EXPECT_NEAR(last, before, std::max(2.0, std::fabs(before) * 0.05));
+}
+
+const ChartRun kRuns[] = {
+    {"Forward1", 1, false},     {"Backward1", 1, true},     {"Forward2", 2, false},     {"Backward2", 2, true},
+    {"Forward5", 5, false},     {"Backward5", 5, true},     {"Forward10", 10, false},   {"Backward10", 10, true},
+    {"Forward11", 11, false},   {"Backward11", 11, true},   {"Forward14", 14, false},   {"Backward14", 14, true},
+    {"Forward20", 20, false},   {"Backward20", 20, true},   {"Forward28", 28, false},   {"Backward28", 28, true},
+    {"Forward29", 29, false},   {"Backward29", 29, true},   {"Forward60", 60, false},   {"Backward60", 60, true},
+    {"Forward120", 120, false}, {"Backward120", 120, true}, {"Forward199", 199, false}, {"Backward199", 199, true},
+};
+INSTANTIATE_TEST_SUITE_P(ChartData, LineEnds, testing::ValuesIn(kRuns), RowName());
+
+TEST(ChartData, TheNotesSayWhatTheLineShowsAndWhyTheTablesLastRowDiffers)
+{
+    Desk d;
+    d.compute(10, true, "30", "10");
+    const StudySnapshot s = d.snapshot();
+    const ChartData c = ChartData::of(s);
+    EXPECT_EQ(
+        c.note,
+        QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, prima degli immigrati e degli emigrati "
+                       "di quell'anno (la tabella li riporta dopo; il calcolo non li conta nell'anno di partenza), e "
+                       "finisce sul risultato. Nella tabella la riga "
+                       "del 1990 riporta 8.323 e non 8.493: il calcolo a ritroso toglie gli immigrati e aggiunge "
+                       "gli emigrati anche nel suo ultimo anno, dopo aver trovato il risultato."));
+    EXPECT_EQ(gridCellText(s.table, 11, GridColumn::abit), QStringLiteral("8323"));
+    EXPECT_EQ(c.change, QStringLiteral("Dal 1990 al 2000 gli abitanti passano da 8.493 a 10.000 (+17,7%). "
+                                       "La scala degli abitanti non parte da zero."));
+    EXPECT_EQ(c.components[5].name,
+              QStringLiteral("Incremento naturale: nascite meno morti dopo l'età mediana, in ordine di calendario "
+                             "(la colonna \"+/- abit.\" del calcolo a ritroso ha il segno opposto)"));
+    // Forwards the last row is the result; without migration the line is the table's.
+    d.compute(10, false, "0", "0");
+    const ChartData plain = ChartData::of(d.snapshot());
+    EXPECT_EQ(plain.note, QStringLiteral("La linea segna gli abitanti all'inizio di ogni anno, come la tabella, e "
+                                         "finisce sul risultato."));
+    EXPECT_EQ(plain.components[5].name, QStringLiteral("Incremento naturale: nascite meno morti dopo l'età mediana"));
 }
 
 TEST(ChartData, SixComponentsAsTheGridShowsThemWithoutTheRowsThatHaveNoMigration)
