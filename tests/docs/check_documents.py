@@ -200,8 +200,8 @@ def main():
     check(code == 1, "no calculation: exit status 1")
     check("La simulazione non è stata effettuata." in err, "no calculation: the report's refusal")
     check(not report.exists(), "no calculation: no report written")
-    d = Document(str(out))
-    check(len(d.tables) == 2 and texts(d)[3] == "DATI", "no calculation: data and legend only")
+    # vicania-cli writes no results document without a result.
+    check(not out.exists() and "non è stato scritto" in err, "no calculation: results document written")
 
     # The data sheet and the data-only document.
     path = study(folder, "Vicania-dati-altri", "2000", "2005")
