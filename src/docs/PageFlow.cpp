@@ -191,8 +191,9 @@ void Flow::paragraph(qsizetype i)
     int whole = 0;
     for (const Piece &line : lines)
         whole += line.height;
-    // A paragraph kept with the next one is kept whole, too.
-    if (p.keepWithNext && m_used > 0 && m_used + whole > m_room && whole <= m_room)
+    // A paragraph kept with the next one is kept whole, too: where it does
+    // not fit, it begins a page, even one it runs over.
+    if (p.keepWithNext && m_used > 0 && m_used + whole > m_room)
         newPage();
     for (qsizetype n = 0; n < lines.size(); ++n) {
         if (lines[n].newPage)
