@@ -53,6 +53,8 @@ def office():
 def stored_pages(docx):
     """The page count the footer holds for readers that do not count again."""
     with zipfile.ZipFile(docx) as z:
+        if "word/footer1.xml" not in z.namelist():
+            return None
         text = "".join(t.text or "" for t in ElementTree.fromstring(z.read("word/footer1.xml")).iter(W + "t"))
     found = re.fullmatch(r"Pagina 1 di (\d+)", text)
     return int(found.group(1)) if found else None
