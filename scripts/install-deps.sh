@@ -16,6 +16,7 @@ if [ "${1:-}" = "--tests" ]; then
     python3-docx python3-openpyxl poppler-utils
     lintian dpkg-dev file desktop-file-utils appstream shared-mime-info
     python3-pyatspi at-spi2-core dbus xvfb xdotool
+    locales # the exports' test compiles it_IT.UTF-8 from these sources
   )
 fi
 

@@ -1,6 +1,7 @@
 #include "ChartData.h"
 
 #include "ChartTexts.h"
+#include "core/XmlText.h"
 #include "projection/NumberReading.h"
 #include "projection/ResultsExport.h"
 #include "projection/StudySnapshot.h"
@@ -97,7 +98,9 @@ QList<QPointF> column(const StudySnapshot &s, GridColumn c)
 QString subtitleOf(const StudySnapshot &s)
 {
     QStringList parts;
-    for (const QString &text : {s.titlePage.ricerca.trimmed(), s.titlePage.localita.trimmed()}) {
+    // Controls drawn as text would break the exported SVG.
+    for (const QString &typed : {s.titlePage.ricerca, s.titlePage.localita}) {
+        const QString text = XmlText::safe(typed).trimmed();
         if (!text.isEmpty())
             parts << text;
     }

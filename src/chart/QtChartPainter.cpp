@@ -2,6 +2,7 @@
 
 #include "PngFile.h"
 #include "ResultsChart.h"
+#include "core/XmlText.h"
 #include "projection/StudySnapshot.h"
 
 #include <QBuffer>
@@ -24,6 +25,12 @@ QByteArray png(const QImage &image)
     return PngFile::encode(image, QtChartPainter::kDpi);
 }
 
+// QSvgGenerator writes its title and description into the file as given.
+QString svgText(const QString &text)
+{
+    return XmlText::safe(text).toHtmlEscaped();
+}
+
 QByteArray svg(const ChartData &d)
 {
     QByteArray bytes;
@@ -35,8 +42,8 @@ QByteArray svg(const ChartData &d)
     generator.setSize(size.toSize());
     generator.setViewBox(QRectF(QPointF(0, 0), size));
     generator.setResolution(int(QtChartPainter::kLogicalDpi));
-    generator.setTitle(d.title);
-    generator.setDescription(d.subtitle);
+    generator.setTitle(svgText(d.title));
+    generator.setDescription(svgText(d.subtitle));
     QPainter painter;
     if (!painter.begin(&generator))
         return {};

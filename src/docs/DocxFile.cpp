@@ -5,6 +5,7 @@
 #include "DocxXml.h"
 #include "TableLayout.h"
 #include "core/WholeFile.h"
+#include "core/XmlText.h"
 
 #include <QFileInfo>
 #include <zip.h>
@@ -15,6 +16,7 @@ namespace {
 
 using Alignment = DocumentWriter::Alignment;
 using DocxXml::Writer;
+using XmlText::safe;
 
 QString jc(Alignment a)
 {
@@ -39,7 +41,7 @@ QString number(qint64 n)
 void runProperties(Writer &x, const QString &font, double size)
 {
     x.start(QStringLiteral("w:rPr"));
-    const QString f = font.isEmpty() ? QString::fromLatin1(DocxParts::kFont) : xmlSafe(font);
+    const QString f = font.isEmpty() ? QString::fromLatin1(DocxParts::kFont) : safe(font);
     x.empty(QStringLiteral("w:rFonts"), {{QStringLiteral("w:ascii"), f},
                                          {QStringLiteral("w:hAnsi"), f},
                                          {QStringLiteral("w:cs"), f},
@@ -90,7 +92,7 @@ void textRun(Writer &x, const QString &text, const QString &font, double size)
     x.start(QStringLiteral("w:r"));
     runProperties(x, font, size);
     // Tabs become tab elements; everything else is escaped text.
-    const QStringList pieces = xmlSafe(text).split(u'\t');
+    const QStringList pieces = safe(text).split(u'\t');
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         if (i > 0)
             x.empty(QStringLiteral("w:tab"));
@@ -156,7 +158,7 @@ void pictureGraphic(Writer &x, const DocumentModel::Picture &pic, int n, QSize e
     x.start(QStringLiteral("pic:nvPicPr"));
     x.empty(QStringLiteral("pic:cNvPr"), {{QStringLiteral("id"), number(n)},
                                           {QStringLiteral("name"), QStringLiteral("picture%1.png").arg(n)},
-                                          {QStringLiteral("descr"), xmlSafe(pic.description)}});
+                                          {QStringLiteral("descr"), safe(pic.description)}});
     x.empty(QStringLiteral("pic:cNvPicPr"));
     x.end();
     x.start(QStringLiteral("pic:blipFill"));
@@ -202,7 +204,7 @@ void pictureRun(Writer &x, const DocumentModel::Run &r, const DocumentModel &d, 
                                                 {QStringLiteral("b"), QStringLiteral("0")}});
     x.empty(QStringLiteral("wp:docPr"), {{QStringLiteral("id"), number(n)},
                                          {QStringLiteral("name"), QStringLiteral("Grafico %1").arg(n)},
-                                         {QStringLiteral("descr"), xmlSafe(pic.description)}});
+                                         {QStringLiteral("descr"), safe(pic.description)}});
     x.start(QStringLiteral("wp:cNvGraphicFramePr"));
     x.empty(QStringLiteral("a:graphicFrameLocks"), {{QStringLiteral("noChangeAspect"), QStringLiteral("1")}});
     x.end();
@@ -468,30 +470,10 @@ Page page(bool landscape)
                      : Page{kShort, kLong, kTop, kOther, kOther, kOther, kHeader, kHeader};
 }
 
-QString xmlSafe(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const char16_t u = c.unicode();
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out.append(c).append(text[++i]);
-            continue;
-        }
-        if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF)
-            continue;
-        if (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r')
-            continue;
-        out.append(c);
-    }
-    return out;
-}
-
 QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document, const QDateTime &when)
 {
-    const QString title = document.title().isEmpty() ? QStringLiteral("Vicania") : xmlSafe(document.title());
-    const QString author = document.author().isEmpty() ? QStringLiteral("Vicania") : xmlSafe(document.author());
+    const QString title = document.title().isEmpty() ? QStringLiteral("Vicania") : safe(document.title());
+    const QString author = document.author().isEmpty() ? QStringLiteral("Vicania") : safe(document.author());
     const int pictures = int(document.pictures().size());
     const QList<std::pair<QString, QByteArray>> footers = DocxFooter::parts(document);
     const auto footerCount = int(footers.size());

@@ -25,9 +25,6 @@ bool write(const DocumentModel &document, const QString &path, QString *error);
 QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document,
                                             const QDateTime &when = QDateTime::currentDateTimeUtc());
 
-// Text as XML may hold it: characters XML 1.0 forbids are dropped.
-QString xmlSafe(const QString &text);
-
 // The page and its text area, in twentieths of a point: A4 with the margins
 // of an Italian Word blank document (2,5 cm at the top, 2 cm elsewhere).
 struct Page {

@@ -4,6 +4,7 @@
 #include "widgets/Look.h"
 
 #include <QLabel>
+#include <QShortcut>
 
 namespace ControlTable {
 
@@ -44,6 +45,13 @@ LineControl *makeLine(QWidget *parent, const Control &row)
     const QRect &t = row.twips;
     line->setPoints(QPoint(Look::px(t.left()), Look::px(t.top())), QPoint(Look::px(t.right()), Look::px(t.bottom())));
     return line;
+}
+
+void escapeClicks(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QPushButton *>(name);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
 }
 
 void button(QWidget *parent, const Control &row)

@@ -45,6 +45,9 @@ void place(QWidget *control, const QRect &twips);
 // The kind of a plain push button.
 void button(QWidget *parent, const Control &row);
 
+// Escape in window presses the button of that name, its close button.
+void escapeClicks(QWidget *window, const QString &name);
+
 // The button of that name in window, its clicks going to handler.
 template <typename Window, typename Handler> void onClick(Window *window, const QString &name, Handler handler)
 {

@@ -79,6 +79,7 @@ GuidePage::GuidePage(WindowHost &host, int page) : QWidget(nullptr), m_host(host
     ControlTable::onClick(this, "cmdSommario", &GuidePage::cmdSommario_Click);
     ControlTable::onClick(this, "cmdStampa", &GuidePage::cmdStampa_Click);
     ControlTable::onClick(this, "cmdChiudi", &GuidePage::cmdChiudi_Click);
+    ControlTable::escapeClicks(this, QStringLiteral("cmdChiudi"));
     m_title = m_client->findChild<QLabel *>(QStringLiteral("Label1"));
     m_text = m_client->findChild<QLabel *>(QStringLiteral("Label2"));
     Look::plainLabels(this);

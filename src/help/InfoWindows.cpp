@@ -136,6 +136,7 @@ informaz::informaz(WindowHost &host) : QWidget(nullptr), m_host(host)
     ControlTable::build(this, table);
     // OK only hides the window.
     ControlTable::onClick(this, "cmdOK", &QWidget::hide);
+    ControlTable::escapeClicks(this, QStringLiteral("cmdOK"));
     Look::plainLabels(this);
 }
 
@@ -173,6 +174,7 @@ supportoclienti::supportoclienti(WindowHost &host) : QWidget(nullptr), m_host(ho
     };
     ControlTable::build(this, table);
     ControlTable::onClick(this, "Command1", &QWidget::hide);
+    ControlTable::escapeClicks(this, QStringLiteral("Command1"));
     Look::plainLabels(this);
 }
 

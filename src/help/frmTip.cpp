@@ -71,6 +71,7 @@ frmTip::frmTip(WindowHost &host) : QWidget(nullptr), m_host(host), m_model(Progr
     ControlTable::build(this, table);
     m_text = findChild<QLabel *>(QStringLiteral("lblTipText"));
     ControlTable::onClick(this, "cmdOK", &QWidget::hide);
+    ControlTable::escapeClicks(this, QStringLiteral("cmdOK"));
     ControlTable::onClick(this, "cmdNextTip", &frmTip::cmdNextTip_Click);
     ControlTable::onClick(this, "cmdprecedente", &frmTip::cmdprecedente_Click);
     Look::plainLabels(this);

@@ -105,6 +105,7 @@ sommario::sommario(WindowHost &host) : QWidget(nullptr), m_host(host)
         wireTopic(i);
     ControlTable::onClick(this, "cmdstampa", &sommario::cmdstampa_Click);
     ControlTable::onClick(this, "cmdchiudi", &QWidget::hide);
+    ControlTable::escapeClicks(this, QStringLiteral("cmdchiudi"));
     ControlTable::onClick(this, "Command1", [this] { m_host.confirmExit(); });
 
     // Load

@@ -34,7 +34,10 @@ bool naturalChange(const ProjectionParams &p, ProjectionTable &t, std::size_t r,
     ++out.operations;
     t.fertileWomen[r] = pop * p.womenShare / 100;
     ++out.operations;
-    if ((t.oldAgeDeaths[r] / 2) * f > t.fertileWomen[r])
+    // For a positive population and age the comparison does not depend on the
+    // population: its exact form keeps rounding from refusing a share on the bound.
+    const bool exact = pop > 0 && p.medianAgeAtDeath > 0;
+    if (exact ? !womenSuffice(p.womenShare, f, p.medianAgeAtDeath) : (t.oldAgeDeaths[r] / 2) * f > t.fertileWomen[r])
         return false;
     t.births[r] = t.fertileWomen[r] * p.fertilityRate;
     ++out.operations;
@@ -84,6 +87,23 @@ ProjectionOutcome run(const ProjectionParams &p, ProjectionTable &t)
         }
     }
     return out;
+}
+
+bool womenSuffice(double womenShare, double fertileSpan, double medianAgeAtDeath)
+{
+    const double needed = 50 * fertileSpan, covered = medianAgeAtDeath * womenShare;
+    return needed - covered <= 1e-9 * (std::fabs(needed) + std::fabs(covered));
+}
+
+double smallestWomenShare(double fertileSpan, double medianAgeAtDeath)
+{
+    double share = std::ceil(50 * fertileSpan / medianAgeAtDeath);
+    // The division may land a hair above a whole bound, or below it.
+    if (womenSuffice(share - 1, fertileSpan, medianAgeAtDeath))
+        share -= 1;
+    else if (!womenSuffice(share, fertileSpan, medianAgeAtDeath))
+        share += 1;
+    return share;
 }
 
 bool isMonotone(const ProjectionParams &p)

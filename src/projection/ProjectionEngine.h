@@ -34,6 +34,14 @@ namespace ProjectionEngine {
 // at the first row that fails the women check.
 ProjectionOutcome run(const ProjectionParams &params, ProjectionTable &table);
 
+// The women check without the population: the fertile women (share percent of
+// the inhabitants) cover those who die over the fertile span, F ÷ (2 × A) of
+// them, when 50 × F ≤ A × share. Equality passes, rounding noise included, so
+// a share that meets the bound exactly is never refused by chance.
+bool womenSuffice(double womenShare, double fertileSpan, double medianAgeAtDeath);
+// The smallest whole percent that passes it (F and A positive).
+double smallestWomenShare(double fertileSpan, double medianAgeAtDeath);
+
 // True when every yearly step is an increasing map of the population with a
 // comfortable margin, and the women check passes for every non-negative
 // population: then the result grows with the known inhabitants.

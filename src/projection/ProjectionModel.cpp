@@ -27,7 +27,8 @@ ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, Tit
 void ProjectionModel::Form_Load()
 {
     NotifyScope scope(*this);
-    m_pdf = QStringLiteral("25");
+    m_pdf = QString::number(kShareStart);
+    m_vscroll2 = kShareStart;
     m_operations = 0;
     m_verificaEnabled = false;
     m_frontespizEnabled = false;
@@ -52,16 +53,20 @@ QString ProjectionModel::labelloTooltip(int index)
     return ProjectionTexts::labelloTooltip(index);
 }
 
-Message::Answer ProjectionModel::notify(const Message &message)
+Message::Answer ProjectionModel::notify(const Message &message, const QString &about)
 {
     // The window is brought up to date before a modal box covers it.
     emit changed();
-    return m_messenger.show(message);
+    const Message::Answer answer = m_messenger.show(message);
+    if (!about.isEmpty())
+        emit messageAbout(about);
+    return answer;
 }
 
-void ProjectionModel::showDataError(const QString &text)
+void ProjectionModel::showDataError(const QString &text, const QString &about)
 {
-    notify({text, appGlobals().DataCheckTitle, Message::Icon::Critical, Message::Buttons::Ok, Message::Answer::Ok});
+    notify({text, appGlobals().DataCheckTitle, Message::Icon::Critical, Message::Buttons::Ok, Message::Answer::Ok},
+           about);
 }
 
 // ---- fields and guidance ----
@@ -73,6 +78,20 @@ void ProjectionModel::setText(Field field, const QString &text)
         return;
     m_fields[index(field)] = text;
     runChangeHandler(field);
+}
+
+void ProjectionModel::typeText(Field field, const QString &text)
+{
+    m_typing = true;
+    setText(field, text);
+    m_typing = false;
+}
+
+void ProjectionModel::leaveField(Field field)
+{
+    NotifyScope scope(*this);
+    if (field == Field::aspvita && m_medianAgeUnchecked)
+        checkMedianAge();
 }
 
 void ProjectionModel::runChangeHandler(Field field)
@@ -142,12 +161,23 @@ void ProjectionModel::anno2_Change()
 
 void ProjectionModel::aspvita_Change()
 {
-    // Text order, not numeric order: "45" and "100" sort before "49".
-    if (text(Field::aspvita) < text(Field::finefert)) {
-        showDataError(ProjectionTexts::kMedianAgeWarning);
+    if (m_typing)
+        m_medianAgeUnchecked = true;
+    else if (!checkMedianAge())
         return;
-    }
     aggiornoPasso();
+}
+
+// Compared as numbers, so 100 is no lower than 49; a text that is no number
+// is left to the calculation's own checks.
+bool ProjectionModel::checkMedianAge()
+{
+    m_medianAgeUnchecked = false;
+    const auto age = italianNumber(text(Field::aspvita)), end = italianNumber(text(Field::finefert));
+    if (!age || !end || *age >= *end)
+        return true;
+    showDataError(ProjectionTexts::kMedianAgeWarning, fieldName(Field::aspvita));
+    return false;
 }
 
 void ProjectionModel::immigr_Change()
@@ -162,32 +192,6 @@ void ProjectionModel::emigr_Change()
     const QString &t = text(Field::emigr);
     if (leadingNumber(t) != 0)
         m_lastEmigrationRate = -italianNumber(t).value_or(leadingNumber(t));
-    aggiornoPasso();
-}
-
-void ProjectionModel::setVScroll2(int value)
-{
-    NotifyScope scope(*this);
-    value = std::clamp(value, kShareMinimum, kShareMaximum);
-    if (value == m_vscroll2)
-        return;
-    m_vscroll2 = value;
-    VScroll2_Change();
-}
-
-void ProjectionModel::setPdf(const QString &text)
-{
-    NotifyScope scope(*this);
-    if (m_pdf == text)
-        return;
-    m_pdf = text;
-    // A result computed with another share no longer holds.
-    aggiornoPasso();
-}
-
-void ProjectionModel::VScroll2_Change()
-{
-    m_pdf = QString::number(m_vscroll2);
     aggiornoPasso();
 }
 
@@ -218,25 +222,6 @@ void ProjectionModel::setPopolazione(const QString &caption)
 double ProjectionModel::result() const
 {
     return leadingNumber(m_popolazione);
-}
-
-void ProjectionModel::avviso_Click()
-{
-    NotifyScope scope(*this);
-    const QString &title = appGlobals().DataCheckTitle;
-    if (text(Field::aspvita).isEmpty()) {
-        notify({ProjectionTexts::kShareNeedsMedianAge, title, Message::Icon::Information});
-        return;
-    }
-    const double age = leadingNumber(text(Field::aspvita));
-    if (age == 0) {
-        notify({ProjectionTexts::kShareNeedsPositiveMedianAge, title, Message::Icon::Information});
-        return;
-    }
-    const double share = std::floor(35 / age * 100 / 2);
-    const QString number = (share >= 0 ? QStringLiteral(" ") : QString()) + NumberReading::integerText(share);
-    notify({ProjectionTexts::kShareSuggestionHead + number + ProjectionTexts::kShareSuggestionTail, title,
-            Message::Icon::Information});
 }
 
 void ProjectionModel::controlladati_Click()

@@ -37,6 +37,7 @@ public:
     static constexpr int kFieldCount = kProjectionFieldCount;
     static constexpr int kShareMinimum = 10;
     static constexpr int kShareMaximum = 40;
+    static constexpr int kShareStart = 25;
     static constexpr qint64 kRebalanceStepLimit = 1'000'000;
 
     using OpenResult = StudyFiles::OpenResult;
@@ -49,9 +50,17 @@ public:
 
     // Controls
     QString text(Field field) const { return m_fields[index(field)]; }
+    // Written by the program (a study opened, the calculation): the field's
+    // change handler runs, its check included.
     void setText(Field field, const QString &text);
+    // Typed by the user: the same, but a check of the field alone waits until
+    // the user leaves it, so a number is never interrupted while typed.
+    void typeText(Field field, const QString &text);
+    // The user left a field: its own check, if it was typed since.
+    void leaveField(Field field);
     QString pdf() const { return m_pdf; }
-    // The share as a study holds it: its text alone, the scroll bar stays.
+    // The share as a study holds it: its text as it is, and the scroll bar at
+    // the nearest value it has.
     void setPdf(const QString &text);
     int VScroll2() const { return m_vscroll2; }
     void setVScroll2(int value);
@@ -159,8 +168,11 @@ public:
     static QString fieldCaption(Field field);
 
     // A message over the window, brought up to date first; a data-check error.
-    Message::Answer notify(const Message &message);
-    void showDataError(const QString &text);
+    // Either may be about a control (its name), which then gets the focus.
+    Message::Answer notify(const Message &message, const QString &about = {});
+    void showDataError(const QString &text, const QString &about = {});
+    // The control a message about the share names.
+    static QString shareControl() { return QStringLiteral("VScroll2"); }
 
     // Announces one change to the view when the outermost handler returns,
     // so a handler that writes many controls repaints the window once.
@@ -182,6 +194,8 @@ signals:
     void exitConfirmed();
     // The window's study is the one of a file: just opened or just saved.
     void archived();
+    // A message was about this control (a field's name, or the share's bar).
+    void messageAbout(const QString &control);
 
 private:
     // StudyFiles::Window: the study files read and write the window as the
@@ -205,6 +219,8 @@ private:
     static std::size_t index(Field f) { return static_cast<std::size_t>(f); }
     void runChangeHandler(Field field);
     void aggiornoPasso();
+    bool checkMedianAge();
+    double typedFertileSpan() const;
     void setPopolazione(const QString &caption);
     void count(qint64 steps = 1) { m_operations += steps; }
 
@@ -237,7 +253,7 @@ private:
 
     std::array<QString, kFieldCount> m_fields;
     QString m_pdf = QStringLiteral("25");
-    int m_vscroll2 = kShareMaximum;
+    int m_vscroll2 = kShareStart;
     QString m_popolazione;
     QString m_passo;
     qint64 m_operations = 0;
@@ -259,6 +275,8 @@ private:
     QString m_lastImmigrationRate;
     std::optional<double> m_lastEmigrationRate;
     bool m_clearTableOnly = false;
+    bool m_typing = false;
+    bool m_medianAgeUnchecked = false; // typed since its check last ran
 
     DocumentOutput *m_documents = nullptr;
     ChartPainter *m_charts = nullptr;

@@ -78,12 +78,12 @@ bool ProjectionModel::checkTyped()
     for (Field f : {Field::anno1, Field::tassofert, Field::iniziofert, Field::finefert, Field::mortinfanti,
                     Field::aspvita, Field::immigr, Field::emigr, Field::anno2}) {
         if (!text(f).isEmpty() && !italianNumber(text(f))) {
-            showDataError(ProjectionTexts::notANumber(fieldCaption(f)));
+            showDataError(ProjectionTexts::notANumber(fieldCaption(f)), fieldName(f));
             return false;
         }
     }
     if (!italianNumber(m_pdf)) {
-        showDataError(ProjectionTexts::shareNotANumber(ProjectionTexts::fieldCaption(kFieldCount)));
+        showDataError(ProjectionTexts::shareNotANumber(ProjectionTexts::fieldCaption(kFieldCount)), shareControl());
         return false;
     }
     return true;
@@ -95,20 +95,20 @@ bool ProjectionModel::checkArithmetic()
     auto numberIn = [this](Field f) { return *italianNumber(text(f)); };
     for (Field f : {Field::anno1, Field::anno2}) {
         if (numberIn(f) != std::floor(numberIn(f))) {
-            showDataError(ProjectionTexts::yearWithDecimals(fieldCaption(f)));
+            showDataError(ProjectionTexts::yearWithDecimals(fieldCaption(f)), fieldName(f));
             return false;
         }
     }
     if (numberIn(Field::finefert) - numberIn(Field::iniziofert) <= 0) {
-        showDataError(ProjectionTexts::kFertileEndNotAfterStart);
+        showDataError(ProjectionTexts::kFertileEndNotAfterStart, fieldName(Field::finefert));
         return false;
     }
     if (numberIn(Field::aspvita) <= 0) {
-        showDataError(ProjectionTexts::kMedianAgeNotPositive);
+        showDataError(ProjectionTexts::kMedianAgeNotPositive, fieldName(Field::aspvita));
         return false;
     }
     if (numberIn(Field::anno1) == numberIn(Field::anno2)) {
-        showDataError(ProjectionTexts::kSameYears);
+        showDataError(ProjectionTexts::kSameYears, fieldName(Field::anno2));
         return false;
     }
     return true;
@@ -120,19 +120,19 @@ bool ProjectionModel::checkBounds()
     for (const Bounds &b : kBounds) {
         const auto value = italianNumber(text(b.field));
         if (value && (!std::isfinite(*value) || *value < b.lowest || *value > b.highest)) {
-            showDataError(outOfBounds(fieldCaption(b.field), b.lowest, b.highest));
+            showDataError(outOfBounds(fieldCaption(b.field), b.lowest, b.highest), fieldName(b.field));
             return false;
         }
     }
     if (!text(Field::abitnoti).isEmpty()) {
         const double known = leadingNumber(text(Field::abitnoti));
         if (!std::isfinite(known) || known < 0 || known > kMaxInhabitants) {
-            showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, kMaxInhabitants));
+            showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, kMaxInhabitants), fieldName(Field::abitnoti));
             return false;
         }
     }
     if (const double share = *italianNumber(m_pdf); !std::isfinite(share) || share < 0 || share > 100) {
-        showDataError(outOfBounds(ProjectionTexts::fieldCaption(kFieldCount), 0, 100));
+        showDataError(outOfBounds(ProjectionTexts::fieldCaption(kFieldCount), 0, 100), shareControl());
         return false;
     }
     return true;
@@ -185,11 +185,11 @@ bool ProjectionModel::checkInputs()
 {
     for (Field f : kRequired) {
         if (text(f).isEmpty()) {
-            showDataError(ProjectionTexts::kRequiredMissing);
+            showDataError(ProjectionTexts::kRequiredMissing, fieldName(f));
             return false;
         }
     }
-    if (!checkNumbers()) {
+    if (!checkNumbers() || !checkMedianAge()) {
         // The table is gone and these data give none: no result either.
         setPopolazione(QString());
         return false;
@@ -218,7 +218,7 @@ bool ProjectionModel::acceptSpan(const ProjectionParams &params)
     count();
     if (m_span <= 199)
         return true;
-    showDataError(ProjectionTexts::kSpanTooLong);
+    showDataError(ProjectionTexts::kSpanTooLong, fieldName(Field::anno2));
     if (Modulo::askConfirmExit(m_messenger))
         emit exitConfirmed();
     return false;
@@ -240,7 +240,7 @@ bool ProjectionModel::runProjection(const ProjectionParams &params)
     if (out.carried)
         setPopolazione(NumberReading::integerText(*out.carried));
     if (out.womenCheckFailed) {
-        showDataError(ProjectionTexts::kTooFewWomen);
+        showDataError(ProjectionTexts::kTooFewWomen, shareControl());
         return false;
     }
     m_verifyCount = 0;
@@ -263,7 +263,8 @@ void ProjectionModel::noticeKnownInhabitantsReading()
         return;
     m_knownTextNoticed = typed;
     notify({ProjectionTexts::knownInhabitantsReadAs(typed, NumberReading::plainText(read)), appGlobals().DataCheckTitle,
-            Message::Icon::Exclamation});
+            Message::Icon::Exclamation},
+           fieldName(Field::abitnoti));
 }
 
 // Never an absurd table, result or document: nothing of it is kept.

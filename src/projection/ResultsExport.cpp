@@ -3,10 +3,12 @@
 #include "NumberReading.h"
 #include "StudySnapshot.h"
 #include "core/WholeFile.h"
+#include "core/XmlText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <array>
+#include <clocale>
 #include <cmath>
 #include <xlsxwriter.h>
 
@@ -39,9 +41,22 @@ struct Book {
     lxw_format *thousands;
 };
 
+// Text as the workbook's XML may hold it, cut to limit without splitting a
+// surrogate pair.
+QByteArray bookText(const QString &text, qsizetype limit)
+{
+    QString safe = XmlText::safe(text);
+    if (safe.size() > limit) {
+        safe.truncate(limit);
+        if (safe.back().isHighSurrogate())
+            safe.chop(1);
+    }
+    return safe.toUtf8();
+}
+
 void writeText(lxw_worksheet *sheet, int row, int column, const QString &text, lxw_format *format = nullptr)
 {
-    const QByteArray utf8 = text.left(kCellLimit).toUtf8();
+    const QByteArray utf8 = bookText(text, kCellLimit);
     worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8.constData(), format);
 }
 
@@ -92,9 +107,10 @@ void inhabitantsChart(Book &book, lxw_worksheet *sheet, const StudySnapshot &s, 
     lxw_chart_series *series = chart_add_series(chart, categories.constData(), values.constData());
     chart_series_set_name(series, "Abitanti");
     QString title = QStringLiteral("Abitanti anno per anno");
-    if (!s.titlePage.localita.trimmed().isEmpty())
-        title += QStringLiteral(": ") + s.titlePage.localita.trimmed();
-    const QByteArray titleUtf8 = title.left(250).toUtf8();
+    const QString town = XmlText::safe(s.titlePage.localita).trimmed();
+    if (!town.isEmpty())
+        title += QStringLiteral(": ") + town;
+    const QByteArray titleUtf8 = bookText(title, 250);
     chart_title_set_name(chart, titleUtf8.constData());
     chart_axis_set_name(chart->x_axis, "Anno");
     chart_axis_set_name(chart->y_axis, "Abitanti");
@@ -130,6 +146,39 @@ void resultsSheet(Book &book, const StudySnapshot &s)
     if (rows > 0)
         inhabitantsChart(book, sheet, s, rows);
 }
+
+// libxlsxwriter writes its numbers with printf: in C's numeric locale, on
+// this thread only, while it lives, so that a column is 44.7 wide under an
+// Italian locale too and not "44,7", which a spreadsheet cannot read.
+class CNumbers {
+public:
+    CNumbers() : m_c(numericC()), m_previous(m_c ? uselocale(m_c) : nullptr) {}
+    ~CNumbers()
+    {
+        if (!m_c)
+            return;
+        uselocale(m_previous);
+        freelocale(m_c);
+    }
+    CNumbers(const CNumbers &) = delete;
+    CNumbers &operator=(const CNumbers &) = delete;
+
+private:
+    // The thread's locale with C's numbers, or none when it cannot be made.
+    static locale_t numericC()
+    {
+        const locale_t base = duplocale(LC_GLOBAL_LOCALE);
+        if (!base)
+            return nullptr;
+        const locale_t c = newlocale(LC_NUMERIC_MASK, "C", base);
+        if (!c)
+            freelocale(base);
+        return c;
+    }
+
+    locale_t m_c;
+    locale_t m_previous;
+};
 
 // Where libxlsxwriter writes the workbook: it can only write a named file.
 QByteArray readBack(const QString &path, QString *error)
@@ -202,6 +251,7 @@ QByteArray csv(const StudySnapshot &s)
 
 QByteArray xlsx(const StudySnapshot &s, QString *error)
 {
+    const CNumbers cNumbers;
     QTemporaryDir folder;
     if (!folder.isValid()) {
         *error = QStringLiteral("impossibile creare una cartella temporanea");

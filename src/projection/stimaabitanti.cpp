@@ -161,9 +161,9 @@ std::vector<Command> stimaabitanti::menuRows()
             "eliminare", file, "Elimina...", [&m] { m.eliminare_click(); }, 3, "cancella file"),
         Command::separator(file),
         Command::submenu(print, file, QStringLiteral("S&tampa")),
-        Command::item("acquisizionedati", print, "modello acquisizione dati", [&m] { m.acquisizionedati_Click(); }),
+        Command::item("acquisizionedati", print, "&modello acquisizione dati", [&m] { m.acquisizionedati_Click(); }),
         Command::item(
-            "stampa", print, "dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
+            "stampa", print, "&dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
             .keys(QKeySequence(Qt::CTRL | Qt::Key_P)),
         Command::item("esportatabella", file, "Es&porta tabella...", [&m] { m.esportatabella_Click(); }),
         Command::separator(file),
@@ -308,15 +308,15 @@ void stimaabitanti::wireControls()
         if (field == F::immigr || field == F::emigr)
             Look::paint(edit, Look::bgr(Look::kLightCyan));
         connect(edit, &QLineEdit::textEdited, this,
-                [this, field](const QString &text) { m_model.setText(field, text); });
+                [this, field](const QString &text) { m_model.typeText(field, text); });
+        Controls::onLeave(edit, [this, field] { m_model.leaveField(field); });
     }
-    // 40 at the top, 10 at the bottom: the bar runs from -40 to -10, so its
-    // arrows, keys and clicks all go the way the thumb moves; one step down
-    // gives 39.
-    m_vscroll2->setRange(-ProjectionModel::kShareMaximum, -ProjectionModel::kShareMinimum);
+    // 40 at the top, 10 at the bottom; its value is the share itself.
+    m_vscroll2->setRange(ProjectionModel::kShareMinimum, ProjectionModel::kShareMaximum);
     m_vscroll2->setSingleStep(1);
     m_vscroll2->setPageStep(1);
-    m_vscroll2->setValue(-ProjectionModel::kShareMaximum);
+    CompactScrollBar::upsideDown(m_vscroll2);
+    m_vscroll2->setValue(m_model.VScroll2());
     CompactScrollBar::fit(m_vscroll2);
     m_vscroll1->setRange(1, 1);
     m_vscroll1->setPageStep(10);
@@ -325,8 +325,10 @@ void stimaabitanti::wireControls()
         bar->setFocusPolicy(Qt::StrongFocus);
     connect(m_vscroll2, &QScrollBar::valueChanged, this, [this](int v) {
         if (!m_refreshing)
-            m_model.setVScroll2(-v);
+            m_model.setVScroll2(v);
     });
+    connect(&m_model, &ProjectionModel::messageAbout, this,
+            [this](const QString &control) { Controls::focus(m_client, control); });
     connect(m_vscroll1, &QScrollBar::valueChanged, this, [this](int v) {
         if (!m_refreshing)
             m_model.setVScroll1(v);
@@ -412,7 +414,7 @@ void stimaabitanti::update_display()
             edit->setText(text);
     }
     m_pdf->setText(m_model.pdf());
-    m_vscroll2->setValue(-m_model.VScroll2());
+    m_vscroll2->setValue(m_model.VScroll2());
     Look::setAnnounced(m_passo, m_model.passo());
     m_popolazione->setText(m_model.popolazione());
     m_numop->setText(m_model.numop());

@@ -65,12 +65,15 @@ void TitlePageModel::controlloFrontespizio()
     if (empty(Field::ricerca) && empty(Field::localita) && empty(Field::tipostudio) && empty(Field::committente) &&
         empty(Field::allegati)) {
         m_messenger.show({TitlePageTexts::kNothingTyped, g.DataCheckTitle, Message::Icon::Question});
+        emit messageAbout(fieldName(Field::ricerca));
         return;
     }
     for (Field f :
          {Field::ricerca, Field::localita, Field::tipostudio, Field::committente, Field::data, Field::allegati}) {
         if (empty(f)) {
             m_messenger.show({TitlePageTexts::kFillEveryField, g.DataCheckTitle, Message::Icon::Exclamation});
+            // The first field still to fill.
+            emit messageAbout(fieldName(f));
             return;
         }
     }

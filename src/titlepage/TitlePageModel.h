@@ -70,6 +70,8 @@ public:
 
 signals:
     void changed();
+    // A data message was about this field (its name): the window focuses it.
+    void messageAbout(const QString &field);
 
 private:
     void Form_Load(const QDate &today);

@@ -178,6 +178,8 @@ frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, QWidget *par
     findControls();
     chainTabOrder();
     connect(&m_model, &TitlePageModel::changed, this, &frontespizio::update_display);
+    connect(&m_model, &TitlePageModel::messageAbout, this,
+            [this](const QString &field) { Controls::focus(m_client, field); });
     Look::plainLabels(this);
     Form_Load();
 }

@@ -188,36 +188,56 @@ void CommandTable::installAccessKeys(QMainWindow *window)
     }
     QString buttonLetters;
     for (const auto &[command, button] : m_buttons) {
-        // Buttons sharing a letter would each hold it: the first press would
-        // only move the focus. One shortcut per letter decides instead.
+        // One shortcut per letter, not Qt's own one per button: the menu bar
+        // keeps its letters, and shared ones follow the tab order.
         button->setShortcut(QKeySequence());
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
         const QChar letter = accessLetter(command->caption);
         if (letter.isNull() || m_menuLetters.contains(letter) || buttonLetters.contains(letter))
             continue;
         buttonLetters += letter;
         auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(letter.unicode())), window);
-        QObject::connect(shortcut, &QShortcut::activated, window, [this, letter] {
-            if (QPushButton *b = accessKeyButton(letter)) {
-                b->setFocus(Qt::ShortcutFocusReason);
-                b->click();
-            }
-        });
+        QObject::connect(shortcut, &QShortcut::activated, window, [this, letter] { accessKey(letter); });
     }
+}
+
+void CommandTable::accessKey(QChar letter) const
+{
+    const std::vector<QPushButton *> holders = accessKeyButtons(letter);
+    if (holders.empty())
+        return;
+    if (holders.size() == 1) {
+        holders.front()->setFocus(Qt::ShortcutFocusReason);
+        holders.front()->click();
+        return;
+    }
+    // Shared: never a press, only the focus, to the holder after the focused one.
+    const auto focused = std::find(holders.begin(), holders.end(), holders.front()->window()->focusWidget());
+    QPushButton *next = focused == holders.end() || focused + 1 == holders.end() ? holders.front() : *(focused + 1);
+    next->setFocus(Qt::ShortcutFocusReason);
 }
 
 QPushButton *CommandTable::accessKeyButton(QChar letter) const
 {
+    const std::vector<QPushButton *> holders = accessKeyButtons(letter);
+    return holders.size() == 1 ? holders.front() : nullptr;
+}
+
+std::vector<QPushButton *> CommandTable::accessKeyButtons(QChar letter) const
+{
     letter = letter.toUpper();
+    std::vector<QPushButton *> holders;
     if (m_menuLetters.contains(letter) || m_buttons.empty())
-        return nullptr;
+        return holders;
     // In tab order, which the window may have chained differently from the rows.
     QWidget *window = m_buttons.front().second->window();
     for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
         for (const auto &[command, button] : m_buttons) {
             if (button == w && accessLetter(command->caption) == letter && button->isEnabled() &&
                 button->isVisibleTo(window))
-                return button;
+                holders.push_back(button);
         }
     }
-    return nullptr;
+    return holders;
 }

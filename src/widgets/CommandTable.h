@@ -67,12 +67,17 @@ public:
     void buildControls(QWidget *client, int toolbarWidthTwips);
     // The menu bar, in row order.
     void buildMenus(QMainWindow *window);
-    // Alt+letter acts on the first press: the menu bar's letters open their
-    // menus; any other letter presses the first enabled button, in tab
-    // order, that has it. Call once menus and buttons are built.
+    // Alt+letter as on Windows: the menu bar's letters open their menus; a
+    // letter that one enabled button holds presses it at once; a letter that
+    // several hold moves the focus to the first of them, in tab order, then
+    // to the next at each press, and Enter or Space presses the focused one.
+    // Call once menus and buttons are built.
     void installAccessKeys(QMainWindow *window);
-    // The button Alt+letter presses now; none for a menu bar letter.
+    // The button Alt+letter presses now; none for a menu bar letter or a
+    // letter shared by enabled buttons.
     QPushButton *accessKeyButton(QChar letter) const;
+    // The enabled buttons that hold the letter, in tab order.
+    std::vector<QPushButton *> accessKeyButtons(QChar letter) const;
     // Runs the command at a toolbar position; false for a separator or an
     // empty position.
     bool runToolbar(int position) const;
@@ -83,6 +88,8 @@ public:
     const std::vector<Command> &rows() const { return m_rows; }
 
 private:
+    void accessKey(QChar letter) const;
+
     std::vector<Command> m_rows;
     std::vector<std::pair<const Command *, QPushButton *>> m_buttons;
     QString m_menuLetters;

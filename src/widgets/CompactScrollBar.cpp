@@ -5,6 +5,7 @@
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace CompactScrollBar {
@@ -26,6 +27,52 @@ public:
     }
 };
 
+// Qt turns only the picture of an inverted bar round: a step "down" still adds.
+// Each action is turned round here, before its value is taken.
+void turnRound(QScrollBar *bar, int action)
+{
+    const int value = bar->value();
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        bar->setSliderPosition(value - bar->singleStep());
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        bar->setSliderPosition(value + bar->singleStep());
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        bar->setSliderPosition(value - bar->pageStep());
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        bar->setSliderPosition(value + bar->pageStep());
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        bar->setSliderPosition(bar->maximum());
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        bar->setSliderPosition(bar->minimum());
+        break;
+    default:
+        break;
+    }
+}
+
+// The wheel moves by its own steps: one a notch, up raising the value.
+class Wheel : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *bar = qobject_cast<QScrollBar *>(watched);
+        if (!bar || event->type() != QEvent::Wheel)
+            return false;
+        const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+        const int notches = std::max(1, std::abs(delta) / 120);
+        for (int i = 0; delta != 0 && i < notches; ++i)
+            bar->triggerAction(delta > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    }
+};
+
 } // namespace
 
 QStyle *style()
@@ -42,6 +89,14 @@ QStyle *style()
 void fit(QScrollBar *bar)
 {
     bar->setStyle(style());
+}
+
+void upsideDown(QScrollBar *bar)
+{
+    bar->setInvertedAppearance(true);
+    bar->setInvertedControls(true);
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar](int action) { turnRound(bar, action); });
+    bar->installEventFilter(new Wheel(bar));
 }
 
 } // namespace CompactScrollBar

@@ -9,6 +9,10 @@ class QStyle;
 namespace CompactScrollBar {
 
 void fit(QScrollBar *bar);
+// A vertical bar with its highest value at the top. Its arrows, page clicks,
+// keys and wheel move the thumb the way they point, and its value, the one a
+// screen reader reads, is the value shown.
+void upsideDown(QScrollBar *bar);
 // The style fit gives, shared by every such bar.
 QStyle *style();
 

@@ -2,6 +2,7 @@
 
 #include "Look.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -50,6 +51,27 @@ QWidget *make(QWidget *client, const Control &c)
     return nullptr;
 }
 
+class LeaveWatch : public QObject {
+public:
+    LeaveWatch(QWidget *field, std::function<void()> left) : QObject(field), m_left(std::move(left))
+    {
+        field->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason r = static_cast<QFocusEvent *>(event)->reason();
+            if (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason ||
+                r == Qt::ShortcutFocusReason)
+                QMetaObject::invokeMethod(this, m_left, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_left;
+};
+
 } // namespace
 
 QWidget *build(QWidget *client, const Control &c)
@@ -64,6 +86,21 @@ QWidget *build(QWidget *client, const Control &c)
     if (c.kind == Kind::Label)
         apply(w, c.look);
     return w;
+}
+
+void focus(QWidget *client, const QString &name)
+{
+    QWidget *control = client->findChild<QWidget *>(name);
+    if (!control || !control->isEnabled())
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->selectAll();
+}
+
+void onLeave(QWidget *field, std::function<void()> left)
+{
+    new LeaveWatch(field, std::move(left));
 }
 
 void buildAll(QWidget *client, std::span<const Control> controls)

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QString>
+#include <functional>
 #include <span>
 
 class QWidget;
@@ -82,5 +83,13 @@ QWidget *build(QWidget *client, const Control &control);
 void buildAll(QWidget *client, std::span<const Control> controls);
 // Applies a look to a label built elsewhere.
 void apply(QWidget *label, const LabelLook &look);
+// Gives the focus to the control of that name in client, a field with its
+// text selected, so a message about it leads the user back there.
+void focus(QWidget *client, const QString &name);
+// Calls left once the focus has moved on, when the user leaves the field by
+// Tab, the mouse or an access key; another window taking the focus is no
+// leaving. The call waits so that a message box never opens inside a change
+// of focus.
+void onLeave(QWidget *field, std::function<void()> left);
 
 } // namespace Controls

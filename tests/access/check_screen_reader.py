@@ -18,6 +18,9 @@ PROJECTION_INPUTS = [
 ]
 
 
+SHARE = "Donne in età feconda (% sulla popolazione)"
+
+
 def walk(node, depth=0):
     if node is None or depth > 40:
         return
@@ -88,6 +91,18 @@ def check_named(frame, label, failures):
     return entries, buttons, tools
 
 
+def check_share(frame, failures):
+    """The share's scroll bar reads the share of the study, 10 to 40."""
+    bars = [n for n in walk(frame) if n.getRole() == pyatspi.ROLE_SCROLL_BAR and n.name == SHARE]
+    if len(bars) != 1:
+        failures.append("projection: %d scroll bars named %r, one expected" % (len(bars), SHARE))
+        return
+    value = bars[0].queryValue()
+    read = (value.currentValue, value.minimumValue, value.maximumValue)
+    if read != (23, 10, 40):
+        failures.append("projection: the share reads %r, (23, 10, 40) expected" % (read,))
+
+
 def main():
     program, study = sys.argv[1], sys.argv[2]
     proc = subprocess.Popen([program, study])
@@ -115,6 +130,7 @@ def main():
                 failures.append("projection: no input named %r (names: %s)" % (caption, sorted(names)))
         if len(tools) != 13:
             failures.append("projection: %d toolbar actions, 13 expected" % len(tools))
+        check_share(projection, failures)
         tables = [n for n in walk(projection) if n.getRole() == pyatspi.ROLE_TABLE]
         if len(tables) != 1:
             failures.append("projection: %d tables, one expected" % len(tables))

@@ -2,9 +2,11 @@
 """Reads what vicania-cli exports back with independent readers: the XLSX with
 openpyxl, the CSV with Python's csv module and through LibreOffice Calc, the
 chart files by their headers, the SVG as XML, the PDF with poppler, and the
-documents with a chart with python-docx, LibreOffice and pdfimages.
-Usage: check_exports.py VICANIA_CLI"""
+documents with a chart with python-docx, LibreOffice and pdfimages. With
+--ostili only the hostile texts and the locales, every XML part parsed.
+Usage: check_exports.py VICANIA_CLI [--ostili]"""
 import csv
+import os
 import re
 import struct
 import subprocess
@@ -39,8 +41,8 @@ def study(folder, name, start, target, immigr="4", emigr="2"):
     return path
 
 
-def run(path, *options):
-    done = subprocess.run([CLI, "esegui", str(path), *options], capture_output=True, text=True)
+def run(path, *options, env=None):
+    done = subprocess.run([CLI, "esegui", str(path), *options], capture_output=True, text=True, env=env)
     return done.returncode, done.stdout, done.stderr
 
 
@@ -193,8 +195,127 @@ def check_reports(folder):
         check(len(pdf_images(pdf)) >= 1, f"report {years}: no image in the PDF")
 
 
+# What a user may type: markup, quotes, controls, non-characters, a lone
+# surrogate. XML 1.0 forbids the controls but tab, U+FFFE, U+FFFF and surrogates.
+HOSTILE = "Stima Rossi & Figli <b>\"x\"</b> 'y' ]]> \x01\x08\x0b\x0c\x1b\x1f\ufffe\uffff\ud800 a\tb è €"
+FORBIDDEN = re.compile("[\x00-\x08\x0b\x0c\x0e-\x1f\ufffe\uffff\ud800-\udfff]")
+TITLE_FIELDS = ["ricerca", "località", "tipologia di studio", "committente", "luogo di elaborazione",
+                "data della elaborazione", "allegati alla relazione", "studio", "indirizzo"]
+
+
+def hostile_study(folder):
+    """Every title-page field hostile, the committente 10,000 characters long; UTF-16 holds them all."""
+    titles = [f"{name} {HOSTILE}" for name in TITLE_FIELDS]
+    titles[3] += " " + "x" * 10000
+    line1 = ["2000", "10000", *INPUTS, "4", "2", "2030"]
+    text = "\ufeff" + ",".join(f'"{f}"' for f in line1) + "\r\n" + ",".join(titles) + "\r\n"
+    path = Path(folder) / "Vicania-dati-ostile"
+    path.write_bytes(text.encode("utf-16-le", "surrogatepass"))
+    return path, [FORBIDDEN.sub("", t) for t in titles]
+
+
+def hostile_office(folder):
+    """The office as the program keeps it, in a settings file of the test's own."""
+    config = Path(folder) / "config"
+    (config / "Vicania").mkdir(parents=True, exist_ok=True)
+    escaped = "Studio & Figli <i>\\\"q\\\"</i> 'z' \\x1\\x1b\\xffff\\xd800 fine"
+    (config / "Vicania" / "Vicania.ini").write_text(f'[studio]\nnome="{escaped}"\nindirizzo="Via <Roma> & 1"\n')
+    return dict(os.environ, XDG_CONFIG_HOME=str(config)), ["Studio & Figli <i>\"q\"</i> 'z'  fine", "Via <Roma> & 1"]
+
+
+def xml_parts(path, name):
+    """Every XML part of a package, each parsed; the parsed trees by part name."""
+    trees = {}
+    with zipfile.ZipFile(path) as z:
+        for part in z.namelist():
+            if part.endswith((".xml", ".rels")):
+                try:
+                    trees[part] = ElementTree.fromstring(z.read(part))
+                except ElementTree.ParseError as e:
+                    check(False, f"{name}: {part} is not XML ({e})")
+    return trees
+
+
+def all_text(tree):
+    return "".join(tree.itertext())
+
+
+def check_hostile_texts(folder):
+    path, titles = hostile_study(folder)
+    env, office = hostile_office(folder)
+    out = {k: folder / f"ostile-{k}" for k in ("t.xlsx", "g.svg", "r.docx", "m.docx", "rel.docx", "relg.docx",
+                                               "d.docx")}
+    code, _, err = run(path, "--xlsx", out["t.xlsx"], "--grafico", out["g.svg"], "--risultati", out["r.docx"],
+                       "--modello", out["m.docx"], "--relazione", out["rel.docx"], "--relazione-grafico",
+                       out["relg.docx"], "--solo-dati", out["d.docx"], env=env)
+    check(code == 0, f"hostile: exit {code} {err}")
+    try:
+        svg = ElementTree.parse(out["g.svg"]).getroot()
+        desc = [e.text for e in svg.iter() if e.tag.endswith("}desc")]
+        check(desc and desc[0] == titles[0] + "\n" + titles[1], f"hostile svg: description {desc[:1]!r:.80}")
+    except ElementTree.ParseError as e:
+        check(False, f"hostile svg: not XML ({e})")
+    book = xml_parts(out["t.xlsx"], "hostile xlsx")
+    if "xl/sharedStrings.xml" in book and "xl/charts/chart1.xml" in book:
+        data = {r[0].value: r[1].value for r in openpyxl.load_workbook(out["t.xlsx"])["Dati"].iter_rows() if r[0].value}
+        for caption, text in zip(TITLE_FIELDS[:7], titles):
+            check(data.get(caption) == text, f"hostile xlsx: {caption} reads {data.get(caption)!r:.80}")
+        read = [data.get("studio professionale"), data.get("indirizzo dello studio")]
+        check(read == office, f"hostile xlsx: office {read!r}")
+        chart = all_text(book["xl/charts/chart1.xml"])
+        check("Abitanti anno per anno: " + titles[1] in chart, "hostile xlsx: the chart's title is not the place")
+    for key in ("r.docx", "m.docx", "rel.docx", "relg.docx", "d.docx"):
+        parts = xml_parts(out[key], f"hostile {key}")
+        text = all_text(parts.get("word/document.xml", ElementTree.Element("x")))
+        wanted = titles if key == "d.docx" else office if key == "rel.docx" else []
+        for t in wanted:
+            check(t.replace("\t", "") in text, f"hostile {key}: {t[:30]!r} does not read back")
+
+
+def italian_locale(folder):
+    """LC_ALL=it_IT.UTF-8 with the locale compiled into the test's folder when the system lacks it."""
+    env = dict(os.environ, LC_ALL="it_IT.UTF-8")
+    probe = [sys.executable, "-c",
+             "import locale; locale.setlocale(locale.LC_ALL, ''); print(locale.localeconv()['decimal_point'])"]
+    if subprocess.run(probe, env=env, capture_output=True, text=True).stdout.strip() == ",":
+        return env
+    env["LOCPATH"] = str(Path(folder) / "locales")
+    Path(env["LOCPATH"]).mkdir(exist_ok=True)
+    subprocess.run(["localedef", "-i", "it_IT", "-f", "UTF-8", Path(env["LOCPATH"]) / "it_IT.UTF-8"],
+                   capture_output=True)
+    if subprocess.run(probe, env=env, capture_output=True, text=True).stdout.strip() == ",":
+        return env
+    return None
+
+
+def check_locales(folder):
+    """Every exported file the same under an Italian locale as under C, but the stamps of the moment."""
+    italian = italian_locale(folder)
+    if italian is None:
+        print("SKIPPED: the it_IT.UTF-8 locale cannot be made here (localedef)")
+        return
+    path = study(folder, "Vicania-dati-locale", 2000, 2030)
+    files = {}
+    for name, env in (("c", dict(os.environ, LC_ALL="C.UTF-8")), ("it", italian)):
+        out = [folder / f"{name}-{k}" for k in ("t.xlsx", "t.csv", "g.svg", "g.png", "r.docx")]
+        code, _, err = run(path, "--xlsx", out[0], "--csv", out[1], "--grafico", out[2], "--grafico", out[3],
+                           "--risultati", out[4], env=env)
+        check(code == 0, f"locale {name}: exit {code} {err}")
+        files[name] = [f.read_bytes() for f in out[1:4]]
+        for package in (out[0], out[4]):
+            with zipfile.ZipFile(package) as z:
+                files[name] += [z.read(p) for p in z.namelist() if p != "docProps/core.xml"]
+    check(files["c"] == files["it"], "it_IT.UTF-8: the exported files differ from C's")
+    commas = [w for w in re.findall(rb'width="([^"]*)"', b"".join(files["it"])) if b"," in w]
+    check(not commas, f"it_IT.UTF-8: widths with a decimal comma {commas[:3]}")
+
+
 def main():
     folder = Path(tempfile.mkdtemp(prefix="vicania-exports-"))
+    check_hostile_texts(folder)
+    check_locales(folder)
+    if "--ostili" in sys.argv:
+        return report(folder)
     forwards = study(folder, "Vicania-dati-avanti", 2000, 2199)
     names = {k: folder / k for k in ("t.xlsx", "t.csv", "g.png", "g.svg", "g.pdf", "risultati.docx")}
     code, out, err = run(forwards, "--xlsx", names["t.xlsx"], "--csv", names["t.csv"], "--grafico", names["g.png"],
@@ -227,6 +348,10 @@ def main():
     check(code == 3 and "Formato del grafico sconosciuto" in err, f"gif: exit {code} {err}")
 
     check_reports(folder)
+    return report(folder)
+
+
+def report(folder):
     for f in failures:
         print("FAIL:", f)
     print("exports in", folder)

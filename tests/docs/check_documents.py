@@ -248,7 +248,7 @@ def main():
     check(d.tables[3].rows[2].cells[0].text == "2011" and d.tables[3].rows[3].cells[0].text == "",
           "results 12: only the target year in the second table")
 
-    # No calculation (no target year): no year table, report refused.
+    # No calculation (no target year): neither the results nor the report.
     path = study(folder, "Vicania-dati-vuoto", "2000", "")
     out = Path(folder) / "risultati-vuoto.docx"
     report = Path(folder) / "relazione-vuota.docx"
@@ -256,8 +256,7 @@ def main():
     check(code == 1, "no calculation: exit status 1")
     check("La simulazione non è stata effettuata." in err, "no calculation: the report's refusal")
     check(not report.exists(), "no calculation: no report written")
-    # vicania-cli writes no results document without a result.
-    check(not out.exists() and "non è stato scritto" in err, "no calculation: results document written")
+    check(not out.exists(), "no calculation: no results document written")
 
     # The data sheet and the data-only document.
     path = study(folder, "Vicania-dati-altri", "2000", "2005")

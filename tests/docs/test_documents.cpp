@@ -2,6 +2,7 @@
 // the .docx package itself.
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
+#include "core/XmlText.h"
 #include "docs/DocumentModel.h"
 #include "docs/DocumentOutput.h"
 #include "docs/DocumentRecorder.h"
@@ -252,8 +253,8 @@ TEST(Docx, HostileTextGivesWellFormedParts)
             reader.readNext();
         EXPECT_FALSE(reader.hasError()) << name.toStdString() << ": " << reader.errorString().toStdString();
     }
-    EXPECT_EQ(DocxFile::xmlSafe(QStringLiteral("a\x01"
-                                               "b\tc")),
+    EXPECT_EQ(XmlText::safe(QStringLiteral("a\x01"
+                                           "b\tc")),
               QStringLiteral("ab\tc"));
     QTemporaryDir dir;
     QString error;

@@ -13,6 +13,8 @@
 #include "widgets/Look.h"
 #include "widgets/QtMessenger.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +23,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -75,6 +78,17 @@ private:
     static QColor background(stimaabitanti *w, const QString &column, int k)
     {
         return visible(w, column, k).data(Qt::BackgroundRole).value<QColor>();
+    }
+    static QPalette darkPalette()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(50, 50, 50));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        return dark;
     }
     static void hoverYear(stimaabitanti *w, int k)
     {
@@ -148,14 +162,71 @@ private slots:
         QCOMPARE(passo->text(), ProjectionTexts::fieldPrompt(1));
         typeExample(w);
         QCOMPARE(passo->text(), ProjectionTexts::kReadyToCompute);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
-        // The share scroll bar: the thumb starts at the top, and a step up
-        // from there changes nothing (the share stays 25); one step down gives 39.
+    }
+
+    // The median age is checked when its field is left, never while typed.
+    void theMedianAgeIsCheckedWhenItsFieldIsLeft()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w);
+        typeInto(w, QStringLiteral("finefert"), QStringLiteral("49"));
+        auto *age = child<QLineEdit>(w, QStringLiteral("aspvita"));
+        typeInto(w, QStringLiteral("aspvita"), QStringLiteral("100"));
+        QTest::keyClick(age, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QVERIFY(app.messenger.shown.isEmpty());
+        QCOMPARE(age->text(), QStringLiteral("100"));
+        QCOMPARE(w->model().text(F::aspvita), QStringLiteral("100"));
+
+        typeInto(w, QStringLiteral("aspvita"), QStringLiteral("30"));
+        QTest::keyClick(age, Qt::Key_Tab);
+        QTRY_COMPARE(app.messenger.shown.size(), 1);
+        QCOMPARE(app.messenger.shown[0].text,
+                 QStringLiteral("Attenzione: la vita mediana di morte non può essere inferire all'età finale di "
+                                "procreazione. Modificare i dati."));
+        QCOMPARE(QApplication::focusWidget(), age);
+        QCOMPARE(age->selectedText(), QStringLiteral("30"));
+        // Left again as it is: no second message.
+        QTest::keyClick(age, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(app.messenger.shown.size(), 1);
+        // A refusal of Calcola leads to the field it names.
+        typeInto(w, QStringLiteral("aspvita"), QStringLiteral("80"));
+        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("calcola")), Qt::LeftButton);
+        QTRY_COMPARE(app.messenger.shown.size(), 2);
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(w, QStringLiteral("anno1")));
+    }
+
+    // The share's label and scroll bar agree, 40 at the top.
+    void theShareAndItsScrollBarAgree()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
         auto *share = child<QScrollBar>(w, QStringLiteral("VScroll2"));
-        share->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("25"));
-        share->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
+        auto *pdf = child<QLabel>(w, QStringLiteral("pdf"));
+        QCOMPARE(share->value(), 25);
+        QCOMPARE(pdf->text(), QStringLiteral("25"));
+        QTest::mouseClick(share, Qt::LeftButton, {}, QPoint(share->width() / 2, share->height() - 2));
+        QCOMPARE(pdf->text(), QStringLiteral("24"));
+        QTest::mouseClick(share, Qt::LeftButton, {}, QPoint(share->width() / 2, 1));
+        QTest::mouseClick(share, Qt::LeftButton, {}, QPoint(share->width() / 2, 1));
+        QCOMPARE(pdf->text(), QStringLiteral("26"));
+        QWheelEvent wheel(QPointF(3, 20), share->mapToGlobal(QPointF(3, 20)), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(share, &wheel);
+        QCOMPARE(pdf->text(), QStringLiteral("25"));
+        // A screen reader reads the share itself.
+        QAccessibleValueInterface *value = QAccessible::queryAccessibleInterface(share)->valueInterface();
+        QCOMPARE(value->currentValue().toInt(), 25);
+        QCOMPARE(value->minimumValue().toInt(), 10);
+        QCOMPARE(value->maximumValue().toInt(), 40);
+        // An opened study moves the thumb to its share.
+        app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
+        w->model().aprifile_Click();
+        QCOMPARE(pdf->text(), QStringLiteral("23"));
+        QCOMPARE(share->value(), 23);
     }
 
     void calcolaFillsTheGridAndTheScrollBarPagesThroughIt()
@@ -204,6 +275,9 @@ private slots:
         QCOMPARE(shortcutOf(QStringLiteral("stampa")), QStringLiteral("Ctrl+P"));
         QCOMPARE(shortcutOf(QStringLiteral("esci")), QStringLiteral("Ctrl+Q"));
         QCOMPARE(shortcutOf(QStringLiteral("guida")), QStringLiteral("F1"));
+        // Both entries of the Stampa submenu have their letter.
+        for (QAction *a : child<QMenu>(w, QStringLiteral("mnuStampa"))->actions())
+            QVERIFY2(!QKeySequence::mnemonic(a->text()).isEmpty(), qPrintable(a->text()));
         // No button keeps a shortcut of its own that would make a letter ambiguous.
         for (QPushButton *b : w->findChildren<QPushButton *>())
             QVERIFY2(b->shortcut().isEmpty(), qPrintable(b->objectName()));
@@ -220,21 +294,24 @@ private slots:
         QCOMPARE(share->focusPolicy(), Qt::StrongFocus);
         QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->focusPolicy(), Qt::StrongFocus);
         QTest::keyClick(share, Qt::Key_Down);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("39"));
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("24"));
         QTest::keyClick(share, Qt::Key_Up);
         QTest::keyClick(share, Qt::Key_Up);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("26"));
+        QTest::keyClick(share, Qt::Key_Home);
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("40"));
-        // The thumb is drawn inside the short bar and moves with the value.
+        // The thumb is drawn inside the short bar, at the top for 40.
         QStyleOptionSlider option;
         option.initFrom(share);
         option.orientation = Qt::Vertical;
         option.minimum = share->minimum();
         option.maximum = share->maximum();
         option.pageStep = share->pageStep();
-        option.sliderPosition = option.sliderValue = share->minimum();
+        option.upsideDown = share->invertedAppearance();
+        option.sliderPosition = option.sliderValue = share->maximum();
         const QRect top =
             share->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, share);
-        option.sliderPosition = option.sliderValue = share->maximum();
+        option.sliderPosition = option.sliderValue = share->minimum();
         const QRect bottom =
             share->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, share);
         QVERIFY(top.height() > 0 && top.top() < bottom.top());
@@ -330,14 +407,7 @@ private slots:
     void underADarkPaletteFixedColoursKeepTheirText()
     {
         App app;
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(40, 40, 40));
-        dark.setColor(QPalette::WindowText, Qt::white);
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        dark.setColor(QPalette::Text, Qt::white);
-        dark.setColor(QPalette::Button, QColor(50, 50, 50));
-        dark.setColor(QPalette::ButtonText, Qt::white);
-        QApplication::setPalette(dark);
+        QApplication::setPalette(darkPalette());
         stimaabitanti *w = openProjection(app);
         typeExample(w);
         w->model().calcola_Click();
@@ -354,6 +424,49 @@ private slots:
         QVERIFY(Look::contrast(first.data(Qt::BackgroundRole).value<QColor>(),
                                first.data(Qt::ForegroundRole).value<QColor>()) >= 4.5);
         QApplication::setPalette(QPalette());
+    }
+
+    // Each toolbar picture stands out from the toolbar: enough of its pixels
+    // reach a contrast of 3 to 1 with the background beside it.
+    void toolbarPicturesStandOutInBothPalettes_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("titlePage");
+        QTest::newRow("projection, light") << false << false;
+        QTest::newRow("projection, dark") << true << false;
+        QTest::newRow("title page, light") << false << true;
+        QTest::newRow("title page, dark") << true << true;
+    }
+
+    void toolbarPicturesStandOutInBothPalettes()
+    {
+        QFETCH(bool, dark);
+        QFETCH(bool, titlePage);
+        App app;
+        QWidget *w = titlePage ? static_cast<QWidget *>(app.program.titlePageWindow()) : openProjection(app);
+        // The desktop turns dark while the program runs.
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        auto *bar = w->findChild<QToolBar *>();
+        const QImage shot = bar->grab().toImage();
+        const qreal scale = shot.devicePixelRatio();
+        QStringList faint;
+        for (QAction *a : bar->actions()) {
+            if (a->isSeparator())
+                continue;
+            const QRect button = bar->widgetForAction(a)->geometry();
+            const QRect picture(QPoint(int(button.left() * scale), int(button.top() * scale)),
+                                QSize(int(button.width() * scale), int(button.height() * scale)));
+            const QColor background = shot.pixelColor(picture.topLeft() + QPoint(1, 1));
+            int strong = 0;
+            for (int y = picture.top(); y <= picture.bottom(); ++y)
+                for (int x = picture.left(); x <= picture.right(); ++x)
+                    strong += Look::contrast(shot.pixelColor(x, y), background) >= 3 ? 1 : 0;
+            if (strong < 12 * scale * scale)
+                faint << QStringLiteral("%1 (%2)").arg(a->objectName()).arg(strong);
+        }
+        QApplication::setPalette(QPalette());
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u' ')));
     }
 
     void hoveringAYearHighlightsItsRowUntilTheNextRedraw()
@@ -586,6 +699,9 @@ private slots:
     {
         QTemporaryDir data;
         RecoveryCopy::setFolder(data.path());
+        const auto copies = [&data] {
+            return QDir(data.path()).entryList({QStringLiteral("studio-non-archiviato*.json")}, QDir::Files);
+        };
         {
             App app;
             app.program.keepRecoveryCopies(true);
@@ -593,11 +709,11 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY(app.messenger.shown.isEmpty()); // nothing to offer yet
             app.program.recovery()->flush();
-            QVERIFY(!QFile::exists(RecoveryCopy::path())); // nothing typed, no copy
+            QVERIFY(copies().isEmpty()); // nothing typed, no copy
             typeInto(w, QStringLiteral("anno1"), QStringLiteral("2030"));
             app.program.titlePage().write({"Ricerca ripresa", "", "", "", "", "", "", "", ""});
             app.program.recovery()->flush();
-            QVERIFY(QFile::exists(RecoveryCopy::path()));
+            QCOMPARE(copies().size(), 1);
             // The program is killed here: no exit question, nothing saved.
         }
         {
@@ -613,28 +729,28 @@ private slots:
             QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2030"));
             QCOMPARE(app.program.titlePage().read().ricerca, QStringLiteral("Ricerca ripresa"));
             app.program.recovery()->flush();
-            QVERIFY(QFile::exists(RecoveryCopy::path())); // still not archived
+            QCOMPARE(copies().size(), 1); // still not archived
             // Opening a study archives the window's data: the copy goes.
             app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
             w->model().aprifile_Click();
-            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(copies().isEmpty());
             // Typed again, then leaving with Yes: the loss was accepted.
             typeInto(w, QStringLiteral("anno1"), QStringLiteral("2031"));
             app.program.recovery()->flush();
-            QVERIFY(QFile::exists(RecoveryCopy::path()));
+            QCOMPARE(copies().size(), 1);
             app.messenger.answers.push_back(Message::Answer::Yes);
             Modulo::ConfirmExit();
-            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(copies().isEmpty());
         }
         {
             // Offered and refused: the copy goes, the window stays empty.
-            RecoveryCopy::write({StudyRecord{}, QString(), QDateTime::currentDateTime()});
+            RecoveryCopy::Slot::create()->write({StudyRecord{}, QString(), QDateTime::currentDateTime()});
             App app;
             app.program.keepRecoveryCopies(true);
             stimaabitanti *w = openProjection(app);
             QCoreApplication::processEvents();
             QCOMPARE(app.messenger.shown.size(), 1);
-            QVERIFY(!QFile::exists(RecoveryCopy::path()));
+            QVERIFY(copies().isEmpty());
             QVERIFY(child<QLineEdit>(w, QStringLiteral("anno1"))->text().isEmpty());
         }
         RecoveryCopy::setFolder(QString());

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -308,6 +309,30 @@ private slots:
         child<QAction>(w, action)->trigger();
         QCOMPARE(app.program.loaded(window), small);
         QCOMPARE(small->pos(), QPoint(37, 41));
+    }
+
+    // Escape does what each window's close button does: hide or unload.
+    void escapeClosesEveryHelpWindow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("staysLoaded");
+        for (const char *hidden : {"sommario", "frmTip", "informaz", "supportoclienti", "guidadati"})
+            QTest::newRow(hidden) << QString::fromLatin1(hidden) << true;
+        QTest::newRow("manuale") << QStringLiteral("manuale") << false;
+        QTest::newRow("guidacalcolo") << QStringLiteral("guidacalcolo") << false;
+    }
+
+    void escapeClosesEveryHelpWindow()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, staysLoaded);
+        App app;
+        QPointer<QWidget> w = shown<QWidget>(app, window);
+        w->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), w.data());
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(w.isNull() || !w->isVisible());
+        QCOMPARE(app.program.loaded(window) != nullptr, staysLoaded);
     }
 
     void theConfirmedExitUnloadsTheHelpWindows()

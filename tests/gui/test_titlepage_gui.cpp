@@ -208,6 +208,38 @@ private slots:
                                      "cmdesci", "data", "allegati", "Command1"}));
     }
 
+    // "&Calcolo" and "Us&cita" share C: each press only moves the focus,
+    // Enter presses; a letter of one button still acts at once.
+    void aSharedAccessKeyMovesTheFocusAndNeverLeaves()
+    {
+        App app;
+        Modulo::OpenTitlePageWindow();
+        frontespizio *page = app.program.titlePageWindow();
+        page->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), page);
+        QTest::keyClick(page, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(app.messenger.shown.size(), 1);
+        QVERIFY(app.messenger.shown[0].text.startsWith(QStringLiteral("- Digitare o correggere i dati")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(page, QStringLiteral("cmdesci")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(page, QStringLiteral("Command1")));
+        QCOMPARE(app.messenger.shown.size(), 1); // never the exit question
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(app.program.projection()->isVisible());
+        QCOMPARE(app.messenger.shown.size(), 1);
+    }
+
+    // The data check leads to the first field still to fill.
+    void theDataCheckFocusesTheFieldToFill()
+    {
+        App app;
+        frontespizio *page = typedTitlePage(app);
+        trigger(page, QStringLiteral("controllodat"));
+        QCOMPARE(app.messenger.shown.last().text, QStringLiteral("Inserire dati per ogni campo."));
+        QCOMPARE(page->focusWidget(), child<QWidget>(page, QStringLiteral("localita")));
+    }
+
     void theOfficeDialogKeepsTheOfficeAndTheTitlePageShowsIt()
     {
         App app;

@@ -185,7 +185,7 @@ TEST_P(RequiredField, LeftEmptyStopsWithTheMessage)
     Window w;
     w.example(QStringLiteral("2003"), QString(), QString());
     w.type(GetParam(), QString());
-    w.messenger.shown.clear(); // an emptied median age warns on its own
+    w.messenger.shown.clear(); // only what Calcola says
     w.m().calcola_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("ATTENZIONE: occorre digitare tutti i dati richiesti, "

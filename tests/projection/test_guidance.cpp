@@ -2,6 +2,7 @@
 // the share of fertile women, the data check.
 #include "core/AppGlobals.h"
 #include "projection/ProjectionTexts.h"
+#include "support/Cases.h"
 #include "support/Scripted.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ TEST(Opening, StartsWithShare25CounterZeroAndTheOpeningPrompt)
 {
     Window w;
     EXPECT_EQ(w.m().pdf(), QStringLiteral("25"));
-    EXPECT_EQ(w.m().VScroll2(), 40);
+    EXPECT_EQ(w.m().VScroll2(), 25);
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
     EXPECT_FALSE(w.m().verificaEnabled());
     EXPECT_FALSE(w.m().frontespizEnabled());
@@ -84,27 +85,44 @@ TEST(Guidance, AnyChangeEmptiesTheResultAndReenablesCalcola)
     EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2000"));
 }
 
-TEST(MedianAge, ComparesTextsNotNumbers)
+TEST(MedianAge, WaitsUntilTheFieldIsLeftAndComparesNumbers)
 {
     Window w;
     w.type(F::finefert, QStringLiteral("49"));
-    w.type(F::aspvita, QStringLiteral("8"));
-    w.type(F::aspvita, QStringLiteral("80"));
+    for (const char *typed : {"1", "10", "100"})
+        w.m().typeText(F::aspvita, QString::fromLatin1(typed));
+    w.m().leaveField(F::aspvita);
     EXPECT_TRUE(w.messenger.shown.isEmpty());
+    EXPECT_EQ(w.m().text(F::aspvita), QStringLiteral("100"));
 
-    w.type(F::aspvita, QStringLiteral("4"));
+    w.m().typeText(F::aspvita, QStringLiteral("3"));
+    w.m().typeText(F::aspvita, QStringLiteral("30"));
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    w.m().leaveField(F::aspvita);
     ASSERT_EQ(w.messenger.shown.size(), 1);
     const Message &m = w.messenger.shown.front();
     EXPECT_EQ(m.text, kMedianAgeWarning);
     EXPECT_EQ(m.title, appGlobals().DataCheckTitle);
     EXPECT_EQ(m.icon, Message::Icon::Critical);
     EXPECT_EQ(m.buttons, Message::Buttons::Ok);
-    w.type(F::aspvita, QStringLiteral("45"));
+    // Left again unchanged: told once is enough; Calcola tells again.
+    w.m().leaveField(F::aspvita);
+    EXPECT_EQ(w.messenger.shown.size(), 1);
+}
+
+TEST(MedianAge, AValueWrittenByTheProgramIsCheckedAtOnce)
+{
+    // As a study opened with it: the message comes without leaving the field.
+    Window w;
+    w.type(F::finefert, QStringLiteral("49"));
     w.type(F::aspvita, QStringLiteral("100"));
-    w.type(F::aspvita, QString());
-    EXPECT_EQ(w.messenger.shown.size(), 4);
-    // The warned text stays in the field and the guidance is not updated.
-    EXPECT_TRUE(w.m().text(F::aspvita).isEmpty());
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    w.type(F::aspvita, QStringLiteral("45,5"));
+    ASSERT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_EQ(w.messenger.shown[0].text, kMedianAgeWarning);
+    w.type(F::aspvita, QStringLiteral("49"));
+    w.type(F::aspvita, QString()); // emptied: the guidance asks for it
+    EXPECT_EQ(w.messenger.shown.size(), 1);
 }
 
 TEST(MedianAge, AWarningLeavesTheGuidanceAndResultAlone)
@@ -134,8 +152,8 @@ TEST(MigrationRates, RememberTheLastNonZeroValues)
 TEST(Share, TheScrollBarWritesThePercentage)
 {
     Window w;
-    w.m().setVScroll2(39);
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("39"));
+    w.m().setVScroll2(24);
+    EXPECT_EQ(w.m().pdf(), QStringLiteral("24"));
     w.m().setVScroll2(5);
     EXPECT_EQ(w.m().pdf(), QStringLiteral("10"));
     w.m().setVScroll2(99);
@@ -158,7 +176,7 @@ TEST(Share, SuggestionFromTheMedianAge)
     const struct {
         const char *age;
         const char *share;
-    } rows[] = {{"80", " 21"}, {"70", " 25"}, {"80,9", " 21"}, {"175", " 10"}, {"-70", "-25"}};
+    } rows[] = {{"80", " 22"}, {"70", " 25"}, {"80,9", " 22"}, {"175", " 10"}, {"300", " 10"}};
     // One window for all the ages, as a user tries them in turn.
     for (const auto &row : rows) {
         SCOPED_TRACE(row.age);
@@ -173,13 +191,100 @@ TEST(Share, SuggestionFromTheMedianAge)
     }
     EXPECT_EQ(w.m().pdf(), QStringLiteral("25"));
 
-    // A median age of 0 has no suggestion: a plain notice instead of a division by zero.
-    w.messenger.shown.clear();
-    w.type(F::aspvita, QStringLiteral("0"));
+    // A median age of 0 or below has no suggestion: a plain notice instead.
+    for (const char *age : {"0", "-70"}) {
+        w.messenger.shown.clear();
+        w.type(F::aspvita, QString::fromLatin1(age));
+        w.m().avviso_Click();
+        ASSERT_FALSE(w.messenger.shown.isEmpty());
+        EXPECT_FALSE(w.messenger.shown.back().text.contains(head)) << age;
+    }
+}
+
+namespace {
+
+// Typed ages and the share the "?" suggests: the smallest whole percent that
+// passes the women check, 50 x F / A rounded up, exact bounds included.
+struct Suggested {
+    const char *name;
+    const char *begin, *end, *age;
+    int share;
+};
+
+const Suggested kSuggested[] = {
+    {"Span35Age80", "14", "49", "80", 22},           {"Span35Age70OnTheBound", "14", "49", "70", 25},
+    {"Span30Age75OnTheBound", "15", "45", "75", 20}, {"Span35Age87AndAHalf", "14", "49", "87,5", 20},
+    {"Span42Age84OnTheBound", "7", "49", "84", 25},  {"Span24Age100", "20", "44", "100", 12},
+    {"Span36Age62", "13", "49", "62", 30},           {"Span26Age150AtTheBarsFoot", "14", "40", "150", 10},
+};
+
+class Suggestion : public testing::TestWithParam<Suggested> {};
+
+} // namespace
+
+TEST_P(Suggestion, PassesTheWomenCheckAndOneLessDoesNot)
+{
+    const Suggested &row = GetParam();
+    Window w;
+    w.example(QStringLiteral("2040"));
+    w.type(F::iniziofert, QString::fromLatin1(row.begin));
+    w.type(F::finefert, QString::fromLatin1(row.end));
+    w.type(F::aspvita, QString::fromLatin1(row.age));
     w.m().avviso_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
-    EXPECT_FALSE(w.messenger.shown[0].text.contains(head));
+    EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral(" %1%.").arg(row.share)))
+        << w.messenger.shown[0].text.toStdString();
+    w.messenger.shown.clear();
+    w.m().setVScroll2(row.share);
+    w.m().calcola_Click();
+    EXPECT_TRUE(w.messenger.shown.isEmpty());
+    EXPECT_FALSE(w.m().popolazione().isEmpty());
+    if (row.share > ProjectionModel::kShareMinimum) {
+        w.m().setVScroll2(row.share - 1);
+        w.m().calcola_Click();
+        ASSERT_EQ(w.messenger.shown.size(), 1);
+        EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("Attenzione: la percentuale delle donne in età feconda è "
+                                                            "troppa bassa rispetto agli abitanti! Aumentarla."));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Share, Suggestion, testing::ValuesIn(kSuggested), RowName());
+
+namespace {
+
+// A data message and the control it names, which the window then focuses.
+struct About {
+    const char *name;
+    void (*change)(Window &w);
+    const char *control;
+};
+
+const About kAbout[] = {
+    {"MissingTargetYear", [](Window &w) { w.type(F::anno2, QString()); }, "anno2"},
+    {"FertilityInWords", [](Window &w) { w.type(F::tassofert, QStringLiteral("uno")); }, "tassofert"},
+    {"FertilityEndingAtItsStart", [](Window &w) { w.type(F::finefert, QStringLiteral("14")); }, "finefert"},
+    {"MedianAgeBelowIt", [](Window &w) { w.m().typeText(F::aspvita, QStringLiteral("30")); }, "aspvita"},
+    {"EqualYears", [](Window &w) { w.type(F::anno2, QStringLiteral("2000")); }, "anno2"},
+    {"TooFewWomen", [](Window &w) { w.m().setVScroll2(10); }, "VScroll2"},
+};
+
+class DataMessage : public testing::TestWithParam<About> {};
+
+} // namespace
+
+TEST_P(DataMessage, NamesTheControlItIsAbout)
+{
+    Window w;
+    w.example(QStringLiteral("2010"));
+    GetParam().change(w);
+    QStringList named;
+    QObject::connect(w.model, &ProjectionModel::messageAbout, [&named](const QString &c) { named << c; });
+    w.m().calcola_Click();
+    EXPECT_EQ(w.messenger.shown.size(), 1);
+    EXPECT_EQ(named, QStringList{QString::fromLatin1(GetParam().control)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Calcola, DataMessage, testing::ValuesIn(kAbout), RowName());
 
 TEST(FieldCaptions, ExplainTheirFieldOnMouseOver)
 {

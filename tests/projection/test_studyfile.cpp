@@ -113,7 +113,7 @@ TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
                                      QString()};
     EXPECT_EQ(w.dialogs.requests.front(), expected);
     EXPECT_EQ(fieldsOf(w), QStringList({"1990", "5.000", "1,45", "15", "45", "6", "81", "0", "0", "2000", "30"}));
-    EXPECT_EQ(w.m().VScroll2(), 40); // the share is the label's text, not the scroll bar
+    EXPECT_EQ(w.m().VScroll2(), 30); // the scroll bar follows the study's share
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
     const TitlePageData tp = w.titlePage.read();
     EXPECT_EQ(tp.localita, QStringLiteral("Località"));
