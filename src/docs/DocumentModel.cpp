@@ -21,6 +21,7 @@ void DocumentModel::newDocument()
     m_pictures.clear();
     m_currentTable = -1;
     m_keepTogether = false;
+    m_pageNumbers = PageNumbers::None;
     m_blocks.append(newParagraph(Alignment::Left, m_size));
 }
 
@@ -220,6 +221,23 @@ void DocumentModel::setAppendedPageCount(double points, const QString &before, i
     write(before, points);
     lastParagraph().runs.append(Run{QString::number(pages), m_font, points, false, true});
     write(after, points);
+}
+
+void DocumentModel::numberPages(bool coverUnnumbered)
+{
+    m_pageNumbers = coverUnnumbered ? PageNumbers::AfterCover : PageNumbers::Every;
+}
+
+int DocumentModel::statedPageCount() const
+{
+    for (const Block &b : m_blocks) {
+        const auto *p = std::get_if<Paragraph>(&b);
+        for (const Run &r : p ? p->runs : QList<Run>()) {
+            if (r.pageCountField)
+                return r.text.toInt();
+        }
+    }
+    return 0;
 }
 
 void DocumentModel::addPicture(const QByteArray &png, QSize pixels, const QString &description)

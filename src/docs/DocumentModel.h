@@ -48,6 +48,7 @@ public:
         QString cell(int row, int column) const { return cells[row - 1][column - 1]; }
     };
     using Block = std::variant<Paragraph, Table>;
+    enum class PageNumbers { None, Every, AfterCover };
 
     DocumentModel();
 
@@ -55,6 +56,9 @@ public:
     bool isA4() const { return m_a4; }
     bool hasLineSpacing12() const { return m_lineSpacing12; }
     bool isLandscape() const { return m_landscape; }
+    PageNumbers pageNumbers() const { return m_pageNumbers; }
+    // The value the page-count field holds; 0 without one.
+    int statedPageCount() const;
     const QString &title() const { return m_title; }
     const QString &author() const { return m_author; }
     int tableCount() const;
@@ -82,6 +86,7 @@ public:
     void widenColumn(int column) override;
     void pageSetupLandscape() override { m_landscape = true; }
     void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) override;
+    void numberPages(bool coverUnnumbered) override;
     void addPicture(const QByteArray &png, QSize pixels, const QString &description) override;
     void setProperties(const QString &title, const QString &author) override;
     bool save(const QString &path, QString *error) override;
@@ -103,5 +108,6 @@ private:
     bool m_lineSpacing12 = false;
     bool m_landscape = false;
     bool m_keepTogether = false;
+    PageNumbers m_pageNumbers = PageNumbers::None;
     QString m_title, m_author;
 };

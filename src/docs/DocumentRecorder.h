@@ -48,6 +48,10 @@ public:
         setAppendedParagraph(points, before + QString::number(pages) + after);
         add(QStringLiteral("pageCountField %1").arg(pages));
     }
+    void numberPages(bool coverUnnumbered) override
+    {
+        add(coverUnnumbered ? QStringLiteral("numberPages coverUnnumbered") : QStringLiteral("numberPages"));
+    }
     void addPicture(const QByteArray &png, QSize pixels, const QString &description) override
     {
         add(QStringLiteral("picture %1x%2 %3 ").arg(pixels.width()).arg(pixels.height()).arg(png.size()) + description);

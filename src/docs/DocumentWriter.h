@@ -54,6 +54,9 @@ public:
     // Like setAppendedParagraph with before + pages + after, the number being
     // the word processor's own page count (pages is its value until updated).
     virtual void setAppendedPageCount(double points, const QString &before, int pages, const QString &after) = 0;
+    // "Pagina N di M" at the foot of every page, both numbers the word
+    // processor's own; the cover of a report goes without.
+    virtual void numberPages(bool coverUnnumbered) = 0;
     // A PNG picture of pixels in a paragraph of its own at the insertion
     // point, as wide as the text (no taller than the page); description is
     // what a reader without pictures is told.

@@ -1,6 +1,7 @@
 #include "DocxFile.h"
 
 #include "DocumentModel.h"
+#include "DocxFooter.h"
 #include "DocxXml.h"
 #include "TableLayout.h"
 #include "core/WholeFile.h"
@@ -339,10 +340,12 @@ QList<bool> compactParagraphs(const QList<DocumentModel::Block> &blocks)
     return compact;
 }
 
-void sectionProperties(Writer &x, bool landscape)
+void sectionProperties(Writer &x, const DocumentModel &d)
 {
+    const bool landscape = d.isLandscape();
     const Page pg = page(landscape);
     x.start(QStringLiteral("w:sectPr"));
+    DocxFooter::references(x, d);
     x.empty(QStringLiteral("w:pgSz"),
             {{QStringLiteral("w:w"), number(pg.width)}, {QStringLiteral("w:h"), number(pg.height)}});
     if (landscape)
@@ -355,6 +358,9 @@ void sectionProperties(Writer &x, bool landscape)
                                         {QStringLiteral("w:footer"), number(pg.footer)},
                                         {QStringLiteral("w:gutter"), QStringLiteral("0")}});
     x.empty(QStringLiteral("w:cols"), {{QStringLiteral("w:space"), QStringLiteral("708")}});
+    // The cover has a footer of its own, without a number.
+    if (d.pageNumbers() == DocumentModel::PageNumbers::AfterCover)
+        x.empty(QStringLiteral("w:titlePg"));
     x.end();
 }
 
@@ -380,7 +386,7 @@ QByteArray documentXml(const DocumentModel &d)
             table(x, std::get<DocumentModel::Table>(blocks[i]), d.hasLineSpacing12(), textWidth);
     }
     // A4 also where no page set-up was asked: what an Italian word processor starts from.
-    sectionProperties(x, d.isLandscape());
+    sectionProperties(x, d);
     x.end();
     x.end();
     return x.finish();
@@ -469,17 +475,20 @@ QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document, const
     const QString title = document.title().isEmpty() ? QStringLiteral("Vicania") : safe(document.title());
     const QString author = document.author().isEmpty() ? QStringLiteral("Vicania") : safe(document.author());
     const int pictures = int(document.pictures().size());
+    const QList<std::pair<QString, QByteArray>> footers = DocxFooter::parts(document);
+    const auto footerCount = int(footers.size());
     QList<std::pair<QString, QByteArray>> out = {
-        {QStringLiteral("[Content_Types].xml"), DocxParts::contentTypes(pictures > 0)},
+        {QStringLiteral("[Content_Types].xml"), DocxParts::contentTypes(pictures > 0, footerCount)},
         {QStringLiteral("_rels/.rels"), DocxParts::packageRelationships()},
         {QStringLiteral("docProps/core.xml"), DocxParts::coreProperties(title, author, when)},
         {QStringLiteral("docProps/app.xml"), DocxParts::appProperties()},
-        {QStringLiteral("word/_rels/document.xml.rels"), DocxParts::documentRelationships(pictures)},
+        {QStringLiteral("word/_rels/document.xml.rels"), DocxParts::documentRelationships(pictures, footerCount)},
         {QStringLiteral("word/styles.xml"), DocxParts::styles()},
         {QStringLiteral("word/settings.xml"), DocxParts::settings()},
         {QStringLiteral("word/fontTable.xml"), DocxParts::fontTable()},
         {QStringLiteral("word/document.xml"), documentXml(document)},
     };
+    out.append(footers);
     for (int n = 1; n <= pictures; ++n)
         out.append({QStringLiteral("word/") + DocxParts::pictureTarget(n), document.pictures()[n - 1].png});
     return out;
@@ -498,6 +507,16 @@ bool write(const DocumentModel &document, const QString &path, QString *error)
         return fail(why);
     // Never a half-written document; through a link, the file it points to.
     return WholeFile::write(path, bytes, error);
+}
+
+QSize pictureSize(QSize pixels, bool landscape)
+{
+    return pictureExtent(pixels, page(landscape));
+}
+
+QList<bool> compactParagraphs(const DocumentModel &document)
+{
+    return compactParagraphs(document.blocks());
 }
 
 } // namespace DocxFile

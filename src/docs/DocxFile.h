@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <utility>
 
@@ -32,5 +33,13 @@ struct Page {
     int textHeight() const { return height - top - bottom; }
 };
 Page page(bool landscape);
+
+// A picture of these pixels on the page, in English Metric Units (635 to a
+// twip): as wide as the text, no taller than most of the page.
+QSize pictureSize(QSize pixels, bool landscape);
+
+// For each block, whether it is an empty paragraph that only leads up to a
+// new page or the end, which the file keeps one point tall.
+QList<bool> compactParagraphs(const DocumentModel &document);
 
 } // namespace DocxFile

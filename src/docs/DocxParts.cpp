@@ -143,7 +143,8 @@ void relationship(Writer &x, const QString &id, const QString &type, const QStri
             {{QStringLiteral("Id"), id}, {QStringLiteral("Type"), type}, {QStringLiteral("Target"), target}});
 }
 
-QByteArray relationships(std::initializer_list<std::pair<const char *, const char *>> targets, int pictures = 0)
+QByteArray relationships(std::initializer_list<std::pair<const char *, const char *>> targets, int pictures = 0,
+                         int footers = 0)
 {
     Writer x;
     x.w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships"));
@@ -155,6 +156,10 @@ QByteArray relationships(std::initializer_list<std::pair<const char *, const cha
         relationship(x, pictureRelationship(n),
                      QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/image"),
                      pictureTarget(n));
+    for (int n = 1; n <= footers; ++n)
+        relationship(x, footerRelationship(n),
+                     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/footer"),
+                     footerTarget(n));
     x.end();
     return x.finish();
 }
@@ -171,7 +176,17 @@ QString pictureTarget(int n)
     return QStringLiteral("media/picture%1.png").arg(n);
 }
 
-QByteArray contentTypes(bool pictures)
+QString footerRelationship(int n)
+{
+    return QStringLiteral("rIdFooter%1").arg(n);
+}
+
+QString footerTarget(int n)
+{
+    return QStringLiteral("footer%1.xml").arg(n);
+}
+
+QByteArray contentTypes(bool pictures, int footers)
 {
     Writer x;
     x.w.writeDefaultNamespace(QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
@@ -194,6 +209,11 @@ QByteArray contentTypes(bool pictures)
     for (const auto &[part, type] : overrides)
         x.empty(QStringLiteral("Override"), {{QStringLiteral("PartName"), QString::fromLatin1(part)},
                                              {QStringLiteral("ContentType"), QString::fromLatin1(type)}});
+    for (int n = 1; n <= footers; ++n)
+        x.empty(QStringLiteral("Override"),
+                {{QStringLiteral("PartName"), QStringLiteral("/word/") + footerTarget(n)},
+                 {QStringLiteral("ContentType"),
+                  QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.footer+xml")}});
     x.end();
     return x.finish();
 }
@@ -207,13 +227,13 @@ QByteArray packageRelationships()
           "docProps/app.xml"}});
 }
 
-QByteArray documentRelationships(int pictures)
+QByteArray documentRelationships(int pictures, int footers)
 {
     return relationships(
         {{"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles", "styles.xml"},
          {"http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings", "settings.xml"},
          {"http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable", "fontTable.xml"}},
-        pictures);
+        pictures, footers);
 }
 
 QByteArray coreProperties(const QString &title, const QString &author, const QDateTime &when)

@@ -54,4 +54,25 @@ int widestWord(const QString &text, double points)
     return widest;
 }
 
+int lines(const QString &text, double points, int width)
+{
+    width = std::max(width, 1);
+    const int space = twips(QStringLiteral(" "), points);
+    int count = 1, used = 0;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        int w = twips(word, points);
+        if (used > 0 && used + space + w <= width) {
+            used += space + w;
+            continue;
+        }
+        if (used > 0)
+            ++count;
+        // A word wider than the line fills whole lines, then goes on.
+        for (; w > width; w -= width)
+            ++count;
+        used = w;
+    }
+    return count;
+}
+
 } // namespace TextWidth

@@ -13,4 +13,9 @@ int twips(const QString &text, double points);
 // Width of the widest word (text between spaces or line ends).
 int widestWord(const QString &text, double points);
 
+// Lines a paragraph of text takes in a column this wide (twips), wrapped
+// between words as a word processor does and a word too long for one line
+// broken inside it; at least one.
+int lines(const QString &text, double points, int width);
+
 } // namespace TextWidth

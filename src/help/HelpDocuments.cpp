@@ -19,6 +19,7 @@ void guidePage(DocumentWriter &w, const QString &title, const QString &text)
     w.typeText(QStringLiteral("Guida: ") + title + QStringLiteral("\r\r"));
     w.setFontSize(12);
     w.typeText(text + u'\r');
+    w.numberPages(false);
     w.alignAll(DocumentWriter::Alignment::Justify);
     w.setProperties(QStringLiteral("Guida: ") + title, documentAuthor(g.StudioName, g.ProgramName));
 }
@@ -41,6 +42,7 @@ void contents(DocumentWriter &w, const QStringList &titles, const QStringList &t
         if (i + 1 < titles.size())
             w.typeText(QStringLiteral("\f"));
     }
+    w.numberPages(false);
     w.alignAll(DocumentWriter::Alignment::Justify);
     w.setProperties(QStringLiteral("Guida di ") + g.ProgramName, documentAuthor(g.StudioName, g.ProgramName));
 }

@@ -189,6 +189,7 @@ void results(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &pict
     }
     if (tables > 0)
         chart(w, s, picture, false);
+    w.numberPages(false);
     w.setProperties(QStringLiteral("Dati e risultati: ") + s.titlePage.ricerca, author(s));
 }
 

@@ -1,7 +1,8 @@
 #include "TitlePageDocuments.h"
 
 #include "core/AppGlobals.h"
-#include "docs/DocumentWriter.h"
+#include "docs/DocumentModel.h"
+#include "docs/PageFlow.h"
 #include "projection/ProjectionDocuments.h"
 #include "projection/StudySnapshot.h"
 
@@ -40,7 +41,23 @@ void paragraphs(DocumentWriter &w, int count)
     w.typeText(QString(count, u'\r'));
 }
 
-void cover(DocumentWriter &w, const StudySnapshot &s)
+// How the cover is spaced and how large its texts are: as designed, unless
+// its texts are too long to stay on one page that way.
+struct Cover {
+    int lead = 3;   // empty paragraphs above the program's name
+    int gap = 6;    // between the research lines and the professional
+    int lower = 15; // between place and date and the office
+    double size = 14;
+};
+
+// The texts wrap; the spaces between them close before the texts shrink, and
+// no text is ever smaller than this.
+constexpr double kSmallestCoverText = 6;
+// The share of the page the cover may fill: room for the difference between
+// the estimate and a word processor's own lines.
+constexpr double kCoverFill = 0.97;
+
+void cover(DocumentWriter &w, const StudySnapshot &s, const Cover &c)
 {
     const AppGlobals &g = appGlobals();
     const TitlePageData &p = s.titlePage;
@@ -48,18 +65,60 @@ void cover(DocumentWriter &w, const StudySnapshot &s)
     w.typeText(g.ProgramName + u'\r');
     w.setFontSize(18);
     w.typeText(g.ProgramDescription + QStringLiteral("\r\r"));
-    w.setFontSize(14);
+    w.setFontSize(c.size);
     w.typeText(QStringLiteral("ricerca: ") + p.ricerca + u'\r');
     w.typeText(QStringLiteral("località: ") + p.localita + u'\r');
     w.typeText(QStringLiteral("tipologia di studio: ") + p.tipostudio + u'\r');
-    paragraphs(w, 6);
+    paragraphs(w, c.gap);
     w.typeText(QStringLiteral("professionista: ") + s.officeName + u'\r');
     w.typeText(QStringLiteral("committente: ") + p.committente + QStringLiteral("\r\r"));
     w.typeText(p.luogo + QStringLiteral(": ") + p.data + u'\r');
-    paragraphs(w, 15);
+    paragraphs(w, c.lower);
     w.typeText(s.officeName + u'\r');
     w.typeText(s.officeAddress + u'\r');
     paragraphs(w, 7);
+}
+
+// A new document up to the end of the cover.
+void opening(DocumentWriter &w, const StudySnapshot &s, const Cover &c)
+{
+    w.newDocument();
+    paragraphs(w, c.lead);
+    w.pageSetupA4();
+    w.setLineSpacing12();
+    w.setFontName(kDocumentFont);
+    cover(w, s, c);
+}
+
+// The pages the cover takes, as estimated.
+int coverPages(const StudySnapshot &s, const Cover &c)
+{
+    DocumentModel probe;
+    opening(probe, s, c);
+    probe.startNewPage();
+    probe.typeText(QStringLiteral("Criteri"));
+    return PageFlow::estimate(probe, kCoverFill).firstPage.last() - 1;
+}
+
+Cover fittedCover(const StudySnapshot &s)
+{
+    Cover c;
+    // The widest space closes first, a line at a time, down to one line each.
+    for (;;) {
+        if (coverPages(s, c) <= 1)
+            return c;
+        int *widest = c.lower >= c.gap ? &c.lower : &c.gap;
+        if (*widest < c.lead)
+            widest = &c.lead;
+        if (*widest <= 1)
+            break;
+        --*widest;
+    }
+    for (; c.size > kSmallestCoverText; c.size -= 0.5) {
+        if (coverPages(s, c) <= 1)
+            return c;
+    }
+    return c;
 }
 
 void chapter(DocumentWriter &w)
@@ -126,15 +185,16 @@ ResultPages resultTables(DocumentWriter &w, const StudySnapshot &s)
 }
 
 // The page count, the attachments, place and date, and the signature, kept on
-// one page.
-void closing(DocumentWriter &w, const StudySnapshot &s, const ResultPages &result)
+// one page; on a page of its own after a full table or where it does not fit
+// under the last table or the chart.
+void closing(DocumentWriter &w, const StudySnapshot &s, int pages, bool ownPage)
 {
     const TitlePageData &p = s.titlePage;
     w.keepRestTogether();
     w.appendParagraph();
-    if (result.lastFull)
+    if (ownPage)
         w.startNewPage();
-    w.setAppendedPageCount(12, QStringLiteral("\rLa presente relazione è composta di n. "), result.pages,
+    w.setAppendedPageCount(12, QStringLiteral("\rLa presente relazione è composta di n. "), pages,
                            QStringLiteral(" pagine.\r"));
     w.setAppendedParagraph(12, QStringLiteral("Si allegano: ") + p.allegati + QStringLiteral("\r\r"));
     w.setAppendedParagraph(12, p.luogo + QStringLiteral(": ") + p.data + QStringLiteral("\r\r"));
@@ -151,21 +211,10 @@ ResultPages chartPage(DocumentWriter &w, const StudySnapshot &s, const ChartPict
     return {result.lastFull ? result.pages : result.pages + 1, false};
 }
 
-} // namespace
-
-int lastResultTable(qint64 span)
+// Everything before the closing block.
+ResultPages body(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart, const Cover &c)
 {
-    return static_cast<int>(std::floor(double(span + 1 - 28) / 38 + 0.99)) + 3;
-}
-
-int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart)
-{
-    w.newDocument();
-    paragraphs(w, 3);
-    w.pageSetupA4();
-    w.setLineSpacing12();
-    w.setFontName(kDocumentFont);
-    cover(w, s);
+    opening(w, s, c);
     w.startNewPage();
     chapter(w);
 
@@ -176,19 +225,58 @@ int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &ch
     // The legend opens the page of the first result table.
     w.startNewPage();
     ProjectionDocuments::legendTable(w);
-    ResultPages result = resultTables(w, s);
-    if (!chart.isNull())
-        result = chartPage(w, s, chart, result);
-    closing(w, s, result);
+    const ResultPages result = resultTables(w, s);
+    return chart.isNull() ? result : chartPage(w, s, chart, result);
+}
+
+// Where the closing block goes, and the pages it takes beyond those the
+// count of the tables gives it.
+struct Closing {
+    bool ownPage;
+    int extraPages;
+};
+
+Closing placeClosing(const StudySnapshot &s, const ChartPicture &chart, const Cover &c)
+{
+    DocumentModel probe;
+    const ResultPages result = body(probe, s, chart, c);
+    const int before = PageFlow::estimate(probe).pages;
+    auto added = [&](bool ownPage) {
+        DocumentModel whole = probe;
+        closing(whole, s, result.pages, ownPage);
+        return PageFlow::estimate(whole).pages - before;
+    };
+    if (result.lastFull)
+        return {true, added(true) - 1};
+    if (added(false) == 0)
+        return {false, 0};
+    // Too long for what is left of the page: a page of its own, counted.
+    return {true, added(true)};
+}
+
+} // namespace
+
+int lastResultTable(qint64 span)
+{
+    return static_cast<int>(std::floor(double(span + 1 - 28) / 38 + 0.99)) + 3;
+}
+
+int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart)
+{
+    const Cover c = fittedCover(s);
+    const Closing place = placeClosing(s, chart, c);
+    const int pages = body(w, s, chart, c).pages + coverPages(s, c) - 1 + place.extraPages;
+    closing(w, s, pages, place.ownPage);
 
     w.alignAll(Align::Justify);
     const int last = lastResultTable(s.span);
     for (int t = 3; t <= last; ++t) {
-        for (int c = 1; c <= 9; ++c)
-            w.alignTableColumn(t, c, Align::Right);
+        for (int col = 1; col <= 9; ++col)
+            w.alignTableColumn(t, col, Align::Right);
     }
+    w.numberPages(true);
     w.setProperties(QStringLiteral("Relazione: ") + s.titlePage.ricerca, ProjectionDocuments::author(s));
-    return result.pages;
+    return pages;
 }
 
 void dataOnly(DocumentWriter &w, const TitlePageData &p)

@@ -4,6 +4,7 @@ independent reader, and checks their content, fonts, sizes, tables and
 alignment. With --pdf it also converts them with LibreOffice and checks that
 the text survives. Usage: check_documents.py VICANIA_CLI [--pdf]"""
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -16,6 +17,9 @@ from docx.enum.text import WD_ALIGN_PARAGRAPH
 
 CLI = sys.argv[1]
 PDF = "--pdf" in sys.argv
+# The WordprocessingML schema of ISO/IEC 29500-4 (wml.xsd); without it the
+# parts are not validated.
+SCHEMA = os.environ.get("VICANIA_WML_SCHEMA", "")
 failures = []
 
 
@@ -33,15 +37,66 @@ def check_guide_page(path, title):
     check(t[5] == "" and len(t[6]) > 900 and sizes(d.paragraphs[6]) == {12}, "page: the text at 12 pt")
     check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "page: justified")
     check(abs(d.sections[0].page_height.mm - 297) < 1, "page: A4")
+    check_footer(path, cover=False)
 
 
 W = "{http://schemas.openxmlformats.org/wordprocessingml/2006/main}"
+R = "{http://schemas.openxmlformats.org/officeDocument/2006/relationships}"
 TEXT_WIDTH = {"portrait": 11906 - 2 * 1134, "landscape": 16838 - 2 * 1134}
 
 
 def part(path, name):
     with zipfile.ZipFile(path) as z:
         return ElementTree.fromstring(z.read(name))
+
+
+def footer(path, kind):
+    """The footer part of this kind ("default", "first"), None without one."""
+    ids = [r.get(R + "id") for r in part(path, "word/document.xml").iter(W + "footerReference")
+           if r.get(W + "type") == kind]
+    rels = part(path, "word/_rels/document.xml.rels")
+    targets = [r.get("Target") for r in rels if ids and r.get("Id") == ids[0]]
+    return part(path, "word/" + targets[0]) if targets else None
+
+
+def fields(element):
+    return [i.text.split()[0] for i in element.iter(W + "instrText")]
+
+
+def check_footer(path, cover, pages=None):
+    """"Pagina N di M" at the foot of the pages, the numbers being fields; a
+    report's cover without one."""
+    name = Path(path).name
+    numbered = footer(path, "default")
+    check(numbered is not None, f"{name}: no footer")
+    if numbered is None:
+        return
+    text = "".join(t.text for t in numbered.iter(W + "t"))
+    check(fields(numbered) == ["PAGE", "NUMPAGES"] and re.fullmatch(r"Pagina 1 di [1-9]\d*", text),
+          f"{name}: footer {text!r} {fields(numbered)}")
+    check(pages is None or text == f"Pagina 1 di {pages}", f"{name}: footer holds {text!r}, not {pages} pages")
+    first = footer(path, "first")
+    titled = part(path, "word/document.xml").find(f"{W}body/{W}sectPr/{W}titlePg") is not None
+    check(titled == cover and (first is not None) == cover and (first is None or not fields(first)),
+          f"{name}: the cover's footer")
+    types = {o.get("PartName") for o in part(path, "[Content_Types].xml")
+             if o.get("ContentType", "").endswith("wordprocessingml.footer+xml")}
+    check(len(types) == (2 if cover else 1), f"{name}: footer content types {types}")
+
+
+def check_schema(path):
+    """The body and the footers valid for the schema."""
+    if not SCHEMA:
+        return
+    with zipfile.ZipFile(path) as z, tempfile.TemporaryDirectory() as folder:
+        files = []
+        for name in z.namelist():
+            if name == "word/document.xml" or re.fullmatch(r"word/footer\d+\.xml", name):
+                files.append(Path(folder) / name.replace("/", "-"))
+                files[-1].write_bytes(z.read(name))
+        done = subprocess.run(["xmllint", "--noout", "--schema", SCHEMA, *map(str, files)], capture_output=True,
+                              text=True)
+        check(done.returncode == 0, f"{Path(path).name}: not valid for the schema: {done.stderr[-400:]}")
 
 
 def check_package(path, title, author):
@@ -137,6 +192,7 @@ def check_report(folder, g_plus_1, tables_expected, data_rows, pages):
                 check(alignment == WD_ALIGN_PARAGRAPH.RIGHT, f"report {g_plus_1}: column {column} not right-aligned")
     sentence = f"La presente relazione è composta di n. {pages} pagine."
     check(sentence in texts(d), f"report {g_plus_1}: no '{sentence}'")
+    check_footer(str(out), cover=True, pages=pages)
     return d
 
 
@@ -222,6 +278,15 @@ def main():
     check_package(str(Path(folder) / "relazione-29.docx"), "Relazione: Ricerca di prova", "Studio del file")
     check_package(str(Path(folder) / "risultati-12.docx"), "Dati e risultati: Ricerca di prova", "Vicania")
 
+    # Page numbers: the results, both reports (the cover without one), the guide.
+    chart_report = Path(folder) / "relazione-grafico-29.docx"
+    code, _, err = run(Path(folder) / "Vicania-dati-29", "--relazione-grafico", str(chart_report))
+    check(code == 0, f"report with chart: exit {code} {err}")
+    check_footer(str(chart_report), cover=True, pages=5)
+    check_footer(str(Path(folder) / "risultati-12.docx"), cover=False)
+    for unnumbered in (sheet, only):
+        check(footer(str(unnumbered), "default") is None, f"{unnumbered.name}: a footer")
+
     # The office set in the program signs what vicania-cli writes too.
     config = Path(tempfile.mkdtemp(prefix="vicania-config-"))
     (config / "Vicania").mkdir()
@@ -258,6 +323,7 @@ def main():
     check(all(sizes(p) == {12} for p in titles[1:]), "guide: later titles 12 pt")
     check(sum(page_breaks(p) for p in d.paragraphs) == 6, "guide: six page breaks")
     check_package(str(guide), "Guida di Vicania", "Vicania")
+    check_footer(str(guide), cover=False, pages=7)
     page = Path(folder) / "pagina.docx"
     code, _, err = run(study(folder, "Vicania-dati-pagina", "2000", "2005"), "--pagina-guida", "guidadati", str(page))
     check(code == 0, f"guide page: exit {code} {err}")
@@ -268,6 +334,9 @@ def main():
     check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "guide: justified")
     check(d.paragraphs[-1].text != "" and page_breaks(d.paragraphs[-1]) == 0 or d.paragraphs[-1].text == "",
           "guide: the last text ends with a paragraph mark only")
+
+    for docx in sorted(Path(folder).glob("*.docx")):
+        check_schema(str(docx))
 
     if PDF:
         for docx in sorted(Path(folder).glob("*.docx")):

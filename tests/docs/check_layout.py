@@ -1,14 +1,20 @@
 #!/usr/bin/python3
 """Lays the documents written by vicania-cli out with LibreOffice, reads the
 pages back with poppler and checks what a reader of the printed pages sees:
-the report has as many pages as its closing sentence says, no page is
-without text, no table heading breaks inside a word, the data sheet's rows
-can be written in by hand. Usage: check_layout.py VICANIA_CLI"""
+the report has as many pages as its closing sentence says, also as stored
+for readers that do not count again, and a cover of one page whatever its
+texts; the pages are numbered; no page is without text, no table heading
+breaks inside a word, the data sheet's rows can be written in by hand.
+Usage: check_layout.py VICANIA_CLI"""
+import os
 import re
 import subprocess
 import sys
 import tempfile
+import zipfile
 from pathlib import Path
+
+from xml.etree import ElementTree
 
 from docx import Document
 
@@ -16,8 +22,10 @@ CLI = sys.argv[1]
 failures = []
 SPANS = [2, 11, 12, 27, 28, 29, 30, 54, 65, 66, 67, 104, 142, 180, 181, 200]
 BREAKS = {28, 66, 104, 142, 180}
+CHART_SPANS = {2, 28, 29, 200}
 SHORT = ["Stima di prova", "Borgo", "analisi", "Comune", "Borgo", "lunedì, 7 dic 2026", "tabelle", "", ""]
-LONG = ["Stima degli abitanti della frazione " + "e delle sue borgate " * 12,
+# A research name of 500 characters.
+LONG = [("Stima degli abitanti della frazione di San Martino " + "e delle sue borgate montane " * 20)[:500],
         "Località di " + "nome lunghissimo " * 10, "studio " * 30, "Comune di " + "Esempio " * 20,
         "Borgo " * 15, "lunedì, 7 dic 2026", "allegato " * 40, "", ""]
 HEADINGS = ["anno", "abitanti", "immigrati", "emigrati", "fecondità", "nascite", "mortalità", "età", "mediana",
@@ -25,9 +33,39 @@ HEADINGS = ["anno", "abitanti", "immigrati", "emigrati", "fecondità", "nascite"
             "Dati:", "tipo", "valore", "Risultati:", "colonna", "tipologia", "dati"]
 
 
+W = "{http://schemas.openxmlformats.org/wordprocessingml/2006/main}"
+ADDRESS = "Via Roma 1, 00100 Roma"
+
+
 def check(condition, message):
     if not condition:
         failures.append(message)
+
+
+def office():
+    """A settings folder with an office, so that the cover ends with its address."""
+    config = Path(tempfile.mkdtemp(prefix="vicania-config-"))
+    (config / "Vicania").mkdir()
+    (config / "Vicania" / "Vicania.ini").write_text(f'[studio]\nnome=Studio Tecnico Esempio\nindirizzo="{ADDRESS}"\n')
+    return {**os.environ, "XDG_CONFIG_HOME": str(config)}
+
+
+def stored_pages(docx):
+    """The page count the footer holds for readers that do not count again."""
+    with zipfile.ZipFile(docx) as z:
+        if "word/footer1.xml" not in z.namelist():
+            return None
+        text = "".join(t.text or "" for t in ElementTree.fromstring(z.read("word/footer1.xml")).iter(W + "t"))
+    found = re.fullmatch(r"Pagina 1 di (\d+)", text)
+    return int(found.group(1)) if found else None
+
+
+def check_numbers(name, pages, cover):
+    """"Pagina k di N" at the foot of every page but a report's cover."""
+    for number, page in enumerate(pages, 1):
+        shown = re.findall(r"Pagina (\d+) di (\d+)", page)
+        wanted = [] if cover and number == 1 else [(str(number), str(len(pages)))]
+        check(shown == wanted, f"{name}: page {number} numbered {shown}")
 
 
 def study(folder, name, start, target, title):
@@ -61,8 +99,35 @@ def convert(folder, files):
     check(done.returncode == 0, f"LibreOffice failed: {done.stderr[-300:]}")
 
 
-def main():
-    folder = tempfile.mkdtemp(prefix="vicania-layout-")
+def check_report(name, kind, docx, rule):
+    pdf = docx.with_suffix(".pdf")
+    if not pdf.exists():
+        check(False, f"{name}: no PDF")
+        return
+    pages = pages_of(pdf)
+    shown = re.search(r"composta di n\. (\d+) pagine\.", "".join(pages))
+    stored = [re.search(r"n\. (\d+) pagine", p.text).group(1) for p in Document(str(docx)).paragraphs
+              if "composta di n." in p.text]
+    # The pages, the number printed, the one stored in the sentence and in the
+    # footer: one and the same.
+    check(shown is not None and stored == [shown.group(1)] and int(shown.group(1)) == len(pages)
+          and stored_pages(docx) == len(pages),
+          f"{name}: {len(pages)} pages, printed {shown and shown.group(1)}, stored {stored} and {stored_pages(docx)}")
+    if kind == "corti":
+        # With ordinary texts the layout itself makes the count true.
+        check(len(pages) == rule, f"{name}: {len(pages)} pages, the rule gives {rule}")
+    check(ADDRESS in pages[0] and pages[1].lstrip().startswith("Criteri di calcolo"),
+          f"{name}: the cover runs over one page")
+    check_numbers(name, pages, cover=True)
+    for number, page in enumerate(pages, 1):
+        check(len(page.split()) > 3, f"{name}: page {number} is (nearly) empty")
+    words = words_of(pdf)
+    for word in HEADINGS[:10] + HEADINGS[18:24]:
+        check(word in words, f"{name}: heading word '{word}' broken or missing")
+
+
+def write_reports(folder, env):
+    """Both kinds of report, with short and long title-page texts."""
     reports = []
     for rows in SPANS:
         for direction in (1, -1):
@@ -70,16 +135,28 @@ def main():
                 name = f"{rows}-{'avanti' if direction > 0 else 'indietro'}-{kind}"
                 start = 2000 if direction > 0 else 2300
                 path = study(folder, f"Vicania-dati-{name}", start, start + direction * (rows - 1), title)
-                out = Path(folder) / f"relazione-{name}.docx"
-                run = subprocess.run([CLI, "esegui", str(path), "--relazione", str(out)], capture_output=True,
-                                     text=True)
-                check(run.returncode == 0 and out.exists(), f"{name}: report not written ({run.stderr})")
-                reports.append((name, rows, kind, out))
+                variants = [("", "--relazione", rule_pages(rows))]
+                if direction > 0 and rows in CHART_SPANS:
+                    # The chart's page shares the closing block's after a full table.
+                    variants.append(("-grafico", "--relazione-grafico", rule_pages(rows) + (rows not in BREAKS)))
+                for suffix, option, rule in variants:
+                    out = Path(folder) / f"relazione-{name}{suffix}.docx"
+                    run = subprocess.run([CLI, "esegui", str(path), option, str(out)], capture_output=True,
+                                         text=True, env=env)
+                    check(run.returncode == 0 and out.exists(), f"{name}{suffix}: report not written ({run.stderr})")
+                    reports.append((name + suffix, kind, out, rule))
+    return reports
+
+
+def main():
+    folder = tempfile.mkdtemp(prefix="vicania-layout-")
+    env = office()
+    reports = write_reports(folder, env)
     others = []
-    for rows in (1, 11, 12, 55, 200):
+    for rows in (2, 11, 12, 55, 200):
         path = study(folder, f"Vicania-dati-risultati-{rows}", 2000, 2000 + rows - 1, SHORT)
         out = Path(folder) / f"risultati-{rows}.docx"
-        subprocess.run([CLI, "esegui", str(path), "--risultati", str(out)], capture_output=True)
+        subprocess.run([CLI, "esegui", str(path), "--risultati", str(out)], capture_output=True, env=env)
         others.append(out)
     path = study(folder, "Vicania-dati-altri", 2000, 2010, LONG)
     extra = {"modello": "--modello", "solo-dati": "--solo-dati", "guida": "--guida",
@@ -87,40 +164,27 @@ def main():
     for name, option in extra.items():
         out = Path(folder) / f"{name}.docx"
         arguments = [option, "guidadati", str(out)] if option == "--pagina-guida" else [option, str(out)]
-        run = subprocess.run([CLI, "esegui", str(path), *arguments], capture_output=True, text=True)
+        run = subprocess.run([CLI, "esegui", str(path), *arguments], capture_output=True, text=True, env=env)
         check(run.returncode == 0 and out.exists(), f"{name}: not written ({run.stderr})")
         others.append(out)
-    convert(folder, [r[3] for r in reports] + others)
+    convert(folder, [r[2] for r in reports] + others)
 
-    for name, rows, kind, docx in reports:
-        pdf = docx.with_suffix(".pdf")
-        if not pdf.exists():
-            check(False, f"{name}: no PDF")
-            continue
-        pages = pages_of(pdf)
-        shown = re.search(r"composta di n\. (\d+) pagine\.", "".join(pages))
-        check(shown is not None, f"{name}: no page-count sentence in the PDF")
-        if shown:
-            check(int(shown.group(1)) == len(pages), f"{name}: says {shown.group(1)} pages, has {len(pages)}")
-        stored = [p.text for p in Document(str(docx)).paragraphs if "composta di n." in p.text]
-        check(stored == [f"La presente relazione è composta di n. {rule_pages(rows)} pagine."],
-              f"{name}: stored sentence {stored}")
-        if kind == "corti":
-            # With ordinary texts the layout itself makes the count true.
-            check(len(pages) == rule_pages(rows), f"{name}: {len(pages)} pages, the rule gives {rule_pages(rows)}")
-        for number, page in enumerate(pages, 1):
-            check(len(page.split()) > 3, f"{name}: page {number} is (nearly) empty")
-        words = words_of(pdf)
-        for word in HEADINGS[:10] + HEADINGS[18:24]:
-            check(word in words, f"{name}: heading word '{word}' broken or missing")
+    for name, kind, docx, rule in reports:
+        check_report(name, kind, docx, rule)
 
     for docx in others:
         pdf = docx.with_suffix(".pdf")
         if not pdf.exists():
             check(False, f"{docx.name}: no PDF")
             continue
-        for number, page in enumerate(pages_of(pdf), 1):
+        pages = pages_of(pdf)
+        for number, page in enumerate(pages, 1):
             check(len(page.split()) > 3, f"{docx.name}: page {number} is (nearly) empty")
+        if docx.name.startswith(("risultati", "guida", "pagina")):
+            check_numbers(docx.name, pages, cover=False)
+            check(stored_pages(docx) == len(pages), f"{docx.name}: footer stores {stored_pages(docx)} pages")
+        else:
+            check(not re.search(r"Pagina \d+ di", "".join(pages)), f"{docx.name}: numbered pages")
         words = words_of(pdf)
         if docx.name.startswith("risultati"):
             for word in HEADINGS[:10]:

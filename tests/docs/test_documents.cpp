@@ -245,6 +245,34 @@ TEST_P(ReportSigner, IsNeverNobody)
 
 INSTANTIATE_TEST_SUITE_P(FullReport, ReportSigner, testing::ValuesIn(kSigners), RowName());
 
+TEST(FullReport, LongTitleTextsKeepTheCoverOnOnePageAndThePageCountTrue)
+{
+    Desk s;
+    s.compute(10);
+    const QString lower = QStringLiteral("type ") + QString(15, u'¶');
+    ASSERT_TRUE(s.page.stampa_Click());
+    EXPECT_TRUE(s.output.last.contains(lower));
+    EXPECT_EQ(s.count(QStringLiteral("fontSize 14")), 1);
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("numberPages coverUnnumbered")));
+
+    // About 5,000 characters: the empty lines close, the texts shrink, all kept.
+    const QString research = QStringLiteral("parola ").repeated(700);
+    s.page.setText(TitlePageModel::Field::ricerca, research);
+    ASSERT_TRUE(s.page.stampa_Click());
+    EXPECT_FALSE(s.output.last.contains(lower));
+    EXPECT_EQ(s.count(QStringLiteral("fontSize 14")), 0);
+    EXPECT_TRUE(s.output.last.contains(QStringLiteral("type ricerca: ") + research + u'¶'));
+
+    // Attachments that do not fit under the table: a page of their own, counted.
+    s.page.setText(TitlePageModel::Field::ricerca, QStringLiteral("breve"));
+    s.page.setText(TitlePageModel::Field::allegati, QStringLiteral("allegato ").repeated(250));
+    ASSERT_TRUE(s.page.stampa_Click());
+    const qsizetype sentence = s.output.last.indexOf(
+        QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. 4 pagine.¶"));
+    ASSERT_GT(sentence, 0);
+    EXPECT_EQ(s.output.last[sentence - 1], QStringLiteral("newPage"));
+}
+
 TEST(DocumentModel, TablesTakeTheEmptyLastParagraphAndKeepOneAfter)
 {
     DocumentModel d;

@@ -2,6 +2,7 @@
 // how a file is written without ever losing the previous one.
 #include "docs/DocumentModel.h"
 #include "docs/DocxFile.h"
+#include "docs/PageFlow.h"
 #include "docs/TableLayout.h"
 #include "docs/TextWidth.h"
 #include "support/Cases.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -69,6 +71,104 @@ TEST(TextWidth, WiderTextsAndSizesMeasureWider)
               TextWidth::twips(QStringLiteral("mediana"), 10));
     // Letters outside the table still count, and count wide.
     EXPECT_GE(TextWidth::twips(QStringLiteral("漢"), 10), 200);
+}
+
+TEST(TextWidth, LinesBreakBetweenWordsAndInsideAWordTooLongForOne)
+{
+    const int width = TextWidth::twips(QStringLiteral("abitanti"), 12) + TextWidth::twips(QStringLiteral(" "), 12) +
+                      TextWidth::twips(QStringLiteral("noti"), 12);
+    EXPECT_EQ(TextWidth::lines(QString(), 12, width), 1);
+    EXPECT_EQ(TextWidth::lines(QStringLiteral("abitanti noti"), 12, width), 1);
+    EXPECT_EQ(TextWidth::lines(QStringLiteral("abitanti noti"), 12, width - 1), 2);
+    EXPECT_EQ(TextWidth::lines(QStringLiteral("abitanti noti abitanti noti"), 12, width), 2);
+    // Thirty letters where ten fit.
+    EXPECT_EQ(TextWidth::lines(QString(30, u'm'), 12, TextWidth::twips(QString(10, u'm'), 12)), 3);
+}
+
+namespace {
+
+// Lines of text at 12 points, 48 of which fill an A4 page as estimated.
+DocumentModel lines(int count)
+{
+    DocumentModel d;
+    d.setLineSpacing12();
+    for (int i = 0; i < count; ++i)
+        d.typeText(QStringLiteral("riga\r"));
+    return d;
+}
+
+} // namespace
+
+TEST(PageFlow, PagesEndWhereTheyAreFullOrAskedToAndKeepWhatIsKeptTogether)
+{
+    EXPECT_EQ(PageFlow::estimate(lines(40)).pages, 1);
+    EXPECT_EQ(PageFlow::estimate(lines(60)).pages, 2);
+    DocumentModel asked = lines(3);
+    asked.startNewPage();
+    asked.typeText(QStringLiteral("nuova\r\fancora\r"));
+    EXPECT_EQ(PageFlow::estimate(asked).pages, 3);
+    // Lines 43 to 52 kept together (the paragraphs begun after the call):
+    // all on the next page.
+    DocumentModel kept = lines(41);
+    kept.keepRestTogether();
+    for (int i = 0; i < 10; ++i)
+        kept.typeText(QStringLiteral("insieme\r"));
+    EXPECT_EQ(PageFlow::estimate(kept).firstPage[42], 2);
+    EXPECT_EQ(PageFlow::estimate(lines(52)).firstPage[42], 1);
+    // A table's rows go on over the page, its heading repeated: on half pages
+    // 23 rows, then the heading and 22 more on each.
+    DocumentModel rows;
+    rows.setLineSpacing12();
+    rows.addTable(90, 2);
+    rows.repeatHeadingRows(1);
+    EXPECT_EQ(PageFlow::estimate(rows).pages, 2);
+    EXPECT_EQ(PageFlow::estimate(rows, 0.5).pages, 5);
+}
+
+namespace {
+
+QMap<QString, QByteArray> partsOf(const DocumentModel &d)
+{
+    QMap<QString, QByteArray> out;
+    for (const auto &[name, bytes] : DocxFile::parts(d))
+        out.insert(name, bytes);
+    return out;
+}
+
+} // namespace
+
+TEST(DocxFooter, PageNumbersAreFieldsInAFooterOfTheirOwn)
+{
+    DocumentModel plain;
+    plain.typeText(QStringLiteral("uno\fdue\r"));
+    EXPECT_FALSE(partsOf(plain).contains(QStringLiteral("word/footer1.xml")));
+    EXPECT_FALSE(partsOf(plain)[QStringLiteral("word/document.xml")].contains("footerReference"));
+
+    // Without a count of its own, the footer holds the estimated one.
+    plain.numberPages(false);
+    QMap<QString, QByteArray> p = partsOf(plain);
+    const QByteArray footer = p[QStringLiteral("word/footer1.xml")];
+    EXPECT_TRUE(footer.contains(">Pagina </w:t>") && footer.contains("> di </w:t>"));
+    EXPECT_LT(footer.indexOf(" PAGE "), footer.indexOf(" NUMPAGES "));
+    EXPECT_GT(footer.indexOf(">2</w:t>"), footer.indexOf(" NUMPAGES "));
+    EXPECT_TRUE(
+        p[QStringLiteral("word/document.xml")].contains("<w:footerReference w:type=\"default\" r:id=\"rIdFooter1\"/>"));
+    EXPECT_FALSE(p[QStringLiteral("word/document.xml")].contains("titlePg"));
+    EXPECT_TRUE(p[QStringLiteral("word/_rels/document.xml.rels")].contains("Target=\"footer1.xml\""));
+    EXPECT_TRUE(p[QStringLiteral("[Content_Types].xml")].contains("PartName=\"/word/footer1.xml\""));
+
+    // A report: the count its text states, and a cover without a number.
+    DocumentModel report;
+    report.typeText(QStringLiteral("copertina\r"));
+    report.setAppendedPageCount(12, QStringLiteral("n. "), 7, QStringLiteral(" pagine."));
+    report.numberPages(true);
+    p = partsOf(report);
+    EXPECT_GT(p[QStringLiteral("word/footer1.xml")].indexOf(">7</w:t>"),
+              p[QStringLiteral("word/footer1.xml")].indexOf(" NUMPAGES "));
+    EXPECT_FALSE(p[QStringLiteral("word/footer2.xml")].contains("instrText"));
+    EXPECT_TRUE(
+        p[QStringLiteral("word/document.xml")].contains("<w:footerReference w:type=\"first\" r:id=\"rIdFooter2\"/>"));
+    EXPECT_TRUE(p[QStringLiteral("word/document.xml")].contains("<w:titlePg/>"));
 }
 
 namespace {

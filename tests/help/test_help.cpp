@@ -96,7 +96,7 @@ TEST(GuideDocuments, OnePageInTheOrderOfTheWordProcessor)
     EXPECT_EQ(r.operations,
               QStringList({"newDocument", "lineSpacing12", "pageSetupA4", "fontName Century Gothic", "fontSize 20",
                            "type Vicania¶", "fontSize 16", "type stima del numero di abitanti in una località¶¶¶",
-                           "type Guida: Dati di calcolo¶¶", "fontSize 12", "type Testo.¶", "alignAll 3",
+                           "type Guida: Dati di calcolo¶¶", "fontSize 12", "type Testo.¶", "numberPages", "alignAll 3",
                            "properties Guida: Dati di calcolo|Vicania"}));
 }
 
