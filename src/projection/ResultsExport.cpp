@@ -57,8 +57,7 @@ struct Book {
     QHash<QString, lxw_format *> numbers;
 };
 
-// Sizes as a spreadsheet lays them out, in pixels: a default row, a column
-// of the given width in characters.
+// Pixels of a default row, and of a column so many characters wide.
 constexpr int kRowPixels = 20;
 int columnPixels(double characters)
 {
@@ -217,8 +216,7 @@ void inhabitantsChart(Book &book, lxw_worksheet *sheet, const StudySnapshot &s, 
     chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
     if (rows > 1 && s.table.year[1] && s.table.year[2] && *s.table.year[2] < *s.table.year[1])
         chart_axis_set_reverse(chart->x_axis);
-    // Under the table and as wide as it, so that the sheet prints one page
-    // wide at a size that reads.
+    // Under the table, as wide as it: one page wide, printed at a size that reads.
     lxw_chart_options place = {};
     place.y_offset = 10;
     place.x_scale = 1.6;
