@@ -61,7 +61,7 @@ struct Book {
 constexpr int kRowPixels = 20;
 int columnPixels(double characters)
 {
-    return int(characters * 7 + 0.5) + 5;
+    return int(std::lround(characters * 7)) + 5;
 }
 
 // Printed on A4, as wide as the page, the heading row on every page; turned
