@@ -6,7 +6,9 @@
 #include "core/XmlText.h"
 
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <array>
 #include <clocale>
 #include <cmath>
@@ -26,10 +28,22 @@ QString csvNumber(double value)
     return QString::number(value, 'g', 15).replace(u'.', u',');
 }
 
-// A text cell of a CSV file: quoted when it holds the separator or a quote.
+// A spreadsheet opening a CSV takes a field that begins with one of these
+// for a formula, "+/- abit." too.
+bool looksLikeFormula(const QString &text)
+{
+    return !text.isEmpty() && QStringLiteral("=+-@").contains(text.front());
+}
+
+// A text cell of a CSV file: quoted when it holds the separator or a quote,
+// or when it could pass for a formula; then an invisible zero-width space
+// goes first, which Calc, unlike an apostrophe, does not show.
 QString csvText(QString text)
 {
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    const bool formula = looksLikeFormula(text);
+    if (formula)
+        text.prepend(QChar(0x200B));
+    if (!formula && !text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     return u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
@@ -39,7 +53,29 @@ struct Book {
     lxw_workbook *workbook;
     lxw_format *heading;
     lxw_format *thousands;
+    lxw_format *wrapped;
+    QHash<QString, lxw_format *> numbers;
 };
+
+// Pixels of a default row, and of a column so many characters wide.
+constexpr int kRowPixels = 20;
+int columnPixels(double characters)
+{
+    return int(std::lround(characters * 7)) + 5;
+}
+
+// Printed on A4, as wide as the page, the heading row on every page; turned
+// when the sheet is wider than tall.
+void printSetup(lxw_worksheet *sheet, int width, int height)
+{
+    worksheet_set_paper(sheet, 9);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    worksheet_repeat_rows(sheet, 0, 0);
+    if (width > height)
+        worksheet_set_landscape(sheet);
+    else
+        worksheet_set_portrait(sheet);
+}
 
 // Text as the workbook's XML may hold it, cut to limit without splitting a
 // surrogate pair.
@@ -60,23 +96,75 @@ void writeText(lxw_worksheet *sheet, int row, int column, const QString &text, l
     worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8.constData(), format);
 }
 
-// The inputs as the report's data table shows them, then the title page.
-void dataSheet(Book &book, const StudySnapshot &s)
+// The format of a number typed in a field: a year as it is, the others in
+// thousands and with as many decimals as typed after the comma.
+QString typedFormat(const QString &typed, double value, bool year)
 {
-    lxw_worksheet *sheet = workbook_add_worksheet(book.workbook, "Dati");
+    const bool whole = value == std::floor(value);
+    if (year && whole)
+        return QStringLiteral("0");
+    const qsizetype comma = typed.lastIndexOf(u',');
+    int decimals = 0;
+    for (qsizetype i = comma + 1; comma >= 0 && i < typed.size() && typed[i].isDigit() && decimals < 10; ++i)
+        ++decimals;
+    if (decimals == 0)
+        return whole ? QStringLiteral("#,##0") : QStringLiteral("General");
+    return QStringLiteral("#,##0.") + QString(decimals, u'0');
+}
+
+lxw_format *numberFormat(Book &book, const QString &code)
+{
+    lxw_format *&format = book.numbers[code];
+    if (!format) {
+        format = workbook_add_format(book.workbook);
+        format_set_num_format(format, code.toLatin1().constData());
+        format_set_align(format, LXW_ALIGN_LEFT);
+        format_set_align(format, LXW_ALIGN_VERTICAL_TOP);
+    }
+    return format;
+}
+
+// The rows a text takes in the value column, where it wraps.
+int textLines(const QString &text)
+{
+    return std::clamp(int((text.size() + 39) / 40), 1, 27);
+}
+
+// A value of "Dati": a number where the program reads one in it, the text as
+// typed otherwise. The known inhabitants are read by their leading number,
+// so "10.000" stays text: the calculation took it for 10. Gives its lines.
+int writeValue(Book &book, lxw_worksheet *sheet, int row, const QString &text, bool year, bool leading = false)
+{
+    const auto value = NumberReading::italianNumber(text);
+    if (!value || (leading && *value != NumberReading::leadingNumber(text))) {
+        writeText(sheet, row, 1, text, book.wrapped);
+        return textLines(text);
+    }
+    worksheet_write_number(sheet, lxw_row_t(row), 1, *value, numberFormat(book, typedFormat(text, *value, year)));
+    return 1;
+}
+
+// The inputs as the report's data table shows them; gives the rows' lines.
+int inputRows(Book &book, lxw_worksheet *sheet, const StudySnapshot &s)
+{
     const std::array<const StudySnapshot::Input *, 11> inputs = {&s.anno1,      &s.abitnoti, &s.tassofert,   &s.pdf,
                                                                  &s.iniziofert, &s.finefert, &s.mortinfanti, &s.aspvita,
                                                                  &s.immigr,     &s.emigr,    &s.anno2};
     writeText(sheet, 0, 0, QStringLiteral("Dati: tipo"), book.heading);
     writeText(sheet, 0, 1, QStringLiteral("valore"), book.heading);
-    int row = 1;
+    int row = 1, lines = 1;
     for (const StudySnapshot::Input *input : inputs) {
-        writeText(sheet, row, 0, input->caption);
-        writeText(sheet, row++, 1, input->text);
+        writeText(sheet, row, 0, input->caption, book.wrapped);
+        const bool year = input == &s.anno1 || input == &s.anno2;
+        lines += writeValue(book, sheet, row++, input->text, year, input == &s.abitnoti);
     }
-    writeText(sheet, row++, 0, QStringLiteral("Numero di abitanti calcolato"));
-    writeText(sheet, row - 1, 1, s.popolazione);
-    ++row;
+    writeText(sheet, row, 0, QStringLiteral("Numero di abitanti calcolato"), book.wrapped);
+    return lines + writeValue(book, sheet, row, s.popolazione, false);
+}
+
+// The title page, with the office of the full report; gives the rows' lines.
+int titleRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
+{
     writeText(sheet, row++, 0, QStringLiteral("Frontespizio"), book.heading);
     const TitlePageData &p = s.titlePage;
     const std::array<std::pair<const char *, QString>, 9> page = {{
@@ -90,12 +178,22 @@ void dataSheet(Book &book, const StudySnapshot &s)
         {"studio professionale", s.officeName},
         {"indirizzo dello studio", s.officeAddress},
     }};
+    int lines = 1;
     for (const auto &[caption, text] : page) {
-        writeText(sheet, row, 0, QString::fromUtf8(caption));
-        writeText(sheet, row++, 1, text);
+        writeText(sheet, row, 0, QString::fromUtf8(caption), book.wrapped);
+        writeText(sheet, row++, 1, text, book.wrapped);
+        lines += textLines(text);
     }
+    return lines;
+}
+
+void dataSheet(Book &book, const StudySnapshot &s)
+{
+    lxw_worksheet *sheet = workbook_add_worksheet(book.workbook, "Dati");
+    const int lines = inputRows(book, sheet, s) + 1 + titleRows(book, sheet, 14, s);
     worksheet_set_column(sheet, 0, 0, 44, nullptr);
     worksheet_set_column(sheet, 1, 1, 40, nullptr);
+    printSetup(sheet, columnPixels(44) + columnPixels(40), lines * kRowPixels);
 }
 
 // The inhabitants over the years, in calendar order even for a backward run.
@@ -118,12 +216,12 @@ void inhabitantsChart(Book &book, lxw_worksheet *sheet, const StudySnapshot &s, 
     chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
     if (rows > 1 && s.table.year[1] && s.table.year[2] && *s.table.year[2] < *s.table.year[1])
         chart_axis_set_reverse(chart->x_axis);
+    // Under the table, as wide as it: one page wide, printed at a size that reads.
     lxw_chart_options place = {};
-    place.x_offset = 10;
     place.y_offset = 10;
     place.x_scale = 1.6;
     place.y_scale = 1.5;
-    worksheet_insert_chart_opt(sheet, 1, 10, chart, &place);
+    worksheet_insert_chart_opt(sheet, lxw_row_t(rows + 2), 0, chart, &place);
 }
 
 void resultsSheet(Book &book, const StudySnapshot &s)
@@ -143,8 +241,12 @@ void resultsSheet(Book &book, const StudySnapshot &s)
     worksheet_freeze_panes(sheet, 1, 0);
     worksheet_set_column(sheet, 0, 0, 8, nullptr);
     worksheet_set_column(sheet, 1, 8, 12, nullptr);
-    if (rows > 0)
+    int height = (rows + 1) * kRowPixels;
+    if (rows > 0) {
         inhabitantsChart(book, sheet, s, rows);
+        height += kRowPixels + 10 + 432; // the blank row, the chart's offset and height
+    }
+    printSetup(sheet, columnPixels(8) + 8 * columnPixels(12), height);
 }
 
 // libxlsxwriter writes its numbers with printf: in C's numeric locale, on
@@ -261,7 +363,7 @@ QByteArray xlsx(const StudySnapshot &s, QString *error)
     const QByteArray tmp = folder.path().toLocal8Bit();
     lxw_workbook_options options = {};
     options.tmpdir = const_cast<char *>(tmp.constData());
-    Book book{workbook_new_opt(path.constData(), &options), nullptr, nullptr};
+    Book book{workbook_new_opt(path.constData(), &options), nullptr, nullptr, nullptr, {}};
     if (!book.workbook) {
         *error = QStringLiteral("impossibile preparare la cartella di lavoro");
         return {};
@@ -270,6 +372,9 @@ QByteArray xlsx(const StudySnapshot &s, QString *error)
     format_set_bold(book.heading);
     book.thousands = workbook_add_format(book.workbook);
     format_set_num_format(book.thousands, "#,##0");
+    book.wrapped = workbook_add_format(book.workbook);
+    format_set_text_wrap(book.wrapped);
+    format_set_align(book.wrapped, LXW_ALIGN_VERTICAL_TOP);
     dataSheet(book, s);
     resultsSheet(book, s);
     if (const lxw_error e = workbook_close(book.workbook); e != LXW_NO_ERROR) {

@@ -87,9 +87,20 @@ def check_xlsx(path, rows, name):
                 wrong.append((r, c, cell.value, text))
     check(not wrong, f"{name}: cells differ from the grid or are not numbers: {wrong[:5]}")
     check(sheet.column_dimensions["B"].width >= 10, f"{name}: narrow columns")
-    data = {row[0].value: row[1].value for row in book["Dati"].iter_rows() if row[0].value}
-    check(data.get("Tasso di fecondità (%)") == "1,5", f"{name}: fertility as typed {data.get('Tasso di fecondità (%)')}")
-    check(data.get("Numero di abitanti nell'anno di partenza") == "10000", f"{name}: known inhabitants")
+    cells = {row[0].value: row[1] for row in book["Dati"].iter_rows() if row[0].value}
+    data = {caption: cell.value for caption, cell in cells.items()}
+    numbers = {"Anno di partenza": (rows[0][0], "0"), "Numero di abitanti nell'anno di partenza": (10000, "#,##0"),
+               "Tasso di fecondità (%)": (1.5, "#,##0.0"), "Anno di arrivo": (rows[-1][0], "0")}
+    for caption, (value, shown) in numbers.items():
+        cell = cells.get(caption)
+        read = cell and (cell.data_type, cell.value, cell.number_format)
+        check(read == ("n", float(value), shown), f"{name}: {caption} on Dati reads {read}")
+    # Printed on A4, one page wide, the heading row on each page; Dati is wider than tall.
+    for sheet, turned in ((book["Dati"], "landscape"), (book["Risultati"], "portrait")):
+        setup = sheet.page_setup
+        read = (str(setup.paperSize), setup.fitToWidth in (None, 1, "1"), str(setup.fitToHeight),
+                sheet.sheet_properties.pageSetUpPr.fitToPage, sheet.print_title_rows, setup.orientation)
+        check(read == ("9", True, "0", True, "$1:$1", turned), f"{name}: {sheet.title} prints as {read}")
     check(data.get("ricerca") == "Piano dei servizi" and data.get("località") == "Borgo", f"{name}: title page")
     with zipfile.ZipFile(path) as z:
         chart = z.read("xl/charts/chart1.xml").decode()
@@ -97,22 +108,32 @@ def check_xlsx(path, rows, name):
     check(f"Risultati!$B$2:$B${len(rows) + 1}" in chart, f"{name}: chart does not plot the inhabitants")
 
 
+def csv_rows(path, name):
+    """The CSV's fields, the invisible space that keeps a text from passing for a formula taken away."""
+    with open(path, newline="", encoding="utf-8-sig") as f:
+        rows = list(csv.reader(f, delimiter=";"))
+    texts = [t for t in rows[0] if not re.fullmatch(r"-?\d+(,\d+)?", t)]
+    formulas = [t for t in texts if t[:1] in "=+-@"]
+    check(not formulas, f"{name}: texts a spreadsheet takes for formulas {formulas}")
+    return [[t.removeprefix("\u200b") for t in row] for row in rows]
+
+
 def check_csv(path, printed, name, folder):
     raw = path.read_bytes()
     check(raw.startswith(b"\xef\xbb\xbf"), f"{name}: no byte-order mark")
     check(b"\r\n" in raw, f"{name}: lines not ended by CR LF")
-    with open(path, newline="", encoding="utf-8-sig") as f:
-        rows = list(csv.reader(f, delimiter=";"))
-    check(rows == printed, f"{name}: the CSV is not the grid")
-    # As Calc opens it in Italian: ";" separated, UTF-8, numbers as numbers.
+    check(csv_rows(path, name) == printed, f"{name}: the CSV is not the grid")
+    # As Calc opens it in Italian: ";" separated, UTF-8, numbers as numbers,
+    # formulas evaluated (the thirteenth option).
     calc = Path(folder) / "calc"
     calc.mkdir(exist_ok=True)
-    soffice(calc, "xlsx", [path], "CSV:59,34,76,1,,1040")
+    soffice(calc, "xlsx", [path], "CSV:59,34,76,1,,1040,false,false,false,false,false,-1,true")
     converted = calc / path.with_suffix(".xlsx").name
     sheet = openpyxl.load_workbook(converted).active
     cells = [sheet.cell(r, c) for r in range(2, sheet.max_row + 1) for c in range(1, 10)]
     check(cells and all(c.data_type == "n" for c in cells), f"{name}: Calc reads text, not numbers")
-    check([c.value for c in sheet[1]] == HEADINGS, f"{name}: Calc headings {[c.value for c in sheet[1]]}")
+    shown = [(c.data_type, c.value.removeprefix("\u200b")) for c in sheet[1]]
+    check(shown == [("s", h) for h in HEADINGS], f"{name}: Calc headings {shown}")
     check(sheet.cell(2, 2).value == int(printed[1][1]), f"{name}: Calc reads {sheet.cell(2, 2).value}")
 
 
@@ -228,6 +249,7 @@ def hostile_study(folder):
     """Every title-page field hostile, the committente 10,000 characters long; UTF-16 holds them all."""
     titles = [f"{name} {HOSTILE}" for name in TITLE_FIELDS]
     titles[3] += " " + "x" * 10000
+    titles[4] = "=SOMMA(1;2) " + titles[4]  # a formula for a spreadsheet, were it not text
     line1 = ["2000", "10000", *INPUTS, "4", "2", "2030"]
     text = "\ufeff" + ",".join(f'"{f}"' for f in line1) + "\r\n" + ",".join(titles) + "\r\n"
     path = Path(folder) / "Vicania-dati-ostile"
@@ -278,9 +300,11 @@ def check_hostile_texts(folder):
         check(False, f"hostile svg: not XML ({e})")
     book = xml_parts(out["t.xlsx"], "hostile xlsx")
     if "xl/sharedStrings.xml" in book and "xl/charts/chart1.xml" in book:
-        data = {r[0].value: r[1].value for r in openpyxl.load_workbook(out["t.xlsx"])["Dati"].iter_rows() if r[0].value}
+        cells = {r[0].value: r[1] for r in openpyxl.load_workbook(out["t.xlsx"])["Dati"].iter_rows() if r[0].value}
+        data = {caption: cell.value for caption, cell in cells.items()}
         for caption, text in zip(TITLE_FIELDS[:7], titles):
-            check(data.get(caption) == text, f"hostile xlsx: {caption} reads {data.get(caption)!r:.80}")
+            read = cells.get(caption) and (cells[caption].data_type, cells[caption].value)
+            check(read == ("s", text), f"hostile xlsx: {caption} reads {read!r:.80}")
         read = [data.get("studio professionale"), data.get("indirizzo dello studio")]
         check(read == office, f"hostile xlsx: office {read!r}")
         chart = all_text(book["xl/charts/chart1.xml"])
@@ -356,8 +380,7 @@ def main():
     code, out, err = run(backwards, "--xlsx", folder / "b.xlsx", "--csv", folder / "b.csv")
     check(code == 0, f"backwards: exit {code} {err}")
     check_xlsx(folder / "b.xlsx", grid(out)[1:], "backwards xlsx")
-    with open(folder / "b.csv", newline="", encoding="utf-8-sig") as f:
-        check(list(csv.reader(f, delimiter=";")) == grid(out), "backwards csv: not the grid")
+    check(csv_rows(folder / "b.csv", "backwards csv") == grid(out), "backwards csv: not the grid")
 
     # Refused without a calculation, and nothing written; an unknown chart format.
     empty = study(folder, "Vicania-dati-vuoto", 2000, "")
