@@ -2,6 +2,7 @@
 
 #include "DocumentModel.h"
 #include "DocxFooter.h"
+#include "DocxPage.h"
 #include "DocxXml.h"
 #include "TableLayout.h"
 #include "core/WholeFile.h"
@@ -136,18 +137,6 @@ const QString kPlacing = QStringLiteral("http://schemas.openxmlformats.org/drawi
 
 // English Metric Units, 635 to a twip: the picture as wide as the text, as
 // tall as its proportions say, shrunk whole if that passes the page.
-QSize pictureExtent(QSize pixels, const Page &pg)
-{
-    constexpr qint64 kPerTwip = 635;
-    double width = double(pg.textWidth()) * kPerTwip;
-    double height = width * pixels.height() / pixels.width();
-    const double room = double(pg.textHeight()) * kPerTwip * 0.9;
-    if (height > room) {
-        width *= room / height;
-        height = room;
-    }
-    return {int(width), int(height)};
-}
 
 void pictureGraphic(Writer &x, const DocumentModel::Picture &pic, int n, QSize emu)
 {
@@ -189,7 +178,7 @@ void pictureRun(Writer &x, const DocumentModel::Run &r, const DocumentModel &d, 
 {
     const DocumentModel::Picture &pic = d.pictures()[r.picture];
     const int n = r.picture + 1;
-    const QSize emu = pictureExtent(pic.pixels, pg);
+    const QSize emu = DocxPage::pictureSize(pic.pixels, pg);
     x.start(QStringLiteral("w:r"));
     runProperties(x, r.font, r.size);
     x.start(QStringLiteral("w:drawing"));
@@ -311,35 +300,6 @@ void table(Writer &x, const DocumentModel::Table &t, bool spacing12, int textWid
     x.end();
 }
 
-bool startsPage(const DocumentModel::Block &b)
-{
-    if (const auto *p = std::get_if<DocumentModel::Paragraph>(&b))
-        return p->pageBreakBefore;
-    return std::get<DocumentModel::Table>(b).pageBreakBefore;
-}
-
-bool isEmptyParagraph(const DocumentModel::Block &b)
-{
-    const auto *p = std::get_if<DocumentModel::Paragraph>(&b);
-    return p && p->runs.isEmpty();
-}
-
-// Which blocks are empty paragraphs that only lead up to a new page or the
-// end of the document.
-QList<bool> compactParagraphs(const QList<DocumentModel::Block> &blocks)
-{
-    QList<bool> compact(blocks.size(), false);
-    bool beforeBreak = true;
-    for (qsizetype i = blocks.size() - 1; i >= 0; --i) {
-        compact[i] = beforeBreak && isEmptyParagraph(blocks[i]) && !startsPage(blocks[i]);
-        if (startsPage(blocks[i]))
-            beforeBreak = true;
-        else if (!isEmptyParagraph(blocks[i]))
-            beforeBreak = false;
-    }
-    return compact;
-}
-
 void sectionProperties(Writer &x, const DocumentModel &d)
 {
     const bool landscape = d.isLandscape();
@@ -377,7 +337,7 @@ QByteArray documentXml(const DocumentModel &d)
     x.start(QStringLiteral("w:document"));
     x.start(QStringLiteral("w:body"));
     const QList<DocumentModel::Block> &blocks = d.blocks();
-    const QList<bool> compact = compactParagraphs(blocks);
+    const QList<bool> compact = DocxPage::compactParagraphs(d);
     const int textWidth = page(d.isLandscape()).textWidth();
     for (qsizetype i = 0; i < blocks.size(); ++i) {
         if (const auto *p = std::get_if<DocumentModel::Paragraph>(&blocks[i]))
@@ -462,14 +422,6 @@ bool zipped(const QList<std::pair<QString, QByteArray>> &content, QByteArray *ou
 
 } // namespace
 
-Page page(bool landscape)
-{
-    constexpr int kShort = 11906, kLong = 16838; // A4
-    constexpr int kTop = 1417, kOther = 1134, kHeader = 708;
-    return landscape ? Page{kLong, kShort, kTop, kOther, kOther, kOther, kHeader, kHeader}
-                     : Page{kShort, kLong, kTop, kOther, kOther, kOther, kHeader, kHeader};
-}
-
 QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document, const QDateTime &when)
 {
     const QString title = document.title().isEmpty() ? QStringLiteral("Vicania") : safe(document.title());
@@ -507,16 +459,6 @@ bool write(const DocumentModel &document, const QString &path, QString *error)
         return fail(why);
     // Never a half-written document; through a link, the file it points to.
     return WholeFile::write(path, bytes, error);
-}
-
-QSize pictureSize(QSize pixels, bool landscape)
-{
-    return pictureExtent(pixels, page(landscape));
-}
-
-QList<bool> compactParagraphs(const DocumentModel &document)
-{
-    return compactParagraphs(document.blocks());
 }
 
 } // namespace DocxFile

@@ -1,7 +1,7 @@
 // Writes a DocumentModel as an Office Open XML document (.docx): the XML parts
-// with QXmlStreamWriter, the package with libzip in memory, the file with
-// QSaveFile, so that it appears whole or not at all and replaces an older one
-// in one step.
+// with QXmlStreamWriter, the package with libzip in memory, the file with the
+// program's one writer, so that it appears whole or not at all and replaces
+// an older one in one step.
 #pragma once
 
 #include <QByteArray>
@@ -11,6 +11,7 @@
 #include <QString>
 #include <utility>
 
+#include "DocxPage.h"
 #include "DocxParts.h"
 
 class DocumentModel;
@@ -25,21 +26,10 @@ bool write(const DocumentModel &document, const QString &path, QString *error);
 QList<std::pair<QString, QByteArray>> parts(const DocumentModel &document,
                                             const QDateTime &when = QDateTime::currentDateTimeUtc());
 
-// The page and its text area, in twentieths of a point: A4 with the margins
-// of an Italian Word blank document (2,5 cm at the top, 2 cm elsewhere).
-struct Page {
-    int width, height, top, bottom, left, right, header, footer;
-    int textWidth() const { return width - left - right; }
-    int textHeight() const { return height - top - bottom; }
-};
-Page page(bool landscape);
-
-// A picture of these pixels on the page, in English Metric Units (635 to a
-// twip): as wide as the text, no taller than most of the page.
-QSize pictureSize(QSize pixels, bool landscape);
-
-// For each block, whether it is an empty paragraph that only leads up to a
-// new page or the end, which the file keeps one point tall.
-QList<bool> compactParagraphs(const DocumentModel &document);
+// The page, for the callers that measure it here.
+using DocxPage::compactParagraphs;
+using DocxPage::Page;
+using DocxPage::page;
+using DocxPage::pictureSize;
 
 } // namespace DocxFile

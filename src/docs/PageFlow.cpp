@@ -1,6 +1,6 @@
 #include "PageFlow.h"
 
-#include "DocxFile.h"
+#include "DocxPage.h"
 #include "TableLayout.h"
 #include "TextWidth.h"
 
@@ -30,7 +30,7 @@ struct Piece {
 
 int textWidth(const DocumentModel &d)
 {
-    return DocxFile::page(d.isLandscape()).textWidth();
+    return DocxPage::page(d.isLandscape()).textWidth();
 }
 
 // The lines of a paragraph, a page break in it starting a page.
@@ -53,7 +53,7 @@ QList<Piece> paragraphPieces(const DocumentModel &d, const Paragraph &p)
     for (const DocumentModel::Run &r : p.runs) {
         if (r.picture >= 0) {
             lines(false);
-            const QSize emu = DocxFile::pictureSize(d.pictures()[r.picture].pixels, d.isLandscape());
+            const QSize emu = DocxPage::pictureSize(d.pictures()[r.picture].pixels, d.isLandscape());
             // The picture stands on the line's baseline, the descent below it.
             pieces.append({emu.height() / kEmuPerTwip + int(r.size * 5), broken});
             broken = false;
@@ -97,14 +97,14 @@ QList<int> rowHeights(const DocumentModel &d, const Table &t)
 // Lays the blocks on pages one after the other.
 class Flow {
 public:
-    Flow(const DocumentModel &d, double fill) : m_d(d), m_room(int(DocxFile::page(d.isLandscape()).textHeight() * fill))
+    Flow(const DocumentModel &d, double fill) : m_d(d), m_room(int(DocxPage::page(d.isLandscape()).textHeight() * fill))
     {
     }
 
     Estimate run()
     {
         const QList<DocumentModel::Block> &blocks = m_d.blocks();
-        compact = DocxFile::compactParagraphs(m_d);
+        compact = DocxPage::compactParagraphs(m_d);
         for (qsizetype i = 0; i < blocks.size(); ++i) {
             if (pageBreakBefore(blocks[i]) && m_used > 0)
                 newPage();

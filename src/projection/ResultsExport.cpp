@@ -167,6 +167,8 @@ int titleRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
 {
     writeText(sheet, row++, 0, QStringLiteral("Frontespizio"), book.heading);
     const TitlePageData &p = s.titlePage;
+    // As the full report: the program's office, else the one the study shows.
+    const bool own = s.officeName.isEmpty();
     const std::array<std::pair<const char *, QString>, 9> page = {{
         {"ricerca", p.ricerca},
         {"località", p.localita},
@@ -175,8 +177,8 @@ int titleRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
         {"luogo di elaborazione", p.luogo},
         {"data della elaborazione", p.data},
         {"allegati alla relazione", p.allegati},
-        {"studio professionale", s.officeName},
-        {"indirizzo dello studio", s.officeAddress},
+        {"studio professionale", own ? p.labelstudio : s.officeName},
+        {"indirizzo dello studio", own ? p.labelindirizzo : s.officeAddress},
     }};
     int lines = 1;
     for (const auto &[caption, text] : page) {

@@ -22,7 +22,8 @@ from docx import Document
 
 CLI = sys.argv[1]
 failures = []
-TITLE = ["Piano dei servizi", "Borgo", "analisi", "Comune", "Borgo", "lunedì, 7 dic 2026", "grafici", "", ""]
+TITLE = ["Piano dei servizi", "Borgo", "analisi", "Comune", "Borgo", "lunedì, 7 dic 2026", "grafici", "Studio Verdi",
+         "Via Po 2"]
 INPUTS = ["1,5", "25", "14", "49", "5", "80"]
 HEADINGS = ["Anno", "Abitanti", "Immigrati", "Emigrati", "Donne", "Nascite", "Mortalità", "Morti", "+/- abit."]
 DRAWING = "{http://schemas.openxmlformats.org/wordprocessingml/2006/main}drawing"
@@ -102,6 +103,9 @@ def check_xlsx(path, rows, name):
                 sheet.sheet_properties.pageSetUpPr.fitToPage, sheet.print_title_rows, setup.orientation)
         check(read == ("9", True, "0", True, "$1:$1", turned), f"{name}: {sheet.title} prints as {read}")
     check(data.get("ricerca") == "Piano dei servizi" and data.get("località") == "Borgo", f"{name}: title page")
+    # No office set in the program: the study's own, as on the full report.
+    office = [data.get("studio professionale"), data.get("indirizzo dello studio")]
+    check(office == ["Studio Verdi", "Via Po 2"], f"{name}: office on Dati {office}")
     with zipfile.ZipFile(path) as z:
         chart = z.read("xl/charts/chart1.xml").decode()
     check("<c:lineChart>" in chart, f"{name}: no line chart")
