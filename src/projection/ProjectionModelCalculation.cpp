@@ -121,7 +121,9 @@ bool ProjectionModel::checkBounds()
         }
     }
     if (!text(Field::abitnoti).isEmpty()) {
-        const double known = leadingNumber(text(Field::abitnoti));
+        // A leading number too large for a double is refused like any other
+        // above the bound, not read as 0.
+        const double known = NumberReading::leadingValue(text(Field::abitnoti));
         if (!std::isfinite(known) || known < 0 || known > ProjectionEngine::kMaxKnown) {
             showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, ProjectionEngine::kMaxKnown));
             return false;
