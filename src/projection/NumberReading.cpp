@@ -52,6 +52,12 @@ QString exponentAt(const QString &s, qsizetype i)
 
 double leadingNumber(QStringView text)
 {
+    const double value = leadingValue(text);
+    return std::isfinite(value) ? value : 0.0;
+}
+
+double leadingValue(QStringView text)
+{
     const QString s = compactLeading(text);
     qsizetype i = 0;
     QString number;
@@ -67,9 +73,8 @@ double leadingNumber(QStringView text)
     number.append(exponentAt(s, i));
     bool ok = false;
     const double value = number.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return 0.0;
-    return value;
+    // Not ok: too large (infinity, kept) or too small (0).
+    return ok || std::isinf(value) ? value : 0.0;
 }
 
 std::optional<double> italianNumber(const QString &text)

@@ -11,6 +11,9 @@ namespace NumberReading {
 // skipped, reading stops at the first character that cannot continue the
 // number, and a text without a leading number gives 0.
 double leadingNumber(QStringView text);
+// The same, except that a leading number too large for a double gives
+// infinity with its sign instead of 0.
+double leadingValue(QStringView text);
 
 // A number written with Italian rules whatever the machine's locale
 // ("1,45" is 1.45, "1.500" is 1500); nothing when the text is not a finite number.

@@ -106,7 +106,20 @@ double smallestWomenShare(double fertileSpan, double medianAgeAtDeath)
     return share;
 }
 
-bool isMonotone(const ProjectionParams &p)
+bool cellsWithinBounds(const ProjectionTable &t, int rows)
+{
+    for (int row = 1; row <= rows; ++row) {
+        const auto r = std::size_t(row);
+        for (const double v : {t.inhabitants[r], t.immigrants[r], t.emigrants[r], t.fertileWomen[r], t.births[r],
+                               t.infantDeaths[r], t.oldAgeDeaths[r], t.naturalChange[r]}) {
+            if (!std::isfinite(v) || std::fabs(v) > kMaxCell)
+                return false;
+        }
+    }
+    return true;
+}
+
+Irregularity irregularity(const ProjectionParams &p)
 {
     // Factors far from zero keep rounding noise well below one step of the
     // population, so the order of two populations survives every year.
@@ -118,9 +131,16 @@ bool isMonotone(const ProjectionParams &p)
     const double carry = 1 + sign * natural;
     const double deathsSide = p.fertileSpan / (2 * p.medianAgeAtDeath);
     const double womenSide = p.womenShare / 100;
-    const bool womenPass = womenSide - deathsSide > 1e-9 * (std::fabs(womenSide) + std::fabs(deathsSide));
-    return std::isfinite(migration) && std::isfinite(carry) && migration >= kMinFactor && carry >= kMinFactor &&
-           womenPass;
+    if (!(womenSide - deathsSide > 1e-9 * (std::fabs(womenSide) + std::fabs(deathsSide))))
+        return Irregularity::WomenAtLimit;
+    if (!std::isfinite(carry) || carry < kMinFactor)
+        return Irregularity::FactorNearZero;
+    // Only rows 2 to G both migrate and carry their population on; a one-year
+    // run has none. Migration alone never turns a population negative, so a
+    // last row's own migration cannot fail the women check.
+    if (p.span >= 2 && (!std::isfinite(migration) || migration < kMinFactor))
+        return Irregularity::FactorNearZero;
+    return Irregularity::None;
 }
 
 } // namespace ProjectionEngine

@@ -30,6 +30,11 @@ struct ProjectionOutcome {
 
 namespace ProjectionEngine {
 
+// The most known inhabitants the window accepts, and what no cell of a sound
+// projection comes near: beyond these the arithmetic gives absurd numbers.
+inline constexpr double kMaxKnown = 1e10;
+inline constexpr double kMaxCell = 1e12;
+
 // Runs the yearly step for rows 1 to G + 1 from table.inhabitants[1], stopping
 // at the first row that fails the women check.
 ProjectionOutcome run(const ProjectionParams &params, ProjectionTable &table);
@@ -42,9 +47,21 @@ bool womenSuffice(double womenShare, double fertileSpan, double medianAgeAtDeath
 // The smallest whole percent that passes it (F and A positive).
 double smallestWomenShare(double fertileSpan, double medianAgeAtDeath);
 
-// True when every yearly step is an increasing map of the population with a
-// comfortable margin, and the women check passes for every non-negative
-// population: then the result grows with the known inhabitants.
-bool isMonotone(const ProjectionParams &params);
+// True when every cell of rows 1 to rows is a number within kMaxCell.
+bool cellsWithinBounds(const ProjectionTable &table, int rows);
+
+// Why the result may not grow with the known inhabitants: the women check at
+// its limit, where rounding alone decides it, or a year that leaves almost
+// nobody, where rounding noise can reorder two populations.
+enum class Irregularity { None, WomenAtLimit, FactorNearZero };
+Irregularity irregularity(const ProjectionParams &params);
+
+// True when every yearly step that carries a population is an increasing map
+// of it with a comfortable margin, and the women check passes for every
+// non-negative population: then the result grows with the known inhabitants.
+inline bool isMonotone(const ProjectionParams &params)
+{
+    return irregularity(params) == Irregularity::None;
+}
 
 } // namespace ProjectionEngine

@@ -28,6 +28,9 @@ class DocumentOutput;
 class DocumentWriter;
 class FileDialogs;
 class TitlePageLink;
+namespace RebalanceSearch {
+struct Loop;
+}
 
 class ProjectionModel : public QObject, private StudyFiles::Window {
     Q_OBJECT
@@ -38,7 +41,6 @@ public:
     static constexpr int kShareMinimum = 10;
     static constexpr int kShareMaximum = 40;
     static constexpr int kShareStart = 25;
-    static constexpr qint64 kRebalanceStepLimit = 1'000'000;
 
     using OpenResult = StudyFiles::OpenResult;
     using SaveResult = StudyFiles::SaveResult;
@@ -158,8 +160,8 @@ public:
     // message.
     bool esportaTabella(const QString &path, ResultsExport::Format format);
 
-    // Called during a long rebalancing with the steps done so far; returning
-    // false cancels it. The window wires it to a progress dialog.
+    // Called now and then during a long rebalancing with the steps done so
+    // far; returning false cancels it. The window wires it to a progress dialog.
     void setRebalanceProgress(std::function<bool(qint64)> progress) { m_rebalanceProgress = std::move(progress); }
     // Tests compare the quick search of the rebalancing with the literal loop.
     void setRebalanceShortcut(bool enabled) { m_rebalanceShortcut = enabled; }
@@ -245,6 +247,8 @@ private:
     void noticeKnownInhabitantsReading();
     void rebalance(double step, bool upward);
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
+    bool rebalanceQuickly(const RebalanceSearch::Loop &loop, qint64 perProjection, qint64 limit);
+    QString rebalanceGaveUp(qint64 attempts) const;
     bool showDocument(const std::function<void(DocumentWriter &)> &write, const QString &kind, const QString &loading,
                       const QString &shown);
 

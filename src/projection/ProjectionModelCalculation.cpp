@@ -1,8 +1,7 @@
-// The calculation, verification and rebalancing handlers of ProjectionModel.
+// The calculation and verification handlers of ProjectionModel.
 #include "NumberReading.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
-#include "RebalanceSearch.h"
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
 
@@ -24,7 +23,6 @@ struct Bounds {
     double lowest, highest;
 };
 constexpr double kMaxYear = 9999;
-constexpr double kMaxInhabitants = 1e10;
 constexpr std::array kBounds = {
     Bounds{Field::anno1, -kMaxYear, kMaxYear},
     Bounds{Field::anno2, -kMaxYear, kMaxYear},
@@ -36,8 +34,6 @@ constexpr std::array kBounds = {
     Bounds{Field::immigr, 0, 1000},
     Bounds{Field::emigr, 0, 1000},
 };
-// No row of a sound projection comes near this.
-constexpr double kMaxCell = 1e12;
 
 QString bound(double value)
 {
@@ -125,9 +121,12 @@ bool ProjectionModel::checkBounds()
         }
     }
     if (!text(Field::abitnoti).isEmpty()) {
-        const double known = leadingNumber(text(Field::abitnoti));
-        if (!std::isfinite(known) || known < 0 || known > kMaxInhabitants) {
-            showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, kMaxInhabitants), fieldName(Field::abitnoti));
+        // A leading number too large for a double is refused like any other
+        // above the bound, not read as 0.
+        const double known = NumberReading::leadingValue(text(Field::abitnoti));
+        if (!std::isfinite(known) || known < 0 || known > ProjectionEngine::kMaxKnown) {
+            showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, ProjectionEngine::kMaxKnown),
+                          fieldName(Field::abitnoti));
             return false;
         }
     }
@@ -284,16 +283,7 @@ bool ProjectionModel::refuseRunaway(int rows)
 
 bool ProjectionModel::withinBounds(int rows) const
 {
-    for (int row = 1; row <= std::min(rows, ProjectionTable::kLastRow); ++row) {
-        const auto r = std::size_t(row);
-        for (const double v :
-             {m_table.inhabitants[r], m_table.immigrants[r], m_table.emigrants[r], m_table.fertileWomen[r],
-              m_table.births[r], m_table.infantDeaths[r], m_table.oldAgeDeaths[r], m_table.naturalChange[r]}) {
-            if (!std::isfinite(v) || std::fabs(v) > kMaxCell)
-                return false;
-        }
-    }
-    return true;
+    return ProjectionEngine::cellsWithinBounds(m_table, std::min(rows, ProjectionTable::kLastRow));
 }
 
 void ProjectionModel::verifica_Click()
@@ -318,81 +308,5 @@ void ProjectionModel::verifica_Click()
     if (leadingNumber(text(Field::abitnoti)) < result()) {
         m_riequilibraEnabled = true;
         m_verifyCount = 1;
-    }
-}
-
-void ProjectionModel::riequilibra_Click()
-{
-    NotifyScope scope(*this);
-    const QString &immigration = m_lastImmigrationRate;
-    const double lastIn = italianNumber(immigration).value_or(leadingNumber(immigration));
-    const double lastOut = m_lastEmigrationRate.value_or(0);
-    if (std::fabs(lastIn - lastOut) >= 100) {
-        const Message question{ProjectionTexts::kRebalanceHeavy, appGlobals().DataCheckTitle, Message::Icon::Question,
-                               Message::Buttons::YesNo, Message::Answer::No};
-        if (notify(question) != Message::Answer::Yes)
-            return;
-    }
-    const double saved = leadingNumber(m_savedKnownInhabitants);
-    if (m_verifyCount == 1 && saved > result()) {
-        m_verificaEnabled = false;
-        // A negative known field would step away from the target for ever.
-        const double step = std::max(1.0, std::floor(leadingNumber(text(Field::abitnoti)) / 10000));
-        rebalance(step, true);
-    }
-    if (m_verifyCount == 1 && saved < result()) {
-        m_verificaEnabled = false;
-        rebalance(1, false);
-    }
-    m_verificaEnabled = true;
-    m_passo = ProjectionTexts::kAfterRebalance;
-}
-
-// One step of the loop; true when the loop must stop: the comparison turned,
-// or the projection stopped with a message or left no result.
-bool ProjectionModel::rebalanceIteration(double knownInhabitants, bool upward, double saved)
-{
-    setText(Field::abitnoti, NumberReading::plainText(knownInhabitants));
-    if (!eseguoSimulazione() || m_popolazione.isEmpty())
-        return true;
-    return upward ? !(result() < saved) : !(result() > saved);
-}
-
-void ProjectionModel::rebalance(double step, bool upward)
-{
-    const double saved = leadingNumber(m_savedKnownInhabitants);
-    auto next = [&] {
-        const double known = leadingNumber(text(Field::abitnoti));
-        return upward ? known + step : known - step;
-    };
-    const RebalanceSearch::Loop loop{leadingNumber(text(Field::abitnoti)), step, upward, saved};
-    const qint64 before = m_operations;
-    if (rebalanceIteration(next(), upward, saved))
-        return;
-    const qint64 perProjection = m_operations - before;
-    count();
-
-    // Steps 2 .. n-1 would each repeat the same projection with a result still
-    // on the same side; skip them and account for their counts.
-    if (m_rebalanceShortcut) {
-        const auto params = readParams();
-        if (params && ProjectionEngine::isMonotone(*params)) {
-            const qint64 n = RebalanceSearch::firstUnsettledStep(*params, loop);
-            count((n - 2) * (perProjection + 1));
-            if (rebalanceIteration(RebalanceSearch::knownAt(loop, n), upward, saved))
-                return;
-            count();
-        }
-    }
-    for (qint64 literal = 1;; ++literal) {
-        if (literal > kRebalanceStepLimit) {
-            showDataError(ProjectionTexts::rebalanceGaveUp(kRebalanceStepLimit));
-            return;
-        }
-        if (m_rebalanceProgress && !m_rebalanceProgress(literal))
-            return;
-        if (rebalanceIteration(next(), upward, saved))
-            return;
-        count();
     }
 }

@@ -85,6 +85,19 @@ inline QString rebalanceGaveUp(qint64 attempts)
                           "abitanti di partenza: controlla i dati immessi.")
         .arg(attempts);
 }
+// The same on data where every attempt has to be computed in full: why.
+inline QString rebalanceGaveUp(qint64 attempts, const QString &why)
+{
+    return QStringLiteral("Il riequilibrio è stato interrotto dopo %1 tentativi senza raggiungere il numero di "
+                          "abitanti di partenza: con questi dati %2, perciò ogni tentativo va calcolato per intero e "
+                          "non se ne possono fare di più. Controlla i dati immessi.")
+        .arg(attempts)
+        .arg(why);
+}
+inline const QString kIrregularWomen =
+    QStringLiteral("la percentuale delle donne in età feconda è proprio al limite del minimo ammesso");
+inline const QString kIrregularYear =
+    QStringLiteral("in un anno migrazioni, nascite e morti lasciano quasi nessun abitante");
 inline const QString kSaveNeedsData =
     QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della 'Ricerca' (nella finestra "
                    "Frontespizio) e poi clicca su 'Calcola' per avere un controllo dei dati e poterli archiviare.");

@@ -1,11 +1,14 @@
 // Finds where the one-step-at-a-time rebalancing loop would stop without
-// running every step through the window: on data whose result grows with the
-// known inhabitants, a bisection over the pure projection gives the same step.
+// running every step through the window. Each step is judged on the pure
+// projection exactly as the window judges it; on data whose result grows with
+// the known inhabitants a bisection finds the step, on any other data a scan
+// of the steps does, within a budget that keeps the wait short.
 #pragma once
 
 #include "ProjectionEngine.h"
 
 #include <QtGlobal>
+#include <functional>
 
 namespace RebalanceSearch {
 
@@ -16,16 +19,31 @@ struct Loop {
     double target = 0; // the known inhabitants typed before Calcola
 };
 
-// Population bounds within which rounding cannot reorder two populations.
-inline constexpr double kMaxStart = 1e11;
-inline constexpr double kMaxRow = 1e12;
-
 // The known inhabitants of step n.
 double knownAt(const Loop &loop, qint64 n);
 
-// Given that step 1 continues the loop, the first step n > 1 that either stops
-// it or leaves the range where the shortcut is exact; every step before n
-// continues. Requires ProjectionEngine::isMonotone(params).
-qint64 firstUnsettledStep(const ProjectionParams &params, const Loop &loop);
+// How many steps after the first the loop takes before giving up, for a
+// projection of the given rows: fewer on long spans, so that even a scan of
+// every step ends in about a second.
+qint64 stepLimit(int rows);
+
+// True when the window's step n runs to a result still short of the target:
+// known inhabitants accepted, every cell within bounds, the women check passed.
+bool continues(const ProjectionParams &params, const Loop &loop, qint64 n, ProjectionTable &scratch);
+
+// Given that step 1 continues the loop, the first step n > 1 that stops it;
+// every step before n continues. Requires ProjectionEngine::isMonotone(params).
+qint64 firstStopByBisection(const ProjectionParams &params, const Loop &loop);
+
+// Where a scan of steps 2 to limit + 1 ended: at the first step that stops the
+// loop, after the last one (which continues), or at the last step done when
+// progress, asked now and then with the steps done so far, said to stop.
+struct ScanEnd {
+    enum class Why { Stops, Limit, Cancelled };
+    qint64 step = 0;
+    Why why = Why::Stops;
+};
+ScanEnd scan(const ProjectionParams &params, const Loop &loop, qint64 limit,
+             const std::function<bool(qint64)> &progress);
 
 } // namespace RebalanceSearch

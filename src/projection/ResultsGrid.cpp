@@ -10,7 +10,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
+#include <array>
+#include <numeric>
 
 namespace {
 
@@ -77,6 +80,53 @@ private:
     const GridViewport &m_grid;
 };
 
+// The smallest type tried: the largest numbers a projection may hold, in
+// every column at once, fit the designed grid at about 4 points.
+constexpr double kSmallestPoints = 3;
+
+int sum(const std::array<int, kGridColumnCount> &widths)
+{
+    return std::accumulate(widths.begin(), widths.end(), 0);
+}
+
+// Room a cell leaves on each side of its text.
+int textMargin(const QWidget *widget)
+{
+    return widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
+
+// Each column's widest text with its margins and grid line, heading included
+// (drawn between two borders).
+std::array<int, kGridColumnCount> widestTexts(const GridViewport &grid, const QFontMetrics &metrics, int margin)
+{
+    std::array<int, kGridColumnCount> widest{};
+    for (int c = 0; c < kGridColumnCount; ++c) {
+        const auto column = static_cast<GridColumn>(c);
+        int w = 0;
+        for (int row = 1; row <= grid.rowCount(); ++row)
+            w = std::max(w, metrics.horizontalAdvance(grid.tableCell(row, column)));
+        widest[static_cast<std::size_t>(c)] =
+            std::max(w + 2 * margin + 1, metrics.horizontalAdvance(gridHeaderCaption(column)) + 2);
+    }
+    return widest;
+}
+
+// Widths for the columns: what each needs and the rest shared equally, or
+// when the room is short each in proportion to its need.
+std::array<int, kGridColumnCount> shareOut(const std::array<int, kGridColumnCount> &needed, int available)
+{
+    const int total = sum(needed);
+    std::array<int, kGridColumnCount> widths{};
+    int used = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] =
+            total > available ? needed[c] * available / total : needed[c] + (available - total) / kGridColumnCount;
+        used += widths[c];
+    }
+    widths.back() += available - used; // the rounding, to fill the row
+    return widths;
+}
+
 } // namespace
 
 ResultsGrid::ResultsGrid(const GridViewport &grid, QWidget *parent)
@@ -122,6 +172,7 @@ void ResultsGrid::refresh()
     const int old = m_rows;
     m_rows = m_model->rowCount();
     static_cast<GridModel *>(m_model)->showAgain(old);
+    fitColumns();
     verticalScrollBar()->setValue(m_grid.VScroll1() - 1);
     m_refreshing = false;
 }
@@ -171,6 +222,7 @@ void ResultsGrid::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
     fitSections();
+    fitColumns();
 }
 
 // The designed proportions at any size the window scales the grid to.
@@ -179,6 +231,31 @@ void ResultsGrid::fitSections()
     const int header = height() * kHeaderTwips / (kHeaderTwips + kRowsTwips);
     horizontalHeader()->setFixedHeight(header);
     verticalHeader()->setDefaultSectionSize(std::max(1, (height() - header) / GridViewport::kVisibleRows));
+}
+
+void ResultsGrid::fitColumns()
+{
+    const int available = viewport()->width();
+    QFont shown = parentWidget() ? parentWidget()->font() : QApplication::font(this);
+    std::array<int, kGridColumnCount> needed = widestTexts(m_grid, QFontMetrics(shown, viewport()), textMargin(this));
+    // Smaller type until the widest texts fit side by side.
+    for (int total = sum(needed); total > available && shown.pointSizeF() > kSmallestPoints; total = sum(needed)) {
+        const double points = shown.pointSizeF();
+        shown.setPointSizeF(std::max(kSmallestPoints, std::min(points - 0.25, points * available / total)));
+        needed = widestTexts(m_grid, QFontMetrics(shown, viewport()), textMargin(this));
+    }
+    if (font() != shown) {
+        setFont(shown);
+        horizontalHeader()->setFont(shown);
+    }
+    if (*std::max_element(needed.begin(), needed.end()) <= available / kGridColumnCount || available <= 0) {
+        horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        return;
+    }
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const std::array<int, kGridColumnCount> widths = shareOut(needed, available);
+    for (int c = 0; c < kGridColumnCount; ++c)
+        setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
 }
 
 bool ResultsGrid::viewportEvent(QEvent *event)

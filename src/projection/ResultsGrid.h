@@ -2,7 +2,8 @@
 // cells under yellow headings, the row under the pointer lit yellow. It
 // shows what GridViewport holds and never edits it; scrolling stays with
 // VScroll1 beside it. Being a real table it also moves by keys, selects
-// rows, copies them and reads as a table to a screen reader.
+// rows, copies them and reads as a table to a screen reader. Large numbers
+// widen their columns, or shrink the font, but are never cut.
 #pragma once
 
 #include <QTableView>
@@ -38,6 +39,10 @@ protected:
 
 private:
     void fitSections();
+    // Every number whole: the designed equal columns while they all fit, else
+    // columns as wide as their widest text, and a smaller font when even
+    // that is too wide.
+    void fitColumns();
 
     const GridViewport &m_grid;
     QAbstractTableModel *m_model;

@@ -2,6 +2,9 @@
 
 #include "Windows1252.h"
 
+#include <QStringDecoder>
+#include <algorithm>
+
 namespace StudyFile {
 
 namespace {
@@ -29,6 +32,11 @@ QByteArray quotedLine(const QStringList &fields)
     }
     line.append(QStringLiteral("\r\n"));
     return Windows1252::encode(line).value_or(QByteArray());
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; });
 }
 
 } // namespace
@@ -78,6 +86,14 @@ QString decode(const QByteArray &bytes)
             text.append(QChar(char16_t(little ? a | (b << 8) : (a << 8) | b)));
         }
         return text;
+    }
+    // A Windows-1252 text with accented letters is almost never valid UTF-8,
+    // so a file that is, beyond plain ASCII, was written as UTF-8.
+    if (!isAscii(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8(bytes);
+        if (!utf8.hasError())
+            return text;
     }
     return Windows1252::decode(bytes);
 }

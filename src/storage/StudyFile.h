@@ -1,6 +1,6 @@
 // The study file: line 1 the eleven projection inputs, line 2 the nine
-// title-page fields, each quoted, comma-separated, CR LF, Windows-1252.
-// Reading counts fields across lines, as the program always has.
+// title-page fields, each quoted, comma-separated, CR LF, Windows-1252 (a
+// study written as UTF-8 elsewhere reads too). Reading counts fields across lines, as the program always has.
 #pragma once
 
 #include "TitlePageData.h"
@@ -31,7 +31,8 @@ QStringList splitFields(const QString &text);
 inline constexpr qint64 kMaxBytes = qint64{64} * 1024;
 
 // The text of the file: Windows-1252, or UTF-8 or UTF-16 when a byte-order
-// mark says so.
+// mark says so, or UTF-8 when the bytes beyond ASCII are valid UTF-8.
+// Studies are always written in Windows-1252.
 QString decode(const QByteArray &bytes);
 
 // The record held by the first twenty fields, or nothing when there are fewer.

@@ -5,6 +5,7 @@
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
 #include "core/WindowNames.h"
+#include "projection/GridViewport.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
@@ -20,6 +21,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,12 +32,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <cstdlib>
 
 using F = ProjectionModel::Field;
 
@@ -89,6 +93,25 @@ private:
         dark.setColor(QPalette::Button, QColor(50, 50, 50));
         dark.setColor(QPalette::ButtonText, Qt::white);
         return dark;
+    }
+    // The visible cells and headings of a grid whose text does not fit whole.
+    static QStringList cutCells(ResultsGrid *grid)
+    {
+        const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+        QStringList cut;
+        for (int c = 0; c < kGridColumnCount; ++c) {
+            const QString heading = grid->model()->headerData(c, Qt::Horizontal).toString();
+            if (grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading) + 2 >
+                grid->horizontalHeader()->sectionSize(c))
+                cut << heading;
+            for (int row = 0; row < GridViewport::kVisibleRows; ++row) {
+                const QModelIndex i = grid->model()->index(row, c);
+                const QString text = i.data().toString();
+                if (grid->fontMetrics().horizontalAdvance(text) + 2 * margin > grid->visualRect(i).width())
+                    cut << text;
+            }
+        }
+        return cut;
     }
     static void hoverYear(stimaabitanti *w, int k)
     {
@@ -341,6 +364,40 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(w->model().VScroll1(), 2);
         QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->value(), 2);
+    }
+
+    // The largest numbers a projection may hold are shown whole, in smaller
+    // type; ordinary ones keep the designed equal columns and type.
+    void theGridShowsEveryNumberWhole()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        typeExample(w);
+        w->model().calcola_Click();
+        ResultsGrid *grid = w->grid();
+        QCOMPARE(cutCells(grid), QStringList());
+        QCOMPARE(grid->font(), w->font());
+        for (int c = 1; c < kGridColumnCount; ++c)
+            QVERIFY(std::abs(grid->columnWidth(c) - grid->columnWidth(0)) <= 1);
+        typeInto(w, QStringLiteral("abitnoti"), QStringLiteral("10000000000"));
+        w->model().calcola_Click();
+        QCOMPARE(cutCells(grid), QStringList());
+        ProjectionTable table;
+        for (std::size_t row = 1; row <= ProjectionTable::kLastRow; ++row) {
+            table.year[row] = -9999;
+            for (auto *column : {&table.inhabitants, &table.immigrants, &table.emigrants, &table.fertileWomen,
+                                 &table.births, &table.infantDeaths, &table.oldAgeDeaths, &table.naturalChange})
+                (*column)[row] = -1e12;
+        }
+        GridViewport largest;
+        largest.redraw(table, 199);
+        ResultsGrid big(largest, grid->parentWidget());
+        big.setGeometry(grid->geometry());
+        big.show();
+        big.refresh();
+        QCOMPARE(big.model()->index(0, 1).data().toString(), QStringLiteral("-1000000000000"));
+        QCOMPARE(cutCells(&big), QStringList());
+        QVERIFY(big.font().pointSizeF() < grid->font().pointSizeF());
     }
 
     // Tab reaches both scroll bars and the grid, and the grid lets Tab go on.
@@ -814,6 +871,7 @@ private slots:
             if (b->fontMetrics().height() + 4 > b->height())
                 clipped << b->objectName() + QStringLiteral(" (height)");
         }
+        clipped << cutCells(w->grid());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
     }
 };

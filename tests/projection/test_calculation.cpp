@@ -481,6 +481,25 @@ TEST_P(OutOfRange, IsRefusedNamingTheField)
 
 INSTANTIATE_TEST_SUITE_P(Bounds, OutOfRange, testing::ValuesIn(kOutOfRange), RowName());
 
+// A leading number too large even for the arithmetic is as much out of
+// bounds as 1e11, not the 0 it used to be read as.
+TEST(Bounds, KnownInhabitantsBeyondAnyNumberAreRefusedLike1e11)
+{
+    for (const QString &typed : {QStringLiteral("1e11"), QStringLiteral("1e400"), QStringLiteral("-1e400"),
+                                 QString(10000, u'9'), QString(10000, u'9') + QStringLiteral(" abitanti")}) {
+        SCOPED_TRACE(typed.left(20).toStdString());
+        Window w;
+        w.example();
+        w.type(F::abitnoti, typed);
+        w.m().calcola_Click();
+        EXPECT_EQ(w.messenger.texts(),
+                  QStringList{QStringLiteral("Il dato \"Numero di abitanti nell'anno di partenza\" "
+                                             "deve essere un numero da 0 a 10.000.000.000: "
+                                             "correggi il dato.")});
+        EXPECT_TRUE(w.m().popolazione().isEmpty());
+    }
+}
+
 TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
 {
     Window w;

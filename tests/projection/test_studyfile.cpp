@@ -255,6 +255,45 @@ TEST(Open, ByteOrderMarksAreRead)
     }
 }
 
+// Without a mark a study is UTF-8 when its bytes beyond ASCII are valid
+// UTF-8 (a Windows-1252 text with accents almost never is), Windows-1252
+// otherwise; saved again it is Windows-1252 as always.
+TEST(Open, Utf8WithoutAMarkIsReadAndSavedAgainInTheCodePage)
+{
+    const QString research = QStringLiteral("Città perché € – “sì”");
+    auto study = [](const QByteArray &ricerca) {
+        return QByteArray(R"("2000","10000","1,5","25","14","49","5","80","0","0","2003")"
+                          "\r\n\"") +
+               ricerca +
+               QByteArray(R"(","Borgo","","","","","","","")"
+                          "\r\n");
+    };
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QString read;
+    } rows[] = {{"UTF-8", study(research.toUtf8()), research},
+                {"Windows-1252", study(*Windows1252::encode(research)), research},
+                {"Windows-1252 all ASCII", study("Citta perche"), QStringLiteral("Citta perche")},
+                {"Windows-1252 with a stray UTF-8 lead", study("Citt\xC3 \xE8"), QStringLiteral("CittÃ è")}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto record = StudyFile::parse(row.bytes);
+        ASSERT_TRUE(record);
+        EXPECT_EQ(record->titlePage.ricerca, row.read);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-utf8"));
+    writeAll(path, rows[0].bytes);
+    Window w;
+    w.dialogs.choices.push_back(path);
+    ASSERT_EQ(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    w.m().calcola_Click();
+    w.dialogs.choices.push_back(path);
+    ASSERT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_EQ(readAll(path), rows[1].bytes);
+}
+
 namespace {
 
 // Whether the research name is there (and the result gone) or missing.

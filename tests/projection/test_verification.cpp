@@ -6,6 +6,7 @@
 #include "support/Scripted.h"
 
 #include <QRandomGenerator>
+#include <array>
 #include <gtest/gtest.h>
 
 using F = ProjectionModel::Field;
@@ -309,4 +310,100 @@ TEST(Riequilibra, ALongLoopCanBeCancelled)
     EXPECT_EQ(number(w.m().text(F::abitnoti)), start - 3);
     EXPECT_TRUE(w.m().verificaEnabled());
     EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+}
+
+namespace {
+
+// Line 1 of a study: anno1, abitnoti, tassofert, pdf, iniziofert, finefert,
+// mortinfanti, aspvita, immigr, emigr, anno2.
+using StudyLine = std::array<const char *, 11>;
+
+void typeStudy(Window &w, const StudyLine &line)
+{
+    w.fill(line[0], line[1], line[2], line[4], line[5], line[6], line[7], line[8], line[9], line[10]);
+    w.m().setPdf(QString::fromLatin1(line[3]));
+}
+
+// Calcola, Verifica, Riequilibra, as vicania-cli runs them.
+void rebalanceStudy(Window &w, const StudyLine &line)
+{
+    typeStudy(w, line);
+    w.m().calcola_Click();
+    w.m().verifica_Click();
+    ASSERT_EQ(w.m().VerifyCount(), 1);
+    w.messenger.answers.push_back(Message::Answer::Yes); // to heavy migration
+    w.m().riequilibra_Click();
+}
+
+// Studies the quick search used to leave to the loop: one year in which
+// almost everybody emigrates, and shares of women at the very limit of the
+// women check, where rounding decides each step and every step is judged.
+struct Irregular {
+    const char *name;
+    StudyLine line;
+    friend void PrintTo(const Irregular &row, std::ostream *os) { *os << row.name; }
+};
+
+const Irregular kIrregular[] = {
+    {"OneYearWhileNearlyEveryoneLeaves", {"2000", "10000", "10", "100", "15", "45", "5", "80", "3", "1000", "1999"}},
+    {"WomenAtTheLimit", {"2000", "10000", "1,5", "50", "0", "0,5", "5", "0,5", "3", "3", "2002"}},
+    {"WomenAtTheLimitFailingOnTheWay", {"2000", "99999999", "100", "25", "0", "25", "1000", "50", "3", "3", "2020"}},
+};
+
+class RebalanceIrregular : public testing::TestWithParam<Irregular> {};
+
+// The study of the issue: women at the limit, a correction of millions of
+// steps of one inhabitant.
+const StudyLine kMillionSteps = {"2000", "10000000000", "0", "25", "0", "1", "0", "2", "0", "0", "2020"};
+
+} // namespace
+
+TEST_P(RebalanceIrregular, QuickSearchMatchesTheLiteralLoop)
+{
+    Window fast, literal;
+    literal.m().setRebalanceShortcut(false);
+    rebalanceStudy(fast, GetParam().line);
+    rebalanceStudy(literal, GetParam().line);
+    EXPECT_EQ(shown(fast), shown(literal));
+    // The loop went far enough for the quick search to skip steps.
+    Window start;
+    typeStudy(start, GetParam().line);
+    start.m().calcola_Click();
+    start.m().verifica_Click();
+    EXPECT_GE(std::fabs(number(literal.m().text(F::abitnoti)) - number(start.m().text(F::abitnoti))), 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Riequilibra, RebalanceIrregular, testing::ValuesIn(kIrregular), RowName());
+
+TEST(Riequilibra, AMillionStepsGiveUpWhereTheLoopDidSayingWhy)
+{
+    Window w;
+    rebalanceStudy(w, kMillionSteps);
+    // What the literal loop left after its millionth attempt.
+    EXPECT_EQ(w.m().text(F::abitnoti), QStringLiteral("1009538"));
+    EXPECT_EQ(w.m().popolazione(), QStringLiteral("3356974407"));
+    EXPECT_EQ(w.m().numop(), QStringLiteral("336000961"));
+    EXPECT_EQ(w.messenger.texts(),
+              QStringList{QStringLiteral(
+                  "Il riequilibrio è stato interrotto dopo 1000000 tentativi senza raggiungere il numero di abitanti "
+                  "di partenza: con questi dati la percentuale delle donne in età feconda è proprio al limite del "
+                  "minimo ammesso, perciò ogni tentativo va calcolato per intero e non se ne possono fare di più. "
+                  "Controlla i dati immessi.")});
+    EXPECT_TRUE(w.m().verificaEnabled());
+}
+
+TEST(Riequilibra, ACancelledScanLeavesWhatTheCancelledLoopLeaves)
+{
+    Window fast, literal;
+    literal.m().setRebalanceShortcut(false);
+    qint64 asked = 0;
+    fast.m().setRebalanceProgress([&asked](qint64 steps) {
+        asked = steps;
+        return false;
+    });
+    literal.m().setRebalanceProgress([&asked](qint64 steps) { return steps < asked; });
+    rebalanceStudy(fast, kMillionSteps);
+    ASSERT_GT(asked, 1);
+    rebalanceStudy(literal, kMillionSteps);
+    EXPECT_EQ(shown(fast), shown(literal));
 }
