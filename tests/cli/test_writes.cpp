@@ -126,6 +126,12 @@ void PrintTo(const Writer &w, std::ostream *os)
 
 class FullDisk : public testing::TestWithParam<Writer> {};
 
+bool putOldFile(const SmallDisk &disk, const Writer &w)
+{
+    QFile old(disk.path(w.file));
+    return old.open(QIODevice::WriteOnly) && old.write(kOld) == kOld.size();
+}
+
 void expectOldFileKept(const SmallDisk &disk, const Writer &w, const QStringList &before)
 {
     QFile kept(disk.path(w.file));
@@ -152,10 +158,7 @@ TEST_P(FullDisk, KeepsTheOldFileAndSaysWhy)
     if (!disk.mounted())
         GTEST_SKIP() << "a tmpfs can only be mounted as root: skipped";
     const Writer &w = GetParam();
-    QFile old(disk.path(w.file));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(kOld);
-    old.close();
+    ASSERT_TRUE(putOldFile(disk, w));
     disk.fill();
     const QStringList before = disk.files();
     const QString told = w.write(disk.path(w.file));
@@ -169,10 +172,7 @@ TEST_P(FullDisk, ReadOnlyDiskKeepsTheOldFileAndSaysWhy)
     if (!disk.mounted())
         GTEST_SKIP() << "a tmpfs can only be mounted as root: skipped";
     const Writer &w = GetParam();
-    QFile old(disk.path(w.file));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(kOld);
-    old.close();
+    ASSERT_TRUE(putOldFile(disk, w));
     disk.makeReadOnly();
     const QStringList before = disk.files();
     const QString told = w.write(disk.path(w.file));
