@@ -1,11 +1,11 @@
 // The 200-row chart drawn to the documents' PNG, both charts to an exported
 // PNG, and the 200-row table written as XLSX and CSV. Each is meant to stay
 // well under 100 ms.
-#include "chart/QtChartPainter.h"
+#include "output/QtChartPainter.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
-#include "projection/ResultsExport.h"
+#include "output/ResultsExport.h"
 #include "study/Study.h"
 
 #include <QApplication>

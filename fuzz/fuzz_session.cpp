@@ -8,12 +8,12 @@
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
-#include "docs/DocumentModel.h"
-#include "docs/DocxFile.h"
+#include "word/DocumentModel.h"
+#include "word/DocxFile.h"
 #include "projection/ProjectionModel.h"
-#include "projection/ResultsExport.h"
+#include "output/ResultsExport.h"
 #include "study/Study.h"
-#include "titlepage/TitlePageDocuments.h"
+#include "output/TitlePageDocuments.h"
 
 #include <QStringDecoder>
 

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes src/docs/FontWidths.inc: advance widths, in thousandths of an em, of
+"""Writes src/word/FontWidths.inc: advance widths, in thousandths of an em, of
 the characters our documents use, for measuring table columns.
 
 Century Gothic is not free to ship, but it was drawn on the metrics of ITC
@@ -8,7 +8,7 @@ clone. A computer without Century Gothic shows the documents in its fallback
 sans serif, on Debian DejaVu Sans; each width is the larger of the two, so a
 column wide enough here is wide enough there.
 
-Usage: tools/make_font_widths.py > src/docs/FontWidths.inc"""
+Usage: tools/make_font_widths.py > src/word/FontWidths.inc"""
 from fontTools.ttLib import TTFont
 
 GOTHIC = "/usr/share/fonts/opentype/urw-base35/URWGothic-Book.otf"

@@ -2,7 +2,7 @@
 
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
-#include "docs/DocumentModel.h"
+#include "word/DocumentModel.h"
 
 #include <QDesktopServices>
 #include <QStandardPaths>

@@ -3,7 +3,7 @@
 // system's word processor.
 #pragma once
 
-#include "docs/DocumentOutput.h"
+#include "word/DocumentOutput.h"
 
 #include <QDateTime>
 #include <QDir>

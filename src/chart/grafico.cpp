@@ -1,12 +1,12 @@
 #include "grafico.h"
 
-#include "ChartTexts.h"
-#include "ResultsChart.h"
+#include "output/ChartTexts.h"
+#include "output/ResultsChart.h"
 #include "core/AppGlobals.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/WholeFile.h"
-#include "projection/ChartPainter.h"
+#include "output/ChartPainter.h"
 #include "study/Study.h"
 #include "widgets/WindowHost.h"
 

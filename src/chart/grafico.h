@@ -6,7 +6,7 @@
 // nothing in the study.
 #pragma once
 
-#include "ChartData.h"
+#include "output/ChartData.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,17 +1,17 @@
 #include "CliSession.h"
 
-#include "chart/ChartTexts.h"
+#include "output/ChartTexts.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
 #include "core/StudioSettings.h"
 #include "core/WholeFile.h"
-#include "docs/DocumentModel.h"
-#include "docs/DocumentOutput.h"
+#include "word/DocumentModel.h"
+#include "word/DocumentOutput.h"
 #include "help/GuideTexts.h"
-#include "help/HelpDocuments.h"
-#include "projection/ChartPainter.h"
-#include "projection/ResultsExport.h"
+#include "output/HelpDocuments.h"
+#include "output/ChartPainter.h"
+#include "output/ResultsExport.h"
 #include "study/Study.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // vicania-cli: the projection window's model from the command line.
 #include "CliSession.h"
-#include "chart/QtChartPainter.h"
+#include "output/QtChartPainter.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "InfoWindows.h"
 
 #include "ControlTable.h"
-#include "HelpDocuments.h"
+#include "output/HelpDocuments.h"
 #include "ProgramFolder.h"
 #include "core/AppGlobals.h"
 #include "widgets/Look.h"

@@ -1,14 +1,14 @@
 #include "ProjectionModel.h"
 
-#include "ChartPainter.h"
-#include "NumberReading.h"
-#include "ProjectionDocuments.h"
+#include "output/ChartPainter.h"
+#include "estimate/NumberReading.h"
+#include "output/ProjectionDocuments.h"
 #include "ProjectionTexts.h"
-#include "ResultsExport.h"
+#include "output/ResultsExport.h"
 #include "core/AppGlobals.h"
 #include "core/FileDialogs.h"
 #include "core/Modulo.h"
-#include "docs/DocumentOutput.h"
+#include "word/DocumentOutput.h"
 
 #include <algorithm>
 #include <cmath>

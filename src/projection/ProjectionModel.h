@@ -6,13 +6,13 @@
 // file dialogs go through interfaces.
 #pragma once
 
-#include "GridViewport.h"
-#include "ProjectionEngine.h"
+#include "estimate/GridViewport.h"
+#include "estimate/ProjectionEngine.h"
 #include "ProjectionFields.h"
-#include "ProjectionTable.h"
-#include "ResultsExport.h"
+#include "estimate/ProjectionTable.h"
+#include "output/ResultsExport.h"
 #include "StudyFiles.h"
-#include "StudySnapshot.h"
+#include "estimate/StudySnapshot.h"
 #include "storage/StudyFile.h"
 
 #include <QObject>

@@ -1,5 +1,5 @@
 // The calculation and verification handlers of ProjectionModel.
-#include "NumberReading.h"
+#include "estimate/NumberReading.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"

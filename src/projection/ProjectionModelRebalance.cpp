@@ -1,9 +1,9 @@
 // The rebalancing handler of ProjectionModel: the step-by-step loop, and the
 // quick search that leaves exactly what the loop would leave.
-#include "NumberReading.h"
+#include "estimate/NumberReading.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
-#include "RebalanceSearch.h"
+#include "estimate/RebalanceSearch.h"
 #include "core/AppGlobals.h"
 
 #include <cmath>

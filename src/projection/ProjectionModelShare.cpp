@@ -1,7 +1,7 @@
 // The share of fertile women of ProjectionModel: its scroll bar, its label and
 // the suggestion of the "?" beside them.
-#include "NumberReading.h"
-#include "ProjectionEngine.h"
+#include "estimate/NumberReading.h"
+#include "estimate/ProjectionEngine.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"

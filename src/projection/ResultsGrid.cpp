@@ -1,6 +1,6 @@
 #include "ResultsGrid.h"
 
-#include "GridViewport.h"
+#include "estimate/GridViewport.h"
 #include "widgets/Look.h"
 
 #include <QAbstractTableModel>

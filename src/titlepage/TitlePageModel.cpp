@@ -1,10 +1,10 @@
 #include "TitlePageModel.h"
 
-#include "TitlePageDocuments.h"
+#include "output/TitlePageDocuments.h"
 #include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
-#include "docs/DocumentOutput.h"
+#include "word/DocumentOutput.h"
 #include "projection/ProjectionModel.h"
 
 TitlePageModel::TitlePageModel(Messenger &messenger, Projection &projection, QDate today, QObject *parent)

@@ -1,8 +1,8 @@
 // The charts as they are laid out for the pictures and the window, off
 // screen: every text whole, inside its chart and clear of every other text,
 // and the markers' numbers off the inhabitants' line.
-#include "chart/ChartData.h"
-#include "chart/QtChartPainter.h"
+#include "output/ChartData.h"
+#include "output/QtChartPainter.h"
 #include "support/Cases.h"
 #include "support/Scripted.h"
 

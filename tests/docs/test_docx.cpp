@@ -1,10 +1,10 @@
 // The .docx writer: how tables are measured, how pages are kept whole, and
 // how a file is written without ever losing the previous one.
-#include "docs/DocumentModel.h"
-#include "docs/DocxFile.h"
-#include "docs/PageFlow.h"
-#include "docs/TableLayout.h"
-#include "docs/TextWidth.h"
+#include "word/DocumentModel.h"
+#include "word/DocxFile.h"
+#include "word/PageFlow.h"
+#include "word/TableLayout.h"
+#include "word/TextWidth.h"
 #include "support/Cases.h"
 
 #include <QDir>

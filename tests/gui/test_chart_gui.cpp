@@ -2,7 +2,7 @@
 // calculation, a sentence while none is shown, its export in three formats;
 // the new menu items of both main windows; the pictures the painter draws.
 #include "GuiSupport.h"
-#include "chart/QtChartPainter.h"
+#include "output/QtChartPainter.h"
 #include "chart/grafico.h"
 #include "core/AppGlobals.h"
 #include "projection/stimaabitanti.h"

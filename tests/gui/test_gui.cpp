@@ -5,7 +5,7 @@
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
 #include "core/WindowNames.h"
-#include "projection/GridViewport.h"
+#include "estimate/GridViewport.h"
 #include "projection/ProjectionTexts.h"
 #include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"

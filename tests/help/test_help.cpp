@@ -1,9 +1,9 @@
 // Tip of the day, the about window's edition line, and the help documents.
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
-#include "docs/DocumentRecorder.h"
+#include "support/DocumentRecorder.h"
 #include "help/GuideTexts.h"
-#include "help/HelpDocuments.h"
+#include "output/HelpDocuments.h"
 #include "help/TipModel.h"
 
 #include <QFile>

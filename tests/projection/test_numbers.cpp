@@ -1,6 +1,6 @@
 // Reading numbers, the code page of the study files, and grid rounding.
-#include "projection/NumberReading.h"
-#include "projection/ProjectionTable.h"
+#include "estimate/NumberReading.h"
+#include "estimate/ProjectionTable.h"
 #include "storage/Windows1252.h"
 #include "support/Cases.h"
 

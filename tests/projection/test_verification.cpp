@@ -1,6 +1,6 @@
 // Verification by a backward run, its undo, and the rebalancing loop.
 #include "core/AppGlobals.h"
-#include "projection/NumberReading.h"
+#include "estimate/NumberReading.h"
 #include "projection/ProjectionTexts.h"
 #include "support/Cases.h"
 #include "support/Scripted.h"

@@ -6,7 +6,7 @@
 // export is the caller's question.
 #pragma once
 
-#include "ProjectionTable.h"
+#include "estimate/ProjectionTable.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "ProjectionDocuments.h"
 
-#include "StudySnapshot.h"
+#include "estimate/StudySnapshot.h"
 #include "core/AppGlobals.h"
-#include "docs/DocumentWriter.h"
+#include "word/DocumentWriter.h"
 
 #include <array>
 

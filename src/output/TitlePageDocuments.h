@@ -2,7 +2,7 @@
 // document. They only call DocumentWriter, in document order.
 #pragma once
 
-#include "projection/ChartPainter.h"
+#include "ChartPainter.h"
 #include "storage/TitlePageData.h"
 
 class DocumentWriter;

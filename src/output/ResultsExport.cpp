@@ -1,7 +1,7 @@
 #include "ResultsExport.h"
 
-#include "NumberReading.h"
-#include "StudySnapshot.h"
+#include "estimate/NumberReading.h"
+#include "estimate/StudySnapshot.h"
 #include "core/WholeFile.h"
 #include "core/XmlText.h"
 

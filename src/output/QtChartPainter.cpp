@@ -4,7 +4,7 @@
 #include "PngFile.h"
 #include "ResultsChart.h"
 #include "core/XmlText.h"
-#include "projection/StudySnapshot.h"
+#include "estimate/StudySnapshot.h"
 
 #include <QBuffer>
 #include <QChart>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ChartData.h"
-#include "projection/ChartPainter.h"
+#include "ChartPainter.h"
 
 #include <QImage>
 #include <QList>

@@ -2,9 +2,9 @@
 
 #include "ChartTexts.h"
 #include "core/XmlText.h"
-#include "projection/NumberReading.h"
-#include "projection/ResultsExport.h"
-#include "projection/StudySnapshot.h"
+#include "estimate/NumberReading.h"
+#include "ResultsExport.h"
+#include "estimate/StudySnapshot.h"
 
 #include <QLocale>
 #include <algorithm>

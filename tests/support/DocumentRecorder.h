@@ -2,7 +2,7 @@
 // order of a document can be checked without writing it.
 #pragma once
 
-#include "DocumentWriter.h"
+#include "word/DocumentWriter.h"
 
 #include <QStringList>
 

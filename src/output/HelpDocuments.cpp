@@ -1,7 +1,7 @@
 #include "HelpDocuments.h"
 
 #include "core/AppGlobals.h"
-#include "docs/DocumentWriter.h"
+#include "word/DocumentWriter.h"
 
 namespace HelpDocuments {
 

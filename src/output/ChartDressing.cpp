@@ -1,6 +1,6 @@
 #include "ChartDressing.h"
 
-#include "projection/NumberReading.h"
+#include "estimate/NumberReading.h"
 
 #include <QCategoryAxis>
 #include <QChart>

@@ -1,10 +1,10 @@
 #include "TitlePageDocuments.h"
 
 #include "core/AppGlobals.h"
-#include "docs/DocumentModel.h"
-#include "docs/PageFlow.h"
-#include "projection/ProjectionDocuments.h"
-#include "projection/StudySnapshot.h"
+#include "word/DocumentModel.h"
+#include "word/PageFlow.h"
+#include "ProjectionDocuments.h"
+#include "estimate/StudySnapshot.h"
 
 #include <array>
 #include <cmath>
