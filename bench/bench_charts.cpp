@@ -1,10 +1,10 @@
 // The 200-row chart drawn to the documents' PNG, both charts to an exported
 // PNG, and the 200-row table written as XLSX and CSV. Each is meant to stay
 // well under 100 ms.
-#include "output/QtChartPainter.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
+#include "output/QtChartPainter.h"
 #include "output/ResultsExport.h"
 #include "study/Study.h"
 

@@ -4,11 +4,11 @@
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
-#include "word/DocumentModel.h"
 #include "estimate/NumberReading.h"
+#include "output/TitlePageDocuments.h"
 #include "projection/ProjectionModel.h"
 #include "study/Study.h"
-#include "output/TitlePageDocuments.h"
+#include "word/DocumentModel.h"
 
 #include <QTemporaryDir>
 

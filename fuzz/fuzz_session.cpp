@@ -8,12 +8,12 @@
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
+#include "output/ResultsExport.h"
+#include "output/TitlePageDocuments.h"
+#include "projection/ProjectionModel.h"
+#include "study/Study.h"
 #include "word/DocumentModel.h"
 #include "word/DocxFile.h"
-#include "projection/ProjectionModel.h"
-#include "output/ResultsExport.h"
-#include "study/Study.h"
-#include "output/TitlePageDocuments.h"
 
 #include <QStringDecoder>
 

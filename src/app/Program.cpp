@@ -2,22 +2,22 @@
 
 #include "DesktopDocuments.h"
 #include "RecoveryKeeper.h"
-#include "output/QtChartPainter.h"
 #include "chart/grafico.h"
 #include "core/FileDialogs.h"
 #include "core/Modulo.h"
 #include "core/Music.h"
-#include "word/DocumentOutput.h"
 #include "frmSplash.h"
 #include "help/GuidePage.h"
-#include "output/HelpDocuments.h"
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
+#include "output/HelpDocuments.h"
+#include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/ScreenFit.h"
 #include "study/Study.h"
 #include "titlepage/frontespizio.h"
+#include "word/DocumentOutput.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,12 +1,12 @@
 #include "grafico.h"
 
-#include "output/ChartTexts.h"
-#include "output/ResultsChart.h"
 #include "core/AppGlobals.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/WholeFile.h"
 #include "output/ChartPainter.h"
+#include "output/ChartTexts.h"
+#include "output/ResultsChart.h"
 #include "study/Study.h"
 #include "widgets/WindowHost.h"
 

@@ -1,18 +1,18 @@
 #include "CliSession.h"
 
-#include "output/ChartTexts.h"
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
 #include "core/StudioSettings.h"
 #include "core/WholeFile.h"
-#include "word/DocumentModel.h"
-#include "word/DocumentOutput.h"
 #include "help/GuideTexts.h"
-#include "output/HelpDocuments.h"
 #include "output/ChartPainter.h"
+#include "output/ChartTexts.h"
+#include "output/HelpDocuments.h"
 #include "output/ResultsExport.h"
 #include "study/Study.h"
+#include "word/DocumentModel.h"
+#include "word/DocumentOutput.h"
 
 #include <QFileInfo>
 #include <QMap>

@@ -1,9 +1,9 @@
 #include "InfoWindows.h"
 
 #include "ControlTable.h"
-#include "output/HelpDocuments.h"
 #include "ProgramFolder.h"
 #include "core/AppGlobals.h"
+#include "output/HelpDocuments.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
 

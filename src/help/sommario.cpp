@@ -5,12 +5,12 @@
 #include "ControlTable.h"
 #include "GuidePage.h"
 #include "GuideTexts.h"
-#include "output/HelpDocuments.h"
 #include "core/AppGlobals.h"
-#include "word/DocumentOutput.h"
+#include "output/HelpDocuments.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
+#include "word/DocumentOutput.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

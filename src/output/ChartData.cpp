@@ -1,9 +1,9 @@
 #include "ChartData.h"
 
 #include "ChartTexts.h"
+#include "ResultsExport.h"
 #include "core/XmlText.h"
 #include "estimate/NumberReading.h"
-#include "ResultsExport.h"
 #include "estimate/StudySnapshot.h"
 
 #include <QLocale>

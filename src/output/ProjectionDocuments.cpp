@@ -1,7 +1,7 @@
 #include "ProjectionDocuments.h"
 
-#include "estimate/StudySnapshot.h"
 #include "core/AppGlobals.h"
+#include "estimate/StudySnapshot.h"
 #include "word/DocumentWriter.h"
 
 #include <array>

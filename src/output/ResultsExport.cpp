@@ -1,9 +1,9 @@
 #include "ResultsExport.h"
 
-#include "estimate/NumberReading.h"
-#include "estimate/StudySnapshot.h"
 #include "core/WholeFile.h"
 #include "core/XmlText.h"
+#include "estimate/NumberReading.h"
+#include "estimate/StudySnapshot.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,10 +1,10 @@
 #include "TitlePageDocuments.h"
 
+#include "ProjectionDocuments.h"
 #include "core/AppGlobals.h"
+#include "estimate/StudySnapshot.h"
 #include "word/DocumentModel.h"
 #include "word/PageFlow.h"
-#include "ProjectionDocuments.h"
-#include "estimate/StudySnapshot.h"
 
 #include <array>
 #include <cmath>

@@ -1,13 +1,13 @@
 #include "ProjectionModel.h"
 
-#include "output/ChartPainter.h"
-#include "estimate/NumberReading.h"
-#include "output/ProjectionDocuments.h"
 #include "ProjectionTexts.h"
-#include "output/ResultsExport.h"
 #include "core/AppGlobals.h"
 #include "core/FileDialogs.h"
 #include "core/Modulo.h"
+#include "estimate/NumberReading.h"
+#include "output/ChartPainter.h"
+#include "output/ProjectionDocuments.h"
+#include "output/ResultsExport.h"
 #include "word/DocumentOutput.h"
 
 #include <algorithm>

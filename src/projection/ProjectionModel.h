@@ -6,13 +6,13 @@
 // file dialogs go through interfaces.
 #pragma once
 
+#include "ProjectionFields.h"
+#include "StudyFiles.h"
 #include "estimate/GridViewport.h"
 #include "estimate/ProjectionEngine.h"
-#include "ProjectionFields.h"
 #include "estimate/ProjectionTable.h"
-#include "output/ResultsExport.h"
-#include "StudyFiles.h"
 #include "estimate/StudySnapshot.h"
+#include "output/ResultsExport.h"
 #include "storage/StudyFile.h"
 
 #include <QObject>

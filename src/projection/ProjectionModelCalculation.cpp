@@ -1,9 +1,9 @@
 // The calculation and verification handlers of ProjectionModel.
-#include "estimate/NumberReading.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
+#include "estimate/NumberReading.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,10 +1,10 @@
 // The rebalancing handler of ProjectionModel: the step-by-step loop, and the
 // quick search that leaves exactly what the loop would leave.
-#include "estimate/NumberReading.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
-#include "estimate/RebalanceSearch.h"
 #include "core/AppGlobals.h"
+#include "estimate/NumberReading.h"
+#include "estimate/RebalanceSearch.h"
 
 #include <cmath>
 

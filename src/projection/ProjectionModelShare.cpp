@@ -1,10 +1,10 @@
 // The share of fertile women of ProjectionModel: its scroll bar, its label and
 // the suggestion of the "?" beside them.
-#include "estimate/NumberReading.h"
-#include "estimate/ProjectionEngine.h"
 #include "ProjectionModel.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"
+#include "estimate/NumberReading.h"
+#include "estimate/ProjectionEngine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "TitlePageModel.h"
 
-#include "output/TitlePageDocuments.h"
 #include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
-#include "word/DocumentOutput.h"
+#include "output/TitlePageDocuments.h"
 #include "projection/ProjectionModel.h"
+#include "word/DocumentOutput.h"
 
 TitlePageModel::TitlePageModel(Messenger &messenger, Projection &projection, QDate today, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_projection(projection)

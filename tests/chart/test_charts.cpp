@@ -1,19 +1,19 @@
 // What the charts show, the exported tables, the export command and the
 // documents that carry a chart, without drawing: a stand-in painter hands
 // out a fixed picture.
+#include "estimate/NumberReading.h"
 #include "output/ChartData.h"
+#include "output/ChartPainter.h"
+#include "output/ProjectionDocuments.h"
+#include "output/ResultsExport.h"
+#include "output/TitlePageDocuments.h"
+#include "projection/ProjectionTexts.h"
+#include "support/Cases.h"
+#include "support/DocumentRecorder.h"
+#include "support/Scripted.h"
 #include "word/DocumentModel.h"
 #include "word/DocumentOutput.h"
-#include "support/DocumentRecorder.h"
 #include "word/DocxFile.h"
-#include "output/ChartPainter.h"
-#include "estimate/NumberReading.h"
-#include "output/ProjectionDocuments.h"
-#include "projection/ProjectionTexts.h"
-#include "output/ResultsExport.h"
-#include "support/Cases.h"
-#include "support/Scripted.h"
-#include "output/TitlePageDocuments.h"
 
 #include <QDir>
 #include <QFile>

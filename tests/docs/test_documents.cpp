@@ -3,15 +3,15 @@
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
 #include "core/XmlText.h"
+#include "output/ProjectionDocuments.h"
+#include "output/TitlePageDocuments.h"
+#include "support/Cases.h"
+#include "support/DocumentRecorder.h"
+#include "support/Scripted.h"
+#include "titlepage/TitlePageModel.h"
 #include "word/DocumentModel.h"
 #include "word/DocumentOutput.h"
-#include "support/DocumentRecorder.h"
 #include "word/DocxFile.h"
-#include "output/ProjectionDocuments.h"
-#include "support/Cases.h"
-#include "support/Scripted.h"
-#include "output/TitlePageDocuments.h"
-#include "titlepage/TitlePageModel.h"
 
 #include <QTemporaryDir>
 #include <QXmlStreamReader>

@@ -1,11 +1,11 @@
 // The .docx writer: how tables are measured, how pages are kept whole, and
 // how a file is written without ever losing the previous one.
+#include "support/Cases.h"
 #include "word/DocumentModel.h"
 #include "word/DocxFile.h"
 #include "word/PageFlow.h"
 #include "word/TableLayout.h"
 #include "word/TextWidth.h"
-#include "support/Cases.h"
 
 #include <QDir>
 #include <QFile>

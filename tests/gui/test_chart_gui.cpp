@@ -2,9 +2,9 @@
 // calculation, a sentence while none is shown, its export in three formats;
 // the new menu items of both main windows; the pictures the painter draws.
 #include "GuiSupport.h"
-#include "output/QtChartPainter.h"
 #include "chart/grafico.h"
 #include "core/AppGlobals.h"
+#include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/frontespizio.h"
 

@@ -1,10 +1,10 @@
 // Tip of the day, the about window's edition line, and the help documents.
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
-#include "support/DocumentRecorder.h"
 #include "help/GuideTexts.h"
-#include "output/HelpDocuments.h"
 #include "help/TipModel.h"
+#include "output/HelpDocuments.h"
+#include "support/DocumentRecorder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
