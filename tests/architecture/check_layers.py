@@ -1,5 +1,8 @@
 #!/usr/bin/python3
 """The shape of src/: folders depend one way, core sources use no widgets,
+no unit is too big to read (400 lines a file, 40 public methods a class),
+documents and exports are built only in output/ on the writers of word/, no
+test double lives among the program's sources,
 and no two units include each other, directly or round a circle.
 
     check_layers.py SRC_DIR QT_INCLUDE_DIRS
@@ -43,6 +46,84 @@ def sources(src, folder):
         elif kind == 'GUI':
             gui.add(w)
     return core, gui
+
+
+MAX_LINES = 400
+MAX_PUBLIC_METHODS = 40
+# What builds a document or an export: word/'s writer and its parts, and the
+# file formats' own libraries. Outside word/ and output/ only the delivery
+# (DocumentOutput) and the in-memory document it hands on are seen.
+BUILDING = re.compile(r'^(word/(?!DocumentOutput\.h|DocumentModel\.h)\w+\.(h|inc)|xlsxwriter\.h|zip\.h)$')
+TEST_DOUBLE = re.compile(r'(Recorder|Fake|Mock|Stub|Dummy|Spy)\w*$')
+
+
+def strip_comments(text):
+    text = re.sub(r'/\*.*?\*/', ' ', text, flags=re.S)
+    text = re.sub(r'//[^\n]*', '', text)
+    return re.sub(r'"(\\.|[^"\\])*"', '""', text)
+
+
+def class_bodies(text):
+    """(name, body, struct?) of every class or struct defined in the text."""
+    for m in re.finditer(r'\b(class|struct)\s+(\w+)\s*(final\s*)?(:[^;{()]*)?\{', text):
+        depth, i = 1, m.end()
+        while depth and i < len(text):
+            depth += {'{': 1, '}': -1}.get(text[i], 0)
+            i += 1
+        yield m.group(2), text[m.end():i - 1], m.group(1) == 'struct'
+
+
+def public_methods(body, struct):
+    """The member functions declared public at the top level of a class body."""
+    public, count, depth, statement = struct, 0, 0, ''
+    for ch in body:
+        if depth == 0 and ch in ';{':
+            count += public and is_method(statement)
+            statement = ''
+        if ch == '{':
+            depth += 1
+        elif ch == '}':
+            depth -= 1
+        elif depth == 0 and ch != ';':
+            statement += ch
+            access = re.search(r'\b(public|protected|private|signals)\s*(slots\s*)?:\s*$', statement)
+            if access and not statement.rstrip().endswith('::'):
+                public = access.group(1) == 'public'
+                statement = ''
+    return count
+
+
+def is_method(statement):
+    s = ' '.join(statement.split())
+    if not s or '(' not in s or s.startswith(('using ', 'friend ', 'Q_', 'static_assert', 'typedef ')):
+        return False
+    head = s.split('(')[0]
+    return '=' not in head and not re.search(r'\b(class|struct|enum)\b', head)
+
+
+def unit_problems(src, order):
+    problems = []
+    for folder in order:
+        for name in sorted(os.listdir(os.path.join(src, folder))):
+            if not name.endswith(('.h', '.cpp')):
+                continue
+            path = f'{folder}/{name}'
+            text = open(os.path.join(src, path), encoding='utf-8').read()
+            if text.count('\n') > MAX_LINES:
+                problems.append(f'{path}: {text.count(chr(10))} lines, more than {MAX_LINES}')
+            if TEST_DOUBLE.search(os.path.splitext(name)[0]):
+                problems.append(f"{path}: a test double among the program's sources")
+            for cls, body, struct in class_bodies(strip_comments(text)):
+                n = public_methods(body, struct)
+                if n > MAX_PUBLIC_METHODS:
+                    problems.append(f'{path}: class {cls} has {n} public methods, more than {MAX_PUBLIC_METHODS}')
+                if TEST_DOUBLE.search(cls):
+                    problems.append(f"{path}: class {cls} is a test double among the program's sources")
+            if folder not in ('word', 'output'):
+                for _, inc in includes(os.path.join(src, path)):
+                    if BUILDING.match(inc):
+                        problems.append(f'{path}: builds an output with {inc}, which only word/ and output/ do')
+    return problems
 
 
 def qt_gui_headers(qt):
@@ -136,6 +217,7 @@ def main():
                     problems.append(f'{path}: a core source includes the GUI header {target}')
                 if unit(target) != unit(path):
                     units.setdefault(unit(path), set()).add(unit(target))
+    problems += unit_problems(src, order)
     documented = guide_order(src)
     if documented is not None and documented != order:
         problems.append(f'docs/architecture.md lists the folders as {documented}, src/CMakeLists.txt builds {order}')
