@@ -16,12 +16,27 @@ fi
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LC_ALL=C.UTF-8
+# The two targets run side by side, one core each.
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
+pids=()
 for target in fuzz_studyfile fuzz_session; do
   corpus="$build/corpus-$target"
   mkdir -p "$corpus"
   cp -n fuzz/corpus/"${target#fuzz_}"/* "$corpus"/
   echo "fuzzing $target for $seconds s"
   (cd "$build" && "./fuzz/$target" -max_total_time="$seconds" -max_len=4096 -timeout=20 \
-    -print_final_stats=1 "corpus-$target" 2>&1 | tail -12)
-  [ "${PIPESTATUS[0]}" = 0 ] || { echo "FAIL: $target found a fault"; exit 1; }
+    -print_final_stats=1 "corpus-$target" >"$logs/$target" 2>&1) &
+  pids+=($!)
 done
+status=0
+for i in 0 1; do
+  target=$([ "$i" = 0 ] && echo fuzz_studyfile || echo fuzz_session)
+  if ! wait "${pids[$i]}"; then
+    echo "FAIL: $target found a fault"
+    status=1
+  fi
+  echo "== $target"
+  tail -12 "$logs/$target"
+done
+exit "$status"

@@ -12,7 +12,7 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang clang-tidy
+    libgtest-dev libgmock-dev libbenchmark-dev clang clang-tidy ccache
     python3-docx python3-openpyxl poppler-utils
     lintian dpkg-dev file desktop-file-utils appstream shared-mime-info
     python3-pyatspi at-spi2-core dbus xvfb xdotool
