@@ -151,10 +151,9 @@ int inputRows(Book &book, lxw_worksheet *sheet, const StudySnapshot &s)
     writeText(sheet, 0, 1, QStringLiteral("valore"), book.heading);
     int row = 1, lines = 1;
     for (const ProjectionInput which : ProjectionInputs::inFileOrder()) {
-        const StudySnapshot::Input &input = s.input(which);
         const ProjectionInputs::Reading reading = ProjectionInputs::row(which).reading;
-        writeText(sheet, row, 0, input.caption, book.wrapped);
-        lines += writeValue(book, sheet, row++, input.text, reading == ProjectionInputs::Reading::Year,
+        writeText(sheet, row, 0, s.input(which).caption, book.wrapped);
+        lines += writeValue(book, sheet, row++, s.input(which).text, reading == ProjectionInputs::Reading::Year,
                             reading == ProjectionInputs::Reading::Leading);
     }
     writeText(sheet, row, 0, QStringLiteral("Numero di abitanti calcolato"), book.wrapped);
