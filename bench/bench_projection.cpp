@@ -55,14 +55,14 @@ struct Bench {
         const QStringList fields = line.mid(0, 3) + line.mid(4);
         for (int i = 0; i < fields.size(); ++i)
             model->setText(static_cast<F>(i), fields[i]);
-        model->setPdf(line[3]);
+        model->setText(ProjectionModel::Field::pdf, line[3]);
     }
 
     // Calcola, then Verifica until rebalancing is offered with the forward data.
     void offerRebalancing()
     {
         model->calcola_Click();
-        for (int i = 0; i < 3 && model->VerifyCount() != 1; ++i)
+        for (int i = 0; i < 3 && model->verification().count != 1; ++i)
             model->verifica_Click();
     }
 };

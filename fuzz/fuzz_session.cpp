@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A slow loop is stopped as the window's cancel button would stop it.
     model.setRebalanceProgress([](qint64 steps) { return steps < 20000; });
     dialogs.path = input;
-    if (model.aprifile_Click() != ProjectionModel::OpenResult::Opened)
+    if (model.files().aprifile_Click() != ProjectionModel::OpenResult::Opened)
         return 0;
     model.calcola_Click();
     checkShown(model);
@@ -153,14 +153,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (std::accumulate(data, data + size, 0U) % 32 == 0)
         checkExports(model);
     dialogs.path = saved;
-    if (model.salvanome_Click() != ProjectionModel::SaveResult::Saved)
+    if (model.files().salvanome_Click() != ProjectionModel::SaveResult::Saved)
         return 0;
-    const StudyRecord before = model.study();
+    const StudyRecord before = model.files().study();
     Study otherStudy(messenger, dialogs);
     ProjectionModel &other = otherStudy.projection();
-    if (other.aprifile_Click() != ProjectionModel::OpenResult::Opened)
+    if (other.files().aprifile_Click() != ProjectionModel::OpenResult::Opened)
         std::abort();
-    StudyRecord after = other.study();
+    StudyRecord after = other.files().study();
     // Opening fills empty migration rates with 0, as Apri always has.
     StudyRecord expected = before;
     for (std::size_t i : {std::size_t(8), std::size_t(9)})

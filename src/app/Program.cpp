@@ -261,7 +261,7 @@ void Program::leaveToSplash()
 
 void Program::openStudy(const QString &path)
 {
-    projection()->model().apriDaFuori(path);
+    projection()->model().files().apriDaFuori(path);
 }
 
 void Program::officeChanged(const QString &oldName, const QString &oldAddress)
@@ -322,5 +322,5 @@ void Program::openPendingStudy()
     if (m_studyToOpen.isEmpty())
         return;
     const QString path = std::exchange(m_studyToOpen, QString());
-    projection()->model().apriDaFuori(path);
+    projection()->model().files().apriDaFuori(path);
 }

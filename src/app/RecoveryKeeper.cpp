@@ -57,12 +57,12 @@ RecoveryKeeper::~RecoveryKeeper() = default;
 void RecoveryKeeper::watch(ProjectionModel *model)
 {
     m_model = model;
-    m_baseline = model->study();
+    m_baseline = model->files().study();
     m_written.reset();
     // Opened or saved: the file holds the study, the copy is not needed.
     connect(model, &ProjectionModel::archived, this, [this] {
         if (m_model)
-            m_baseline = m_model->study();
+            m_baseline = m_model->files().study();
         dropCopy();
     });
     m_timer.start();
@@ -74,7 +74,7 @@ void RecoveryKeeper::flush()
         m_timer.stop();
         return;
     }
-    const StudyRecord now = m_model->study();
+    const StudyRecord now = m_model->files().study();
     if (now == m_baseline) {
         if (m_written)
             dropCopy();
@@ -91,7 +91,7 @@ void RecoveryKeeper::write(const StudyRecord &now)
 {
     if (!m_slot)
         m_slot = RecoveryCopy::Slot::create();
-    if (m_slot && m_slot->write({now, m_model->commonDialogFileName(), QDateTime::currentDateTime()})) {
+    if (m_slot && m_slot->write({now, m_model->files().fileName(), QDateTime::currentDateTime()})) {
         m_written = now;
         m_failures = 0;
         return;
@@ -123,9 +123,9 @@ void RecoveryKeeper::take(RecoveryCopy::Left &left)
     if (m_slot)
         m_slot->remove();
     m_slot = std::move(left.slot);
-    m_model->applyStudy(left.copy.study);
+    m_model->files().applyStudy(left.copy.study);
     // Still not archived: the copy stays until the user saves.
-    m_written = m_model->study();
+    m_written = m_model->files().study();
     m_failures = 0;
 }
 

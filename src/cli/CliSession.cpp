@@ -375,7 +375,7 @@ int CliSession::esegui(const QString &studyPath, const QStringList &arguments)
     QObject::connect(&model, &ProjectionModel::exitConfirmed, [&exitConfirmed] { exitConfirmed = true; });
 
     // Opened as the window's Apri opens it: the message names the file.
-    if (model.aprifile_Click() != ProjectionModel::OpenResult::Opened)
+    if (model.files().aprifile_Click() != ProjectionModel::OpenResult::Opened)
         return Unreadable;
     for (const CliCommand *command : request->commands) {
         if (exitConfirmed)

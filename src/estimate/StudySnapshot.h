@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GridViewport.h"
+#include "ProjectionInputs.h"
 #include "ProjectionTable.h"
 #include "storage/TitlePageData.h"
 
@@ -15,8 +16,8 @@ struct StudySnapshot {
         QString caption;
         QString text;
     };
-    Input anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti, aspvita, immigr, emigr, anno2;
-    Input pdf; // the share of women of childbearing age
+    std::array<Input, ProjectionInputs::kCount> inputs; // indexed by ProjectionInput
+    const Input &input(ProjectionInput which) const { return inputs[ProjectionInputs::index(which)]; }
 
     ProjectionTable table;
     qint64 span = 0;

@@ -94,18 +94,16 @@ QString author(const StudySnapshot &s)
 
 void dataTable(DocumentWriter &w, const StudySnapshot &s)
 {
-    w.addTable(12, 2);
+    w.addTable(ProjectionInputs::kCount + 1, 2);
     w.setTableFontSize(12);
     w.repeatHeadingRows(1);
     // The order of the study file: the share after the fertility rate.
-    const std::array<const StudySnapshot::Input *, 11> rows = {&s.anno1,      &s.abitnoti, &s.tassofert,   &s.pdf,
-                                                               &s.iniziofert, &s.finefert, &s.mortinfanti, &s.aspvita,
-                                                               &s.immigr,     &s.emigr,    &s.anno2};
     w.setCell(1, 1, QStringLiteral("Dati: tipo"));
     w.setCell(1, 2, QStringLiteral("valore"));
-    for (int r = 0; r < 11; ++r) {
-        w.setCell(r + 2, 1, rows[std::size_t(r)]->caption);
-        w.setCell(r + 2, 2, rows[std::size_t(r)]->text);
+    int r = 2;
+    for (const ProjectionInput which : ProjectionInputs::inFileOrder()) {
+        w.setCell(r, 1, s.input(which).caption);
+        w.setCell(r++, 2, s.input(which).text);
     }
     w.applyTableFormat9();
 }

@@ -147,16 +147,14 @@ int writeValue(Book &book, lxw_worksheet *sheet, int row, const QString &text, b
 // The inputs as the report's data table shows them; gives the rows' lines.
 int inputRows(Book &book, lxw_worksheet *sheet, const StudySnapshot &s)
 {
-    const std::array<const StudySnapshot::Input *, 11> inputs = {&s.anno1,      &s.abitnoti, &s.tassofert,   &s.pdf,
-                                                                 &s.iniziofert, &s.finefert, &s.mortinfanti, &s.aspvita,
-                                                                 &s.immigr,     &s.emigr,    &s.anno2};
     writeText(sheet, 0, 0, QStringLiteral("Dati: tipo"), book.heading);
     writeText(sheet, 0, 1, QStringLiteral("valore"), book.heading);
     int row = 1, lines = 1;
-    for (const StudySnapshot::Input *input : inputs) {
-        writeText(sheet, row, 0, input->caption, book.wrapped);
-        const bool year = input == &s.anno1 || input == &s.anno2;
-        lines += writeValue(book, sheet, row++, input->text, year, input == &s.abitnoti);
+    for (const ProjectionInput which : ProjectionInputs::inFileOrder()) {
+        const ProjectionInputs::Reading reading = ProjectionInputs::row(which).reading;
+        writeText(sheet, row, 0, s.input(which).caption, book.wrapped);
+        lines += writeValue(book, sheet, row++, s.input(which).text, reading == ProjectionInputs::Reading::Year,
+                            reading == ProjectionInputs::Reading::Leading);
     }
     writeText(sheet, row, 0, QStringLiteral("Numero di abitanti calcolato"), book.wrapped);
     return lines + writeValue(book, sheet, row, s.popolazione, false);
@@ -192,7 +190,7 @@ int titleRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
 void dataSheet(Book &book, const StudySnapshot &s)
 {
     lxw_worksheet *sheet = workbook_add_worksheet(book.workbook, "Dati");
-    const int lines = inputRows(book, sheet, s) + 1 + titleRows(book, sheet, 14, s);
+    const int lines = inputRows(book, sheet, s) + 1 + titleRows(book, sheet, ProjectionInputs::kCount + 3, s);
     worksheet_set_column(sheet, 0, 0, 44, nullptr);
     worksheet_set_column(sheet, 1, 1, 40, nullptr);
     printSetup(sheet, columnPixels(44) + columnPixels(40), lines * kRowPixels);

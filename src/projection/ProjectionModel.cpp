@@ -27,30 +27,11 @@ ProjectionModel::ProjectionModel(Messenger &messenger, FileDialogs &dialogs, Tit
 void ProjectionModel::Form_Load()
 {
     NotifyScope scope(*this);
-    m_pdf = QString::number(kShareStart);
-    m_vscroll2 = kShareStart;
+    m_inputs.load();
     m_operations = 0;
     m_verificaEnabled = false;
     m_frontespizEnabled = false;
     m_passo = ProjectionTexts::kOpening;
-}
-
-QString ProjectionModel::fieldName(Field field)
-{
-    static const std::array<const char *, kFieldCount> names = {"anno1",    "abitnoti",    "tassofert", "iniziofert",
-                                                                "finefert", "mortinfanti", "aspvita",   "immigr",
-                                                                "emigr",    "anno2"};
-    return QString::fromLatin1(names[index(field)]);
-}
-
-QString ProjectionModel::fieldCaption(Field field)
-{
-    return projectionFieldCaption(field);
-}
-
-QString ProjectionModel::labelloTooltip(int index)
-{
-    return ProjectionTexts::labelloTooltip(index);
 }
 
 Message::Answer ProjectionModel::notify(const Message &message, const QString &about)
@@ -69,143 +50,19 @@ void ProjectionModel::showDataError(const QString &text, const QString &about)
            about);
 }
 
-// ---- fields and guidance ----
-
-void ProjectionModel::setText(Field field, const QString &text)
+void ProjectionModel::showDataError(const QString &text, Field about)
 {
-    NotifyScope scope(*this);
-    if (m_fields[index(field)] == text)
-        return;
-    m_fields[index(field)] = text;
-    runChangeHandler(field);
+    showDataError(text, ProjectionInputs::focusControl(about));
 }
 
-void ProjectionModel::typeText(Field field, const QString &text)
-{
-    m_typing = true;
-    setText(field, text);
-    m_typing = false;
-}
+// ---- guidance ----
 
-void ProjectionModel::leaveField(Field field)
-{
-    NotifyScope scope(*this);
-    if (field == Field::aspvita && m_medianAgeUnchecked)
-        checkMedianAge();
-}
-
-void ProjectionModel::runChangeHandler(Field field)
-{
-    switch (field) {
-    case Field::anno1:
-        anno1_Change();
-        break;
-    case Field::abitnoti:
-        abitnoti_Change();
-        break;
-    case Field::tassofert:
-        tassofert_Change();
-        break;
-    case Field::iniziofert:
-        iniziofert_Change();
-        break;
-    case Field::finefert:
-        finefert_Change();
-        break;
-    case Field::mortinfanti:
-        mortinfanti_Change();
-        break;
-    case Field::aspvita:
-        aspvita_Change();
-        break;
-    case Field::immigr:
-        immigr_Change();
-        break;
-    case Field::emigr:
-        emigr_Change();
-        break;
-    case Field::anno2:
-        anno2_Change();
-        break;
-    }
-}
-
-void ProjectionModel::anno1_Change()
-{
-    aggiornoPasso();
-}
-void ProjectionModel::abitnoti_Change()
-{
-    aggiornoPasso();
-}
-void ProjectionModel::tassofert_Change()
-{
-    aggiornoPasso();
-}
-void ProjectionModel::iniziofert_Change()
-{
-    aggiornoPasso();
-}
-void ProjectionModel::finefert_Change()
-{
-    aggiornoPasso();
-}
-void ProjectionModel::mortinfanti_Change()
-{
-    aggiornoPasso();
-}
-void ProjectionModel::anno2_Change()
-{
-    aggiornoPasso();
-}
-
-void ProjectionModel::aspvita_Change()
-{
-    if (m_typing)
-        m_medianAgeUnchecked = true;
-    else if (!checkMedianAge())
-        return;
-    aggiornoPasso();
-}
-
-// Compared as numbers, so 100 is no lower than 49; a text that is no number
-// is left to the calculation's own checks.
-bool ProjectionModel::checkMedianAge()
-{
-    m_medianAgeUnchecked = false;
-    const auto age = italianNumber(text(Field::aspvita)), end = italianNumber(text(Field::finefert));
-    if (!age || !end || *age >= *end)
-        return true;
-    showDataError(ProjectionTexts::kMedianAgeWarning, fieldName(Field::aspvita));
-    return false;
-}
-
-void ProjectionModel::immigr_Change()
-{
-    if (leadingNumber(text(Field::immigr)) != 0)
-        m_lastImmigrationRate = text(Field::immigr);
-    aggiornoPasso();
-}
-
-void ProjectionModel::emigr_Change()
-{
-    const QString &t = text(Field::emigr);
-    if (leadingNumber(t) != 0)
-        m_lastEmigrationRate = -italianNumber(t).value_or(leadingNumber(t));
-    aggiornoPasso();
-}
-
-void ProjectionModel::aggiornoPasso()
+// Any input changed: a result of the old values goes, and Calcola can run.
+void ProjectionModel::inputChanged()
 {
     setPopolazione(QString());
     m_calcolaEnabled = true;
-    for (int i = 0; i < kFieldCount; ++i) {
-        if (m_fields[static_cast<std::size_t>(i)].isEmpty()) {
-            m_passo = ProjectionTexts::fieldPrompt(i);
-            return;
-        }
-    }
-    m_passo = ProjectionTexts::kReadyToCompute;
+    m_passo = m_inputs.guidance();
 }
 
 void ProjectionModel::setPopolazione(const QString &caption)
@@ -234,13 +91,38 @@ void ProjectionModel::controlladati_Click()
         notify({ProjectionTexts::kDataMissing, title, Message::Icon::Critical});
 }
 
+// ---- the share's suggestion (the "?" beside its scroll bar) ----
+
+void ProjectionModel::avviso_Click()
+{
+    NotifyScope scope(*this);
+    const QString &title = appGlobals().DataCheckTitle;
+    if (text(Field::aspvita).isEmpty()) {
+        notify({ProjectionTexts::kShareNeedsMedianAge, title, Message::Icon::Information});
+        return;
+    }
+    // The age as the calculation reads it; a text it cannot read, by its
+    // leading number.
+    const double age = italianNumber(text(Field::aspvita)).value_or(leadingNumber(text(Field::aspvita)));
+    if (!(age > 0)) {
+        notify({ProjectionTexts::kShareNeedsPositiveMedianAge, title, Message::Icon::Information});
+        return;
+    }
+    // The smallest share the calculation accepts, never below the scroll bar's.
+    const double share = std::max<double>(InputFields::kShareMinimum,
+                                          ProjectionEngine::smallestWomenShare(m_inputs.typedFertileSpan(), age));
+    const QString number = (share >= 0 ? QStringLiteral(" ") : QString()) + NumberReading::integerText(share);
+    notify({ProjectionTexts::kShareSuggestionHead + number + ProjectionTexts::kShareSuggestionTail, title,
+            Message::Icon::Information});
+}
+
 // ---- results grid ----
 
 void ProjectionModel::setVScroll1(int value)
 {
     NotifyScope scope(*this);
     if (m_grid.setVScroll1(value))
-        VScroll1_Change();
+        redrawGrid();
 }
 
 void ProjectionModel::ann_MouseMove(int visibleRow)
@@ -257,13 +139,13 @@ void ProjectionModel::cancelladati_Click()
     if (m_clearTableOnly) {
         m_clearTableOnly = false;
     } else {
-        for (int i = 0; i < kFieldCount; ++i)
-            setText(static_cast<Field>(i), QString());
+        for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
+            setText(ProjectionInputs::at(i), QString());
         m_operations = 0;
     }
     for (int row = 1; row <= usedRows(); ++row)
         m_table.clearRow(row);
-    VScroll1_Change();
+    redrawGrid();
 }
 
 // Another study's numbers never stay on screen: its results go, and the
@@ -276,7 +158,7 @@ void ProjectionModel::clearResults()
     m_grid = GridViewport{};
     setPopolazione(QString());
     m_progressValue = 0;
-    m_verifyCount = 0;
+    m_verification.count = 0;
     m_calcolaEnabled = true;
     m_verificaEnabled = false;
     m_riequilibraEnabled = true;
@@ -292,19 +174,9 @@ void ProjectionModel::tellSaved(const QString &path)
 
 StudySnapshot ProjectionModel::snapshot() const
 {
-    auto input = [this](Field f) { return StudySnapshot::Input{fieldCaption(f), text(f)}; };
     StudySnapshot s;
-    s.anno1 = input(Field::anno1);
-    s.abitnoti = input(Field::abitnoti);
-    s.tassofert = input(Field::tassofert);
-    s.iniziofert = input(Field::iniziofert);
-    s.finefert = input(Field::finefert);
-    s.mortinfanti = input(Field::mortinfanti);
-    s.aspvita = input(Field::aspvita);
-    s.immigr = input(Field::immigr);
-    s.emigr = input(Field::emigr);
-    s.anno2 = input(Field::anno2);
-    s.pdf = {ProjectionTexts::fieldCaption(kFieldCount), m_pdf};
+    for (const ProjectionInputs::Row &row : ProjectionInputs::rows())
+        s.inputs[ProjectionInputs::index(row.input)] = {ProjectionInputs::caption(row.input), text(row.input)};
     s.table = m_table;
     s.span = m_span;
     s.popolazione = m_popolazione;

@@ -14,26 +14,8 @@ using Field = ProjectionModel::Field;
 
 namespace {
 
-constexpr std::array kRequired = {Field::anno1,       Field::tassofert, Field::iniziofert, Field::finefert,
-                                  Field::mortinfanti, Field::aspvita,   Field::anno2};
-// What real data never leave, with room to spare: beyond these the arithmetic
-// gives absurd numbers or none.
-struct Bounds {
-    Field field;
-    double lowest, highest;
-};
-constexpr double kMaxYear = 9999;
-constexpr std::array kBounds = {
-    Bounds{Field::anno1, -kMaxYear, kMaxYear},
-    Bounds{Field::anno2, -kMaxYear, kMaxYear},
-    Bounds{Field::tassofert, 0, 1000},
-    Bounds{Field::iniziofert, 0, 150},
-    Bounds{Field::finefert, 0, 150},
-    Bounds{Field::mortinfanti, 0, 1000},
-    Bounds{Field::aspvita, 0, 150},
-    Bounds{Field::immigr, 0, 1000},
-    Bounds{Field::emigr, 0, 1000},
-};
+using ProjectionInputs::Reading;
+using ProjectionInputs::Row;
 
 QString bound(double value)
 {
@@ -55,9 +37,9 @@ void ProjectionModel::calcola_Click()
         count();
         m_table.clearRow(row);
     }
-    m_savedStartYear = text(Field::anno1);
-    m_savedTargetYear = text(Field::anno2);
-    m_savedKnownInhabitants = text(Field::abitnoti);
+    m_verification.startYear = text(Field::anno1);
+    m_verification.targetYear = text(Field::anno2);
+    m_verification.knownInhabitants = text(Field::abitnoti);
     eseguoSimulazione();
 }
 
@@ -69,17 +51,18 @@ bool ProjectionModel::checkNumbers()
     return checkTyped() && checkBounds() && checkArithmetic();
 }
 
+// The known inhabitants are read by their leading number whatever follows;
+// the share, chosen with its scroll bar, is never blank.
 bool ProjectionModel::checkTyped()
 {
-    for (Field f : {Field::anno1, Field::tassofert, Field::iniziofert, Field::finefert, Field::mortinfanti,
-                    Field::aspvita, Field::immigr, Field::emigr, Field::anno2}) {
-        if (!text(f).isEmpty() && !italianNumber(text(f))) {
-            showDataError(ProjectionTexts::notANumber(fieldCaption(f)), fieldName(f));
-            return false;
-        }
-    }
-    if (!italianNumber(m_pdf)) {
-        showDataError(ProjectionTexts::shareNotANumber(ProjectionTexts::fieldCaption(kFieldCount)), shareControl());
+    for (const Row &r : ProjectionInputs::rows()) {
+        const QString &t = text(r.input);
+        if (r.reading == Reading::Leading || (t.isEmpty() && r.reading != Reading::Chosen) || italianNumber(t))
+            continue;
+        const QString caption = ProjectionInputs::caption(r.input);
+        showDataError(r.reading == Reading::Chosen ? ProjectionTexts::shareNotANumber(caption)
+                                                   : ProjectionTexts::notANumber(caption),
+                      r.input);
         return false;
     }
     return true;
@@ -89,50 +72,44 @@ bool ProjectionModel::checkTyped()
 bool ProjectionModel::checkArithmetic()
 {
     auto numberIn = [this](Field f) { return *italianNumber(text(f)); };
-    for (Field f : {Field::anno1, Field::anno2}) {
-        if (numberIn(f) != std::floor(numberIn(f))) {
-            showDataError(ProjectionTexts::yearWithDecimals(fieldCaption(f)), fieldName(f));
+    for (const Row &r : ProjectionInputs::rows()) {
+        if (r.reading == Reading::Year && numberIn(r.input) != std::floor(numberIn(r.input))) {
+            showDataError(ProjectionTexts::yearWithDecimals(ProjectionInputs::caption(r.input)), r.input);
             return false;
         }
     }
     if (numberIn(Field::finefert) - numberIn(Field::iniziofert) <= 0) {
-        showDataError(ProjectionTexts::kFertileEndNotAfterStart, fieldName(Field::finefert));
+        showDataError(ProjectionTexts::kFertileEndNotAfterStart, Field::finefert);
         return false;
     }
     if (numberIn(Field::aspvita) <= 0) {
-        showDataError(ProjectionTexts::kMedianAgeNotPositive, fieldName(Field::aspvita));
+        showDataError(ProjectionTexts::kMedianAgeNotPositive, Field::aspvita);
         return false;
     }
     if (numberIn(Field::anno1) == numberIn(Field::anno2)) {
-        showDataError(ProjectionTexts::kSameYears, fieldName(Field::anno2));
+        showDataError(ProjectionTexts::kSameYears, Field::anno2);
         return false;
     }
     return true;
 }
 
-// Each value within its bounds before anything is computed from it.
+// Each value within its bounds before anything is computed from it: the years
+// first, then the numbers, the known inhabitants (a leading number too large
+// for a double is refused like any other above the bound, not read as 0) and
+// the share.
 bool ProjectionModel::checkBounds()
 {
-    for (const Bounds &b : kBounds) {
-        const auto value = italianNumber(text(b.field));
-        if (value && (!std::isfinite(*value) || *value < b.lowest || *value > b.highest)) {
-            showDataError(outOfBounds(fieldCaption(b.field), b.lowest, b.highest), fieldName(b.field));
-            return false;
+    for (const Reading reading : {Reading::Year, Reading::Number, Reading::Leading, Reading::Chosen}) {
+        for (const Row &r : ProjectionInputs::rows()) {
+            if (r.reading != reading || text(r.input).isEmpty())
+                continue;
+            const std::optional<double> value =
+                reading == Reading::Leading ? NumberReading::leadingValue(text(r.input)) : italianNumber(text(r.input));
+            if (value && (!std::isfinite(*value) || *value < r.lowest || *value > r.highest)) {
+                showDataError(outOfBounds(ProjectionInputs::caption(r.input), r.lowest, r.highest), r.input);
+                return false;
+            }
         }
-    }
-    if (!text(Field::abitnoti).isEmpty()) {
-        // A leading number too large for a double is refused like any other
-        // above the bound, not read as 0.
-        const double known = NumberReading::leadingValue(text(Field::abitnoti));
-        if (!std::isfinite(known) || known < 0 || known > ProjectionEngine::kMaxKnown) {
-            showDataError(outOfBounds(fieldCaption(Field::abitnoti), 0, ProjectionEngine::kMaxKnown),
-                          fieldName(Field::abitnoti));
-            return false;
-        }
-    }
-    if (const double share = *italianNumber(m_pdf); !std::isfinite(share) || share < 0 || share > 100) {
-        showDataError(outOfBounds(ProjectionTexts::fieldCaption(kFieldCount), 0, 100), shareControl());
-        return false;
     }
     return true;
 }
@@ -143,7 +120,7 @@ std::optional<ProjectionParams> ProjectionModel::readParams() const
     const auto s = number(Field::anno1), t = number(Field::anno2);
     const auto fert = number(Field::tassofert), begin = number(Field::iniziofert), end = number(Field::finefert);
     const auto infant = number(Field::mortinfanti), age = number(Field::aspvita);
-    const auto imm = number(Field::immigr), em = number(Field::emigr), share = italianNumber(m_pdf);
+    const auto imm = number(Field::immigr), em = number(Field::emigr), share = number(Field::pdf);
     if (!s || !t || !fert || !begin || !end || !infant || !age || !imm || !em || !share)
         return std::nullopt;
     ProjectionParams p;
@@ -171,7 +148,7 @@ bool ProjectionModel::eseguoSimulazione()
         return false;
     fillMissingMigration();
     m_calcolaEnabled = true;
-    if (m_verifyCount == 1)
+    if (m_verification.count == 1)
         m_calcolaEnabled = false;
     const ProjectionParams params = *readParams();
     if (!acceptSpan(params))
@@ -182,16 +159,16 @@ bool ProjectionModel::eseguoSimulazione()
 // The required fields typed, and every number one the arithmetic can use.
 bool ProjectionModel::checkInputs()
 {
-    for (Field f : kRequired) {
-        if (text(f).isEmpty()) {
-            showDataError(ProjectionTexts::kRequiredMissing, fieldName(f));
+    for (const Row &r : ProjectionInputs::rows()) {
+        if (r.required && text(r.input).isEmpty()) {
+            showDataError(ProjectionTexts::kRequiredMissing, r.input);
             return false;
         }
     }
     // A median age typed but not yet checked (Calcola by its access key, the
     // field still focused) is checked now; the program's own values were
     // checked when written, and stay warnings only.
-    if (!checkNumbers() || (m_medianAgeUnchecked && !checkMedianAge())) {
+    if (!checkNumbers() || !m_inputs.checkPendingMedianAge()) {
         // The table is gone and these data give none: no result either.
         setPopolazione(QString());
         return false;
@@ -220,7 +197,7 @@ bool ProjectionModel::acceptSpan(const ProjectionParams &params)
     count();
     if (m_span <= 199)
         return true;
-    showDataError(ProjectionTexts::kSpanTooLong, fieldName(Field::anno2));
+    showDataError(ProjectionTexts::kSpanTooLong, Field::anno2);
     if (Modulo::askConfirmExit(m_messenger))
         emit exitConfirmed();
     return false;
@@ -242,12 +219,12 @@ bool ProjectionModel::runProjection(const ProjectionParams &params)
     if (out.carried)
         setPopolazione(NumberReading::integerText(*out.carried));
     if (out.womenCheckFailed) {
-        showDataError(ProjectionTexts::kTooFewWomen, shareControl());
+        showDataError(ProjectionTexts::kTooFewWomen, Field::pdf);
         return false;
     }
-    m_verifyCount = 0;
+    m_verification.count = 0;
     m_verificaEnabled = true;
-    VScroll1_Change();
+    redrawGrid();
     return true;
 }
 
@@ -266,7 +243,7 @@ void ProjectionModel::noticeKnownInhabitantsReading()
     m_knownTextNoticed = typed;
     notify({ProjectionTexts::knownInhabitantsReadAs(typed, NumberReading::plainText(read)), appGlobals().DataCheckTitle,
             Message::Icon::Exclamation},
-           fieldName(Field::abitnoti));
+           ProjectionInputs::focusControl(Field::abitnoti));
 }
 
 // Never an absurd table, result or document: nothing of it is kept.
@@ -291,11 +268,11 @@ void ProjectionModel::verifica_Click()
     NotifyScope scope(*this);
     if (m_popolazione.isEmpty())
         return;
-    ++m_verifyCount;
-    if (m_verifyCount == 2) {
-        setText(Field::anno1, m_savedStartYear);
-        setText(Field::anno2, m_savedTargetYear);
-        setText(Field::abitnoti, m_savedKnownInhabitants);
+    ++m_verification.count;
+    if (m_verification.count == 2) {
+        setText(Field::anno1, m_verification.startYear);
+        setText(Field::anno2, m_verification.targetYear);
+        setText(Field::abitnoti, m_verification.knownInhabitants);
     } else {
         setText(Field::abitnoti, m_popolazione);
         const QString target = text(Field::anno2);
@@ -307,6 +284,6 @@ void ProjectionModel::verifica_Click()
     m_riequilibraEnabled = false;
     if (leadingNumber(text(Field::abitnoti)) < result()) {
         m_riequilibraEnabled = true;
-        m_verifyCount = 1;
+        m_verification.count = 1;
     }
 }

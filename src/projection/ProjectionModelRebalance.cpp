@@ -15,23 +15,23 @@ using Field = ProjectionModel::Field;
 void ProjectionModel::riequilibra_Click()
 {
     NotifyScope scope(*this);
-    const QString &immigration = m_lastImmigrationRate;
+    const QString immigration = m_inputs.LastImmigrationRate();
     const double lastIn = italianNumber(immigration).value_or(leadingNumber(immigration));
-    const double lastOut = m_lastEmigrationRate.value_or(0);
+    const double lastOut = m_inputs.LastEmigrationRate().value_or(0);
     if (std::fabs(lastIn - lastOut) >= 100) {
         const Message question{ProjectionTexts::kRebalanceHeavy, appGlobals().DataCheckTitle, Message::Icon::Question,
                                Message::Buttons::YesNo, Message::Answer::No};
         if (notify(question) != Message::Answer::Yes)
             return;
     }
-    const double saved = leadingNumber(m_savedKnownInhabitants);
-    if (m_verifyCount == 1 && saved > result()) {
+    const double saved = leadingNumber(m_verification.knownInhabitants);
+    if (m_verification.count == 1 && saved > result()) {
         m_verificaEnabled = false;
         // A negative known field would step away from the target for ever.
         const double step = std::max(1.0, std::floor(leadingNumber(text(Field::abitnoti)) / 10000));
         rebalance(step, true);
     }
-    if (m_verifyCount == 1 && saved < result()) {
+    if (m_verification.count == 1 && saved < result()) {
         m_verificaEnabled = false;
         rebalance(1, false);
     }
@@ -51,7 +51,7 @@ bool ProjectionModel::rebalanceIteration(double knownInhabitants, bool upward, d
 
 void ProjectionModel::rebalance(double step, bool upward)
 {
-    const double saved = leadingNumber(m_savedKnownInhabitants);
+    const double saved = leadingNumber(m_verification.knownInhabitants);
     auto next = [&] {
         const double known = leadingNumber(text(Field::abitnoti));
         return upward ? known + step : known - step;

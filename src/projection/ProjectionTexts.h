@@ -5,11 +5,7 @@
 
 namespace ProjectionTexts {
 
-QString fieldCaption(int field);   // captions naming fields 0 to 9 (window order) and 10, the share
-QString labelloCaption(int index); // caption of labello(1) to labello(10)
-QString fieldPrompt(int field);    // guidance when that field is the first empty one
-QString labelloTooltip(int index); // explanation of caption 1 to 10
-QString fieldTooltip(int field);   // tooltip of the text box
+// The inputs' own captions, prompts and tooltips are ProjectionInputs'.
 
 inline const QString kOpening = QStringLiteral(
     "Apri un file archiviato oppure inizia digitando l'anno da cui partire e il numero degli abitanti relativo.");

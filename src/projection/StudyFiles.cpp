@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <array>
 
-using Field = ProjectionField;
+using Field = ProjectionInput;
 
 namespace {
 
@@ -28,19 +28,14 @@ private:
     StudyFiles::Window &m_window;
 };
 
-// File order of line 1; the share sits between the fertility rate and the ages.
-constexpr std::array<Field, 10> kLine1Fields = {
-    Field::anno1,       Field::abitnoti, Field::tassofert, Field::iniziofert, Field::finefert,
-    Field::mortinfanti, Field::aspvita,  Field::immigr,    Field::emigr,      Field::anno2};
+static_assert(std::tuple_size_v<decltype(StudyRecord::inputs)> == ProjectionInputs::kCount);
 
 // The captions of line 1 and line 2, in file order.
 QStringList fileCaptions()
 {
     QStringList captions;
-    captions << projectionFieldCaption(Field::anno1) << projectionFieldCaption(Field::abitnoti)
-             << projectionFieldCaption(Field::tassofert) << ProjectionTexts::fieldCaption(kProjectionFieldCount);
-    for (std::size_t i = 3; i < kLine1Fields.size(); ++i)
-        captions << projectionFieldCaption(kLine1Fields[i]);
+    for (const Field field : ProjectionInputs::inFileOrder())
+        captions << ProjectionInputs::caption(field);
     for (int i = 0; i < 9; ++i)
         captions << TitlePageData::fieldCaption(i);
     return captions;
@@ -125,14 +120,9 @@ StudyFiles::OpenResult StudyFiles::apriStudio(const QString &path)
 
 StudyRecord StudyFiles::study() const
 {
-    const Window &w = m_window;
     StudyRecord record;
-    record.inputs = {w.fieldText(Field::anno1),       w.fieldText(Field::abitnoti),
-                     w.fieldText(Field::tassofert),   w.shareText(),
-                     w.fieldText(Field::iniziofert),  w.fieldText(Field::finefert),
-                     w.fieldText(Field::mortinfanti), w.fieldText(Field::aspvita),
-                     w.fieldText(Field::immigr),      w.fieldText(Field::emigr),
-                     w.fieldText(Field::anno2)};
+    for (const ProjectionInputs::Row &row : ProjectionInputs::rows())
+        record.inputs[std::size_t(row.filePosition)] = m_window.fieldText(row.input);
     record.titlePage = m_titlePage.read();
     return record;
 }
@@ -142,17 +132,13 @@ void StudyFiles::applyStudy(const StudyRecord &study)
     const Changes changes(m_window);
     m_window.clearResults();
     m_titlePage.write(study.titlePage);
-    const auto &in = study.inputs;
-    m_window.writeField(Field::anno1, in[0]);
-    m_window.writeField(Field::abitnoti, in[1]);
-    m_window.writeField(Field::tassofert, in[2]);
-    m_window.writeShare(in[3]);
-    for (std::size_t i = 4; i < in.size(); ++i)
-        m_window.writeField(kLine1Fields[i - 1], in[i]);
-    if (in[8].isEmpty())
-        m_window.writeField(Field::immigr, QStringLiteral("0"));
-    if (in[9].isEmpty())
-        m_window.writeField(Field::emigr, QStringLiteral("0"));
+    // In file order, as the file is read; migration left blank is none.
+    for (std::size_t i = 0; i < study.inputs.size(); ++i)
+        m_window.writeField(ProjectionInputs::inFileOrder()[i], study.inputs[i]);
+    for (const Field migration : {Field::immigr, Field::emigr}) {
+        if (study.inputs[std::size_t(ProjectionInputs::row(migration).filePosition)].isEmpty())
+            m_window.writeField(migration, QStringLiteral("0"));
+    }
     m_window.restartOperationCount();
 }
 

@@ -4,8 +4,8 @@
 // it computes nothing.
 #pragma once
 
-#include "ProjectionFields.h"
 #include "core/Messenger.h"
+#include "estimate/ProjectionInputs.h"
 #include "storage/StudyFile.h"
 
 #include <QString>
@@ -26,10 +26,8 @@ public:
     // a command writes (beginChanges ... endChanges, nested as handlers are).
     class Window {
     public:
-        virtual QString fieldText(ProjectionField field) const = 0;
-        virtual void writeField(ProjectionField field, const QString &text) = 0;
-        virtual QString shareText() const = 0;
-        virtual void writeShare(const QString &text) = 0;
+        virtual QString fieldText(ProjectionInput field) const = 0;
+        virtual void writeField(ProjectionInput field, const QString &text) = 0;
         virtual QString resultText() const = 0;
         virtual void restartOperationCount() = 0;
         virtual void tell(const Message &message) = 0;

@@ -7,7 +7,6 @@
 #include "scaling/clsResize.h"
 #include "widgets/CompactScrollBar.h"
 #include "widgets/Look.h"
-#include "widgets/OfficeDialog.h"
 #include "widgets/StudyDrop.h"
 #include "widgets/WindowHost.h"
 
@@ -28,32 +27,12 @@ using Controls::Place;
 
 namespace {
 
-// Designed geometry in twips of the client area (below the menu bar).
-// labello(i) and the text box it names; abitnoti is named by Label10.
-constexpr std::array<Place, 10> kLabelloPlace = {{
-    {120, 570, 1560, 300}, // anno1
-    {120, 1425, 1560, 390},
-    {120, 1821, 1560, 390},
-    {120, 2217, 1560, 390},
-    {120, 2613, 1560, 390},
-    {120, 3009, 1560, 390},
-    {120, 3405, 1560, 390},
-    {120, 3801, 1560, 390}, // emigr
-    {120, 4320, 1560, 300}, // anno2
-    {120, 4710, 1560, 600}, // share
-}};
-constexpr std::array<Place, 10> kFieldPlace = {{
-    {1740, 555, 900, 300}, // anno1
-    {120, 975, 900, 300},  // abitnoti
-    {1740, 1470, 900, 300},
-    {1740, 1866, 900, 300},
-    {1740, 2262, 900, 300},
-    {1740, 2658, 900, 300},
-    {1740, 3054, 900, 300},
-    {1740, 3450, 900, 300},
-    {1740, 3846, 900, 300},
-    {1740, 4320, 900, 300}, // anno2
-}};
+// Designed geometry in twips of the client area (below the menu bar); the
+// inputs' places are ProjectionInputs'.
+Place place(const ProjectionInputs::Twips &t)
+{
+    return {t.left, t.top, t.width, t.height};
+}
 
 constexpr int kGridLeft = 2760, kGridPitch = 720, kCellWidth = 735;
 constexpr int kHeaderTop = 1440, kRowTop = 1800, kRowPitch = 240;
@@ -71,41 +50,44 @@ const LabelLook kGuidance = LabelLook()
 const LabelLook kResult =
     LabelLook().align(Qt::AlignCenter).framed(QFrame::Box).colours(Look::bgr(Look::kYellow), Qt::black).heavy(10);
 
-// The controls left of and above the grid, in creation order.
+// The controls left of and above the grid, in creation order: the labelli,
+// the text boxes, then the share's label and scroll bar.
 std::vector<Control> inputControls()
 {
+    using ProjectionInputs::Row;
     std::vector<Control> rows;
-    for (int i = 1; i <= 10; ++i)
-        rows.push_back({Kind::Label, QStringLiteral("labello_%1").arg(i), ProjectionTexts::labelloCaption(i),
-                        ProjectionModel::labelloTooltip(i), kLabelloPlace[std::size_t(i - 1)], kCaption});
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
+    for (int i = 1; i <= ProjectionInputs::labelloCount(); ++i) {
+        const Row &r = ProjectionInputs::row(ProjectionInputs::labelloInput(i));
+        rows.push_back({Kind::Label, QStringLiteral("labello_%1").arg(i), ProjectionInputs::caption(r.input),
+                        ProjectionInputs::labelloTooltip(i), place(r.captionPlace), kCaption});
+    }
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i) {
+        const Row &r = ProjectionInputs::row(ProjectionInputs::at(i));
         rows.push_back({Kind::Edit,
-                        ProjectionModel::fieldName(static_cast<F>(i)),
+                        ProjectionInputs::name(r.input),
                         QString(),
-                        ProjectionTexts::fieldTooltip(i),
-                        kFieldPlace[std::size_t(i)],
+                        QString::fromUtf8(r.fieldTip),
+                        place(r.fieldPlace),
                         {},
-                        ProjectionTexts::fieldCaption(i)});
+                        ProjectionInputs::caption(r.input)});
+    }
+    const Row &share = ProjectionInputs::row(F::pdf);
+    const QString shareCaption = ProjectionInputs::caption(F::pdf);
     const std::vector<Control> others = {
         {Kind::Label,
          "Label10",
          "  <---- numero di abitanti nell'anno di partenza",
          "Dato da prelevare dalle statistiche o da verificare con il calcolo a ritroso",
          {1080, 990, 3330, 270}},
-        {Kind::Label,
-         "pdf",
-         "25",
-         "Scegli il valore con la barra di scorrimento verticale",
-         {1740, 4770, 480, 300},
-         kShare,
-         ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount)},
+        {Kind::Label, ProjectionInputs::name(F::pdf), QString::number(InputFields::kShareStart),
+         QString::fromUtf8(share.fieldTip), place(share.fieldPlace), kShare, shareCaption},
         {Kind::VerticalScrollBar,
-         "VScroll2",
+         ProjectionInputs::focusControl(F::pdf),
          {},
          {},
-         {2280, 4710, 255, 600},
+         place(share.barPlace),
          {},
-         ProjectionTexts::fieldCaption(ProjectionModel::kFieldCount)},
+         shareCaption},
         {Kind::Label, "Label1", "Segui questi passaggi:", {}, {4440, 465, 5040, 240}, kHeading},
         {Kind::Label, "passo", {}, {}, {4440, 705, 5040, 690}, kGuidance},
     };
@@ -138,112 +120,6 @@ std::vector<Control> resultControls()
 }
 
 } // namespace
-
-// The menu bar: its menus, items and separators, in order.
-std::vector<Command> stimaabitanti::menuRows()
-{
-    ProjectionModel &m = m_model;
-    const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa");
-    std::vector<Command> rows = {
-        Command::submenu(file, {}, QStringLiteral("&File")),
-        Command::item(
-            "aprifile", file, "&Apri", [&m] { m.aprifile_Click(); }, 1, "apri file")
-            .keys(QKeySequence(Qt::CTRL | Qt::Key_O)),
-        Command::separator(file),
-        Command::item(
-            "salvafile", file, "&Salva", [&m] { m.salvafile_Click(); }, 2, "salva file")
-            .keys(QKeySequence(Qt::CTRL | Qt::Key_S)),
-        Command::item("salvanome", file, "Salva con &nome...", [&m] { m.salvanome_Click(); })
-            .keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
-        Command::separator(file),
-        Command::item(
-            "eliminare", file, "Elimina...", [&m] { m.eliminare_click(); }, 3, "cancella file"),
-        Command::separator(file),
-        Command::submenu(print, file, QStringLiteral("S&tampa")),
-        Command::item("acquisizionedati", print, "&modello acquisizione dati", [&m] { m.acquisizionedati_Click(); }),
-        Command::item(
-            "stampa", print, "&dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
-            .keys(QKeySequence(Qt::CTRL | Qt::Key_P)),
-        Command::item("esportatabella", file, "Es&porta tabella...", [&m] { m.esportatabella_Click(); }),
-        Command::separator(file),
-        Command::item(
-            "esci", file, "Es&ci", [this] { esci_Click(); }, 16, "uscita da Vicania")
-            .keys(QKeySequence(Qt::CTRL | Qt::Key_Q)),
-    };
-    for (Command &c : editRows())
-        rows.push_back(std::move(c));
-    const QString chart = QStringLiteral("mnuGrafico");
-    rows.push_back(Command::submenu(chart, {}, QStringLiteral("&Grafico")));
-    rows.push_back(
-        Command::item("grafico", chart, "&Grafico dei risultati", [this] { m_host.showWindow(WindowId::grafico); }));
-    for (Command &c : Commands::help(m_host, QStringLiteral("suggerimenti"), QStringLiteral("&Suggerimenti")))
-        rows.push_back(std::move(c));
-    return rows;
-}
-
-std::vector<Command> stimaabitanti::editRows()
-{
-    ProjectionModel &m = m_model;
-    const QString edit = QStringLiteral("mnuModifica");
-    return {
-        Command::submenu(edit, {}, QStringLiteral("&Modifica")),
-        Command::item(
-            "controlladati", edit, "Controlla &dati immessi", [&m] { m.controlladati_Click(); }, 14,
-            "controlla dati finestra"),
-        Command::separator(edit),
-        Command::item(
-            "cancelladati", edit, "&Cancella dati finestra", [&m] { m.cancelladati_Click(); }, 15,
-            "cancella dati immessi"),
-        Command::separator(edit),
-        Command::item("studio", edit, "S&tudio professionale...", [this] { OfficeDialog::edit(this, m_host); }),
-    };
-}
-
-// The toolbar positions no menu item has, and the buttons, in tab order.
-std::vector<Command> stimaabitanti::buttonRows()
-{
-    ProjectionModel &m = m_model;
-    std::vector<Command> rows = {
-        Command::toolbarOnly(6, "visualizza finestra di calcolo",
-                             [this] {
-                                 m_host.messenger().show({ProjectionTexts::kThisIsTheCalculation,
-                                                          appGlobals().HelpTitle, Message::Icon::Exclamation});
-                             }),
-        Command::toolbarOnly(7, "visualizza finestra Frontespizio",
-                             [this] { m_host.showWindow(WindowId::frontespizio); }),
-        Command::button("avviso", "?", {}, {1740, 5130, 480, 300}, [&m] { m.avviso_Click(); }),
-        Command::button(
-            "calcola", "&Calcola -->", "Clicca per calcolare il numero degli abitanti dell'anno indicato",
-            {6660, 4290, 1380, 390}, [&m] { m.calcola_Click(); }, [&m] { return m.calcolaEnabled(); }),
-        Command::button(
-            "verifica", "&Verifica -->",
-            "Clicca per controllare il calcolo a ritroso con i medesimi dati (il risultato sarà "
-            "arrotondato)",
-            {8100, 4290, 1380, 390}, [&m] { m.verifica_Click(); }, [&m] { return m.verificaEnabled(); }),
-        Command::button(
-            "riequilibra", "&Riequilibra ", "Clicca per riequilibrare il calcolo ai dati immessi",
-            {2760, 4830, 1260, 390}, [this] { riequilibra_Click(); }, [&m] { return m.riequilibraEnabled(); }),
-        Command::button(
-            "frontespiz", "&Frontespizio", "Clicca per visualizzare la finestra Frontespizio e stampare la relazione",
-            {4095, 4830, 1260, 390}, [this] { m_host.showWindow(WindowId::frontespizio); },
-            [&m] { return m.frontespizEnabled(); }),
-        Command::button("Command1", "&Stampa", "Clicca per stampare i dati e gli eventuali risultati della finestra",
-                        {5430, 4830, 1260, 390}, [&m] { m.stampa_Click(); }),
-        Command::button("aiuto", "&Aiuto", "Clicca per avere gli aiuti su come procedere", {6765, 4830, 1260, 390},
-                        [this] { aiuto_Click(); }),
-        Command::button("uscita", "&Uscita", "Clicca per chiudere il programma", {8100, 4830, 1380, 390},
-                        [this] { esci_Click(); }),
-    };
-    return rows;
-}
-
-std::vector<Command> stimaabitanti::commandRows()
-{
-    std::vector<Command> rows = menuRows();
-    for (Command &c : buttonRows())
-        rows.push_back(std::move(c));
-    return rows;
-}
 
 stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, QWidget *parent)
     : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
@@ -285,10 +161,10 @@ void stimaabitanti::Form_Load()
 void stimaabitanti::findControls()
 {
     auto find = [this]<typename T>(T *&slot, const QString &name) { slot = m_client->findChild<T *>(name); };
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
-        find(m_fields[std::size_t(i)], ProjectionModel::fieldName(static_cast<F>(i)));
-    find(m_pdf, QStringLiteral("pdf"));
-    find(m_vscroll2, QStringLiteral("VScroll2"));
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
+        find(m_fields[std::size_t(i)], ProjectionInputs::name(ProjectionInputs::at(i)));
+    find(m_pdf, ProjectionInputs::name(F::pdf));
+    find(m_vscroll2, ProjectionInputs::focusControl(F::pdf));
     find(m_passo, QStringLiteral("passo"));
     find(m_vscroll1, QStringLiteral("VScroll1"));
     find(m_popolazione, QStringLiteral("popolazione"));
@@ -302,8 +178,8 @@ void stimaabitanti::findControls()
 // A scroll bar the user moves writes the model; the window's own refresh does not.
 void stimaabitanti::wireControls()
 {
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i) {
-        const F field = static_cast<F>(i);
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i) {
+        const F field = ProjectionInputs::at(i);
         QLineEdit *edit = m_fields[std::size_t(i)];
         if (field == F::immigr || field == F::emigr)
             Look::paint(edit, Look::bgr(Look::kLightCyan));
@@ -312,11 +188,11 @@ void stimaabitanti::wireControls()
         Controls::onLeave(edit, [this, field] { m_model.leaveField(field); });
     }
     // 40 at the top, 10 at the bottom; its value is the share itself.
-    m_vscroll2->setRange(ProjectionModel::kShareMinimum, ProjectionModel::kShareMaximum);
+    m_vscroll2->setRange(InputFields::kShareMinimum, InputFields::kShareMaximum);
     m_vscroll2->setSingleStep(1);
     m_vscroll2->setPageStep(1);
     CompactScrollBar::upsideDown(m_vscroll2);
-    m_vscroll2->setValue(m_model.VScroll2());
+    m_vscroll2->setValue(m_model.fields().VScroll2());
     CompactScrollBar::fit(m_vscroll2);
     m_vscroll1->setRange(1, 1);
     m_vscroll1->setPageStep(10);
@@ -325,7 +201,7 @@ void stimaabitanti::wireControls()
         bar->setFocusPolicy(Qt::StrongFocus);
     connect(m_vscroll2, &QScrollBar::valueChanged, this, [this](int v) {
         if (!m_refreshing)
-            m_model.setVScroll2(v);
+            m_model.fields().setVScroll2(v);
     });
     connect(&m_model, &ProjectionModel::messageAbout, this,
             [this](const QString &control) { Controls::focus(m_client, control); });
@@ -347,7 +223,7 @@ void stimaabitanti::buildGrid()
             m_model.setVScroll1(first);
     });
     connect(m_grid, &ResultsGrid::yearHovered, this, [this](int row) {
-        if (row != m_model.highlightedRow())
+        if (row != m_model.grid().highlightedRow())
             m_model.ann_MouseMove(row);
     });
 }
@@ -407,14 +283,14 @@ void stimaabitanti::riequilibra_Click()
 void stimaabitanti::update_display()
 {
     m_refreshing = true;
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i) {
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i) {
         QLineEdit *edit = m_fields[static_cast<std::size_t>(i)];
-        const QString text = m_model.text(static_cast<F>(i));
+        const QString text = m_model.text(ProjectionInputs::at(i));
         if (edit->text() != text)
             edit->setText(text);
     }
-    m_pdf->setText(m_model.pdf());
-    m_vscroll2->setValue(m_model.VScroll2());
+    m_pdf->setText(m_model.text(F::pdf));
+    m_vscroll2->setValue(m_model.fields().VScroll2());
     Look::setAnnounced(m_passo, m_model.passo());
     m_popolazione->setText(m_model.popolazione());
     m_numop->setText(m_model.numop());
@@ -427,7 +303,7 @@ void stimaabitanti::update_display()
 
 void stimaabitanti::refreshGrid()
 {
-    m_vscroll1->setMaximum(m_model.VScroll1Maximum());
-    m_vscroll1->setValue(m_model.VScroll1());
+    m_vscroll1->setMaximum(m_model.grid().VScroll1Maximum());
+    m_vscroll1->setValue(m_model.grid().VScroll1());
     m_grid->refresh();
 }

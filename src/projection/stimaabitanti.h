@@ -38,11 +38,25 @@ public:
 
     static QString helpText();
 
+    // A command of the window as static data: the window binds it to itself.
+    struct CommandRow {
+        Command::Kind kind;
+        const char *name = "";
+        const char *menu = "";
+        const char *caption = "";
+        const char *toolTip = "";
+        int toolbar = 0;
+        void (*run)(stimaabitanti &) = nullptr;
+        bool (*enabled)(const ProjectionModel &) = nullptr; // none: always enabled
+        Controls::Place place{};
+        QKeyCombination keys{};
+    };
+
 private:
+    // The menu bar's rows and the buttons' (the help menu goes between them).
+    static const CommandRow kMenuRows[];
+    static const CommandRow kButtonRows[];
     std::vector<Command> commandRows();
-    std::vector<Command> menuRows();
-    std::vector<Command> editRows();
-    std::vector<Command> buttonRows();
     void Form_Load();
     void findControls();
     void wireControls();
@@ -55,7 +69,7 @@ private:
     CommandTable m_commands;
     QWidget *m_client = nullptr;
     clsResize *m_resize = nullptr;
-    std::array<QLineEdit *, ProjectionModel::kFieldCount> m_fields{};
+    std::array<QLineEdit *, ProjectionInputs::kTypedCount> m_fields{};
     QLabel *m_pdf = nullptr;
     QScrollBar *m_vscroll2 = nullptr;
     QLabel *m_passo = nullptr;

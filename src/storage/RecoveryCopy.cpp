@@ -94,9 +94,9 @@ std::optional<Copy> parse(const QByteArray &bytes)
     const QJsonObject o = QJsonDocument::fromJson(bytes).object();
     const QStringList inputs = texts(o.value(QStringLiteral("calcolo")));
     const QStringList title = texts(o.value(QStringLiteral("frontespizio")));
-    if (inputs.size() != 11 || title.size() != 9)
-        return std::nullopt;
     Copy copy;
+    if (inputs.size() != qsizetype(copy.study.inputs.size()) || title.size() != 9)
+        return std::nullopt;
     for (std::size_t i = 0; i < copy.study.inputs.size(); ++i)
         copy.study.inputs[i] = inputs[qsizetype(i)];
     copy.study.titlePage = TitlePageData::fromFields(title);

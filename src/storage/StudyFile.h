@@ -13,7 +13,7 @@
 
 struct StudyRecord {
     // anno1, abitnoti, tassofert, pdf, iniziofert, finefert, mortinfanti,
-    // aspvita, immigr, emigr, anno2
+    // aspvita, immigr, emigr, anno2: the file positions of ProjectionInputs
     std::array<QString, 11> inputs;
     TitlePageData titlePage;
 

@@ -116,7 +116,7 @@ void TitlePageModel::write(const TitlePageData &d)
 bool TitlePageModel::salva_Click()
 {
     ProjectionModel &p = projection();
-    if (p.scrivoArchivio() != ProjectionModel::SaveResult::Saved)
+    if (p.files().scrivoArchivio() != ProjectionModel::SaveResult::Saved)
         return false;
     // The projection's guidance names the file; this one says the same.
     setPasso(p.passo());

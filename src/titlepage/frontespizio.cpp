@@ -78,7 +78,7 @@ std::vector<Command> frontespizio::menuRows()
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
         Command::item(
-            "apri", file, "&Apri...", [&m] { m.projection().aprifile_Click(); }, 1, "apri file")
+            "apri", file, "&Apri...", [&m] { m.projection().files().aprifile_Click(); }, 1, "apri file")
             .keys(QKeySequence(Qt::CTRL | Qt::Key_O)),
         Command::separator(file),
         Command::item("salva", file, "&Salva", save).keys(QKeySequence(Qt::CTRL | Qt::Key_S)),
@@ -86,7 +86,7 @@ std::vector<Command> frontespizio::menuRows()
             .keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
         Command::separator(file),
         Command::item(
-            "elimina", file, "&Elimina...", [&m] { m.projection().eliminare_click(); }, 3, "cancella file"),
+            "elimina", file, "&Elimina...", [&m] { m.projection().files().eliminare_click(); }, 3, "cancella file"),
         Command::separator(file),
         Command::submenu(print, file, QStringLiteral("S&tampa")),
         Command::item("solodati", print, "&solo dati finestra", [&m] { m.solodati_Click(); }),

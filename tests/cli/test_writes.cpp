@@ -94,7 +94,7 @@ QString studySave(const QString &path)
     tp.ricerca = QStringLiteral("Stima");
     w.titlePage.write(tp);
     w.dialogs.choices.push_back(path);
-    w.m().salvanome_Click();
+    w.m().files().salvanome_Click();
     return w.messenger.texts().join(u'\n');
 }
 

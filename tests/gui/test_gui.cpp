@@ -67,13 +67,13 @@ private:
     {
         const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", target};
         for (int i = 0; i < texts.size(); ++i)
-            typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), texts[i]);
+            typeInto(w, ProjectionInputs::name(static_cast<F>(i)), texts[i]);
     }
     // A cell of visible row k (1 to 10) of the grid, by its column's name.
     static QModelIndex visible(stimaabitanti *w, const QString &column, int k)
     {
         static const QStringList columns{"ann", "abit", "imm", "em", "donne", "figli", "morti", "mortivecch", "aument"};
-        return w->grid()->model()->index(w->model().VScroll1() + k - 2, int(columns.indexOf(column)));
+        return w->grid()->model()->index(w->model().grid().VScroll1() + k - 2, int(columns.indexOf(column)));
     }
     static QString cell(stimaabitanti *w, const QString &column, int k)
     {
@@ -182,7 +182,7 @@ private slots:
         auto *passo = child<QLabel>(w, QStringLiteral("passo"));
         QCOMPARE(passo->text(), ProjectionTexts::kOpening);
         typeInto(w, QStringLiteral("anno1"), QStringLiteral("2000"));
-        QCOMPARE(passo->text(), ProjectionTexts::fieldPrompt(1));
+        QCOMPARE(passo->text(), ProjectionInputs::prompt(ProjectionInputs::at(1)));
         typeExample(w);
         QCOMPARE(passo->text(), ProjectionTexts::kReadyToCompute);
     }
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(value->maximumValue().toInt(), 40);
         // An opened study moves the thumb to its share.
         app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
-        w->model().aprifile_Click();
+        w->model().files().aprifile_Click();
         QCOMPARE(pdf->text(), QStringLiteral("23"));
         QCOMPARE(share->value(), 23);
     }
@@ -362,7 +362,7 @@ private slots:
         // Moving down past the tenth row scrolls the years, as VScroll1 does.
         grid->setCurrentIndex(grid->model()->index(9, 0));
         QTest::keyClick(grid, Qt::Key_Down);
-        QCOMPARE(w->model().VScroll1(), 2);
+        QCOMPARE(w->model().grid().VScroll1(), 2);
         QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll1"))->value(), 2);
     }
 
@@ -409,7 +409,7 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), w);
         typeExample(w);
         w->model().calcola_Click();
-        child<QLineEdit>(w, ProjectionModel::fieldName(F::anno1))->setFocus();
+        child<QLineEdit>(w, ProjectionInputs::name(F::anno1))->setFocus();
         QStringList visited;
         for (int i = 0; i < 60; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -417,6 +417,31 @@ private slots:
         }
         for (const char *name : {"VScroll1", "VScroll2", "griglia", "calcola"})
             QVERIFY2(visited.contains(QLatin1String(name)), qPrintable(visited.join(u' ')));
+    }
+
+    // The captions beside the fields and the names screen readers give them.
+    void captionsNameTheirFields()
+    {
+        App app;
+        stimaabitanti *w = openProjection(app);
+        const QStringList captions{"Anno di partenza",
+                                   "Tasso di fecondità (%)",
+                                   "Età inizio di procreazione",
+                                   "Età di fine procreazione",
+                                   "Mortalità infantile su 1000",
+                                   "Età mediana di morte",
+                                   "Immigrazione x 1000",
+                                   "Emigrazione x 1000",
+                                   "Anno di arrivo",
+                                   "Donne in età feconda (% sulla popolazione)"};
+        for (int i = 0; i < captions.size(); ++i)
+            QCOMPARE(child<QLabel>(w, QStringLiteral("labello_%1").arg(i + 1))->text(), captions[i]);
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("abitnoti"))->accessibleName(),
+                 QStringLiteral("Numero di abitanti nell'anno di partenza"));
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("emigr"))->accessibleName(), captions[7]);
+        QCOMPARE(child<QScrollBar>(w, QStringLiteral("VScroll2"))->accessibleName(), captions.last());
+        QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->toolTip(),
+                 QStringLiteral("Scegli il valore con la barra di scorrimento verticale"));
     }
 
     // Under any scale every window opens wholly inside the free screen area.
@@ -547,7 +572,7 @@ private slots:
         stimaabitanti *w = openProjection(app);
         const QStringList texts{"2000", "12000", "1,1", "15", "45", "6", "78", "2", "5", "2030"};
         for (int i = 0; i < texts.size(); ++i)
-            typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), texts[i]);
+            typeInto(w, ProjectionInputs::name(static_cast<F>(i)), texts[i]);
         QTest::mouseClick(child<QPushButton>(w, QStringLiteral("calcola")), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(w, QStringLiteral("verifica")), Qt::LeftButton);
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("anno1"))->text(), QStringLiteral("2030"));
@@ -777,7 +802,7 @@ private slots:
             QCOMPARE(copies().size(), 1); // still not archived
             // Opening a study archives the window's data: the copy goes.
             app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
-            w->model().aprifile_Click();
+            w->model().files().aprifile_Click();
             QVERIFY(copies().isEmpty());
             // Typed again, then leaving with Yes: the loss was accepted.
             typeInto(w, QStringLiteral("anno1"), QStringLiteral("2031"));
@@ -848,8 +873,9 @@ private slots:
         // Every clipped control is named, not only the first.
         QStringList clipped;
         auto *passo = child<QLabel>(w, QStringLiteral("passo"));
-        for (const QString &prompt : {ProjectionTexts::kReadyToCompute, ProjectionTexts::fieldPrompt(6),
-                                      ProjectionTexts::fieldPrompt(2), ProjectionTexts::kAfterRebalance}) {
+        for (const QString &prompt :
+             {ProjectionTexts::kReadyToCompute, ProjectionInputs::prompt(ProjectionInputs::at(6)),
+              ProjectionInputs::prompt(ProjectionInputs::at(2)), ProjectionTexts::kAfterRebalance}) {
             passo->setText(prompt);
             if (passo->heightForWidth(passo->width()) > passo->height())
                 clipped << QStringLiteral("passo: ") + prompt;

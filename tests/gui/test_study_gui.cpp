@@ -55,7 +55,7 @@ stimaabitanti *computedStudy(Program &program)
     QTest::mouseClick(program.splash(), Qt::LeftButton);
     stimaabitanti *w = program.projection();
     for (int i = 0; i < kInputs.size(); ++i)
-        typeInto(w, ProjectionModel::fieldName(static_cast<F>(i)), kInputs[i]);
+        typeInto(w, ProjectionInputs::name(static_cast<F>(i)), kInputs[i]);
     w->model().calcola_Click();
     return w;
 }
@@ -131,7 +131,7 @@ private slots:
     {
         App app;
         stimaabitanti *w = computedStudy(app.program);
-        w->model().setVScroll2(30);
+        w->model().fields().setVScroll2(30);
         w->model().calcola_Click();
         trigger(w, QStringLiteral("Toolbar1_7"));
         frontespizio *page = app.program.titlePageWindow();
@@ -148,7 +148,7 @@ private slots:
         QTest::mouseClick(app.program.splash(), Qt::LeftButton);
         QVERIFY(w->isVisible());
         for (int i = 0; i < kInputs.size(); ++i)
-            QCOMPARE(child<QLineEdit>(w, ProjectionModel::fieldName(static_cast<F>(i)))->text(), kInputs[i]);
+            QCOMPARE(child<QLineEdit>(w, ProjectionInputs::name(static_cast<F>(i)))->text(), kInputs[i]);
         QCOMPARE(child<QLabel>(w, QStringLiteral("pdf"))->text(), QStringLiteral("30"));
         QVERIFY(!child<QLabel>(w, QStringLiteral("popolazione"))->text().isEmpty());
         QTest::mouseClick(child<QPushButton>(w, QStringLiteral("frontespiz")), Qt::LeftButton);

@@ -176,7 +176,7 @@ private slots:
         appGlobals().StudioName = QStringLiteral("Il mio studio");
         app.dialogs.choices.push_back(QStringLiteral(VICANIA_EXAMPLE));
         stimaabitanti *w = app.program.projection();
-        w->model().aprifile_Click();
+        w->model().files().aprifile_Click();
         frontespizio *page = app.program.titlePageWindow();
         QVERIFY(!page->isVisible()); // loaded hidden by the file
         QCOMPARE(child<QLabel>(page, QStringLiteral("labelstudio"))->text(), QStringLiteral("Studio tecnico Esempio"));

@@ -39,7 +39,7 @@ TEST(WorkedExample, ForwardOneYearGives9982)
     EXPECT_EQ(w.m().ProjectionSpan(), 1);
     EXPECT_TRUE(w.m().verificaEnabled());
     EXPECT_TRUE(w.m().frontespizEnabled());
-    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_EQ(w.m().verification().count, 0);
     EXPECT_EQ(w.m().progressValue(), 2);
     EXPECT_EQ(w.m().progressMaximum(), 2);
     EXPECT_TRUE(w.messenger.shown.isEmpty());
@@ -77,8 +77,8 @@ TEST(WorkedExample, BackwardFrom10065Gives10000And9940)
     EXPECT_DOUBLE_EQ(t.emigrants[2], -40.336);
     EXPECT_EQ(w.m().popolazione(), QStringLiteral("10000"));
     EXPECT_DOUBLE_EQ(t.inhabitants[4], 9940);
-    EXPECT_EQ(w.m().gridCell(2, GridColumn::imm), QStringLiteral("101"));
-    EXPECT_EQ(w.m().gridCell(2, GridColumn::em), QStringLiteral("40"));
+    EXPECT_EQ(w.m().grid().gridCell(2, GridColumn::imm), QStringLiteral("101"));
+    EXPECT_EQ(w.m().grid().gridCell(2, GridColumn::em), QStringLiteral("40"));
 }
 
 TEST(WorkedExample, BackwardRunNegatesNaturalChangeOverDecreasingYears)
@@ -165,13 +165,13 @@ TEST(Optional, EmptyKnownInhabitantsProjectAPopulationOfZero)
     w.m().calcola_Click();
     EXPECT_EQ(w.m().popolazione(), QStringLiteral("0"));
     for (int c = 1; c < kGridColumnCount; ++c)
-        EXPECT_EQ(w.m().gridCell(3, static_cast<GridColumn>(c)), QStringLiteral("0")) << "column " << c;
+        EXPECT_EQ(w.m().grid().gridCell(3, static_cast<GridColumn>(c)), QStringLiteral("0")) << "column " << c;
 }
 
 // A field as its window names it.
 void PrintTo(ProjectionModel::Field field, std::ostream *os)
 {
-    *os << ProjectionModel::fieldName(field).toStdString();
+    *os << ProjectionInputs::name(field).toStdString();
 }
 
 namespace {
@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Required, RequiredField,
                          testing::Values(F::anno1, F::tassofert, F::iniziofert, F::finefert, F::mortinfanti, F::aspvita,
                                          F::anno2),
                          [](const testing::TestParamInfo<F> &c) {
-                             return ProjectionModel::fieldName(c.param).toStdString();
+                             return ProjectionInputs::name(c.param).toStdString();
                          });
 
 TEST(WomenCheck, PassesAtTheShareThatCoversTheDeaths)
@@ -208,14 +208,14 @@ TEST(WomenCheck, PassesAtTheShareThatCoversTheDeaths)
     // 50 x 35 / 80 = 21.875 percent is the boundary.
     Window pass;
     pass.example(QStringLiteral("2010"));
-    pass.m().setVScroll2(22);
+    pass.m().fields().setVScroll2(22);
     pass.m().calcola_Click();
     EXPECT_TRUE(pass.messenger.shown.isEmpty());
     EXPECT_FALSE(pass.m().popolazione().isEmpty());
 
     Window stop;
     stop.example(QStringLiteral("2010"));
-    stop.m().setVScroll2(21);
+    stop.m().fields().setVScroll2(21);
     stop.m().calcola_Click();
     ASSERT_EQ(stop.messenger.shown.size(), 1);
     EXPECT_EQ(stop.messenger.shown[0].text, QStringLiteral("Attenzione: la percentuale delle donne in età feconda è "
@@ -232,7 +232,7 @@ TEST(WomenCheck, AShareOf10StopsAtTheFirstRow)
 {
     Window w;
     w.example();
-    w.m().setVScroll2(10);
+    w.m().fields().setVScroll2(10);
     w.m().calcola_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_DOUBLE_EQ(w.m().table().fertileWomen[1], 1000);
@@ -247,8 +247,8 @@ TEST(Span, AcceptsUpTo199Years)
     EXPECT_TRUE(ok.messenger.shown.isEmpty());
     EXPECT_EQ(*ok.m().table().year[200], 2199);
     ok.m().setVScroll1(1000);
-    EXPECT_EQ(ok.m().VScroll1(), 191);
-    EXPECT_EQ(ok.m().gridCell(10, GridColumn::ann), QStringLiteral("2199"));
+    EXPECT_EQ(ok.m().grid().VScroll1(), 191);
+    EXPECT_EQ(ok.m().grid().gridCell(10, GridColumn::ann), QStringLiteral("2199"));
 }
 
 namespace {
@@ -280,9 +280,9 @@ TEST_P(SpanBeyond199, IsRefusedAndOffersTheExit)
     EXPECT_TRUE(w.m().popolazione().isEmpty());
     // The rejected span is kept; clearing and the grid stop at row 200.
     w.m().cancelladati_Click();
-    EXPECT_EQ(w.m().VScroll1Maximum(), 191);
+    EXPECT_EQ(w.m().grid().VScroll1Maximum(), 191);
     w.m().setVScroll1(191);
-    EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QString());
+    EXPECT_EQ(w.m().grid().gridCell(10, GridColumn::ann), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Span, SpanBeyond199, testing::Bool(), [](const testing::TestParamInfo<bool> &c) {
@@ -374,36 +374,36 @@ TEST(Grid, ScrollsThroughTwentyYears)
     Window w;
     w.example(QStringLiteral("2020"));
     w.m().calcola_Click();
-    EXPECT_EQ(w.m().VScroll1Maximum(), 12);
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2000"));
-    EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QStringLiteral("2009"));
+    EXPECT_EQ(w.m().grid().VScroll1Maximum(), 12);
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::ann), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().grid().gridCell(10, GridColumn::ann), QStringLiteral("2009"));
     w.m().setVScroll1(12);
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2011"));
-    EXPECT_EQ(w.m().gridCell(10, GridColumn::ann), QStringLiteral("2020"));
-    EXPECT_EQ(w.m().gridCell(10, GridColumn::abit), w.m().popolazione());
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::ann), QStringLiteral("2011"));
+    EXPECT_EQ(w.m().grid().gridCell(10, GridColumn::ann), QStringLiteral("2020"));
+    EXPECT_EQ(w.m().grid().gridCell(10, GridColumn::abit), w.m().popolazione());
 
     // A shorter projection cannot scroll and pulls the value back.
     w.type(F::anno2, QStringLiteral("2005"));
     w.m().calcola_Click();
-    EXPECT_EQ(w.m().VScroll1Maximum(), 1);
-    EXPECT_EQ(w.m().VScroll1(), 1);
-    EXPECT_EQ(w.m().gridCell(7, GridColumn::ann), QString());
-    EXPECT_EQ(w.m().gridCell(7, GridColumn::abit), QStringLiteral("0"));
+    EXPECT_EQ(w.m().grid().VScroll1Maximum(), 1);
+    EXPECT_EQ(w.m().grid().VScroll1(), 1);
+    EXPECT_EQ(w.m().grid().gridCell(7, GridColumn::ann), QString());
+    EXPECT_EQ(w.m().grid().gridCell(7, GridColumn::abit), QStringLiteral("0"));
 }
 
 TEST(Grid, EmptyUntilTheFirstRedrawAndNotRedrawnAfterAStop)
 {
     Window w;
     w.example(QStringLiteral("2010"));
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::abit), QString());
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QString());
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::abit), QString());
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::ann), QString());
     // The women check stops the projection: the table holds row 1, the grid
     // still shows the cleared state of the start of the calculation.
-    w.m().setVScroll2(10);
+    w.m().fields().setVScroll2(10);
     w.m().calcola_Click();
     EXPECT_EQ(*w.m().table().year[1], 2000);
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QString());
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::abit), QStringLiteral("0"));
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::ann), QString());
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::abit), QStringLiteral("0"));
 }
 
 TEST(Grid, HighlightsOneRowUntilTheNextRedraw)
@@ -413,29 +413,28 @@ TEST(Grid, HighlightsOneRowUntilTheNextRedraw)
     w.m().calcola_Click();
     w.m().ann_MouseMove(4);
     w.m().ann_MouseMove(7);
-    EXPECT_EQ(w.m().highlightedRow(), 7);
+    EXPECT_EQ(w.m().grid().highlightedRow(), 7);
     w.m().setVScroll1(3);
-    EXPECT_EQ(w.m().highlightedRow(), 0);
+    EXPECT_EQ(w.m().grid().highlightedRow(), 0);
 }
 
 TEST(Clearing, EmptiesTheFieldsAndTheTableButKeepsTheShare)
 {
     Window w;
     w.example(QStringLiteral("2012"), QString(), QString());
-    w.m().setVScroll2(30);
+    w.m().fields().setVScroll2(30);
     w.m().calcola_Click();
     w.m().cancelladati_Click();
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
-        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty())
-            << ProjectionModel::fieldName(static_cast<F>(i)).toStdString();
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
+        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty()) << ProjectionInputs::name(static_cast<F>(i)).toStdString();
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("30"));
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::fieldPrompt(0));
+    EXPECT_EQ(w.m().text(ProjectionModel::Field::pdf), QStringLiteral("30"));
+    EXPECT_EQ(w.m().passo(), ProjectionInputs::prompt(ProjectionInputs::at(0)));
     EXPECT_TRUE(w.messenger.shown.isEmpty());
     for (int row = 1; row <= 10; ++row) {
         SCOPED_TRACE(row);
-        EXPECT_EQ(w.m().gridCell(row, GridColumn::ann), QString());
-        EXPECT_EQ(w.m().gridCell(row, GridColumn::abit), QStringLiteral("0"));
+        EXPECT_EQ(w.m().grid().gridCell(row, GridColumn::ann), QString());
+        EXPECT_EQ(w.m().grid().gridCell(row, GridColumn::abit), QStringLiteral("0"));
     }
     EXPECT_FALSE(w.m().table().year[13]);
 }

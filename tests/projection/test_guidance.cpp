@@ -20,8 +20,8 @@ const QString kMedianAgeWarning = QStringLiteral(
 TEST(Opening, StartsWithShare25CounterZeroAndTheOpeningPrompt)
 {
     Window w;
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("25"));
-    EXPECT_EQ(w.m().VScroll2(), 25);
+    EXPECT_EQ(w.m().text(ProjectionModel::Field::pdf), QStringLiteral("25"));
+    EXPECT_EQ(w.m().fields().VScroll2(), 25);
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
     EXPECT_FALSE(w.m().verificaEnabled());
     EXPECT_FALSE(w.m().frontespizEnabled());
@@ -29,9 +29,8 @@ TEST(Opening, StartsWithShare25CounterZeroAndTheOpeningPrompt)
     EXPECT_TRUE(w.m().riequilibraEnabled());
     EXPECT_EQ(w.m().passo(), QStringLiteral("Apri un file archiviato oppure inizia digitando l'anno da cui partire "
                                             "e il numero degli abitanti relativo."));
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
-        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty())
-            << ProjectionModel::fieldName(static_cast<F>(i)).toStdString();
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
+        EXPECT_TRUE(w.m().text(static_cast<F>(i)).isEmpty()) << ProjectionInputs::name(static_cast<F>(i)).toStdString();
 }
 
 TEST(Guidance, PromptsForTheFirstEmptyFieldInWindowOrder)
@@ -42,7 +41,7 @@ TEST(Guidance, PromptsForTheFirstEmptyFieldInWindowOrder)
                                             "basare la stima verso l'anno finale."));
     // Typing a later field first does not skip the earlier prompt.
     w.type(F::anno2, QStringLiteral("2010"));
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::fieldPrompt(1));
+    EXPECT_EQ(w.m().passo(), ProjectionInputs::prompt(ProjectionInputs::at(1)));
     w.type(F::abitnoti, QStringLiteral("10000"));
     EXPECT_EQ(w.m().passo(), QStringLiteral("Digita il tasso di fecondità delle donne nel periodo della "
                                             "elaborazione e nel luogo cui si riferisce il calcolo. Prelevalo dai "
@@ -57,7 +56,7 @@ TEST(Guidance, PromptsForTheFirstEmptyFieldInWindowOrder)
                                             "hai, lascia in bianco la casella, a meno che non sia un dato molto "
                                             "rilevante."));
     w.type(F::immigr, QStringLiteral("2"));
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::fieldPrompt(8));
+    EXPECT_EQ(w.m().passo(), ProjectionInputs::prompt(ProjectionInputs::at(8)));
     w.type(F::emigr, QStringLiteral("1"));
     EXPECT_EQ(w.m().passo(), QStringLiteral("Clicca sul tasto 'Calcola' per visualizzare la griglia dei risultati "
                                             "riferiti a ogni anno del periodo, quindi sul tasto 'Verifica' per "
@@ -82,7 +81,7 @@ TEST(Guidance, AnyChangeEmptiesTheResultAndReenablesCalcola)
     EXPECT_FALSE(w.m().frontespizEnabled());
     EXPECT_TRUE(w.m().calcolaEnabled());
     // The table stays until the next calculation.
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2000"));
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::ann), QStringLiteral("2000"));
 }
 
 TEST(MedianAge, WaitsUntilTheFieldIsLeftAndComparesNumbers)
@@ -139,26 +138,26 @@ TEST(MedianAge, AWarningLeavesTheGuidanceAndResultAlone)
 TEST(MigrationRates, RememberTheLastNonZeroValues)
 {
     Window w;
-    EXPECT_TRUE(w.m().LastImmigrationRate().isEmpty());
-    EXPECT_FALSE(w.m().LastEmigrationRate());
+    EXPECT_TRUE(w.m().fields().LastImmigrationRate().isEmpty());
+    EXPECT_FALSE(w.m().fields().LastEmigrationRate());
     w.type(F::immigr, QStringLiteral("12"));
     w.type(F::emigr, QStringLiteral("4,5"));
     w.type(F::immigr, QStringLiteral("0"));
     w.type(F::emigr, QString());
-    EXPECT_EQ(w.m().LastImmigrationRate(), QStringLiteral("12"));
-    EXPECT_DOUBLE_EQ(*w.m().LastEmigrationRate(), -4.5);
+    EXPECT_EQ(w.m().fields().LastImmigrationRate(), QStringLiteral("12"));
+    EXPECT_DOUBLE_EQ(*w.m().fields().LastEmigrationRate(), -4.5);
 }
 
 TEST(Share, TheScrollBarWritesThePercentage)
 {
     Window w;
-    w.m().setVScroll2(24);
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("24"));
-    w.m().setVScroll2(5);
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("10"));
-    w.m().setVScroll2(99);
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("40"));
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::fieldPrompt(0));
+    w.m().fields().setVScroll2(24);
+    EXPECT_EQ(w.m().text(ProjectionModel::Field::pdf), QStringLiteral("24"));
+    w.m().fields().setVScroll2(5);
+    EXPECT_EQ(w.m().text(ProjectionModel::Field::pdf), QStringLiteral("10"));
+    w.m().fields().setVScroll2(99);
+    EXPECT_EQ(w.m().text(ProjectionModel::Field::pdf), QStringLiteral("40"));
+    EXPECT_EQ(w.m().passo(), ProjectionInputs::prompt(ProjectionInputs::at(0)));
 }
 
 TEST(Share, SuggestionFromTheMedianAge)
@@ -189,7 +188,7 @@ TEST(Share, SuggestionFromTheMedianAge)
         EXPECT_EQ(w.messenger.shown.back().text, head + QString::fromUtf8(row.share) + tail);
         EXPECT_EQ(w.messenger.shown.back().title, appGlobals().DataCheckTitle);
     }
-    EXPECT_EQ(w.m().pdf(), QStringLiteral("25"));
+    EXPECT_EQ(w.m().text(ProjectionModel::Field::pdf), QStringLiteral("25"));
 
     // A median age of 0 or below has no suggestion: a plain notice instead.
     for (const char *age : {"0", "-70"}) {
@@ -235,12 +234,12 @@ TEST_P(Suggestion, PassesTheWomenCheckAndOneLessDoesNot)
     EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral(" %1%.").arg(row.share)))
         << w.messenger.shown[0].text.toStdString();
     w.messenger.shown.clear();
-    w.m().setVScroll2(row.share);
+    w.m().fields().setVScroll2(row.share);
     w.m().calcola_Click();
     EXPECT_TRUE(w.messenger.shown.isEmpty());
     EXPECT_FALSE(w.m().popolazione().isEmpty());
-    if (row.share > ProjectionModel::kShareMinimum) {
-        w.m().setVScroll2(row.share - 1);
+    if (row.share > InputFields::kShareMinimum) {
+        w.m().fields().setVScroll2(row.share - 1);
         w.m().calcola_Click();
         ASSERT_EQ(w.messenger.shown.size(), 1);
         EXPECT_EQ(w.messenger.shown[0].text, QStringLiteral("Attenzione: la percentuale delle donne in età feconda è "
@@ -265,7 +264,7 @@ const About kAbout[] = {
     {"FertilityEndingAtItsStart", [](Window &w) { w.type(F::finefert, QStringLiteral("14")); }, "finefert"},
     {"MedianAgeBelowIt", [](Window &w) { w.m().typeText(F::aspvita, QStringLiteral("30")); }, "aspvita"},
     {"EqualYears", [](Window &w) { w.type(F::anno2, QStringLiteral("2000")); }, "anno2"},
-    {"TooFewWomen", [](Window &w) { w.m().setVScroll2(10); }, "VScroll2"},
+    {"TooFewWomen", [](Window &w) { w.m().fields().setVScroll2(10); }, "VScroll2"},
 };
 
 class DataMessage : public testing::TestWithParam<About> {};
@@ -288,12 +287,13 @@ INSTANTIATE_TEST_SUITE_P(Calcola, DataMessage, testing::ValuesIn(kAbout), RowNam
 
 TEST(FieldCaptions, ExplainTheirFieldOnMouseOver)
 {
-    EXPECT_EQ(ProjectionModel::labelloTooltip(1), QStringLiteral("L'anno da cui partire con la simulazione"));
-    EXPECT_EQ(ProjectionModel::labelloTooltip(42), ProjectionModel::labelloTooltip(1));
-    EXPECT_EQ(ProjectionModel::labelloTooltip(10), QStringLiteral("La percentuale di donne, sugli abitanti dell'anno, "
-                                                                  "che hanno l'età (dai 14 ai 49 anni) per fecondare"));
-    EXPECT_EQ(ProjectionModel::labelloTooltip(6), QStringLiteral("L'età media in cui si arriva alla morte nel luogo, "
-                                                                 "superata l'età della mortalità infantile"));
+    EXPECT_EQ(ProjectionInputs::labelloTooltip(1), QStringLiteral("L'anno da cui partire con la simulazione"));
+    EXPECT_EQ(ProjectionInputs::labelloTooltip(42), ProjectionInputs::labelloTooltip(1));
+    EXPECT_EQ(ProjectionInputs::labelloTooltip(10),
+              QStringLiteral("La percentuale di donne, sugli abitanti dell'anno, "
+                             "che hanno l'età (dai 14 ai 49 anni) per fecondare"));
+    EXPECT_EQ(ProjectionInputs::labelloTooltip(6), QStringLiteral("L'età media in cui si arriva alla morte nel luogo, "
+                                                                  "superata l'età della mortalità infantile"));
 }
 
 TEST(DataCheck, OnlyTellsWhetherAResultIsShown)

@@ -48,9 +48,9 @@ void computed(Window &w, const QString &ricerca = QStringLiteral("Stima 2030"))
 QStringList fieldsOf(Window &w)
 {
     QStringList out;
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
         out << w.m().text(static_cast<F>(i));
-    return out << w.m().pdf();
+    return out << w.m().text(ProjectionModel::Field::pdf);
 }
 
 } // namespace
@@ -62,7 +62,7 @@ TEST(Format, WritesQuotedFieldsInTheCodePageWithCrLf)
     computed(w);
     const QString path = dir.filePath(QStringLiteral("Vicania-dati-roma"));
     w.dialogs.choices.push_back(path);
-    EXPECT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_EQ(w.m().files().salvafile_Click(), ProjectionModel::SaveResult::Saved);
     const QByteArray bytes = readAll(path);
     const QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.size(), 3);
@@ -96,6 +96,29 @@ TEST(Format, ReadsFieldsAcrossLinesAndIgnoresWhatFollowsTheTwentieth)
     EXPECT_FALSE(StudyFile::parse(QByteArray(R"("1","2","3")")));
 }
 
+// Distinct values in every place of line 1: two inputs swapped in the file, or
+// in a recovered study, would show.
+TEST(Format, EveryInputKeepsItsPlaceInLineOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vicania-dati-posti"));
+    const QByteArray line1(R"("2001","9000","1,7","33","16","44","7","82","3","2","2040")");
+    writeAll(path, line1 + "\r\n" + R"("R","","","","","","","","")" + "\r\n");
+    Window w;
+    ASSERT_EQ(w.m().files().apriStudio(path), ProjectionModel::OpenResult::Opened);
+    const std::pair<F, const char *> expected[] = {{F::anno1, "2001"},    {F::abitnoti, "9000"}, {F::tassofert, "1,7"},
+                                                   {F::pdf, "33"},        {F::iniziofert, "16"}, {F::finefert, "44"},
+                                                   {F::mortinfanti, "7"}, {F::aspvita, "82"},    {F::immigr, "3"},
+                                                   {F::emigr, "2"},       {F::anno2, "2040"}};
+    for (const auto &[field, text] : expected)
+        EXPECT_EQ(w.m().text(field), QString::fromLatin1(text)) << ProjectionInputs::name(field).toStdString();
+    const StudyRecord study = w.m().files().study();
+    EXPECT_EQ(StudyFile::serialize(study)->split('\r').front(), line1);
+    Window recovered;
+    recovered.m().files().applyStudy(study);
+    EXPECT_EQ(recovered.m().files().study(), study);
+}
+
 TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
 {
     QTemporaryDir dir;
@@ -108,12 +131,12 @@ TEST(Open, FillsBothWindowsAndZeroesEmptyMigration)
     Window w;
     w.dialogs.choices.push_back(path);
     w.type(F::anno1, QStringLiteral("1234"));
-    EXPECT_EQ(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    EXPECT_EQ(w.m().files().aprifile_Click(), ProjectionModel::OpenResult::Opened);
     const FileDialogRequest expected{FileDialogRequest::Kind::Open, QStringLiteral("Apri file"), kOpenFilter, 1,
                                      QString()};
     EXPECT_EQ(w.dialogs.requests.front(), expected);
     EXPECT_EQ(fieldsOf(w), QStringList({"1990", "5.000", "1,45", "15", "45", "6", "81", "0", "0", "2000", "30"}));
-    EXPECT_EQ(w.m().VScroll2(), 30); // the scroll bar follows the study's share
+    EXPECT_EQ(w.m().fields().VScroll2(), 30); // the scroll bar follows the study's share
     EXPECT_EQ(w.m().numop(), QStringLiteral("0"));
     const TitlePageData tp = w.titlePage.read();
     EXPECT_EQ(tp.localita, QStringLiteral("Località"));
@@ -161,7 +184,7 @@ TEST_P(NotOpened, ChangesNothingAndOnlyACancelIsSilent)
     const QStringList before = fieldsOf(w);
     const TitlePageData title = w.titlePage.read();
     w.dialogs.choices.push_back(choice);
-    EXPECT_NE(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    EXPECT_NE(w.m().files().aprifile_Click(), ProjectionModel::OpenResult::Opened);
     EXPECT_EQ(fieldsOf(w), before);
     EXPECT_EQ(w.titlePage.read(), title);
     // A file the user chose that is no study gets a notice naming it.
@@ -220,9 +243,9 @@ TEST_P(NotRead, IsRefusedWithoutReading)
     Window w;
     w.example();
     const QStringList before = fieldsOf(w);
-    EXPECT_EQ(w.m().apriStudio(path), GetParam().result);
+    EXPECT_EQ(w.m().files().apriStudio(path), GetParam().result);
     EXPECT_EQ(fieldsOf(w), before);
-    EXPECT_FALSE(w.m().apriDaFuori(path));
+    EXPECT_FALSE(w.m().files().apriDaFuori(path));
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_TRUE(w.messenger.shown[0].text.contains(QDir::toNativeSeparators(path)));
 }
@@ -287,10 +310,10 @@ TEST(Open, Utf8WithoutAMarkIsReadAndSavedAgainInTheCodePage)
     writeAll(path, rows[0].bytes);
     Window w;
     w.dialogs.choices.push_back(path);
-    ASSERT_EQ(w.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    ASSERT_EQ(w.m().files().aprifile_Click(), ProjectionModel::OpenResult::Opened);
     w.m().calcola_Click();
     w.dialogs.choices.push_back(path);
-    ASSERT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    ASSERT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Saved);
     EXPECT_EQ(readAll(path), rows[1].bytes);
 }
 
@@ -311,7 +334,7 @@ TEST_P(SaveRefused, WithoutAResultOrAResearchName)
     if (named)
         w.type(F::anno2, QStringLiteral("2031")); // the result is gone
     w.dialogs.choices.push_back(path);
-    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Refused);
+    EXPECT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Refused);
     ASSERT_EQ(w.messenger.shown.size(), 1);
     const Message expected{QStringLiteral("Inserisci tutti i dati, fai il calcolo e digita almeno il nome della "
                                           "'Ricerca' (nella finestra Frontespizio) e poi clicca su 'Calcola' per "
@@ -337,21 +360,21 @@ TEST(Save, RoundTripOfAllTwentyFieldsThroughTheDialogName)
     tp.labelindirizzo = QStringLiteral("Via Roma, 1 – 00100 Roma €");
     w.titlePage.write(tp);
     w.dialogs.choices.push_back(path);
-    ASSERT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Saved);
+    ASSERT_EQ(w.m().files().salvafile_Click(), ProjectionModel::SaveResult::Saved);
     const FileDialogRequest expected{FileDialogRequest::Kind::Save, QStringLiteral("Salva file con nome"),
                                      QStringLiteral("File Vicania-dati- | Vicania-dati-*"), 1, QString()};
     EXPECT_EQ(w.dialogs.requests.back(), expected);
 
     Window again;
     again.dialogs.choices.push_back(path);
-    ASSERT_EQ(again.m().aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    ASSERT_EQ(again.m().files().aprifile_Click(), ProjectionModel::OpenResult::Opened);
     EXPECT_EQ(fieldsOf(again), fieldsOf(w));
     EXPECT_EQ(again.titlePage.read(), tp);
 
     // Saving right after opening offers the opened name and overwrites it.
     again.m().calcola_Click();
     again.dialogs.choices.push_back(path);
-    EXPECT_EQ(again.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_EQ(again.m().files().salvanome_Click(), ProjectionModel::SaveResult::Saved);
     EXPECT_EQ(again.dialogs.requests.back().fileName, path);
     EXPECT_EQ(StudyFile::parse(readAll(path))->titlePage, tp);
 }
@@ -364,7 +387,7 @@ TEST(Save, NeverReplacesAPipeAndWritesThroughALink)
     Window w;
     computed(w);
     w.dialogs.choices.push_back(fifo);
-    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Failed);
+    EXPECT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Failed);
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_TRUE(w.messenger.shown[0].text.contains(fifo));
@@ -375,7 +398,7 @@ TEST(Save, NeverReplacesAPipeAndWritesThroughALink)
     writeAll(real, "vecchio");
     ASSERT_TRUE(QFile::link(real, link));
     w.dialogs.choices.push_back(link);
-    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Saved);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_TRUE(StudyFile::parse(readAll(real)).has_value());
 }
@@ -410,7 +433,7 @@ TEST_P(UnstorableField, IsRefusedBeforeAskingForAName)
     // Forced past the result check: the refusal must come from the field.
     if (w.m().popolazione().isEmpty())
         GTEST_SKIP() << "the calculation refused the text, so there is no result to save";
-    w.m().salvafile_Click();
+    w.m().files().salvafile_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_TRUE(w.messenger.shown[0].text.contains(QString::fromUtf8(row.caption)));
     EXPECT_TRUE(w.dialogs.requests.isEmpty());
@@ -437,7 +460,7 @@ TEST_P(UnstorableResearchName, IsRefusedBeforeAskingForAName)
 {
     Window w;
     computed(w, QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(w.m().salvafile_Click(), ProjectionModel::SaveResult::Refused);
+    EXPECT_EQ(w.m().files().salvafile_Click(), ProjectionModel::SaveResult::Refused);
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_TRUE(w.messenger.shown[0].text.contains(QStringLiteral("\"ricerca\"")));
     EXPECT_EQ(w.messenger.shown[0].title, appGlobals().DataCheckTitle);
@@ -464,7 +487,7 @@ TEST(Save, AFailedWriteKeepsThePreviousFileWhole)
     rlimit small = saved;
     small.rlim_cur = 40;
     setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = w.m().salvafile_Click();
+    const auto result = w.m().files().salvafile_Click();
     setrlimit(RLIMIT_FSIZE, &saved);
 
     EXPECT_EQ(result, ProjectionModel::SaveResult::Failed);
@@ -481,10 +504,10 @@ TEST(Delete, AsksNamingTheFileAndOnlyYesRemovesIt)
     writeAll(path, "x");
     Window w;
     w.dialogs.choices.push_back(std::nullopt);
-    w.m().eliminare_click();
+    w.m().files().eliminare_click();
     EXPECT_TRUE(w.messenger.shown.isEmpty());
     w.dialogs.choices.push_back(path);
-    w.m().eliminare_click(); // answered No
+    w.m().files().eliminare_click(); // answered No
     EXPECT_TRUE(QFile::exists(path));
     const Message question{
         QStringLiteral("Vuoi eliminare il file \"%1\"? Il file eliminato non si può recuperare.").arg(path),
@@ -503,13 +526,13 @@ TEST(Delete, AsksNamingTheFileAndOnlyYesRemovesIt)
     // The common dialog remembers the last name for the next dialog.
     w.messenger.answers.push_back(Message::Answer::Yes);
     w.dialogs.choices.push_back(path);
-    w.m().eliminare_click();
+    w.m().files().eliminare_click();
     EXPECT_EQ(w.dialogs.requests[2].fileName, path);
     EXPECT_FALSE(QFile::exists(path));
     // Gone before the answer (another program removed it): the failure is told.
     w.messenger.answers.push_back(Message::Answer::Yes);
     w.dialogs.choices.push_back(path);
-    w.m().eliminare_click();
+    w.m().files().eliminare_click();
     ASSERT_EQ(w.messenger.shown.size(), 4);
     EXPECT_TRUE(w.messenger.shown[3].text.startsWith(
         QStringLiteral("Non è stato possibile eliminare il file \"%1\" (").arg(path)));
@@ -549,14 +572,14 @@ TEST_P(SaveName, GetsThePrefixTheOpenDialogListsAndTheFolderIsRemembered)
     w.dialogs.setStudyFolder(QStringLiteral("/documenti/Vicania"));
     computed(w);
     w.dialogs.choices.push_back(typed);
-    ASSERT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    ASSERT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Saved);
     const QString saved = dir.filePath(QString::fromUtf8(row.saved));
     EXPECT_TRUE(StudyFile::parse(readAll(saved)).has_value());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QString::fromUtf8(row.saved)));
     EXPECT_EQ(w.m().passo(), QStringLiteral("Lo studio è stato salvato nel file \"%1\".").arg(saved));
     EXPECT_EQ(w.dialogs.requests[0].folder, QStringLiteral("/documenti/Vicania"));
     // The next dialogs open where the study went.
-    w.m().aprifile_Click();
+    w.m().files().aprifile_Click();
     EXPECT_EQ(w.dialogs.requests[1].folder, dir.path());
     EXPECT_TRUE(w.messenger.shown.isEmpty());
 }
@@ -571,7 +594,7 @@ TEST(Save, AStudyThePrefixLeadsToIsReplacedOnlyOnYes)
     Window w;
     computed(w);
     w.dialogs.choices.push_back(dir.filePath(QStringLiteral("Spello")));
-    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Cancelled);
+    EXPECT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Cancelled);
     EXPECT_EQ(readAll(existing), QByteArray("vecchio"));
     ASSERT_EQ(w.messenger.shown.size(), 1);
     EXPECT_EQ(
@@ -580,7 +603,7 @@ TEST(Save, AStudyThePrefixLeadsToIsReplacedOnlyOnYes)
     EXPECT_EQ(w.messenger.shown[0].defaultButton, Message::Answer::No);
     w.messenger.answers.push_back(Message::Answer::Yes);
     w.dialogs.choices.push_back(dir.filePath(QStringLiteral("Spello")));
-    EXPECT_EQ(w.m().salvanome_Click(), ProjectionModel::SaveResult::Saved);
+    EXPECT_EQ(w.m().files().salvanome_Click(), ProjectionModel::SaveResult::Saved);
     EXPECT_TRUE(StudyFile::parse(readAll(existing)).has_value());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Spello"))));
 }

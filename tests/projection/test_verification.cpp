@@ -27,10 +27,10 @@ struct Shown {
 Shown shown(Window &w)
 {
     Shown s;
-    for (int i = 0; i < ProjectionModel::kFieldCount; ++i)
+    for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
         s.fields << w.m().text(static_cast<F>(i));
     ProjectionModel &m = w.m();
-    s.pdf = m.pdf();
+    s.pdf = m.text(ProjectionModel::Field::pdf);
     s.popolazione = m.popolazione();
     s.passo = m.passo();
     s.numop = m.numop();
@@ -38,9 +38,9 @@ Shown shown(Window &w)
     s.verifica = m.verificaEnabled();
     s.riequilibra = m.riequilibraEnabled();
     s.frontespiz = m.frontespizEnabled();
-    s.verifyCount = m.VerifyCount();
+    s.verifyCount = m.verification().count;
     s.progress = m.progressValue();
-    s.scroll = m.VScroll1Maximum();
+    s.scroll = m.grid().VScroll1Maximum();
     s.table = m.table();
     s.messages = w.messenger.texts();
     return s;
@@ -65,7 +65,7 @@ TEST(Verifica, WithoutAResultDoesNothing)
 {
     Window w;
     w.m().verifica_Click();
-    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_EQ(w.m().verification().count, 0);
     EXPECT_TRUE(w.messenger.shown.isEmpty());
     EXPECT_EQ(w.m().passo(), ProjectionTexts::kOpening);
 }
@@ -80,15 +80,15 @@ TEST(Verifica, SwapsTheYearsAndRunsBackwardsFromTheResult)
     EXPECT_EQ(w.m().text(F::anno1), QStringLiteral("2020"));
     EXPECT_EQ(w.m().text(F::anno2), QStringLiteral("2000"));
     EXPECT_EQ(w.m().text(F::abitnoti), result);
-    EXPECT_EQ(w.m().gridCell(1, GridColumn::ann), QStringLiteral("2020"));
-    EXPECT_EQ(w.m().gridCell(2, GridColumn::ann), QStringLiteral("2019"));
+    EXPECT_EQ(w.m().grid().gridCell(1, GridColumn::ann), QStringLiteral("2020"));
+    EXPECT_EQ(w.m().grid().gridCell(2, GridColumn::ann), QStringLiteral("2019"));
     EXPECT_EQ(w.m().passo(), QStringLiteral("Se i risultati non sono congrui, dopo la verifica, fai il riequilibro "
                                             "con metodo iterativo cliccando sul tasto 'Riequilibra'."));
-    EXPECT_EQ(w.m().SavedStartYear(), QStringLiteral("2000"));
-    EXPECT_EQ(w.m().SavedKnownInhabitants(), QStringLiteral("10000"));
+    EXPECT_EQ(w.m().verification().startYear, QStringLiteral("2000"));
+    EXPECT_EQ(w.m().verification().knownInhabitants, QStringLiteral("10000"));
     // A growing town: the known field is not below the backward result.
     EXPECT_FALSE(w.m().riequilibraEnabled());
-    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_EQ(w.m().verification().count, 0);
     // Pressed again it swaps back and runs forwards from the backward result.
     const QString backward = w.m().popolazione();
     w.m().verifica_Click();
@@ -104,7 +104,7 @@ TEST(Verifica, InTheOfferedStateASecondPressUndoes)
     const Shown afterCalcola = shown(w);
     w.m().verifica_Click();
     ASSERT_TRUE(w.m().riequilibraEnabled());
-    ASSERT_EQ(w.m().VerifyCount(), 1);
+    ASSERT_EQ(w.m().verification().count, 1);
     w.m().verifica_Click();
     EXPECT_EQ(w.m().text(F::anno1), QStringLiteral("2000"));
     EXPECT_EQ(w.m().text(F::anno2), QStringLiteral("2030"));
@@ -112,7 +112,7 @@ TEST(Verifica, InTheOfferedStateASecondPressUndoes)
     EXPECT_EQ(w.m().popolazione(), afterCalcola.popolazione);
     EXPECT_EQ(w.m().table(), afterCalcola.table);
     // Forwards the shrinking result is below the known field: nothing to offer.
-    EXPECT_EQ(w.m().VerifyCount(), 0);
+    EXPECT_EQ(w.m().verification().count, 0);
     EXPECT_FALSE(w.m().riequilibraEnabled());
     EXPECT_TRUE(w.m().calcolaEnabled());
 }
@@ -202,7 +202,7 @@ TEST_P(RebalanceClimb, InStepsOfOneTenThousandth)
     w.m().calcola_Click();
     w.m().verifica_Click();
     const double start = number(w.m().text(F::abitnoti));
-    const double saved = number(w.m().SavedKnownInhabitants());
+    const double saved = number(w.m().verification().knownInhabitants);
     ASSERT_LT(number(w.m().popolazione()), saved);
     ASSERT_TRUE(w.m().riequilibraEnabled());
     w.m().riequilibra_Click();
@@ -233,12 +233,12 @@ TEST(Riequilibra, AfterAnUndoLowersTheStartUntilTheForwardResultFits)
     w.m().calcola_Click();
     w.m().verifica_Click();
     w.m().verifica_Click(); // undo when offered, else swap back: both run forwards
-    if (!w.m().riequilibraEnabled() || w.m().VerifyCount() != 1) {
+    if (!w.m().riequilibraEnabled() || w.m().verification().count != 1) {
         w.m().verifica_Click();
         w.m().verifica_Click();
     }
-    ASSERT_EQ(w.m().VerifyCount(), 1);
-    const double saved = number(w.m().SavedKnownInhabitants());
+    ASSERT_EQ(w.m().verification().count, 1);
+    const double saved = number(w.m().verification().knownInhabitants);
     w.m().riequilibra_Click();
     const double end = number(w.m().text(F::abitnoti));
     EXPECT_LE(number(w.m().popolazione()), saved);
@@ -275,10 +275,10 @@ TEST(Riequilibra, ShortcutMatchesTheLiteralLoop)
         for (Window *w : {&fast, &literal}) {
             rng.seed(seed);
             scenario(*w);
-            w->m().setVScroll2(share);
+            w->m().fields().setVScroll2(share);
             w->m().calcola_Click();
             w->m().verifica_Click();
-            if (w->m().VerifyCount() != 1) {
+            if (w->m().verification().count != 1) {
                 w->m().verifica_Click();
             }
             before = number(w->m().text(F::abitnoti));
@@ -301,7 +301,7 @@ TEST(Riequilibra, ALongLoopCanBeCancelled)
     w.example(QStringLiteral("2010"), QStringLiteral("12"), QStringLiteral("2"));
     w.m().calcola_Click();
     w.m().verifica_Click();
-    while (w.m().VerifyCount() != 1)
+    while (w.m().verification().count != 1)
         w.m().verifica_Click();
     const double start = number(w.m().text(F::abitnoti));
     w.m().riequilibra_Click();
@@ -321,7 +321,7 @@ using StudyLine = std::array<const char *, 11>;
 void typeStudy(Window &w, const StudyLine &line)
 {
     w.fill(line[0], line[1], line[2], line[4], line[5], line[6], line[7], line[8], line[9], line[10]);
-    w.m().setPdf(QString::fromLatin1(line[3]));
+    w.m().setText(ProjectionModel::Field::pdf, QString::fromLatin1(line[3]));
 }
 
 // Calcola, Verifica, Riequilibra, as vicania-cli runs them.
@@ -330,7 +330,7 @@ void rebalanceStudy(Window &w, const StudyLine &line)
     typeStudy(w, line);
     w.m().calcola_Click();
     w.m().verifica_Click();
-    ASSERT_EQ(w.m().VerifyCount(), 1);
+    ASSERT_EQ(w.m().verification().count, 1);
     w.messenger.answers.push_back(Message::Answer::Yes); // to heavy migration
     w.m().riequilibra_Click();
 }

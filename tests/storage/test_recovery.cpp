@@ -208,7 +208,7 @@ TEST_F(Recovery, theQuestionLeavesOutAnEmptyResearchAndShortensALongOne)
         EXPECT_LT(clock.elapsed(), 1000);
         EXPECT_EQ(app.questions(), QStringList{question});
         // Taken as much as a study file holds; the other fields whole.
-        const StudyRecord taken = app.window.m().study();
+        const StudyRecord taken = app.window.m().files().study();
         EXPECT_EQ(taken.inputs[0], QStringLiteral("2030"));
         EXPECT_LE(StudyFile::serialize(taken).value_or(QByteArray()).size(), StudyFile::kMaxBytes);
         app.keeper.discard();

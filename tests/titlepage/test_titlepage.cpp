@@ -175,7 +175,7 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     page.write(
         {"Ricerca, con virgola", "Località", "tipo", "Comune", "", "1 gen 2026", "", "Studio nel file", "Via Roma, 1"});
     dialogs.choices.push_back(path);
-    ASSERT_EQ(projection.salvafile_Click(), ProjectionModel::SaveResult::Saved);
+    ASSERT_EQ(projection.files().salvafile_Click(), ProjectionModel::SaveResult::Saved);
 
     Window second;
     TitlePageModel &page2 = second.titlePage;
@@ -183,7 +183,7 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     ScriptedDialogs &dialogs2 = second.dialogs;
     page2.cancella_click();
     dialogs2.choices.push_back(path);
-    ASSERT_EQ(projection2.aprifile_Click(), ProjectionModel::OpenResult::Opened);
+    ASSERT_EQ(projection2.files().aprifile_Click(), ProjectionModel::OpenResult::Opened);
     EXPECT_EQ(page2.read(), page.read());
     EXPECT_EQ(page2.labelstudio(), QStringLiteral("Studio nel file"));
     EXPECT_EQ(page2.text(TF::data), QStringLiteral("1 gen 2026"));
@@ -191,6 +191,6 @@ TEST(TitlePageFile, AllTwentyFieldsRoundTripThroughBothWindows)
     EXPECT_EQ(appGlobals().StudioName, QStringLiteral("Studio di questo ufficio"));
     for (int i = 0; i < inputs.size(); ++i)
         EXPECT_EQ(projection2.text(static_cast<F>(i)), projection.text(static_cast<F>(i)))
-            << ProjectionModel::fieldName(static_cast<F>(i)).toStdString();
+            << ProjectionInputs::name(static_cast<F>(i)).toStdString();
     appGlobals().StudioName.clear();
 }
