@@ -11,7 +11,6 @@
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
-#include "output/HelpDocuments.h"
 #include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/ScreenFit.h"
@@ -85,9 +84,9 @@ QWidget *Program::create(WindowId id)
     case WindowId::frmSplash:
         return new frmSplash(*this);
     case WindowId::stimaabitanti:
-        return new stimaabitanti(*this, m_study->projection());
+        return new stimaabitanti(*this, m_study->projection(), m_study->outputs());
     case WindowId::frontespizio:
-        return new frontespizio(*this, m_study->titlePage());
+        return new frontespizio(*this, m_study->titlePage(), m_study->outputs());
     case WindowId::sommario:
         return new sommario(*this);
     case WindowId::frmTip:
@@ -271,11 +270,7 @@ void Program::officeChanged(const QString &oldName, const QString &oldAddress)
 
 void Program::printGuidePage(const QString &title, const QString &text)
 {
-    Modulo::GuidePageTitle = title;
-    Modulo::GuidePageText = text;
-    const auto document = m_documents.create();
-    HelpDocuments::guidePage(*document, title, text);
-    m_documents.deliver(*document, QStringLiteral("guida"));
+    m_study->outputs().guide(OutputId::PaginaGuida, {title}, {text});
 }
 
 bool Program::eventFilter(QObject *watched, QEvent *event)

@@ -6,7 +6,7 @@
 #include "GuidePage.h"
 #include "GuideTexts.h"
 #include "core/AppGlobals.h"
-#include "output/HelpDocuments.h"
+#include "output/Outputs.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
@@ -176,10 +176,7 @@ void sommario::cmdstampa_Click()
         titles << page->titleLabel()->text();
         texts << page->textLabel()->text();
     }
-    DocumentOutput &output = m_host.documents();
-    const auto document = output.create();
-    HelpDocuments::contents(*document, titles, texts);
-    output.deliverNamed(*document, appGlobals().ProgramName + QStringLiteral("-guida.docx"));
+    Outputs::write(Outputs::of(OutputId::Guida), m_host.documents(), {{}, {}, titles, texts});
 }
 
 bool sommario::eventFilter(QObject *watched, QEvent *event)

@@ -1,9 +1,9 @@
 // The projection window without widgets: what its controls hold and what its
 // handlers do. Writing a field from the program runs that field's change
-// handler, as typing does. It leaves the grid's scrolling to GridViewport and
+// handler, as typing does. It leaves the grid's scrolling to GridViewport,
 // the study files to StudyFiles, which reach it as a StudyFiles::Window, and
-// writes documents from a StudySnapshot; it draws nothing itself. Messages and
-// file dialogs go through interfaces.
+// its documents and exports to the study's OutputRunner; it draws nothing
+// itself. Messages and file dialogs go through interfaces.
 #pragma once
 
 #include "ProjectionFields.h"
@@ -11,8 +11,6 @@
 #include "estimate/GridViewport.h"
 #include "estimate/ProjectionEngine.h"
 #include "estimate/ProjectionTable.h"
-#include "estimate/StudySnapshot.h"
-#include "output/ResultsExport.h"
 #include "storage/StudyFile.h"
 
 #include <QObject>
@@ -23,9 +21,6 @@
 
 #include "core/Messenger.h"
 
-class ChartPainter;
-class DocumentOutput;
-class DocumentWriter;
 class FileDialogs;
 class TitlePageLink;
 namespace RebalanceSearch {
@@ -68,6 +63,8 @@ public:
     void setVScroll2(int value);
     QString popolazione() const { return m_popolazione; }
     QString passo() const { return m_passo; }
+    // The guidance of an output being made, shown at once.
+    void setPasso(const QString &text);
     QString numop() const { return QString::number(m_operations); }
     // A study just opened starts its count again.
     void resetOperations() { m_operations = 0; }
@@ -144,22 +141,6 @@ public:
     SaveResult scrivoArchivio() { return m_files.scrivoArchivio(); }
     void eliminare_click() { m_files.eliminare_click(); }
     void cancelladati_Click();
-    // What the documents are written from: the window and its title page now.
-    StudySnapshot snapshot() const;
-    // The results document and the blank data-acquisition sheet.
-    bool stampa_Click();
-    bool acquisizionedati_Click();
-    void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
-    // Who draws the chart of the results document (none: it has no chart).
-    void setChartPainter(ChartPainter *charts) { m_charts = charts; }
-    ChartPainter *chartPainter() const { return m_charts; }
-    // Esporta tabella: the results as XLSX or CSV, to a file the user
-    // chooses; refused without a calculation. True once written.
-    bool esportatabella_Click();
-    // The same to a named file (vicania-cli): refused, or a failure, with a
-    // message.
-    bool esportaTabella(const QString &path, ResultsExport::Format format);
-
     // Called now and then during a long rebalancing with the steps done so
     // far; returning false cancels it. The window wires it to a progress dialog.
     void setRebalanceProgress(std::function<bool(qint64)> progress) { m_rebalanceProgress = std::move(progress); }
@@ -249,8 +230,6 @@ private:
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
     bool rebalanceQuickly(const RebalanceSearch::Loop &loop, qint64 perProjection, qint64 limit);
     QString rebalanceGaveUp(qint64 attempts) const;
-    bool showDocument(const std::function<void(DocumentWriter &)> &write, const QString &kind, const QString &loading,
-                      const QString &shown);
 
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
@@ -285,9 +264,6 @@ private:
     bool m_typing = false;
     bool m_medianAgeUnchecked = false; // typed since its check last ran
 
-    DocumentOutput *m_documents = nullptr;
-    ChartPainter *m_charts = nullptr;
-    QString m_exportName; // the export dialog's remembered name
     std::function<bool(qint64)> m_rebalanceProgress;
     bool m_rebalanceShortcut = true;
     int m_notifyDepth = 0;

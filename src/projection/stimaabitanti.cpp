@@ -9,6 +9,7 @@
 #include "widgets/Look.h"
 #include "widgets/OfficeDialog.h"
 #include "widgets/StudyDrop.h"
+#include "output/OutputRunner.h"
 #include "widgets/WindowHost.h"
 
 #include <QApplication>
@@ -143,6 +144,7 @@ std::vector<Control> resultControls()
 std::vector<Command> stimaabitanti::menuRows()
 {
     ProjectionModel &m = m_model;
+    OutputRunner &o = m_outputs;
     const QString file = QStringLiteral("mnuFile"), print = QStringLiteral("mnuStampa");
     std::vector<Command> rows = {
         Command::submenu(file, {}, QStringLiteral("&File")),
@@ -160,11 +162,12 @@ std::vector<Command> stimaabitanti::menuRows()
             "eliminare", file, "Elimina...", [&m] { m.eliminare_click(); }, 3, "cancella file"),
         Command::separator(file),
         Command::submenu(print, file, QStringLiteral("S&tampa")),
-        Command::item("acquisizionedati", print, "&modello acquisizione dati", [&m] { m.acquisizionedati_Click(); }),
+        Command::item("acquisizionedati", print, "&modello acquisizione dati", [&o] { o.run(OutputId::Modello); }),
         Command::item(
-            "stampa", print, "&dati e risultati del calcolo", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
+            "stampa", print, "&dati e risultati del calcolo", [&o] { o.run(OutputId::Risultati); }, 4,
+            "stampa dati finestra")
             .keys(QKeySequence(Qt::CTRL | Qt::Key_P)),
-        Command::item("esportatabella", file, "Es&porta tabella...", [&m] { m.esportatabella_Click(); }),
+        Command::item("esportatabella", file, "Es&porta tabella...", [&o] { o.exportTable(); }),
         Command::separator(file),
         Command::item(
             "esci", file, "Es&ci", [this] { esci_Click(); }, 16, "uscita da Vicania")
@@ -203,6 +206,7 @@ std::vector<Command> stimaabitanti::editRows()
 std::vector<Command> stimaabitanti::buttonRows()
 {
     ProjectionModel &m = m_model;
+    OutputRunner &o = m_outputs;
     std::vector<Command> rows = {
         Command::toolbarOnly(6, "visualizza finestra di calcolo",
                              [this] {
@@ -228,7 +232,7 @@ std::vector<Command> stimaabitanti::buttonRows()
             {4095, 4830, 1260, 390}, [this] { m_host.showWindow(WindowId::frontespizio); },
             [&m] { return m.frontespizEnabled(); }),
         Command::button("Command1", "&Stampa", "Clicca per stampare i dati e gli eventuali risultati della finestra",
-                        {5430, 4830, 1260, 390}, [&m] { m.stampa_Click(); }),
+                        {5430, 4830, 1260, 390}, [&o] { o.run(OutputId::Risultati); }),
         Command::button("aiuto", "&Aiuto", "Clicca per avere gli aiuti su come procedere", {6765, 4830, 1260, 390},
                         [this] { aiuto_Click(); }),
         Command::button("uscita", "&Uscita", "Clicca per chiudere il programma", {8100, 4830, 1380, 390},
@@ -245,8 +249,8 @@ std::vector<Command> stimaabitanti::commandRows()
     return rows;
 }
 
-stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, QWidget *parent)
-    : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
+stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, OutputRunner &outputs, QWidget *parent)
+    : QMainWindow(parent), m_host(host), m_model(model), m_outputs(outputs), m_commands(commandRows())
 {
     // No delete on close: the title bar's close button only hides the window,
     // and what was typed stays until the confirmed exit or a clear command.
