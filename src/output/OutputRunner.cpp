@@ -14,13 +14,14 @@ bool OutputRunner::run(OutputId id, const QString &path)
     const Output &output = Outputs::of(id);
     if (!output.save && !m_documents)
         return false;
-    OutputSource source{m_study.snapshot(), {}, {}, {}};
-    if (refusedWithoutResult(output, source.study))
+    if (refusedWithoutResult(output))
         return false;
-    if (output.save)
-        return save(output, source, path);
+    // Taken once the office is settled: the user may just have given one.
     if (output.signedByOffice && !m_study.officeReady())
         return false;
+    OutputSource source{m_study.snapshot(), {}, {}, {}};
+    if (output.save)
+        return save(output, source, path);
     if (output.chart == Chart::Required) {
         // A report asked with its chart never goes out without it.
         source.chart = m_charts ? m_charts->documentPicture(source.study) : ChartPicture{};
@@ -37,9 +38,9 @@ bool OutputRunner::guide(OutputId id, const QStringList &titles, const QStringLi
     return m_documents && document(Outputs::of(id), {{}, {}, titles, texts});
 }
 
-bool OutputRunner::refusedWithoutResult(const Output &output, const StudySnapshot &study)
+bool OutputRunner::refusedWithoutResult(const Output &output)
 {
-    if (!output.noResult || !study.popolazione.isEmpty())
+    if (!output.noResult || !m_study.snapshot().popolazione.isEmpty())
         return false;
     tell(output, *output.noResult);
     m_study.resultWanted(output.window);

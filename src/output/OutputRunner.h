@@ -47,7 +47,7 @@ public:
     bool exportTable();
 
 private:
-    bool refusedWithoutResult(const Outputs::Output &output, const StudySnapshot &study);
+    bool refusedWithoutResult(const Outputs::Output &output);
     bool document(const Outputs::Output &output, OutputSource source);
     bool save(const Outputs::Output &output, const OutputSource &source, const QString &path);
     void tell(const Outputs::Output &output, const QString &text);
