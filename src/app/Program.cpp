@@ -22,11 +22,6 @@
 #include <QTimer>
 #include <utility>
 
-namespace {
-
-Program *g_program = nullptr;
-
-} // namespace
 
 QStringList Program::exitOrder()
 {
@@ -40,7 +35,6 @@ Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, Docum
     : m_messenger(messenger), m_dialogs(dialogs), m_music(music), m_documents(documents),
       m_study(std::make_unique<Study>(messenger, dialogs)), m_charts(std::make_unique<QtChartPainter>())
 {
-    g_program = this;
     // Studies are looked for where the documents go, until the user picks
     // another folder in a study dialog.
     m_dialogs.setStudyFolder(DesktopDocuments::defaultFolder());
@@ -57,14 +51,6 @@ Program::~Program()
 {
     for (const QPointer<QWidget> &w : std::as_const(m_windows))
         delete w.data();
-    if (g_program == this)
-        g_program = nullptr;
-}
-
-Program &Program::instance()
-{
-    Q_ASSERT(g_program);
-    return *g_program;
 }
 
 QWidget *Program::loaded(WindowId id) const

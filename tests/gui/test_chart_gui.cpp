@@ -110,7 +110,7 @@ private slots:
         for (int i = 0; i < texts.size(); ++i)
             m.setText(static_cast<F>(i), texts[i]);
         m.calcola_Click();
-        Modulo::ShowWindow(QStringLiteral("grafico"));
+        showWindow(app.program, QStringLiteral("grafico"));
         auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
         m.verifica_Click();
         QVERIFY(m.riequilibraEnabled());
@@ -126,7 +126,7 @@ private slots:
     {
         App app;
         compute(app.program.projection()->model(), QStringLiteral("2010"));
-        Modulo::ShowWindow(QStringLiteral("grafico"));
+        showWindow(app.program, QStringLiteral("grafico"));
         auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
         QVERIFY(chart && chart->showsChart());
         app.program.unload(WindowId::stimaabitanti);
@@ -140,7 +140,7 @@ private slots:
         App app;
         compute(app.program.projection()->model(), QStringLiteral("2010"));
         app.program.titlePage().setText(TitlePageModel::Field::localita, QStringLiteral("Borgo"));
-        Modulo::ShowWindow(QStringLiteral("grafico"));
+        showWindow(app.program, QStringLiteral("grafico"));
         auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
         // The title block is a text of the chart's own, wrapped to its width.
         bool named = false;
