@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <utility>
 
-
 QStringList Program::exitOrder()
 {
     QStringList names;

@@ -118,14 +118,33 @@ int CliSession::run(const QStringList &arguments)
     return arguments.contains(QLatin1String("--help")) ? Ok : Usage;
 }
 
+namespace {
+
+// The options of the table of outputs, two a line under the command.
+QString optionLines()
+{
+    QString lines = QStringLiteral("Uso: vicania-cli esegui STUDIO [COMANDO ...]");
+    int onLine = 0;
+    for (const Outputs::Output &o : Outputs::all()) {
+        if (onLine == 2) {
+            lines += u'\n' + QString(34, u' ');
+            onLine = 0;
+        } else {
+            lines += u' ';
+        }
+        lines += u'[' + QString::fromLatin1(o.cliOption) + (o.cliNamesPage ? QStringLiteral(" PAGINA") : QString()) +
+                 QStringLiteral(" FILE]");
+        ++onLine;
+    }
+    return lines + u'\n';
+}
+
+} // namespace
+
 void CliSession::usage()
 {
-    m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...] [--risultati FILE] [--modello FILE]\n"
-             "                                  [--relazione FILE] [--relazione-grafico FILE]\n"
-             "                                  [--solo-dati FILE] [--guida FILE]\n"
-             "                                  [--pagina-guida PAGINA FILE] [--grafico FILE]\n"
-             "                                  [--xlsx FILE] [--csv FILE]\n"
-             "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
+    m_err << optionLines()
+          << "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
              "  calcola, verifica, riequilibra (senza comandi: calcola).\n"
              "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
              "  dati, relazione completa (anche con il grafico), solo dati del frontespizio,\n"

@@ -47,7 +47,8 @@ std::vector<Control> controls(int page)
                                       : QStringLiteral("cliccare per stampare la finestra");
     const QString closeTip = tips ? QStringLiteral("cliccare per chiudere la finestra") : QString();
     // The manual is wider.
-    const Controls::Place textPlace = manual ? Controls::Place{240, 960, 9015, 5280} : Controls::Place{120, 960, 5175, 5300};
+    const Controls::Place textPlace =
+        manual ? Controls::Place{240, 960, 9015, 5280} : Controls::Place{120, 960, 5175, 5300};
     return {
         {Kind::Button, "cmdSommario", "&Sommario", contentsTip, {120, 120, 1215, 375}},
         {Kind::Button, "cmdStampa", "S&tampa", printTip, {1320, 120, 1215, 375}},

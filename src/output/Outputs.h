@@ -14,7 +14,18 @@
 class DocumentOutput;
 class DocumentWriter;
 
-enum class OutputId { Risultati, Modello, Relazione, RelazioneGrafico, SoloDati, Guida, PaginaGuida, Grafico, Xlsx, Csv };
+enum class OutputId {
+    Risultati,
+    Modello,
+    Relazione,
+    RelazioneGrafico,
+    SoloDati,
+    Guida,
+    PaginaGuida,
+    Grafico,
+    Xlsx,
+    Csv
+};
 
 // What an output is built from.
 struct OutputSource {

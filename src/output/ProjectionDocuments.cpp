@@ -1,7 +1,7 @@
 #include "ProjectionDocuments.h"
 
-#include "core/AppGlobals.h"
 #include "ReportSections.h"
+#include "core/AppGlobals.h"
 #include "estimate/StudySnapshot.h"
 #include "word/DocumentWriter.h"
 

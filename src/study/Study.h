@@ -17,10 +17,7 @@ class DocumentOutput;
 class FileDialogs;
 class Messenger;
 
-class Study : public QObject,
-              private TitlePageLink,
-              private TitlePageModel::Projection,
-              private OutputRunner::Study {
+class Study : public QObject, private TitlePageLink, private TitlePageModel::Projection, private OutputRunner::Study {
     Q_OBJECT
 
 public:
@@ -42,7 +39,7 @@ public:
 
     // What the documents are written from: both halves now (the inputs and
     // results of a projection not made yet are empty).
-    StudySnapshot snapshot();
+    StudySnapshot snapshot() override;
     // Runs the study's documents and exports.
     OutputRunner &outputs() { return m_outputs; }
     // Where the documents go (none: nothing is written).

@@ -3,12 +3,12 @@
 #include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
+#include "output/OutputRunner.h"
 #include "projection/ProjectionModel.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
 #include "widgets/OfficeDialog.h"
 #include "widgets/StudyDrop.h"
-#include "output/OutputRunner.h"
 #include "widgets/WindowHost.h"
 
 #include <QLabel>

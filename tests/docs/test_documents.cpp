@@ -318,6 +318,40 @@ TEST(Docx, HostileTextGivesWellFormedParts)
 }
 
 // A snapshot is a copy: what is written from it is what the windows printed
+// The full report is one pass over its sections: each written once, in the
+// order of the document, the closing block after the chart.
+TEST(FullReport, WritesEachSectionOnceInOrder)
+{
+    Desk s;
+    s.compute(60);
+    DocumentRecorder report;
+    const ChartPicture chart{QByteArray("png"), QSize(40, 30)};
+    TitlePageDocuments::fullReport(report, s.w.study.snapshot(), chart);
+    const QStringList sections = {"newDocument",
+                                  "type ricerca: ",
+                                  "type Criteri di calcolo",
+                                  "cell 1 1 Dati: tipo",
+                                  "cell 1 1 Risultati: colonna",
+                                  "cell 1 1 anno",
+                                  "type Andamento del numero",
+                                  "appendedParagraph 12 ¶La presente relazione",
+                                  "numberPages",
+                                  "properties Relazione: "};
+    qsizetype at = -1;
+    for (const QString &section : sections) {
+        QList<qsizetype> found;
+        for (qsizetype i = 0; i < report.operations.size(); ++i) {
+            if (report.operations[i].startsWith(section))
+                found << i;
+        }
+        // Every year table repeats its heading; the others are there once.
+        ASSERT_FALSE(found.isEmpty()) << section.toStdString();
+        EXPECT_TRUE(section == QLatin1String("cell 1 1 anno") || found.size() == 1) << section.toStdString();
+        EXPECT_GT(found.first(), at) << section.toStdString();
+        at = found.last();
+    }
+}
+
 // when it was taken, whatever the windows and the office do afterwards.
 TEST(StudySnapshot, DocumentsStayThoseOfTheMomentItWasTaken)
 {
