@@ -36,7 +36,6 @@ public:
     // (none: documents without charts, no chart files).
     void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
     void setChartPainter(ChartPainter *charts) { m_charts = charts; }
-    ChartPainter *chartPainter() const { return m_charts; }
 
     // A document of the study, or an export to the file named; true once
     // delivered or written.
