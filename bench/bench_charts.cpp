@@ -52,7 +52,7 @@ StudySnapshot longestStudy()
     for (int i = 0; i < texts.size(); ++i)
         m.setText(static_cast<ProjectionModel::Field>(i), texts[i]);
     m.calcola_Click();
-    return m.snapshot();
+    return study.snapshot();
 }
 
 void DocumentChartPng(benchmark::State &state)

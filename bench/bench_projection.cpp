@@ -146,7 +146,7 @@ void BM_FullReport200Rows(benchmark::State &state)
 {
     Bench b(10000);
     b.model->calcola_Click();
-    const StudySnapshot study = b.model->snapshot();
+    const StudySnapshot study = b.study->snapshot();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("relazione.docx"));
     for (auto _ : state) {

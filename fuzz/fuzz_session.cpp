@@ -97,12 +97,12 @@ void checkPackage(const QByteArray &bytes)
 
 // The exports and the title page's document, the office taken from the
 // title page's own fields so that it too comes from the input.
-void checkExports(const ProjectionModel &m)
+void checkExports(Study &study)
 {
-    const TitlePageData page = m.snapshot().titlePage;
+    const TitlePageData page = study.snapshot().titlePage;
     appGlobals().StudioName = page.labelstudio;
     appGlobals().StudioAddress = page.labelindirizzo;
-    const StudySnapshot s = m.snapshot();
+    const StudySnapshot s = study.snapshot();
     if (absurd(QString::fromUtf8(ResultsExport::csv(s))))
         std::abort();
     QString error;
@@ -151,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // run: one input in 32, by the sum of its bytes, goes through them, so
     // the run keeps most of its pace.
     if (std::accumulate(data, data + size, 0U) % 32 == 0)
-        checkExports(model);
+        checkExports(study);
     dialogs.path = saved;
     if (model.files().salvanome_Click() != ProjectionModel::SaveResult::Saved)
         return 0;

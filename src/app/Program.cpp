@@ -11,7 +11,6 @@
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
-#include "output/HelpDocuments.h"
 #include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/ScreenFit.h"
@@ -22,12 +21,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <utility>
-
-namespace {
-
-Program *g_program = nullptr;
-
-} // namespace
 
 QStringList Program::exitOrder()
 {
@@ -41,7 +34,6 @@ Program::Program(Messenger &messenger, FileDialogs &dialogs, Music &music, Docum
     : m_messenger(messenger), m_dialogs(dialogs), m_music(music), m_documents(documents),
       m_study(std::make_unique<Study>(messenger, dialogs)), m_charts(std::make_unique<QtChartPainter>())
 {
-    g_program = this;
     // Studies are looked for where the documents go, until the user picks
     // another folder in a study dialog.
     m_dialogs.setStudyFolder(DesktopDocuments::defaultFolder());
@@ -58,14 +50,6 @@ Program::~Program()
 {
     for (const QPointer<QWidget> &w : std::as_const(m_windows))
         delete w.data();
-    if (g_program == this)
-        g_program = nullptr;
-}
-
-Program &Program::instance()
-{
-    Q_ASSERT(g_program);
-    return *g_program;
 }
 
 QWidget *Program::loaded(WindowId id) const
@@ -85,9 +69,9 @@ QWidget *Program::create(WindowId id)
     case WindowId::frmSplash:
         return new frmSplash(*this);
     case WindowId::stimaabitanti:
-        return new stimaabitanti(*this, m_study->projection());
+        return new stimaabitanti(*this, m_study->projection(), m_study->outputs());
     case WindowId::frontespizio:
-        return new frontespizio(*this, m_study->titlePage());
+        return new frontespizio(*this, m_study->titlePage(), m_study->outputs());
     case WindowId::sommario:
         return new sommario(*this);
     case WindowId::frmTip:
@@ -271,11 +255,7 @@ void Program::officeChanged(const QString &oldName, const QString &oldAddress)
 
 void Program::printGuidePage(const QString &title, const QString &text)
 {
-    Modulo::GuidePageTitle = title;
-    Modulo::GuidePageText = text;
-    const auto document = m_documents.create();
-    HelpDocuments::guidePage(*document, title, text);
-    m_documents.deliver(*document, QStringLiteral("guida"));
+    m_study->outputs().guide(OutputId::PaginaGuida, {title}, {text});
 }
 
 bool Program::eventFilter(QObject *watched, QEvent *event)

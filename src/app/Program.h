@@ -36,7 +36,6 @@ public:
 
     Program(Messenger &messenger, FileDialogs &dialogs, Music &music, DocumentOutput &documents);
     ~Program() override;
-    static Program &instance();
 
     Messenger &messenger() override { return m_messenger; }
     FileDialogs &dialogs() { return m_dialogs; }

@@ -4,7 +4,7 @@
 #include "core/AppGlobals.h"
 #include "core/Modulo.h"
 #include "core/Music.h"
-#include "help/ControlTable.h"
+#include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
 
@@ -17,99 +17,99 @@
 
 namespace {
 
-using ControlTable::Control;
+using Controls::Control;
+using Controls::dressed;
+using Controls::Kind;
+using Controls::own;
 
 const QString kPresenta = QString(24, u' ') + QStringLiteral("presenta");
 const QString kClosing = QString(7, u' ') + QStringLiteral("elaborazione eseguita con");
 const QString kHint = QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)");
 
-QLabel *splashLabel(QWidget *parent, const Control &row)
+QLabel *splashLabel(QWidget *control)
 {
-    QLabel *label = ControlTable::makeLabel(parent, row);
+    auto *label = static_cast<QLabel *>(control);
     // Clicks on a text reach the window's own handler.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
 
 // A side of the yellow frame, 255 twips thick.
-void frameSide(QWidget *parent, const Control &row)
+void frameSide(QWidget *control)
 {
-    Look::paint(splashLabel(parent, row), Look::bgr(Look::kYellow));
+    Look::paint(splashLabel(control), Look::bgr(Look::kYellow));
 }
 
-void picture(QWidget *parent, const Control &row)
+QWidget *picture(QWidget *parent, const Control &)
 {
-    auto *picture = new TownPicture(parent);
-    picture->setObjectName(row.name);
-    ControlTable::place(picture, row.twips);
+    return new TownPicture(parent);
 }
 
 // The yellow outline around the edition.
-void outline(QWidget *parent, const Control &row)
+QWidget *outline(QWidget *parent, const Control &)
 {
     auto *shape = new QFrame(parent);
-    shape->setObjectName(row.name);
     shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     shape->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px solid #ffff00; background: transparent; }"));
-    ControlTable::place(shape, row.twips);
+    return shape;
 }
 
 // Yellow text on the black window.
-void yellowText(QWidget *parent, const Control &row, const QFont &font, Qt::Alignment align = Qt::AlignCenter)
+void yellowText(QWidget *control, const QFont &font, Qt::Alignment align = Qt::AlignCenter)
 {
-    QLabel *label = splashLabel(parent, row);
+    QLabel *label = splashLabel(control);
     label->setFont(font);
     label->setAlignment(align);
     Look::paint(label, QColor(), Look::bgr(Look::kYellow));
 }
 
-void heading(QWidget *parent, const Control &row)
+void heading(QWidget *control)
 {
-    yellowText(parent, row, Look::font(QStringLiteral("Arial"), 21.75, true, true));
+    yellowText(control, Look::font(QStringLiteral("Arial"), 21.75, true, true));
 }
 
-void presents(QWidget *parent, const Control &row)
+void presents(QWidget *control)
 {
-    yellowText(parent, row, Look::font(QStringLiteral("MS Sans Serif"), 12), Qt::AlignLeft | Qt::AlignVCenter);
+    yellowText(control, Look::font(QStringLiteral("MS Sans Serif"), 12), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void programName(QWidget *parent, const Control &row)
+void programName(QWidget *control)
 {
-    yellowText(parent, row, Look::font(QStringLiteral("Arial Black"), 27.75, true));
+    yellowText(control, Look::font(QStringLiteral("Arial Black"), 27.75, true));
 }
 
-void description(QWidget *parent, const Control &row)
+void description(QWidget *control)
 {
-    yellowText(parent, row, Look::font(QStringLiteral("MS Sans Serif"), 12));
+    yellowText(control, Look::font(QStringLiteral("MS Sans Serif"), 12));
 }
 
-void plain(QWidget *parent, const Control &row)
+void plain(QWidget *control)
 {
-    yellowText(parent, row, Look::font(QStringLiteral("MS Sans Serif"), 8.25));
+    yellowText(control, Look::font(QStringLiteral("MS Sans Serif"), 8.25));
 }
 
-void smallPrint(QWidget *parent, const Control &row)
+void smallPrint(QWidget *control)
 {
-    yellowText(parent, row, Look::font(QStringLiteral("Arial"), 8.25));
+    yellowText(control, Look::font(QStringLiteral("Arial"), 8.25));
 }
 
 // The labels keep the numbers of the design; there is no label 6.
-QList<Control> controls()
+std::vector<Control> controls()
 {
     return {
-        {"label_0", frameSide, {}, {}, {0, 0, 8775, 255}},
-        {"label_9", frameSide, {}, {}, {240, 5160, 8295, 255}},
-        {"label_10", frameSide, {}, {}, {8520, 255, 255, 5175}},
-        {"label_11", frameSide, {}, {}, {0, 255, 255, 5175}},
-        {"Image1", picture, {}, {}, {480, 600, 2295, 3225}},
-        {"Shape1", outline, {}, {}, {3720, 3000, 4050, 350}},
-        {"label_1", heading, {}, {}, {3000, 420, 5280, 540}},
-        {"label_2", presents, kPresenta, {}, {3240, 1080, 4800, 330}},
-        {"label_3", programName, " ", {}, {3000, 1500, 5280, 780}},
-        {"label_4", description, {}, {}, {3000, 2400, 5280, 420}},
-        {"label_5", plain, {}, {}, {3735, 3015, 4020, 320}},
-        {"label_7", smallPrint, {}, {}, {3000, 3720, 5280, 255}},
-        {"label_8", plain, kHint, {}, {3000, 4560, 5280, 300}},
+        dressed(Kind::Label, "label_0", {}, {}, {0, 0, 8775, 255}, frameSide),
+        dressed(Kind::Label, "label_9", {}, {}, {240, 5160, 8295, 255}, frameSide),
+        dressed(Kind::Label, "label_10", {}, {}, {8520, 255, 255, 5175}, frameSide),
+        dressed(Kind::Label, "label_11", {}, {}, {0, 255, 255, 5175}, frameSide),
+        own("Image1", {}, {480, 600, 2295, 3225}, picture),
+        own("Shape1", {}, {3720, 3000, 4050, 350}, outline),
+        dressed(Kind::Label, "label_1", {}, {}, {3000, 420, 5280, 540}, heading),
+        dressed(Kind::Label, "label_2", kPresenta, {}, {3240, 1080, 4800, 330}, presents),
+        dressed(Kind::Label, "label_3", " ", {}, {3000, 1500, 5280, 780}, programName),
+        dressed(Kind::Label, "label_4", {}, {}, {3000, 2400, 5280, 420}, description),
+        dressed(Kind::Label, "label_5", {}, {}, {3735, 3015, 4020, 320}, plain),
+        dressed(Kind::Label, "label_7", {}, {}, {3000, 3720, 5280, 255}, smallPrint),
+        dressed(Kind::Label, "label_8", kHint, {}, {3000, 4560, 5280, 300}, plain),
     };
 }
 
@@ -129,7 +129,7 @@ void frmSplash::build()
         move(screen->geometry().center() - rect().center());
     Look::paint(this, Look::bgr(Look::kBlack), Look::bgr(Look::kYellow));
     setFocusPolicy(Qt::StrongFocus);
-    ControlTable::build(this, controls());
+    Controls::buildAll(this, controls());
     for (std::size_t i = 0; i < m_labels.size(); ++i)
         m_labels[i] = findChild<QLabel *>(QStringLiteral("label_%1").arg(i));
 }

@@ -116,7 +116,7 @@ bool grafico::showsChart() const
 void grafico::update_display()
 {
     // Reading the study never makes a projection that is not there.
-    const ChartData now = m_model ? ChartData::of(m_model->snapshot()) : ChartData();
+    const ChartData now = m_model ? ChartData::of(m_study.snapshot()) : ChartData();
     if (m_drawn && now == m_shown)
         return;
     m_shown = now;
@@ -153,7 +153,7 @@ bool grafico::esporta_Click()
 bool grafico::esporta(const QString &path)
 {
     const auto format = ChartPainter::formatOf(path);
-    const QByteArray bytes = m_model && format ? m_painter.file(m_model->snapshot(), *format) : QByteArray();
+    const QByteArray bytes = m_model && format ? m_painter.file(m_study.snapshot(), *format) : QByteArray();
     QString why = QStringLiteral("il grafico non si è potuto disegnare");
     if (!bytes.isEmpty() && WholeFile::write(path, bytes, &why))
         return true;

@@ -4,18 +4,14 @@
 #include "core/Messenger.h"
 #include "core/Modulo.h"
 #include "core/StudioSettings.h"
-#include "core/WholeFile.h"
 #include "help/GuideTexts.h"
 #include "output/ChartPainter.h"
-#include "output/ChartTexts.h"
-#include "output/HelpDocuments.h"
-#include "output/ResultsExport.h"
+#include "output/Outputs.h"
 #include "study/Study.h"
 #include "word/DocumentModel.h"
 #include "word/DocumentOutput.h"
 
 #include <QFileInfo>
-#include <QMap>
 #include <array>
 #include <optional>
 
@@ -72,61 +68,24 @@ private:
     QString m_path;
 };
 
-// What a document row writes with: the study, where the file goes, the page
-// of the guide, who draws the charts.
-struct Target {
-    Study &study;
-    FileDocuments &output;
-    int page;
-    ChartPainter *charts;
-    QTextStream &err;
-};
-
-// Both charts to the file, in the format of its extension.
-void writeChart(const Target &t)
-{
-    const StudySnapshot s = t.study.projection().snapshot();
-    QString why = QStringLiteral("il grafico non si è potuto disegnare");
-    const auto format = ChartPainter::formatOf(t.output.path());
-    if (s.popolazione.isEmpty()) {
-        t.err << ChartTexts::kExportNeedsCalculation << Qt::endl;
-    } else {
-        const QByteArray bytes = t.charts && format ? t.charts->file(s, *format) : QByteArray();
-        if (!bytes.isEmpty() && WholeFile::write(t.output.path(), bytes, &why))
-            return;
-        t.err << ChartTexts::exportFailed(t.output.path(), why) << Qt::endl;
-    }
-    t.output.failed = true;
-}
-
 // A document signed by no office is still written, with a word on it.
-void noticeWithoutOffice(const Target &t)
+void noticeWithoutOffice(Study &study, QTextStream &err)
 {
-    if (!t.study.titlePage().hasOffice())
-        t.err << "Attenzione: nessuno studio professionale è impostato, né nel programma né nello studio: il "
-                 "documento non riporta né il nome né l'indirizzo dello studio."
-              << Qt::endl;
+    if (!study.titlePage().hasOffice())
+        err << "Attenzione: nessuno studio professionale è impostato, né nel programma né nello studio: il "
+               "documento non riporta né il nome né l'indirizzo dello studio."
+            << Qt::endl;
 }
 
 // The seven help pages in one document, as the help contents print them.
-void writeGuide(DocumentOutput &output)
+void writeGuide(OutputRunner &outputs)
 {
     QStringList titles, texts;
     for (int i = 0; i < GuideTexts::kPageCount; ++i) {
         titles << GuideTexts::title(i);
         texts << GuideTexts::text(i);
     }
-    const auto document = output.create();
-    HelpDocuments::contents(*document, titles, texts);
-    output.deliverNamed(*document, QString());
-}
-
-// One guide page, as its window prints it.
-void writeGuidePage(DocumentOutput &output, int page)
-{
-    const auto document = output.create();
-    HelpDocuments::guidePage(*document, GuideTexts::title(page), GuideTexts::text(page));
-    output.deliver(*document, QStringLiteral("guida"));
+    outputs.guide(OutputId::Guida, titles, texts);
 }
 
 // The window commands vicania-cli runs, one row each.
@@ -149,53 +108,6 @@ const CliCommand *findCommand(const QString &name)
     return nullptr;
 }
 
-// The documents vicania-cli writes, one row each: the option, whether a
-// guide page name comes before the file, whether the file is a chart (its
-// extension names the format), whether it would be written without a result
-// (the others refuse with a message of their own), and what writes it.
-struct CliDocument {
-    const char *option;
-    bool namesPage;
-    bool chart;
-    bool needsResult;
-    void (*write)(const Target &target);
-};
-const std::array<CliDocument, 10> kDocuments = {{
-    {"--risultati", false, false, true, [](const Target &t) { t.study.projection().stampa_Click(); }},
-    {"--modello", false, false, false, [](const Target &t) { t.study.projection().acquisizionedati_Click(); }},
-    {"--relazione", false, false, false,
-     [](const Target &t) {
-         noticeWithoutOffice(t);
-         t.study.titlePage().stampa_Click();
-     }},
-    {"--relazione-grafico", false, false, false,
-     [](const Target &t) {
-         noticeWithoutOffice(t);
-         t.study.titlePage().stampaConGrafico_Click();
-     }},
-    {"--solo-dati", false, false, false,
-     [](const Target &t) {
-         noticeWithoutOffice(t);
-         t.study.titlePage().solodati_Click();
-     }},
-    {"--guida", false, false, false, [](const Target &t) { writeGuide(t.output); }},
-    {"--pagina-guida", true, false, false, [](const Target &t) { writeGuidePage(t.output, t.page); }},
-    {"--grafico", false, true, false, writeChart},
-    {"--xlsx", false, false, false,
-     [](const Target &t) { t.study.projection().esportaTabella(t.output.path(), ResultsExport::Format::Xlsx); }},
-    {"--csv", false, false, false,
-     [](const Target &t) { t.study.projection().esportaTabella(t.output.path(), ResultsExport::Format::Csv); }},
-}};
-
-const CliDocument *findDocument(const QString &option)
-{
-    for (const CliDocument &d : kDocuments) {
-        if (option == QLatin1String(d.option))
-            return &d;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 int CliSession::run(const QStringList &arguments)
@@ -206,14 +118,33 @@ int CliSession::run(const QStringList &arguments)
     return arguments.contains(QLatin1String("--help")) ? Ok : Usage;
 }
 
+namespace {
+
+// The options of the table of outputs, two a line under the command.
+QString optionLines()
+{
+    QString lines = QStringLiteral("Uso: vicania-cli esegui STUDIO [COMANDO ...]");
+    int onLine = 0;
+    for (const Outputs::Output &o : Outputs::all()) {
+        if (onLine == 2) {
+            lines += u'\n' + QString(34, u' ');
+            onLine = 0;
+        } else {
+            lines += u' ';
+        }
+        lines += u'[' + QString::fromLatin1(o.cliOption) + (o.cliNamesPage ? QStringLiteral(" PAGINA") : QString()) +
+                 QStringLiteral(" FILE]");
+        ++onLine;
+    }
+    return lines + u'\n';
+}
+
+} // namespace
+
 void CliSession::usage()
 {
-    m_err << "Uso: vicania-cli esegui STUDIO [COMANDO ...] [--risultati FILE] [--modello FILE]\n"
-             "                                  [--relazione FILE] [--relazione-grafico FILE]\n"
-             "                                  [--solo-dati FILE] [--guida FILE]\n"
-             "                                  [--pagina-guida PAGINA FILE] [--grafico FILE]\n"
-             "                                  [--xlsx FILE] [--csv FILE]\n"
-             "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
+    m_err << optionLines()
+          << "  Apre il file di studio STUDIO ed esegue i comandi nell'ordine dato:\n"
              "  calcola, verifica, riequilibra (senza comandi: calcola).\n"
              "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
              "  dati, relazione completa (anche con il grafico), solo dati del frontespizio,\n"
@@ -229,7 +160,7 @@ void CliSession::usage()
 namespace {
 
 struct Document {
-    const CliDocument *kind;
+    const Outputs::Output *kind;
     QString path;
     int page = -1; // of the guide, for --pagina-guida
 };
@@ -240,17 +171,17 @@ struct Request {
 };
 
 // A document option and what follows it, or nothing after saying what is wrong.
-std::optional<Document> parseDocument(const CliDocument &kind, const QStringList &arguments, qsizetype &i,
+std::optional<Document> parseDocument(const Outputs::Output &kind, const QStringList &arguments, qsizetype &i,
                                       QTextStream &err)
 {
     const QString &a = arguments[i];
-    if (i + (kind.namesPage ? 2 : 1) >= arguments.size()) {
-        err << "Manca " << (kind.namesPage ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
+    if (i + (kind.cliNamesPage ? 2 : 1) >= arguments.size()) {
+        err << "Manca " << (kind.cliNamesPage ? "il nome della pagina o del file" : "il nome del file") << " dopo " << a
             << Qt::endl;
         return std::nullopt;
     }
     Document d{&kind, QString(), -1};
-    if (kind.namesPage) {
+    if (kind.cliNamesPage) {
         d.page = int(GuideTexts::windowNames().indexOf(arguments[++i]));
         if (d.page < 0) {
             err << "Pagina della guida sconosciuta: " << arguments[i] << Qt::endl;
@@ -258,7 +189,7 @@ std::optional<Document> parseDocument(const CliDocument &kind, const QStringList
         }
     }
     d.path = arguments[++i];
-    if (kind.chart && !ChartPainter::formatOf(d.path)) {
+    if (kind.cliChartFile && !ChartPainter::formatOf(d.path)) {
         err << "Formato del grafico sconosciuto: " << d.path << " (usa .png, .svg o .pdf)" << Qt::endl;
         return std::nullopt;
     }
@@ -274,7 +205,7 @@ std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &e
             request.commands << command;
             continue;
         }
-        const CliDocument *kind = findDocument(arguments[i]);
+        const Outputs::Output *kind = Outputs::byOption(arguments[i]);
         if (!kind) {
             err << "Comando sconosciuto: " << arguments[i] << Qt::endl;
             return std::nullopt;
@@ -302,28 +233,45 @@ bool overwritesStudy(const QList<Document> &documents, const QString &studyPath,
     for (const Document &d : documents) {
         if (sameFile(d.path, studyPath)) {
             err << "Il file \"" << d.path << "\" è lo studio che si sta leggendo: scegli un altro nome per "
-                << d.kind->option << "." << Qt::endl;
+                << d.kind->cliOption << "." << Qt::endl;
             return true;
         }
     }
     return false;
 }
 
+// One document or export, to the file named; what fails says so itself.
+void write(const Outputs::Output &kind, const Document &d, Study &study, QTextStream &err)
+{
+    if (kind.signedByOffice)
+        noticeWithoutOffice(study, err);
+    switch (kind.id) {
+    case OutputId::Guida:
+        writeGuide(study.outputs());
+        break;
+    case OutputId::PaginaGuida:
+        study.outputs().guide(kind.id, {GuideTexts::title(d.page)}, {GuideTexts::text(d.page)});
+        break;
+    default:
+        study.outputs().run(kind.id, d.path);
+    }
+}
+
 // Writes each document asked for; false when one could not be written. With
 // no result, a document that shows results is not written.
-bool writeDocuments(const QList<Document> &documents, Study &study, ChartPainter *charts, QTextStream &err)
+bool writeDocuments(const QList<Document> &documents, Study &study, QTextStream &err)
 {
     bool failed = false;
     for (const Document &d : documents) {
-        if (d.kind->needsResult && study.projection().popolazione().isEmpty()) {
-            err << "Il calcolo non ha dato un risultato: il file \"" << d.path << "\" (" << d.kind->option
+        if (d.kind->cliNeedsResult && study.projection().popolazione().isEmpty()) {
+            err << "Il calcolo non ha dato un risultato: il file \"" << d.path << "\" (" << d.kind->cliOption
                 << ") non è stato scritto." << Qt::endl;
             failed = true;
             continue;
         }
         FileDocuments output(err, d.path);
         study.setDocumentOutput(&output);
-        d.kind->write({study, output, d.page, charts, err});
+        write(*d.kind, d, study, err);
         failed = failed || output.failed;
         study.setDocumentOutput(nullptr);
     }
@@ -382,7 +330,7 @@ int CliSession::esegui(const QString &studyPath, const QStringList &arguments)
             break; // the window would be closed by now
         command->run(model);
     }
-    const bool written = writeDocuments(request->documents, session, m_charts, m_err);
+    const bool written = writeDocuments(request->documents, session, m_err);
     printState(model, m_out);
     return messenger.stopShown || !written ? StopShown : Ok;
 }

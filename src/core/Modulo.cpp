@@ -11,9 +11,6 @@ AppGlobals &appGlobals()
 
 namespace Modulo {
 
-QString GuidePageTitle;
-QString GuidePageText;
-
 void InitProgramGlobals()
 {
     AppGlobals &g = appGlobals();

@@ -11,10 +11,6 @@ void InitProgramGlobals();
 // Runs InitProgramGlobals first, then sets the message and dialog titles.
 void InitDialogTitles();
 
-// The guide page to print, as its window shows it.
-extern QString GuidePageTitle;
-extern QString GuidePageText;
-
 // Asks whether to leave the program; true on Yes. The caller unloads the windows.
 bool askConfirmExit(Messenger &messenger);
 

@@ -1,8 +1,8 @@
 #include "GuidePage.h"
 
-#include "ControlTable.h"
 #include "GuideTexts.h"
 #include "scaling/clsResize.h"
+#include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
 
@@ -14,28 +14,29 @@
 
 namespace {
 
-using ControlTable::button;
-using ControlTable::Control;
+using Controls::Control;
+using Controls::dressed;
+using Controls::Kind;
 
 const QColor kPaleYellow(255, 255, 192);
 
-void title(QWidget *parent, const Control &row)
+void title(QWidget *control)
 {
-    QLabel *label = ControlTable::makeLabel(parent, row);
+    auto *label = static_cast<QLabel *>(control);
     label->setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25, true));
     Look::paint(label, kPaleYellow, QColor(0, 0, 255));
 }
 
-void text(QWidget *parent, const Control &row)
+void text(QWidget *control)
 {
-    QLabel *label = ControlTable::makeLabel(parent, row);
+    auto *label = static_cast<QLabel *>(control);
     label->setFont(Look::font(QStringLiteral("MS Sans Serif"), 9.75));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::paint(label, kPaleYellow, Qt::black);
 }
 
-QList<Control> controls(int page)
+std::vector<Control> controls(int page)
 {
     const bool manual = page == 0;
     // The manual and the example page explain their buttons.
@@ -46,13 +47,14 @@ QList<Control> controls(int page)
                                       : QStringLiteral("cliccare per stampare la finestra");
     const QString closeTip = tips ? QStringLiteral("cliccare per chiudere la finestra") : QString();
     // The manual is wider.
-    const QRect textPlace = manual ? QRect(240, 960, 9015, 5280) : QRect(120, 960, 5175, 5300);
+    const Controls::Place textPlace =
+        manual ? Controls::Place{240, 960, 9015, 5280} : Controls::Place{120, 960, 5175, 5300};
     return {
-        {"cmdSommario", button, "&Sommario", contentsTip, {120, 120, 1215, 375}},
-        {"cmdStampa", button, "S&tampa", printTip, {1320, 120, 1215, 375}},
-        {"cmdChiudi", button, "&Chiudi", closeTip, {2520, 120, 1215, 375}},
-        {"Label1", title, GuideTexts::title(page), {}, {120, 600, manual ? 9015 : 5175, 255}},
-        {"Label2", text, GuideTexts::text(page), {}, textPlace},
+        {Kind::Button, "cmdSommario", "&Sommario", contentsTip, {120, 120, 1215, 375}},
+        {Kind::Button, "cmdStampa", "S&tampa", printTip, {1320, 120, 1215, 375}},
+        {Kind::Button, "cmdChiudi", "&Chiudi", closeTip, {2520, 120, 1215, 375}},
+        dressed(Kind::Label, "Label1", GuideTexts::title(page), {}, {120, 600, manual ? 9015 : 5175, 255}, title),
+        dressed(Kind::Label, "Label2", GuideTexts::text(page), {}, textPlace, text),
     };
 }
 
@@ -75,11 +77,11 @@ GuidePage::GuidePage(WindowHost &host, int page) : QWidget(nullptr), m_host(host
     layout->addWidget(m_client);
     Look::paint(m_client, kPaleYellow);
 
-    ControlTable::build(m_client, controls(page));
-    ControlTable::onClick(this, "cmdSommario", &GuidePage::cmdSommario_Click);
-    ControlTable::onClick(this, "cmdStampa", &GuidePage::cmdStampa_Click);
-    ControlTable::onClick(this, "cmdChiudi", &GuidePage::cmdChiudi_Click);
-    ControlTable::escapeClicks(this, QStringLiteral("cmdChiudi"));
+    Controls::buildAll(m_client, controls(page));
+    Controls::onClick(this, "cmdSommario", &GuidePage::cmdSommario_Click);
+    Controls::onClick(this, "cmdStampa", &GuidePage::cmdStampa_Click);
+    Controls::onClick(this, "cmdChiudi", &GuidePage::cmdChiudi_Click);
+    Controls::escapeClicks(this, QStringLiteral("cmdChiudi"));
     m_title = m_client->findChild<QLabel *>(QStringLiteral("Label1"));
     m_text = m_client->findChild<QLabel *>(QStringLiteral("Label2"));
     Look::plainLabels(this);

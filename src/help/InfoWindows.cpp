@@ -1,9 +1,9 @@
 #include "InfoWindows.h"
 
-#include "ControlTable.h"
 #include "ProgramFolder.h"
 #include "core/AppGlobals.h"
 #include "output/HelpDocuments.h"
+#include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
 
@@ -14,70 +14,61 @@
 
 namespace {
 
-using ControlTable::button;
-using ControlTable::Control;
-using ControlTable::ends;
+using Controls::Control;
+using Controls::dressed;
+using Controls::ends;
+using Controls::Kind;
 
-QLabel *aligned(QWidget *parent, const Control &row, Qt::Alignment align)
+QLabel *aligned(QWidget *control, Qt::Alignment align)
 {
-    QLabel *label = ControlTable::makeLabel(parent, row);
+    auto *label = static_cast<QLabel *>(control);
     label->setAlignment(align);
     return label;
 }
 
-void text(QWidget *parent, const Control &row)
+void centred(QWidget *control)
 {
-    aligned(parent, row, Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void centred(QWidget *parent, const Control &row)
-{
-    aligned(parent, row, Qt::AlignCenter);
+    aligned(control, Qt::AlignCenter);
 }
 
 // Several lines from the top left.
-QLabel *wrapped(QWidget *parent, const Control &row)
+QLabel *wrapped(QWidget *control)
 {
-    QLabel *label = aligned(parent, row, Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label = aligned(control, Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
 
-void paragraph(QWidget *parent, const Control &row)
+void paragraph(QWidget *control)
 {
-    wrapped(parent, row);
-}
-
-void rule(QWidget *parent, const Control &row)
-{
-    ControlTable::makeLine(parent, row);
+    wrapped(control);
 }
 
 // The about window's own kinds.
 
-void banner(QWidget *parent, const Control &row)
+void banner(QWidget *control)
 {
-    aligned(parent, row, Qt::AlignCenter)->setFont(Look::font(QStringLiteral("Arial"), 18, true, true));
+    aligned(control, Qt::AlignCenter)->setFont(Look::font(QStringLiteral("Arial"), 18, true, true));
 }
 
-void programName(QWidget *parent, const Control &row)
+void programName(QWidget *control)
 {
-    aligned(parent, row, Qt::AlignCenter)->setFont(Look::font(QStringLiteral("Arial Black"), 24, true));
+    aligned(control, Qt::AlignCenter)->setFont(Look::font(QStringLiteral("Arial Black"), 24, true));
 }
 
-void description(QWidget *parent, const Control &row)
+void description(QWidget *control)
 {
-    aligned(parent, row, Qt::AlignCenter)->setFont(Look::font(QStringLiteral("MS Sans Serif"), 9.75));
+    aligned(control, Qt::AlignCenter)->setFont(Look::font(QStringLiteral("MS Sans Serif"), 9.75));
 }
 
-void music(QWidget *parent, const Control &row)
+void music(QWidget *control)
 {
-    Look::paint(aligned(parent, row, Qt::AlignCenter), QColor(), QColor(0, 0, 255));
+    Look::paint(aligned(control, Qt::AlignCenter), QColor(), QColor(0, 0, 255));
 }
 
-void smallPrint(QWidget *parent, const Control &row)
+void smallPrint(QWidget *control)
 {
-    QLabel *label = wrapped(parent, row);
+    QLabel *label = wrapped(control);
     QFont small = label->font();
     small.setPointSizeF(7);
     label->setFont(small);
@@ -85,10 +76,9 @@ void smallPrint(QWidget *parent, const Control &row)
 
 // The support window's own kinds.
 
-void supportBanner(QWidget *parent, const Control &row)
+void supportBanner(QWidget *control)
 {
-    aligned(parent, row, Qt::AlignLeft | Qt::AlignVCenter)
-        ->setFont(Look::font(QStringLiteral("Arial"), 14.25, true, true));
+    control->setFont(Look::font(QStringLiteral("Arial"), 14.25, true, true));
 }
 
 QFont boldOf(const QWidget *window)
@@ -98,16 +88,16 @@ QFont boldOf(const QWidget *window)
     return bold;
 }
 
-void mail(QWidget *parent, const Control &row)
+void mail(QWidget *control)
 {
-    QLabel *label = aligned(parent, row, Qt::AlignLeft | Qt::AlignVCenter);
-    label->setFont(boldOf(parent));
+    auto *label = static_cast<QLabel *>(control);
+    label->setFont(boldOf(control->parentWidget()));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
-void site(QWidget *parent, const Control &row)
+void site(QWidget *control)
 {
-    aligned(parent, row, Qt::AlignCenter)->setFont(boldOf(parent));
+    aligned(control, Qt::AlignCenter)->setFont(boldOf(control->parentWidget()));
 }
 
 } // namespace
@@ -120,23 +110,23 @@ informaz::informaz(WindowHost &host) : QWidget(nullptr), m_host(host)
     const AppGlobals &g = appGlobals();
     setWindowTitle(QStringLiteral("Informazioni su ") + g.ProgramName);
     const QString edition = HelpDocuments::editionLine(g.ProgramVersion, g.ReleaseDate, g.ReleaseCode);
-    const QList<Control> table = {
-        {"Label3", banner, {}, {}, {120, 0, 6615, 375}},
-        {"Label1", programName, g.ProgramName, {}, {240, 360, 6495, 615}},
-        {"Label2", description, g.ProgramDescription, {}, {240, 960, 6495, 255}},
-        {"Line1", rule, {}, {}, ends(240, 1320, 6720, 1320)},
-        {"Label5", text, "per sistemi Windows a 32 bit ", {}, {2400, 1440, 2175, 255}},
-        {"Label6", centred, edition, {}, {1320, 1680, 4335, 255}},
-        {"Line2", rule, {}, {}, ends(1320, 2040, 5640, 2040)},
-        {"label7", music, supportoclienti::value("musica"), {}, {0, 2160, 6975, 255}},
-        {"Line3", rule, {}, {}, ends(480, 2520, 6480, 2520)},
-        {"Label4", smallPrint, supportoclienti::value("avviso"), {}, {240, 2640, 3495, 1215}},
-        {"cmdOK", button, "OK", {}, {5160, 3120, 1575, 495}},
+    const std::vector<Control> table = {
+        dressed(Kind::Label, "Label3", {}, {}, {120, 0, 6615, 375}, banner),
+        dressed(Kind::Label, "Label1", g.ProgramName, {}, {240, 360, 6495, 615}, programName),
+        dressed(Kind::Label, "Label2", g.ProgramDescription, {}, {240, 960, 6495, 255}, description),
+        {Kind::Line, "Line1", {}, {}, ends(240, 1320, 6720, 1320)},
+        {Kind::Label, "Label5", "per sistemi Windows a 32 bit ", {}, {2400, 1440, 2175, 255}},
+        dressed(Kind::Label, "Label6", edition, {}, {1320, 1680, 4335, 255}, centred),
+        {Kind::Line, "Line2", {}, {}, ends(1320, 2040, 5640, 2040)},
+        dressed(Kind::Label, "label7", supportoclienti::value("musica"), {}, {0, 2160, 6975, 255}, music),
+        {Kind::Line, "Line3", {}, {}, ends(480, 2520, 6480, 2520)},
+        dressed(Kind::Label, "Label4", supportoclienti::value("avviso"), {}, {240, 2640, 3495, 1215}, smallPrint),
+        {Kind::Button, "cmdOK", "OK", {}, {5160, 3120, 1575, 495}},
     };
-    ControlTable::build(this, table);
+    Controls::buildAll(this, table);
     // OK only hides the window.
-    ControlTable::onClick(this, "cmdOK", &QWidget::hide);
-    ControlTable::escapeClicks(this, QStringLiteral("cmdOK"));
+    Controls::onClick(this, "cmdOK", &QWidget::hide);
+    Controls::escapeClicks(this, QStringLiteral("cmdOK"));
     Look::plainLabels(this);
 }
 
@@ -158,23 +148,23 @@ supportoclienti::supportoclienti(WindowHost &host) : QWidget(nullptr), m_host(ho
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
     setWindowTitle(QStringLiteral("Servizi di supporto ai clienti"));
     setFixedSize(Look::px(6975), Look::px(3960));
-    const QList<Control> table = {
-        {"Label1", supportBanner, {}, {}, {240, 120, 3015, 375}},
-        {"Label6", text, value("dal"), {}, {3360, 240, 975, 255}},
-        {"Label2", text, value("indirizzo"), {}, {240, 720, 3615, 255}},
-        {"Label3", text, value("telefono"), {}, {240, 960, 3375, 255}},
-        {"Label9", mail, value("email"), {}, {3720, 960, 3015, 255}},
-        {"Line1", rule, {}, {}, ends(120, 1320, 6720, 1320)},
-        {"Label4", paragraph, value("assistenza"), {}, {240, 1440, 6495, 1215}},
-        {"Label5", paragraph, value("personalizzazioni"), {}, {240, 2640, 6495, 615}},
-        {"Line2", rule, {}, {}, ends(120, 3360, 4680, 3360)},
-        {"Command1", button, "OK", {}, {4920, 3360, 1815, 495}},
-        {"Label8", text, "sito internet:", {}, {240, 3600, 1020, 255}},
-        {"Label10", site, value("sito"), {}, {1260, 3600, 3315, 255}},
+    const std::vector<Control> table = {
+        dressed(Kind::Label, "Label1", {}, {}, {240, 120, 3015, 375}, supportBanner),
+        {Kind::Label, "Label6", value("dal"), {}, {3360, 240, 975, 255}},
+        {Kind::Label, "Label2", value("indirizzo"), {}, {240, 720, 3615, 255}},
+        {Kind::Label, "Label3", value("telefono"), {}, {240, 960, 3375, 255}},
+        dressed(Kind::Label, "Label9", value("email"), {}, {3720, 960, 3015, 255}, mail),
+        {Kind::Line, "Line1", {}, {}, ends(120, 1320, 6720, 1320)},
+        dressed(Kind::Label, "Label4", value("assistenza"), {}, {240, 1440, 6495, 1215}, paragraph),
+        dressed(Kind::Label, "Label5", value("personalizzazioni"), {}, {240, 2640, 6495, 615}, paragraph),
+        {Kind::Line, "Line2", {}, {}, ends(120, 3360, 4680, 3360)},
+        {Kind::Button, "Command1", "OK", {}, {4920, 3360, 1815, 495}},
+        {Kind::Label, "Label8", "sito internet:", {}, {240, 3600, 1020, 255}},
+        dressed(Kind::Label, "Label10", value("sito"), {}, {1260, 3600, 3315, 255}, site),
     };
-    ControlTable::build(this, table);
-    ControlTable::onClick(this, "Command1", &QWidget::hide);
-    ControlTable::escapeClicks(this, QStringLiteral("Command1"));
+    Controls::buildAll(this, table);
+    Controls::onClick(this, "Command1", &QWidget::hide);
+    Controls::escapeClicks(this, QStringLiteral("Command1"));
     Look::plainLabels(this);
 }
 

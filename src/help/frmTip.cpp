@@ -1,7 +1,7 @@
 #include "frmTip.h"
 
-#include "ControlTable.h"
 #include "ProgramFolder.h"
+#include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
 
@@ -12,8 +12,9 @@
 
 namespace {
 
-using ControlTable::button;
-using ControlTable::Control;
+using Controls::Control;
+using Controls::Kind;
+using Controls::own;
 
 // The icon and the texts sit on the yellow picture, made first.
 QWidget *picture(QWidget *window)
@@ -21,32 +22,35 @@ QWidget *picture(QWidget *window)
     return window->findChild<QWidget *>(QStringLiteral("Picture1"), Qt::FindDirectChildrenOnly);
 }
 
-void yellowPicture(QWidget *window, const Control &row)
+QWidget *yellowPicture(QWidget *window, const Control &)
 {
     auto *picture = new QWidget(window);
-    picture->setObjectName(row.name);
     Look::paint(picture, QColor(255, 255, 192));
-    ControlTable::place(picture, row.twips);
+    return picture;
 }
 
-void icon(QWidget *window, const Control &row)
+QWidget *icon(QWidget *window, const Control &)
 {
     auto *icon = new QLabel(picture(window));
     icon->setPixmap(window->style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
-    ControlTable::place(icon, row.twips);
+    return icon;
 }
 
-void heading(QWidget *window, const Control &row)
+QWidget *onPicture(QWidget *window, const Control &row)
 {
-    QLabel *heading = ControlTable::makeLabel(picture(window), row);
-    QFont bold = window->font();
+    return new QLabel(row.caption, picture(window));
+}
+
+void heading(QWidget *control)
+{
+    QFont bold = control->window()->font();
     bold.setBold(true);
-    heading->setFont(bold);
+    control->setFont(bold);
 }
 
-void tipText(QWidget *window, const Control &row)
+void tipText(QWidget *control)
 {
-    QLabel *text = ControlTable::makeLabel(picture(window), row);
+    auto *text = static_cast<QLabel *>(control);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -59,21 +63,21 @@ frmTip::frmTip(WindowHost &host) : QWidget(nullptr), m_host(host), m_model(Progr
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
     setFixedSize(Look::px(6135), Look::px(2955));
-    const QList<Control> table = {
-        {"Picture1", yellowPicture, {}, {}, {120, 120, 4455, 2715}},
-        {{}, icon, {}, {}, {60, 60, 480, 480}},
-        {"Label1", heading, "Non tutti sanno che...", {}, {540, 180, 2655, 255}},
-        {"lblTipText", tipText, {}, {}, {180, 840, 4095, 1635}},
-        {"cmdOK", button, "&Chiudi", {}, {4800, 120, 1215, 375}},
-        {"cmdNextTip", button, "&Successivo", {}, {4800, 600, 1215, 375}},
-        {"cmdprecedente", button, "&Precedente", {}, {4800, 1080, 1215, 375}},
+    const std::vector<Control> table = {
+        own("Picture1", {}, {120, 120, 4455, 2715}, yellowPicture),
+        own({}, {}, {60, 60, 480, 480}, icon),
+        own("Label1", "Non tutti sanno che...", {540, 180, 2655, 255}, onPicture, heading),
+        own("lblTipText", {}, {180, 840, 4095, 1635}, onPicture, tipText),
+        {Kind::Button, "cmdOK", "&Chiudi", {}, {4800, 120, 1215, 375}},
+        {Kind::Button, "cmdNextTip", "&Successivo", {}, {4800, 600, 1215, 375}},
+        {Kind::Button, "cmdprecedente", "&Precedente", {}, {4800, 1080, 1215, 375}},
     };
-    ControlTable::build(this, table);
+    Controls::buildAll(this, table);
     m_text = findChild<QLabel *>(QStringLiteral("lblTipText"));
-    ControlTable::onClick(this, "cmdOK", &QWidget::hide);
-    ControlTable::escapeClicks(this, QStringLiteral("cmdOK"));
-    ControlTable::onClick(this, "cmdNextTip", &frmTip::cmdNextTip_Click);
-    ControlTable::onClick(this, "cmdprecedente", &frmTip::cmdprecedente_Click);
+    Controls::onClick(this, "cmdOK", &QWidget::hide);
+    Controls::escapeClicks(this, QStringLiteral("cmdOK"));
+    Controls::onClick(this, "cmdNextTip", &frmTip::cmdNextTip_Click);
+    Controls::onClick(this, "cmdprecedente", &frmTip::cmdprecedente_Click);
     Look::plainLabels(this);
     update_display();
 }

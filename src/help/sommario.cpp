@@ -2,12 +2,12 @@
 
 #include <QFontMetrics>
 
-#include "ControlTable.h"
 #include "GuidePage.h"
 #include "GuideTexts.h"
 #include "core/AppGlobals.h"
-#include "output/HelpDocuments.h"
+#include "output/Outputs.h"
 #include "scaling/clsResize.h"
+#include "widgets/Controls.h"
 #include "widgets/Look.h"
 #include "widgets/WindowHost.h"
 #include "word/DocumentOutput.h"
@@ -25,53 +25,54 @@ namespace {
 const QColor kPaleYellow(255, 255, 192);
 const QColor kLightBlue(0, 255, 255);
 
-using ControlTable::button;
-using ControlTable::Control;
+using Controls::Control;
+using Controls::dressed;
+using Controls::Kind;
 
-void heading(QWidget *parent, const Control &row)
+void heading(QWidget *control)
 {
-    QLabel *label = ControlTable::makeLabel(parent, row);
+    auto *label = static_cast<QLabel *>(control);
     label->setFont(Look::font(QStringLiteral("MS Sans Serif"), 12, true));
     label->setAlignment(Qt::AlignCenter);
     Look::paint(label, kLightBlue, Qt::black);
 }
 
 // Turns bold under the pointer; its events reach the window (see wireTopic).
-void topic(QWidget *parent, const Control &row)
+void topic(QWidget *control)
 {
-    QLabel *label = ControlTable::makeLabel(parent, row);
+    auto *label = static_cast<QLabel *>(control);
     label->setFrameShape(QFrame::Box);
     label->setMouseTracking(true);
     Look::paint(label, kLightBlue, Qt::black);
 }
 
 // Each topic: an arrow button and its label, both opening the topic.
-QList<Control> controls()
+std::vector<Control> controls()
 {
     const QString headingTip = QStringLiteral("Clicca sul singolo tasto per visualizzare la relativa guida");
     const QString printTip = QStringLiteral("cliccare per avere la copia su carta del sommario");
     const QString exitTip = QStringLiteral("cliccare per uscire da ") + appGlobals().ProgramName;
     return {
-        {"Label1", heading, "Argomenti della guida", headingTip, {240, 240, 3375, 375}},
-        {"puls_1", button, "--->", {}, {240, 960, 375, 255}},
-        {"lbl_1", topic, "  Manuale d'uso rapido", {}, {720, 960, 2895, 255}},
-        {"puls_2", button, "--->", {}, {240, 1320, 375, 255}},
-        {"lbl_2", topic, "  Funzionamento del programma", {}, {720, 1320, 2895, 255}},
-        {"puls_3", button, "--->", {}, {240, 1680, 375, 255}},
-        {"lbl_3", topic, "  Archivio dati", {}, {720, 1680, 2895, 255}},
-        {"puls_4", button, "--->", {}, {240, 2520, 375, 255}},
-        {"lbl_4", topic, "  Dati", {}, {720, 2520, 2895, 255}},
-        {"puls_5", button, "--->", {}, {240, 2880, 375, 255}},
-        {"lbl_5", topic, "  Risultati", {}, {720, 2880, 2895, 255}},
-        {"puls_6", button, "--->", {}, {240, 3240, 375, 255}},
-        {"lbl_6", topic, "  Un esempio di calcolo", {}, {720, 3240, 2895, 255}},
-        {"puls_7", button, "--->", {}, {240, 3600, 375, 255}},
-        {"lbl_7", topic, "  Finestra Frontespizio per la relazione", {}, {720, 3600, 2895, 255}},
-        {"puls_8", button, "--->", {}, {240, 4800, 375, 255}},
-        {"lbl_8", topic, "  Suggerimento del giorno", {}, {720, 4800, 2895, 255}},
-        {"cmdstampa", button, "&Stampa", printTip, {120, 6000, 1215, 375}},
-        {"cmdchiudi", button, "&Chiudi", "cliccare per chiudere la finestra", {1320, 6000, 1215, 375}},
-        {"Command1", button, "&USCITA", exitTip, {2520, 6000, 1215, 375}},
+        dressed(Kind::Label, "Label1", "Argomenti della guida", headingTip, {240, 240, 3375, 375}, heading),
+        {Kind::Button, "puls_1", "--->", {}, {240, 960, 375, 255}},
+        dressed(Kind::Label, "lbl_1", "  Manuale d'uso rapido", {}, {720, 960, 2895, 255}, topic),
+        {Kind::Button, "puls_2", "--->", {}, {240, 1320, 375, 255}},
+        dressed(Kind::Label, "lbl_2", "  Funzionamento del programma", {}, {720, 1320, 2895, 255}, topic),
+        {Kind::Button, "puls_3", "--->", {}, {240, 1680, 375, 255}},
+        dressed(Kind::Label, "lbl_3", "  Archivio dati", {}, {720, 1680, 2895, 255}, topic),
+        {Kind::Button, "puls_4", "--->", {}, {240, 2520, 375, 255}},
+        dressed(Kind::Label, "lbl_4", "  Dati", {}, {720, 2520, 2895, 255}, topic),
+        {Kind::Button, "puls_5", "--->", {}, {240, 2880, 375, 255}},
+        dressed(Kind::Label, "lbl_5", "  Risultati", {}, {720, 2880, 2895, 255}, topic),
+        {Kind::Button, "puls_6", "--->", {}, {240, 3240, 375, 255}},
+        dressed(Kind::Label, "lbl_6", "  Un esempio di calcolo", {}, {720, 3240, 2895, 255}, topic),
+        {Kind::Button, "puls_7", "--->", {}, {240, 3600, 375, 255}},
+        dressed(Kind::Label, "lbl_7", "  Finestra Frontespizio per la relazione", {}, {720, 3600, 2895, 255}, topic),
+        {Kind::Button, "puls_8", "--->", {}, {240, 4800, 375, 255}},
+        dressed(Kind::Label, "lbl_8", "  Suggerimento del giorno", {}, {720, 4800, 2895, 255}, topic),
+        {Kind::Button, "cmdstampa", "&Stampa", printTip, {120, 6000, 1215, 375}},
+        {Kind::Button, "cmdchiudi", "&Chiudi", "cliccare per chiudere la finestra", {1320, 6000, 1215, 375}},
+        {Kind::Button, "Command1", "&USCITA", exitTip, {2520, 6000, 1215, 375}},
     };
 }
 
@@ -100,13 +101,13 @@ sommario::sommario(WindowHost &host) : QWidget(nullptr), m_host(host)
     layout->addWidget(m_client);
     Look::paint(m_client, kPaleYellow);
 
-    ControlTable::build(m_client, controls());
+    Controls::buildAll(m_client, controls());
     for (int i = 1; i <= kTopicCount; ++i)
         wireTopic(i);
-    ControlTable::onClick(this, "cmdstampa", &sommario::cmdstampa_Click);
-    ControlTable::onClick(this, "cmdchiudi", &QWidget::hide);
-    ControlTable::escapeClicks(this, QStringLiteral("cmdchiudi"));
-    ControlTable::onClick(this, "Command1", [this] { m_host.confirmExit(); });
+    Controls::onClick(this, "cmdstampa", &sommario::cmdstampa_Click);
+    Controls::onClick(this, "cmdchiudi", &QWidget::hide);
+    Controls::escapeClicks(this, QStringLiteral("cmdchiudi"));
+    Controls::onClick(this, "Command1", [this] { m_host.confirmExit(); });
 
     // Load
     m_resize = clsResize::load(this, m_client, 3975, 6825);
@@ -120,7 +121,7 @@ void sommario::wireTopic(int index)
     label->setProperty("plainFont", label->font());
     label->installEventFilter(this);
     m_labels[std::size_t(index - 1)] = label;
-    ControlTable::onClick(this, QStringLiteral("puls_%1").arg(index), [this, index] { puls_Click(index); });
+    Controls::onClick(this, QStringLiteral("puls_%1").arg(index), [this, index] { puls_Click(index); });
 }
 
 void sommario::puls_Click(int index)
@@ -176,10 +177,7 @@ void sommario::cmdstampa_Click()
         titles << page->titleLabel()->text();
         texts << page->textLabel()->text();
     }
-    DocumentOutput &output = m_host.documents();
-    const auto document = output.create();
-    HelpDocuments::contents(*document, titles, texts);
-    output.deliverNamed(*document, appGlobals().ProgramName + QStringLiteral("-guida.docx"));
+    Outputs::write(Outputs::of(OutputId::Guida), m_host.documents(), {{}, {}, titles, texts});
 }
 
 bool sommario::eventFilter(QObject *watched, QEvent *event)

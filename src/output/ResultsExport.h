@@ -3,7 +3,7 @@
 // of the inhabitants; or CSV the way an Italian spreadsheet opens it (";",
 // decimal comma, UTF-8 with a byte-order mark). Files are written whole or
 // not at all. It reads a snapshot only; whether there is a calculation to
-// export is the caller's question.
+// export is the caller's question. The workbook is built in ResultsXlsx.cpp.
 #pragma once
 
 #include "estimate/ProjectionTable.h"

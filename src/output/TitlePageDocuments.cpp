@@ -1,6 +1,6 @@
 #include "TitlePageDocuments.h"
 
-#include "ProjectionDocuments.h"
+#include "ReportSections.h"
 #include "core/AppGlobals.h"
 #include "estimate/StudySnapshot.h"
 #include "word/DocumentModel.h"
@@ -162,12 +162,12 @@ ResultPages resultTables(DocumentWriter &w, const StudySnapshot &s)
         w.addTable(size, 9);
         w.setTableFontSize(10);
         w.repeatHeadingRows(2);
-        ProjectionDocuments::yearHeader(w);
+        ReportSections::yearHeader(w);
         int r = 0;
         full = false;
         for (int row = start; row <= lastRow; ++row) {
             ++r;
-            ProjectionDocuments::yearRow(w, s, row, r + 2);
+            ReportSections::yearRow(w, s, row, r + 2);
             if (isBreakRow(row)) {
                 w.applyTableFormat9();
                 for (int p = 0; p < 12; ++p)
@@ -207,11 +207,11 @@ void closing(DocumentWriter &w, const StudySnapshot &s, int pages, bool ownPage)
 // the chart's page is one more.
 ResultPages chartPage(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart, ResultPages result)
 {
-    ProjectionDocuments::chart(w, s, chart, true);
+    ReportSections::chart(w, s, chart, true);
     return {result.lastFull ? result.pages : result.pages + 1, false};
 }
 
-// Everything before the closing block.
+// The sections before the closing block, each once, in document order.
 ResultPages body(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart, const Cover &c)
 {
     opening(w, s, c);
@@ -219,25 +219,28 @@ ResultPages body(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &
     chapter(w);
 
     w.appendParagraph();
-    ProjectionDocuments::dataTable(w, s);
+    ReportSections::dataTable(w, s);
     for (int i = 0; i < 8; ++i)
         w.appendParagraph();
     // The legend opens the page of the first result table.
     w.startNewPage();
-    ProjectionDocuments::legendTable(w);
+    ReportSections::legendTable(w);
     const ResultPages result = resultTables(w, s);
     return chart.isNull() ? result : chartPage(w, s, chart, result);
 }
 
-// Where the closing block goes, and the pages it takes beyond those the
-// count of the tables gives it.
-struct Closing {
-    bool ownPage;
-    int extraPages;
+// How the report is laid out, as estimated on a probe of its body: the cover
+// fitted to its page, where the closing block goes and the page count it
+// states.
+struct Layout {
+    Cover cover;
+    bool closingOwnPage;
+    int pages;
 };
 
-Closing placeClosing(const StudySnapshot &s, const ChartPicture &chart, const Cover &c)
+Layout plan(const StudySnapshot &s, const ChartPicture &chart)
 {
+    const Cover c = fittedCover(s);
     DocumentModel probe;
     const ResultPages result = body(probe, s, chart, c);
     const int before = PageFlow::estimate(probe).pages;
@@ -246,12 +249,27 @@ Closing placeClosing(const StudySnapshot &s, const ChartPicture &chart, const Co
         closing(whole, s, result.pages, ownPage);
         return PageFlow::estimate(whole).pages - before;
     };
+    const int pages = result.pages + coverPages(s, c) - 1;
     if (result.lastFull)
-        return {true, added(true) - 1};
+        return {c, true, pages + added(true) - 1};
     if (added(false) == 0)
-        return {false, 0};
+        return {c, false, pages};
     // Too long for what is left of the page: a page of its own, counted.
-    return {true, added(true)};
+    return {c, true, pages + added(true)};
+}
+
+// Justified text, the result columns to the right, numbered pages, and who
+// the report is by.
+void finish(DocumentWriter &w, const StudySnapshot &s)
+{
+    w.alignAll(Align::Justify);
+    const int last = lastResultTable(s.span);
+    for (int t = 3; t <= last; ++t) {
+        for (int col = 1; col <= 9; ++col)
+            w.alignTableColumn(t, col, Align::Right);
+    }
+    w.numberPages(true);
+    w.setProperties(QStringLiteral("Relazione: ") + s.titlePage.ricerca, ReportSections::author(s));
 }
 
 } // namespace
@@ -263,26 +281,17 @@ int lastResultTable(qint64 span)
 
 int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart)
 {
-    const Cover c = fittedCover(s);
-    const Closing place = placeClosing(s, chart, c);
-    const int pages = body(w, s, chart, c).pages + coverPages(s, c) - 1 + place.extraPages;
-    closing(w, s, pages, place.ownPage);
-
-    w.alignAll(Align::Justify);
-    const int last = lastResultTable(s.span);
-    for (int t = 3; t <= last; ++t) {
-        for (int col = 1; col <= 9; ++col)
-            w.alignTableColumn(t, col, Align::Right);
-    }
-    w.numberPages(true);
-    w.setProperties(QStringLiteral("Relazione: ") + s.titlePage.ricerca, ProjectionDocuments::author(s));
-    return pages;
+    const Layout layout = plan(s, chart);
+    body(w, s, chart, layout.cover);
+    closing(w, s, layout.pages, layout.closingOwnPage);
+    finish(w, s);
+    return layout.pages;
 }
 
 void dataOnly(DocumentWriter &w, const TitlePageData &p)
 {
     const AppGlobals &g = appGlobals();
-    ProjectionDocuments::start(w);
+    ReportSections::start(w);
     w.setFontSize(18);
     w.typeText(g.ProgramName + u'\r');
     w.setFontSize(12);
@@ -309,7 +318,7 @@ void dataOnly(DocumentWriter &w, const TitlePageData &p)
         w.setCell(r + 1, 2, rows[std::size_t(r)].second);
     }
     w.applyTableFormat9();
-    w.setProperties(QStringLiteral("Dati generali: ") + p.ricerca, ProjectionDocuments::author());
+    w.setProperties(QStringLiteral("Dati generali: ") + p.ricerca, ReportSections::author());
 }
 
 } // namespace TitlePageDocuments

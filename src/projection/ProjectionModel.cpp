@@ -5,10 +5,6 @@
 #include "core/FileDialogs.h"
 #include "core/Modulo.h"
 #include "estimate/NumberReading.h"
-#include "output/ChartPainter.h"
-#include "output/ProjectionDocuments.h"
-#include "output/ResultsExport.h"
-#include "word/DocumentOutput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -164,95 +160,14 @@ void ProjectionModel::clearResults()
     m_riequilibraEnabled = true;
 }
 
+void ProjectionModel::setPasso(const QString &text)
+{
+    m_passo = text;
+    emit changed();
+}
+
 void ProjectionModel::tellSaved(const QString &path)
 {
     NotifyScope scope(*this);
     m_passo = ProjectionTexts::studySaved(path);
-}
-
-// ---- documents ----
-
-StudySnapshot ProjectionModel::snapshot() const
-{
-    StudySnapshot s;
-    for (const ProjectionInputs::Row &row : ProjectionInputs::rows())
-        s.inputs[ProjectionInputs::index(row.input)] = {ProjectionInputs::caption(row.input), text(row.input)};
-    s.table = m_table;
-    s.span = m_span;
-    s.popolazione = m_popolazione;
-    s.titlePage = m_titlePage.read();
-    s.officeName = appGlobals().StudioName;
-    s.officeAddress = appGlobals().StudioAddress;
-    return s;
-}
-
-bool ProjectionModel::stampa_Click()
-{
-    return showDocument(
-        [this](DocumentWriter &w) {
-            const StudySnapshot s = snapshot();
-            // The chart follows the tables once there are results to draw.
-            const ChartPicture chart =
-                m_charts && !s.popolazione.isEmpty() ? m_charts->documentPicture(s) : ChartPicture{};
-            ProjectionDocuments::results(w, s, chart);
-        },
-        QStringLiteral("risultati"), ProjectionTexts::kLoadingResults, ProjectionTexts::kResultsShown);
-}
-
-bool ProjectionModel::acquisizionedati_Click()
-{
-    return showDocument(ProjectionDocuments::dataSheet, QStringLiteral("modello-acquisizione-dati"),
-                        ProjectionTexts::kLoadingDataSheet, ProjectionTexts::kDataSheetShown);
-}
-
-// The guidance says the word processor is loading; a document not delivered
-// leaves it as it was.
-bool ProjectionModel::showDocument(const std::function<void(DocumentWriter &)> &write, const QString &kind,
-                                   const QString &loading, const QString &shown)
-{
-    NotifyScope scope(*this);
-    if (!m_documents)
-        return false;
-    const QString before = m_passo;
-    m_passo = loading;
-    emit changed();
-    const auto document = m_documents->create();
-    write(*document);
-    if (!m_documents->deliver(*document, kind)) {
-        m_passo = before;
-        return false;
-    }
-    m_passo = shown;
-    return true;
-}
-
-// ---- export of the results ----
-
-bool ProjectionModel::esportatabella_Click()
-{
-    if (m_popolazione.isEmpty()) {
-        notify({ProjectionTexts::kExportNeedsCalculation, appGlobals().HelpTitle, Message::Icon::Critical});
-        return false;
-    }
-    const QString proposed = m_exportName.isEmpty() ? ProjectionTexts::kExportName : m_exportName;
-    const int filter = ResultsExport::formatOf(proposed) == ResultsExport::Format::Csv ? 2 : 1;
-    const auto path = m_dialogs.choose({FileDialogRequest::Kind::Save, ProjectionTexts::kExportTitle,
-                                        ProjectionTexts::kExportFilter, filter, proposed});
-    if (!path || path->isEmpty())
-        return false;
-    m_exportName = ResultsExport::withExtension(*path);
-    return esportaTabella(m_exportName, ResultsExport::formatOf(m_exportName));
-}
-
-bool ProjectionModel::esportaTabella(const QString &path, ResultsExport::Format format)
-{
-    if (m_popolazione.isEmpty()) {
-        notify({ProjectionTexts::kExportNeedsCalculation, appGlobals().HelpTitle, Message::Icon::Critical});
-        return false;
-    }
-    QString why;
-    if (ResultsExport::write(snapshot(), path, format, &why))
-        return true;
-    notify({ProjectionTexts::exportFailed(path, why), appGlobals().HelpTitle, Message::Icon::Critical});
-    return false;
 }

@@ -3,8 +3,9 @@
 // inputs and their guidance are InputFields' (writing one from the program
 // runs the change handler, as typing does), the grid's scrolling is
 // GridViewport's and the study files are StudyFiles', which reach the model as
-// a StudyFiles::Window. Documents are written from a StudySnapshot; it draws
-// nothing itself. Messages and file dialogs go through interfaces.
+// a StudyFiles::Window; its documents and exports are the study's
+// OutputRunner's. It draws nothing itself. Messages and file dialogs go through
+// interfaces.
 #pragma once
 
 #include "InputFields.h"
@@ -12,8 +13,6 @@
 #include "estimate/GridViewport.h"
 #include "estimate/ProjectionEngine.h"
 #include "estimate/ProjectionTable.h"
-#include "estimate/StudySnapshot.h"
-#include "output/ResultsExport.h"
 #include "storage/StudyFile.h"
 
 #include <QObject>
@@ -24,9 +23,6 @@
 
 #include "core/Messenger.h"
 
-class ChartPainter;
-class DocumentOutput;
-class DocumentWriter;
 class FileDialogs;
 class TitlePageLink;
 namespace RebalanceSearch {
@@ -54,6 +50,8 @@ public:
     // Controls
     QString popolazione() const { return m_popolazione; }
     QString passo() const { return m_passo; }
+    // The guidance of an output being made, shown at once.
+    void setPasso(const QString &text);
     QString numop() const { return QString::number(m_operations); }
     bool calcolaEnabled() const { return m_calcolaEnabled; }
     bool verificaEnabled() const { return m_verificaEnabled; }
@@ -88,27 +86,15 @@ public:
     // Apri, Salva, Salva con nome, Elimina and the study both windows hold.
     StudyFiles &files() { return m_files; }
     void cancelladati_Click();
-    // What the documents are written from: the window and its title page now.
-    StudySnapshot snapshot() const;
-    // The results document and the blank data-acquisition sheet.
-    bool stampa_Click();
-    bool acquisizionedati_Click();
-    void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
-    // Who draws the chart of the results document (none: it has no chart).
-    void setChartPainter(ChartPainter *charts) { m_charts = charts; }
-    ChartPainter *chartPainter() const { return m_charts; }
-    // Esporta tabella: the results as XLSX or CSV, to a file the user
-    // chooses; refused without a calculation. True once written.
-    bool esportatabella_Click();
-    // The same to a named file (vicania-cli): refused, or a failure, with a
-    // message.
-    bool esportaTabella(const QString &path, ResultsExport::Format format);
-
     // Called now and then during a long rebalancing with the steps done so
     // far; returning false cancels it. The window wires it to a progress dialog.
     void setRebalanceProgress(std::function<bool(qint64)> progress) { m_rebalanceProgress = std::move(progress); }
     // Tests compare the quick search of the rebalancing with the literal loop.
     void setRebalanceShortcut(bool enabled) { m_rebalanceShortcut = enabled; }
+
+    // A message over the window, brought up to date first; when it is about a
+    // control (its name), that control then gets the focus.
+    Message::Answer notify(const Message &message, const QString &about = {});
 
     // Announces one change to the view when the outermost handler returns,
     // so a handler that writes many controls repaints the window once.
@@ -136,9 +122,8 @@ signals:
 private:
     // The window's load: share 25, counter 0, opening guidance.
     void Form_Load();
-    // A message over the window, brought up to date first; a data-check error.
-    // Either may be about a control (its name), which then gets the focus.
-    Message::Answer notify(const Message &message, const QString &about = {});
+    // A data-check error, which may be about a control (its name), which then
+    // gets the focus.
     void showDataError(const QString &text, const QString &about = {});
     void showDataError(const QString &text, Field about);
 
@@ -188,8 +173,6 @@ private:
     bool rebalanceIteration(double knownInhabitants, bool upward, double saved);
     bool rebalanceQuickly(const RebalanceSearch::Loop &loop, qint64 perProjection, qint64 limit);
     QString rebalanceGaveUp(qint64 attempts) const;
-    bool showDocument(const std::function<void(DocumentWriter &)> &write, const QString &kind, const QString &loading,
-                      const QString &shown);
 
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
@@ -215,9 +198,6 @@ private:
     QString m_knownTextNoticed; // the known-inhabitants text last explained
     bool m_clearTableOnly = false;
 
-    DocumentOutput *m_documents = nullptr;
-    ChartPainter *m_charts = nullptr;
-    QString m_exportName; // the export dialog's remembered name
     std::function<bool(qint64)> m_rebalanceProgress;
     bool m_rebalanceShortcut = true;
     int m_notifyDepth = 0;

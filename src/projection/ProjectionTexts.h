@@ -175,32 +175,12 @@ inline QString deleteFailed(const QString &file, const QString &error)
         .arg(file, error);
 }
 
-// The guidance while a document is made and once it is shown.
-inline const QString kLoadingResults = QStringLiteral("Sto caricando WORD.");
-inline const QString kResultsShown =
-    QStringLiteral("Ho visualizzato i dati con WORD. Li puoi modificare, integrare e archiviare.");
-inline const QString kLoadingDataSheet = QStringLiteral("Sto caricando WORD"); // no full stop, as ever
-inline const QString kDataSheetShown = QStringLiteral("Ho visualizzato il modello d'acquisizione dati con WORD");
-
 // The window's own messages.
 inline const QString kThisIsTheCalculation = QStringLiteral("E' questa la finestra per il calcolo!");
 inline const QString kRebalancing = QStringLiteral("Riequilibrio in corso: tentativi eseguiti...");
 QString rebalancing(qint64 steps);
 inline const QString kRebalanceCancelled =
     QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo calcolo completato.");
-// Esporta tabella: the save dialog and its messages.
-inline const QString kExportTitle = QStringLiteral("Esporta la tabella dei risultati");
-inline const QString kExportFilter =
-    QStringLiteral("Cartella di lavoro Excel (*.xlsx)|*.xlsx|CSV, separato da punto e virgola (*.csv)|*.csv");
-inline const QString kExportName = QStringLiteral("Vicania-risultati.xlsx");
-inline const QString kExportNeedsCalculation =
-    QStringLiteral("Non c'è una tabella da esportare: esegui prima il calcolo con il tasto 'Calcola'.");
-inline QString exportFailed(const QString &path, const QString &why)
-{
-    return QStringLiteral("Impossibile esportare la tabella nel file \"%1\": %2. "
-                          "L'eventuale file precedente è rimasto com'era.")
-        .arg(path, why);
-}
 
 // The help of the window's Aiuto button, one line per advice.
 QString help();

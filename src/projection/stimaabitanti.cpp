@@ -121,8 +121,8 @@ std::vector<Control> resultControls()
 
 } // namespace
 
-stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, QWidget *parent)
-    : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
+stimaabitanti::stimaabitanti(WindowHost &host, ProjectionModel &model, OutputRunner &outputs, QWidget *parent)
+    : QMainWindow(parent), m_host(host), m_model(model), m_outputs(outputs), m_commands(commandRows())
 {
     // No delete on close: the title bar's close button only hides the window,
     // and what was typed stays until the confirmed exit or a clear command.

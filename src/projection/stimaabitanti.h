@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <array>
 
+class OutputRunner;
 class WindowHost;
 class clsResize;
 class QLabel;
@@ -22,7 +23,7 @@ class stimaabitanti : public QMainWindow {
     Q_OBJECT
 
 public:
-    stimaabitanti(WindowHost &host, ProjectionModel &model, QWidget *parent = nullptr);
+    stimaabitanti(WindowHost &host, ProjectionModel &model, OutputRunner &outputs, QWidget *parent = nullptr);
 
     ProjectionModel &model() { return m_model; }
     QWidget *client() const { return m_client; }
@@ -66,6 +67,7 @@ private:
 
     WindowHost &m_host;
     ProjectionModel &m_model;
+    OutputRunner &m_outputs;
     CommandTable m_commands;
     QWidget *m_client = nullptr;
     clsResize *m_resize = nullptr;

@@ -5,6 +5,7 @@
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
+#include "output/OutputRunner.h"
 #include "widgets/OfficeDialog.h"
 #include "widgets/WindowHost.h"
 
@@ -46,12 +47,12 @@ const stimaabitanti::CommandRow stimaabitanti::kMenuRows[] = {
     {.kind = K::Separator, .menu = kFile},
     {.kind = K::Menu, .name = kPrint, .menu = kFile, .caption = "S&tampa"},
     {.kind = K::Item, .name = "acquisizionedati", .menu = kPrint, .caption = "&modello acquisizione dati",
-     .run = [](stimaabitanti &w) { w.m_model.acquisizionedati_Click(); }},
+     .run = [](stimaabitanti &w) { w.m_outputs.run(OutputId::Modello); }},
     {.kind = K::Item, .name = "stampa", .menu = kPrint, .caption = "&dati e risultati del calcolo",
-     .toolTip = "stampa dati finestra", .toolbar = 4, .run = [](stimaabitanti &w) { w.m_model.stampa_Click(); },
+     .toolTip = "stampa dati finestra", .toolbar = 4, .run = [](stimaabitanti &w) { w.m_outputs.run(OutputId::Risultati); },
      .keys = Qt::CTRL | Qt::Key_P},
     {.kind = K::Item, .name = "esportatabella", .menu = kFile, .caption = "Es&porta tabella...",
-     .run = [](stimaabitanti &w) { w.m_model.esportatabella_Click(); }},
+     .run = [](stimaabitanti &w) { w.m_outputs.exportTable(); }},
     {.kind = K::Separator, .menu = kFile},
     {.kind = K::Item, .name = "esci", .menu = kFile, .caption = "Es&ci", .toolTip = "uscita da Vicania", .toolbar = 16,
      .run = [](stimaabitanti &w) { w.esci_Click(); }, .keys = Qt::CTRL | Qt::Key_Q},
@@ -97,7 +98,7 @@ const stimaabitanti::CommandRow stimaabitanti::kButtonRows[] = {
      .enabled = [](const ProjectionModel &m) { return m.frontespizEnabled(); }, .place = {4095, 4830, 1260, 390}},
     {.kind = K::Button, .name = "Command1", .caption = "&Stampa",
      .toolTip = "Clicca per stampare i dati e gli eventuali risultati della finestra",
-     .run = [](stimaabitanti &w) { w.m_model.stampa_Click(); }, .place = {5430, 4830, 1260, 390}},
+     .run = [](stimaabitanti &w) { w.m_outputs.run(OutputId::Risultati); }, .place = {5430, 4830, 1260, 390}},
     {.kind = K::Button, .name = "aiuto", .caption = "&Aiuto", .toolTip = "Clicca per avere gli aiuti su come procedere",
      .run = [](stimaabitanti &w) { w.aiuto_Click(); }, .place = {6765, 4830, 1260, 390}},
     {.kind = K::Button, .name = "uscita", .caption = "&Uscita", .toolTip = "Clicca per chiudere il programma",

@@ -1,5 +1,9 @@
 #include "Study.h"
 
+#include "core/AppGlobals.h"
+#include "core/Messenger.h"
+#include "projection/ProjectionTexts.h"
+
 Study::Study(Messenger &messenger, FileDialogs &dialogs, QDate today, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_dialogs(dialogs), m_today(today)
 {
@@ -11,8 +15,6 @@ ProjectionModel &Study::projection()
 {
     if (!m_projection) {
         m_projection = new ProjectionModel(m_messenger, m_dialogs, *this, this);
-        m_projection->setDocumentOutput(m_documents);
-        m_projection->setChartPainter(m_charts);
         emit projectionCreated(m_projection);
     }
     return *m_projection;
@@ -23,8 +25,6 @@ TitlePageModel &Study::titlePage()
     if (!m_titlePage) {
         const QDate today = m_today.isValid() ? m_today : QDate::currentDate();
         m_titlePage = new TitlePageModel(m_messenger, *this, today, this);
-        m_titlePage->setDocumentOutput(m_documents);
-        m_titlePage->setChartPainter(m_charts);
     }
     return *m_titlePage;
 }
@@ -43,26 +43,61 @@ void Study::resetTitlePage()
         std::exchange(m_titlePage, nullptr)->deleteLater();
 }
 
-void Study::setDocumentOutput(DocumentOutput *output)
-{
-    m_documents = output;
-    if (m_projection)
-        m_projection->setDocumentOutput(output);
-    if (m_titlePage)
-        m_titlePage->setDocumentOutput(output);
-}
-
 void Study::officeChanged(const QString &oldName, const QString &oldAddress)
 {
     if (m_titlePage)
         m_titlePage->officeChanged(oldName, oldAddress);
 }
 
-void Study::setChartPainter(ChartPainter *charts)
+StudySnapshot Study::snapshot()
 {
-    m_charts = charts;
-    if (m_projection)
-        m_projection->setChartPainter(charts);
-    if (m_titlePage)
-        m_titlePage->setChartPainter(charts);
+    StudySnapshot s;
+    if (m_projection) {
+        const ProjectionModel &p = *m_projection;
+        for (const ProjectionInputs::Row &row : ProjectionInputs::rows())
+            s.inputs[ProjectionInputs::index(row.input)] = {ProjectionInputs::caption(row.input), p.text(row.input)};
+        s.table = p.table();
+        s.span = p.ProjectionSpan();
+        s.popolazione = p.popolazione();
+    }
+    s.titlePage = titlePage().read();
+    s.officeName = appGlobals().StudioName;
+    s.officeAddress = appGlobals().StudioAddress;
+    return s;
+}
+
+QString Study::guidance(Outputs::Window window)
+{
+    switch (window) {
+    case Outputs::Window::Projection:
+        return projection().passo();
+    case Outputs::Window::TitlePage:
+        return titlePage().passo();
+    case Outputs::Window::None:
+        break;
+    }
+    return {};
+}
+
+void Study::guide(Outputs::Window window, const QString &text)
+{
+    if (window == Outputs::Window::Projection)
+        projection().setPasso(text);
+    else if (window == Outputs::Window::TitlePage)
+        titlePage().setPasso(text);
+}
+
+// The projection's messages bring its window up to date first.
+void Study::tell(Outputs::Window window, const Message &message)
+{
+    if (window == Outputs::Window::Projection)
+        projection().notify(message);
+    else
+        m_messenger.show(message);
+}
+
+void Study::resultWanted(Outputs::Window window)
+{
+    if (window == Outputs::Window::TitlePage)
+        emit projectionWanted();
 }

@@ -1,9 +1,11 @@
 // The one owner of a study: the projection window's model and the title
 // page's, each made on first use and joined so that each reaches the other's
-// current half. The program, vicania-cli and the tests build it alike. It has
-// no widgets and knows no window: the program shows its models.
+// current half, and the runner of its documents and exports, which it builds
+// the snapshot for. The program, vicania-cli and the tests build it alike. It
+// has no widgets and knows no window: the program shows its models.
 #pragma once
 
+#include "output/OutputRunner.h"
 #include "projection/ProjectionModel.h"
 #include "titlepage/TitlePageModel.h"
 
@@ -15,7 +17,7 @@ class DocumentOutput;
 class FileDialogs;
 class Messenger;
 
-class Study : public QObject, private TitlePageLink, private TitlePageModel::Projection {
+class Study : public QObject, private TitlePageLink, private TitlePageModel::Projection, private OutputRunner::Study {
     Q_OBJECT
 
 public:
@@ -35,10 +37,15 @@ public:
     void resetProjection();
     void resetTitlePage();
 
-    // Where both halves deliver their documents (none: nothing is written).
-    void setDocumentOutput(DocumentOutput *output);
-    // Who draws the charts of both halves' documents (none: no charts).
-    void setChartPainter(ChartPainter *charts);
+    // What the documents are written from: both halves now (the inputs and
+    // results of a projection not made yet are empty).
+    StudySnapshot snapshot() override;
+    // Runs the study's documents and exports.
+    OutputRunner &outputs() { return m_outputs; }
+    // Where the documents go (none: nothing is written).
+    void setDocumentOutput(DocumentOutput *output) { m_outputs.setDocumentOutput(output); }
+    // Who draws the charts of the documents (none: no charts).
+    void setChartPainter(ChartPainter *charts) { m_outputs.setChartPainter(charts); }
     // The program-wide office changed: the title page follows if it showed it.
     void officeChanged(const QString &oldName, const QString &oldAddress);
 
@@ -56,12 +63,17 @@ private:
     QString popolazione() override { return projection().popolazione(); }
     void show() override { emit projectionWanted(); }
     ProjectionModel &projectionModel() override { return projection(); }
+    // The runs reach the windows' boxes and messages through the study.
+    QString guidance(Outputs::Window window) override;
+    void guide(Outputs::Window window, const QString &text) override;
+    void tell(Outputs::Window window, const Message &message) override;
+    void resultWanted(Outputs::Window window) override;
+    bool officeReady() override { return titlePage().officeReady(); }
 
     Messenger &m_messenger;
     FileDialogs &m_dialogs;
     QDate m_today;
-    DocumentOutput *m_documents = nullptr;
-    ChartPainter *m_charts = nullptr;
+    OutputRunner m_outputs{*this, m_dialogs};
     ProjectionModel *m_projection = nullptr; // children of the study
     TitlePageModel *m_titlePage = nullptr;
 };

@@ -3,9 +3,7 @@
 #include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
-#include "output/TitlePageDocuments.h"
 #include "projection/ProjectionModel.h"
-#include "word/DocumentOutput.h"
 
 TitlePageModel::TitlePageModel(Messenger &messenger, Projection &projection, QDate today, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_projection(projection)
@@ -128,69 +126,7 @@ bool TitlePageModel::hasOffice() const
     return !appGlobals().StudioName.isEmpty() || !m_labelstudio.isEmpty();
 }
 
-// A document is never signed by nobody: with no office at all, the user is
-// asked for one, and Annulla writes nothing.
 bool TitlePageModel::officeReady()
 {
     return hasOffice() || !m_askOffice || m_askOffice();
-}
-
-bool TitlePageModel::stampa_Click()
-{
-    return fullReport(false);
-}
-
-bool TitlePageModel::stampaConGrafico_Click()
-{
-    return fullReport(true);
-}
-
-bool TitlePageModel::fullReport(bool withChart)
-{
-    if (!m_documents)
-        return false;
-    if (m_projection.popolazione().isEmpty()) {
-        m_messenger.show({TitlePageTexts::kNoSimulation, appGlobals().HelpTitle, Message::Icon::Critical});
-        m_projection.show();
-        return false;
-    }
-    if (!officeReady())
-        return false;
-    StudySnapshot snapshot = projection().snapshot();
-    // Signed by the program's office; without one, by the study's own.
-    if (snapshot.officeName.isEmpty()) {
-        snapshot.officeName = m_labelstudio;
-        snapshot.officeAddress = m_labelindirizzo;
-    }
-    ChartPicture chart;
-    if (withChart) {
-        // A report asked with its chart never goes out without it.
-        chart = m_charts ? m_charts->documentPicture(snapshot) : ChartPicture{};
-        if (chart.isNull()) {
-            m_messenger.show({TitlePageTexts::kNoChart, appGlobals().HelpTitle, Message::Icon::Critical});
-            return false;
-        }
-    }
-    const auto document = m_documents->create();
-    TitlePageDocuments::fullReport(*document, snapshot, chart);
-    if (!m_documents->deliver(*document, QStringLiteral("relazione")))
-        return false;
-    setPasso(TitlePageTexts::kReportShown);
-    return true;
-}
-
-bool TitlePageModel::solodati_Click()
-{
-    if (!m_documents || !officeReady())
-        return false;
-    const QString before = m_passo;
-    // The box keeps this text once the document is done.
-    setPasso(TitlePageTexts::kLoadingWord);
-    const auto document = m_documents->create();
-    TitlePageDocuments::dataOnly(*document, read());
-    if (!m_documents->deliver(*document, QStringLiteral("solo-dati"))) {
-        setPasso(before);
-        return false;
-    }
-    return true;
 }

@@ -11,8 +11,6 @@
 #include <array>
 #include <functional>
 
-class ChartPainter;
-class DocumentOutput;
 class Messenger;
 class ProjectionModel;
 
@@ -50,18 +48,14 @@ public:
     void cancella_click();
     // Salva from the title page: the projection's, and the guidance says where.
     bool salva_Click();
-    // The full report (needs a calculation) and the data-only document.
-    bool stampa_Click();
-    bool solodati_Click();
-    // The full report with a page of the inhabitants chart before its closing.
-    bool stampaConGrafico_Click();
-    void setDocumentOutput(DocumentOutput *output) { m_documents = output; }
-    void setChartPainter(ChartPainter *charts) { m_charts = charts; }
     // Whether the program or the study has an office to sign the documents.
     bool hasOffice() const;
     // Asks the user for the office when neither has one (true once there is
     // one); without it the documents go out with what there is.
     void setOfficeRequest(std::function<bool()> ask) { m_askOffice = std::move(ask); }
+    // A document is never signed by nobody: with no office at all, the user
+    // is asked for one (false: Annulla, nothing is written).
+    bool officeReady();
 
     // The program-wide office changed: labels still showing the old one follow.
     void officeChanged(const QString &oldName, const QString &oldAddress);
@@ -82,8 +76,6 @@ signals:
 
 private:
     void Form_Load(const QDate &today);
-    bool fullReport(bool withChart);
-    bool officeReady();
 
     Messenger &m_messenger;
     Projection &m_projection;
@@ -91,7 +83,5 @@ private:
     QString m_labelstudio;
     QString m_labelindirizzo;
     QString m_passo;
-    DocumentOutput *m_documents = nullptr;
-    ChartPainter *m_charts = nullptr;
     std::function<bool()> m_askOffice;
 };

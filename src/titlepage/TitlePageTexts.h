@@ -14,12 +14,6 @@ inline const QString kNoCalculation = QStringLiteral("Non è stato fatto il calc
 inline const QString kNothingTyped = QStringLiteral("Non è stato immesso alcun dato nella finestra.");
 inline const QString kFillEveryField = QStringLiteral("Inserire dati per ogni campo.");
 inline const QString kAllTyped = QStringLiteral("I dati sono stati immessi correttamente.");
-inline const QString kNoSimulation = QStringLiteral("La simulazione non è stata effettuata.");
-inline const QString kReportShown =
-    QStringLiteral("Ho visualizzato la relazione con WORD. La puoi modificare, integrare e archiviare.");
-inline const QString kNoChart =
-    QStringLiteral("Non è stato possibile disegnare il grafico: la relazione con il grafico non è stata scritta.");
-inline const QString kLoadingWord = QStringLiteral("Sto caricando WORD.");
 inline const QString kThisIsTheTitlePage = QStringLiteral("E' questa la finestra per il Frontespizio della relazione!");
 
 // The help of the window's Aiuto button, one line per advice.

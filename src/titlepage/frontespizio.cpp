@@ -3,6 +3,7 @@
 #include "TitlePageTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
+#include "output/OutputRunner.h"
 #include "projection/ProjectionModel.h"
 #include "scaling/clsResize.h"
 #include "widgets/Look.h"
@@ -73,6 +74,7 @@ std::vector<Control> controls()
 std::vector<Command> frontespizio::menuRows()
 {
     TitlePageModel &m = m_model;
+    OutputRunner &o = m_outputs;
     const QString file = QStringLiteral("file"), print = QStringLiteral("stamp");
     auto save = [&m] { m.salva_Click(); };
     std::vector<Command> rows = {
@@ -89,11 +91,13 @@ std::vector<Command> frontespizio::menuRows()
             "elimina", file, "&Elimina...", [&m] { m.projection().files().eliminare_click(); }, 3, "cancella file"),
         Command::separator(file),
         Command::submenu(print, file, QStringLiteral("S&tampa")),
-        Command::item("solodati", print, "&solo dati finestra", [&m] { m.solodati_Click(); }),
+        Command::item("solodati", print, "&solo dati finestra", [&o] { o.run(OutputId::SoloDati); }),
         Command::item(
-            "stampatutto", print, "&intera elaborazione", [&m] { m.stampa_Click(); }, 4, "stampa dati finestra")
+            "stampatutto", print, "&intera elaborazione", [&o] { o.run(OutputId::Relazione); }, 4,
+            "stampa dati finestra")
             .keys(QKeySequence(Qt::CTRL | Qt::Key_P)),
-        Command::item("stampagrafico", print, "intera elaborazione con &grafico", [&m] { m.stampaConGrafico_Click(); }),
+        Command::item("stampagrafico", print, "intera elaborazione con &grafico",
+                      [&o] { o.run(OutputId::RelazioneGrafico); }),
         Command::separator(file),
         Command::item(
             "esci", file, "Es&ci", [this] { m_host.confirmExit(); }, 16, "uscita da Vicania")
@@ -127,6 +131,7 @@ std::vector<Command> frontespizio::editRows()
 std::vector<Command> frontespizio::buttonRows()
 {
     TitlePageModel &m = m_model;
+    OutputRunner &o = m_outputs;
     std::vector<Command> rows = {
         // The toolbar's save is the projection window's, as the menu's are.
         Command::toolbarOnly(2, "salva file", [&m] { m.salva_Click(); }),
@@ -141,7 +146,7 @@ std::vector<Command> frontespizio::buttonRows()
         Command::button("Command1", "&Calcolo", "Clicca per tornare alla finestra di calcolo", {1200, 5760, 1095, 375},
                         [this] { Command1_Click(); }),
         Command::button("stampa", "&Stampa", "Clicca per stampare la relazione", {7200, 5760, 1095, 375},
-                        [&m] { m.stampa_Click(); }),
+                        [&o] { o.run(OutputId::Relazione); }),
         Command::button("cmdesci", "Us&cita", "Clicca per uscire da Vicania", {8280, 5760, 1095, 375},
                         [this] { m_host.confirmExit(); }),
     };
@@ -159,8 +164,8 @@ std::vector<Command> frontespizio::commandRows()
     return rows;
 }
 
-frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, QWidget *parent)
-    : QMainWindow(parent), m_host(host), m_model(model), m_commands(commandRows())
+frontespizio::frontespizio(WindowHost &host, TitlePageModel &model, OutputRunner &outputs, QWidget *parent)
+    : QMainWindow(parent), m_host(host), m_model(model), m_outputs(outputs), m_commands(commandRows())
 {
     StudyDrop::install(this, host);
     // No delete on close: the title bar's close button only hides the window,

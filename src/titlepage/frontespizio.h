@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <array>
 
+class OutputRunner;
 class WindowHost;
 class clsResize;
 class QLabel;
@@ -18,7 +19,7 @@ class frontespizio : public QMainWindow {
     Q_OBJECT
 
 public:
-    frontespizio(WindowHost &host, TitlePageModel &model, QWidget *parent = nullptr);
+    frontespizio(WindowHost &host, TitlePageModel &model, OutputRunner &outputs, QWidget *parent = nullptr);
 
     TitlePageModel &model() { return m_model; }
     QWidget *client() const { return m_client; }
@@ -41,6 +42,7 @@ private:
 
     WindowHost &m_host;
     TitlePageModel &m_model;
+    OutputRunner &m_outputs;
     CommandTable m_commands;
     QWidget *m_client = nullptr;
     clsResize *m_resize = nullptr;

@@ -1,12 +1,14 @@
 #include "Controls.h"
 
 #include "Look.h"
+#include "scaling/LineControl.h"
 
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace Controls {
 
@@ -33,9 +35,24 @@ void apply(QWidget *widget, const LabelLook &look)
 
 namespace {
 
+LineControl *line(QWidget *client, const Place &p)
+{
+    auto *line = new LineControl(client);
+    line->setColor(Qt::darkGray);
+    line->setPoints(QPoint(Look::px(p.left), Look::px(p.top)),
+                    QPoint(Look::px(p.left + p.width), Look::px(p.top + p.height)));
+    return line;
+}
+
 QWidget *make(QWidget *client, const Control &c)
 {
     switch (c.kind) {
+    case Kind::Button:
+        return new QPushButton(c.caption, client);
+    case Kind::Line:
+        return line(client, c.place);
+    case Kind::Own:
+        return c.make(client, c);
     case Kind::Label:
         return new QLabel(c.caption, client);
     case Kind::Edit:
@@ -82,9 +99,13 @@ QWidget *build(QWidget *client, const Control &c)
         w->setToolTip(c.toolTip);
     if (!c.accessibleName.isEmpty())
         w->setAccessibleName(c.accessibleName);
-    Look::place(w, c.place.left, c.place.top, c.place.width, c.place.height);
+    // A line draws between its ends, whatever its widget's size.
+    if (c.kind != Kind::Line)
+        Look::place(w, c.place.left, c.place.top, c.place.width, c.place.height);
     if (c.kind == Kind::Label)
         apply(w, c.look);
+    if (c.dress)
+        c.dress(w);
     return w;
 }
 
@@ -101,6 +122,13 @@ void focus(QWidget *client, const QString &name)
 void onLeave(QWidget *field, std::function<void()> left)
 {
     new LeaveWatch(field, std::move(left));
+}
+
+void escapeClicks(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QPushButton *>(name);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
 }
 
 void buildAll(QWidget *client, std::span<const Control> controls)

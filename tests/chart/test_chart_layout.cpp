@@ -57,7 +57,7 @@ TEST_P(ChartLayout, TextsWholeApartAndOffTheLine)
     w.m().calcola_Click();
     QGraphicsScene scene;
     const QList<QChart *> charts =
-        QtChartPainter::layOut(scene, ChartData::of(w.m().snapshot()), true, QSizeF(row.width, row.height));
+        QtChartPainter::layOut(scene, ChartData::of(w.study.snapshot()), true, QSizeF(row.width, row.height));
     for (QChart *chart : charts) {
         const QList<Text> all = texts(chart);
         ASSERT_GT(all.size(), 15);

@@ -4,10 +4,10 @@
 #include "estimate/NumberReading.h"
 #include "output/ChartData.h"
 #include "output/ChartPainter.h"
+#include "output/OutputTexts.h"
 #include "output/ProjectionDocuments.h"
 #include "output/ResultsExport.h"
 #include "output/TitlePageDocuments.h"
-#include "projection/ProjectionTexts.h"
 #include "support/Cases.h"
 #include "support/DocumentRecorder.h"
 #include "support/Scripted.h"
@@ -66,7 +66,7 @@ struct Desk {
         w.fill("2000", "10000", "1,5", "14", "49", "5", "80", immigr, emigr, target);
         w.m().calcola_Click();
     }
-    StudySnapshot snapshot() { return w.m().snapshot(); }
+    StudySnapshot snapshot() { return w.study.snapshot(); }
     qsizetype index(const QString &prefix) const
     {
         for (qsizetype i = 0; i < output.last.size(); ++i)
@@ -420,9 +420,9 @@ TEST(ResultsExport, XlsxIsAZipWithBothSheets)
 TEST(ExportCommand, RefusedWithoutACalculationAndNoDialog)
 {
     Desk d;
-    EXPECT_FALSE(d.w.m().esportatabella_Click());
+    EXPECT_FALSE(d.w.study.outputs().exportTable());
     ASSERT_EQ(d.w.messenger.shown.size(), 1);
-    EXPECT_EQ(d.w.messenger.shown[0].text, ProjectionTexts::kExportNeedsCalculation);
+    EXPECT_EQ(d.w.messenger.shown[0].text, OutputTexts::kExportNeedsCalculation);
     EXPECT_EQ(d.w.messenger.shown[0].icon, Message::Icon::Critical);
     EXPECT_TRUE(d.w.dialogs.requests.isEmpty());
 }
@@ -434,15 +434,15 @@ TEST(ExportCommand, TheDialogRemembersTheNameAndTheFormatFollowsIt)
     d.compute(10);
     const QString csv = dir.filePath(QStringLiteral("tabella.csv"));
     d.w.dialogs.choices = {csv, dir.filePath(QStringLiteral("senza"))};
-    ASSERT_TRUE(d.w.m().esportatabella_Click());
+    ASSERT_TRUE(d.w.study.outputs().exportTable());
     ASSERT_EQ(d.w.dialogs.requests.size(), 1);
     const FileDialogRequest first = d.w.dialogs.requests[0];
     EXPECT_EQ(first.kind, FileDialogRequest::Kind::Save);
-    EXPECT_EQ(first.title, ProjectionTexts::kExportTitle);
-    EXPECT_EQ(first.fileName, ProjectionTexts::kExportName);
+    EXPECT_EQ(first.title, OutputTexts::kExportTitle);
+    EXPECT_EQ(first.fileName, OutputTexts::kExportName);
     EXPECT_EQ(first.filterIndex, 1);
     EXPECT_EQ(readAll(csv), ResultsExport::csv(d.snapshot()));
-    ASSERT_TRUE(d.w.m().esportatabella_Click());
+    ASSERT_TRUE(d.w.study.outputs().exportTable());
     EXPECT_EQ(d.w.dialogs.requests[1].fileName, csv);
     EXPECT_EQ(d.w.dialogs.requests[1].filterIndex, 2);
     EXPECT_TRUE(readAll(dir.filePath(QStringLiteral("senza.xlsx"))).startsWith("PK"));
@@ -454,7 +454,7 @@ TEST(ExportCommand, ACancelledDialogWritesNothing)
     Desk d;
     d.compute(10);
     d.w.dialogs.choices = {std::nullopt};
-    EXPECT_FALSE(d.w.m().esportatabella_Click());
+    EXPECT_FALSE(d.w.study.outputs().exportTable());
     EXPECT_TRUE(d.w.messenger.shown.isEmpty());
 }
 
@@ -471,14 +471,14 @@ TEST(ExportCommand, AFailedWriteSaysSoAndKeepsThePreviousFileWhole)
         ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
         previous.write("versione precedente");
     }
-    EXPECT_FALSE(d.w.m().esportaTabella(path, ResultsExport::Format::Csv));
+    EXPECT_FALSE(d.w.study.outputs().run(OutputId::Csv, path));
     ASSERT_EQ(d.w.messenger.shown.size(), 1);
     EXPECT_TRUE(d.w.messenger.shown[0].text.startsWith(QStringLiteral("Impossibile esportare la tabella")));
     EXPECT_EQ(d.w.messenger.shown[0].icon, Message::Icon::Critical);
     EXPECT_EQ(readAll(path), QByteArray("versione precedente"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
     // A folder in place of the file is refused as well.
-    EXPECT_FALSE(d.w.m().esportaTabella(dir.path(), ResultsExport::Format::Xlsx));
+    EXPECT_FALSE(d.w.study.outputs().run(OutputId::Xlsx, dir.path()));
     EXPECT_EQ(d.w.messenger.shown.size(), 2);
 }
 
@@ -488,7 +488,7 @@ TEST(ChartDocuments, TheResultsDocumentEndsWithTheChartAfterItsTables)
 {
     Desk d;
     d.compute(20);
-    ASSERT_TRUE(d.w.m().stampa_Click());
+    ASSERT_TRUE(d.w.study.outputs().run(OutputId::Risultati));
     const qsizetype picture = d.index(QStringLiteral("picture 2000x1200"));
     ASSERT_GE(picture, 0);
     EXPECT_GT(picture, d.lastIndex(QStringLiteral("addTable")));
@@ -500,12 +500,12 @@ TEST(ChartDocuments, NoChartWithoutResultsOrWithoutAPainter)
 {
     Desk d;
     d.w.fill("2000", "10000", "1,5", "14", "49", "5", "80", "", "", "");
-    ASSERT_TRUE(d.w.m().stampa_Click());
+    ASSERT_TRUE(d.w.study.outputs().run(OutputId::Risultati));
     EXPECT_LT(d.index(QStringLiteral("picture")), 0);
     EXPECT_EQ(d.painter.pictures, 0);
     d.compute(10);
     d.w.study.setChartPainter(nullptr);
-    ASSERT_TRUE(d.w.m().stampa_Click());
+    ASSERT_TRUE(d.w.study.outputs().run(OutputId::Risultati));
     EXPECT_LT(d.index(QStringLiteral("picture")), 0);
 }
 
@@ -528,11 +528,11 @@ TEST_P(ChartReports, OneChartPageBeforeTheClosingCounted)
     auto sentence = [](int pages) {
         return QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. %1 pagine.¶").arg(pages);
     };
-    ASSERT_TRUE(d.w.titlePage.stampa_Click());
+    ASSERT_TRUE(d.w.study.outputs().run(OutputId::Relazione));
     EXPECT_TRUE(d.output.last.contains(sentence(row.plainPages)));
     EXPECT_LT(d.index(QStringLiteral("picture")), 0);
     const QStringList plain = d.output.last;
-    ASSERT_TRUE(d.w.titlePage.stampaConGrafico_Click());
+    ASSERT_TRUE(d.w.study.outputs().run(OutputId::RelazioneGrafico));
     EXPECT_TRUE(d.output.last.contains(sentence(row.chartPages)));
     const qsizetype picture = d.index(QStringLiteral("picture"));
     ASSERT_GE(picture, 0);
@@ -557,7 +557,7 @@ TEST(ChartDocuments, AReportAskedWithItsChartNeverGoesWithoutIt)
     Desk d;
     d.compute(10);
     d.w.study.setChartPainter(nullptr);
-    EXPECT_FALSE(d.w.titlePage.stampaConGrafico_Click());
+    EXPECT_FALSE(d.w.study.outputs().run(OutputId::RelazioneGrafico));
     EXPECT_TRUE(d.output.last.isEmpty());
     ASSERT_EQ(d.w.messenger.shown.size(), 1);
     EXPECT_EQ(d.w.messenger.shown[0].icon, Message::Icon::Critical);

@@ -1,8 +1,11 @@
 // vicania-cli end to end: the real program on real files.
+#include "output/Outputs.h"
 #include "storage/Windows1252.h"
 #include "support/Cases.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -81,6 +84,38 @@ TEST(Cli, WritesADocumentWithoutAnOfficeAndSaysSo)
     r = cli({QStringLiteral("esegui"), withOffice, QStringLiteral("--solo-dati"), report});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.err.isEmpty()) << r.err.join(u'\n').toStdString();
+}
+
+// The options come from the table of outputs: each one the usage lists is a
+// row, in the same order, and each row writes its file.
+TEST(Cli, WritesEveryOutputOfTheTableByTheOptionItsUsageLists)
+{
+    const QString usage = cli({QStringLiteral("--help")}).err.join(u' ');
+    QStringList listed, rows;
+    for (const QRegularExpressionMatch &m : QRegularExpression(QStringLiteral(R"(\[(--[a-z-]+))")).globalMatch(usage))
+        listed << m.captured(1);
+    for (const Outputs::Output &o : Outputs::all())
+        rows << QString::fromLatin1(o.cliOption);
+    EXPECT_EQ(listed, rows);
+
+    QTemporaryDir dir;
+    const QString study = writeStudy(
+        dir, QStringLiteral("Vicania-dati-tutti"),
+        QStringLiteral(R"("2000","10000","1,5","25","14","49","5","80","10","4","2003")"),
+        QStringLiteral(R"("Prova","Borgo","analisi","Comune","Borgo","lunedì, 7 dic 2026","","Studio Rossi","Via")"));
+    for (const QString &option : std::as_const(listed)) {
+        const QString extension = option == QLatin1String("--grafico") ? QStringLiteral(".png")
+                                  : option == QLatin1String("--xlsx")  ? QStringLiteral(".xlsx")
+                                  : option == QLatin1String("--csv")   ? QStringLiteral(".csv")
+                                                                       : QStringLiteral(".docx");
+        const QString file = dir.filePath(option.mid(2) + extension);
+        QStringList args{QStringLiteral("esegui"), study, option};
+        if (option == QLatin1String("--pagina-guida"))
+            args << QStringLiteral("manuale");
+        const CliRun r = cli(args << file);
+        EXPECT_EQ(r.code, 0) << option.toStdString() << ": " << r.err.join(u'\n').toStdString();
+        EXPECT_GT(QFileInfo(file).size(), 0) << option.toStdString();
+    }
 }
 
 TEST(Cli, RunsTheCommandsInOrder)

@@ -46,6 +46,7 @@ struct Desk {
     ScriptedDialogs &dialogs = w.dialogs;
     ProjectionModel &model = w.m();
     TitlePageModel &page = w.titlePage;
+    OutputRunner &outputs = w.study.outputs();
     int shown = 0;
     RecordingOutput output;
     Desk()
@@ -86,7 +87,7 @@ TEST(ResultsDocument, StartsLikeWordAndTellsTheUser)
 {
     Desk s;
     s.compute(10);
-    ASSERT_TRUE(s.model.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Risultati));
     EXPECT_EQ(s.output.kinds, QStringList{"risultati"});
     EXPECT_EQ(s.output.last.mid(0, 8),
               QStringList({"newDocument", "pageSetupA4", "lineSpacing12", "fontName Century Gothic", "fontSize 18",
@@ -111,7 +112,7 @@ TEST(ResultsDocument, AFailedDeliveryLeavesTheGuidanceAsItWas)
     s.compute(3);
     const QString before = s.model.passo();
     s.output.accept = false;
-    EXPECT_FALSE(s.model.stampa_Click());
+    EXPECT_FALSE(s.outputs.run(OutputId::Risultati));
     EXPECT_EQ(s.model.passo(), before);
 }
 
@@ -119,8 +120,8 @@ TEST(DataSheet, IsTheSameWhateverTheWindowHolds)
 {
     Desk empty, computed;
     computed.compute(20);
-    empty.model.acquisizionedati_Click();
-    computed.model.acquisizionedati_Click();
+    empty.outputs.run(OutputId::Modello);
+    computed.outputs.run(OutputId::Modello);
     EXPECT_EQ(empty.output.last, computed.output.last);
     EXPECT_EQ(empty.model.passo(), QStringLiteral("Ho visualizzato il modello d'acquisizione dati con WORD"));
     EXPECT_EQ(empty.count(QStringLiteral("format9")), 1);
@@ -130,7 +131,7 @@ TEST(DataSheet, IsTheSameWhateverTheWindowHolds)
 TEST(FullReport, RefusedWithoutACalculation)
 {
     Desk s;
-    EXPECT_FALSE(s.page.stampa_Click());
+    EXPECT_FALSE(s.outputs.run(OutputId::Relazione));
     ASSERT_EQ(s.messenger.shown.size(), 1);
     EXPECT_EQ(s.messenger.shown[0].text, QStringLiteral("La simulazione non è stata effettuata."));
     EXPECT_EQ(s.messenger.shown[0].icon, Message::Icon::Critical);
@@ -164,7 +165,7 @@ TEST_P(FullReportSpan, PageCountAndResultTables)
     const Report &row = GetParam();
     Desk s;
     s.compute(row.years);
-    ASSERT_TRUE(s.page.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Relazione));
     EXPECT_EQ(s.count(QStringLiteral("addTable 30 9")) + s.count(QStringLiteral("addTable 40 9")), row.tables);
     EXPECT_TRUE(s.output.last.contains(
         QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. %1 pagine.¶").arg(row.pages)));
@@ -182,11 +183,11 @@ TEST(FullReport, UsesTheProgramWideOfficeAndTheDataOnlyDocumentTheShownOne)
     s.compute(5);
     appGlobals().StudioName = QStringLiteral("Studio del programma");
     s.page.write({"r", "", "", "", "Roma", "oggi", "", "Studio del file", "Via del file"});
-    s.page.stampa_Click();
+    s.outputs.run(OutputId::Relazione);
     EXPECT_TRUE(s.output.last.contains(QStringLiteral("type professionista: Studio del programma¶")));
     EXPECT_TRUE(s.output.last.contains(QStringLiteral("appendedParagraph 12 (Studio del programma)")));
     EXPECT_TRUE(s.output.last.contains(QStringLiteral("type Roma: oggi¶")));
-    s.page.solodati_Click();
+    s.outputs.run(OutputId::SoloDati);
     EXPECT_TRUE(s.output.last.contains(QStringLiteral("cell 9 2 Studio del file")));
     // The guidance keeps the loading text once the document is done.
     EXPECT_EQ(s.page.passo(), QStringLiteral("Sto caricando WORD."));
@@ -232,7 +233,7 @@ TEST_P(ReportSigner, IsNeverNobody)
             Office::set(QString::fromUtf8(row.given), QStringLiteral("Via nuova"));
         return row.given != nullptr;
     });
-    EXPECT_EQ(s.page.stampa_Click(), row.signature != nullptr);
+    EXPECT_EQ(s.outputs.run(OutputId::Relazione), row.signature != nullptr);
     EXPECT_EQ(questions, row.questions);
     if (!row.signature) {
         EXPECT_TRUE(s.output.kinds.isEmpty());
@@ -250,7 +251,7 @@ TEST(FullReport, LongTitleTextsKeepTheCoverOnOnePageAndThePageCountTrue)
     Desk s;
     s.compute(10);
     const QString lower = QStringLiteral("type ") + QString(15, u'¶');
-    ASSERT_TRUE(s.page.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Relazione));
     EXPECT_TRUE(s.output.last.contains(lower));
     EXPECT_EQ(s.count(QStringLiteral("fontSize 14")), 1);
     EXPECT_TRUE(s.output.last.contains(QStringLiteral("numberPages coverUnnumbered")));
@@ -258,7 +259,7 @@ TEST(FullReport, LongTitleTextsKeepTheCoverOnOnePageAndThePageCountTrue)
     // About 5,000 characters: the empty lines close, the texts shrink, all kept.
     const QString research = QStringLiteral("parola ").repeated(700);
     s.page.setText(TitlePageModel::Field::ricerca, research);
-    ASSERT_TRUE(s.page.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Relazione));
     EXPECT_FALSE(s.output.last.contains(lower));
     EXPECT_EQ(s.count(QStringLiteral("fontSize 14")), 0);
     EXPECT_TRUE(s.output.last.contains(QStringLiteral("type ricerca: ") + research + u'¶'));
@@ -266,7 +267,7 @@ TEST(FullReport, LongTitleTextsKeepTheCoverOnOnePageAndThePageCountTrue)
     // Attachments that do not fit under the table: a page of their own, counted.
     s.page.setText(TitlePageModel::Field::ricerca, QStringLiteral("breve"));
     s.page.setText(TitlePageModel::Field::allegati, QStringLiteral("allegato ").repeated(250));
-    ASSERT_TRUE(s.page.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Relazione));
     const qsizetype sentence = s.output.last.indexOf(
         QStringLiteral("appendedParagraph 12 ¶La presente relazione è composta di n. 4 pagine.¶"));
     ASSERT_GT(sentence, 0);
@@ -317,6 +318,40 @@ TEST(Docx, HostileTextGivesWellFormedParts)
 }
 
 // A snapshot is a copy: what is written from it is what the windows printed
+// The full report is one pass over its sections: each written once, in the
+// order of the document, the closing block after the chart.
+TEST(FullReport, WritesEachSectionOnceInOrder)
+{
+    Desk s;
+    s.compute(60);
+    DocumentRecorder report;
+    const ChartPicture chart{QByteArray("png"), QSize(40, 30)};
+    TitlePageDocuments::fullReport(report, s.w.study.snapshot(), chart);
+    const QStringList sections = {"newDocument",
+                                  "type ricerca: ",
+                                  "type Criteri di calcolo",
+                                  "cell 1 1 Dati: tipo",
+                                  "cell 1 1 Risultati: colonna",
+                                  "cell 1 1 anno",
+                                  "type Andamento del numero",
+                                  "appendedParagraph 12 ¶La presente relazione",
+                                  "numberPages",
+                                  "properties Relazione: "};
+    qsizetype at = -1;
+    for (const QString &section : sections) {
+        QList<qsizetype> found;
+        for (qsizetype i = 0; i < report.operations.size(); ++i) {
+            if (report.operations[i].startsWith(section))
+                found << i;
+        }
+        // Every year table repeats its heading; the others are there once.
+        ASSERT_FALSE(found.isEmpty()) << section.toStdString();
+        EXPECT_TRUE(section == QLatin1String("cell 1 1 anno") || found.size() == 1) << section.toStdString();
+        EXPECT_GT(found.first(), at) << section.toStdString();
+        at = found.last();
+    }
+}
+
 // when it was taken, whatever the windows and the office do afterwards.
 TEST(StudySnapshot, DocumentsStayThoseOfTheMomentItWasTaken)
 {
@@ -324,16 +359,16 @@ TEST(StudySnapshot, DocumentsStayThoseOfTheMomentItWasTaken)
     const Office office(QStringLiteral("Studio Primo"), QStringLiteral("Via Prima 1"));
     s.page.setText(TitlePageModel::Field::ricerca, QStringLiteral("Prima ricerca"));
     s.compute(60);
-    ASSERT_TRUE(s.model.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Risultati));
     const QStringList results = s.output.last;
-    ASSERT_TRUE(s.page.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Relazione));
     const QStringList report = s.output.last;
-    const StudySnapshot taken = s.model.snapshot();
+    const StudySnapshot taken = s.w.study.snapshot();
 
     Office::set(QStringLiteral("Studio Secondo"), QStringLiteral("Via Seconda 2"));
     s.page.setText(TitlePageModel::Field::ricerca, QStringLiteral("Seconda ricerca"));
     s.compute(3);
-    ASSERT_TRUE(s.model.stampa_Click());
+    ASSERT_TRUE(s.outputs.run(OutputId::Risultati));
     EXPECT_NE(s.output.last, results);
 
     DocumentRecorder fromResults;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/DesktopDocuments.h"
-#include "app/ModuloWindows.h"
 #include "app/Program.h"
 #include "core/Modulo.h"
 #include "core/Music.h"
@@ -28,6 +27,14 @@ template <typename T = QWidget> T *child(QWidget *w, const QString &name)
     if (!c)
         qFatal("missing control %s", qPrintable(name));
     return c;
+}
+
+// Shows a window by name, as the program's windows ask for one; a name
+// outside the set of windows shows nothing.
+inline void showWindow(WindowHost &host, const QString &name)
+{
+    if (const auto id = WindowNames::find(name))
+        host.showWindow(*id);
 }
 
 // Documents go to a temporary folder and are not opened.

@@ -110,7 +110,7 @@ private slots:
         for (int i = 0; i < texts.size(); ++i)
             m.setText(static_cast<F>(i), texts[i]);
         m.calcola_Click();
-        Modulo::ShowWindow(QStringLiteral("grafico"));
+        showWindow(app.program, QStringLiteral("grafico"));
         auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
         m.verifica_Click();
         QVERIFY(m.riequilibraEnabled());
@@ -118,7 +118,7 @@ private slots:
         m.riequilibra_Click();
         // The rebalancing steps the known inhabitants of the backward run.
         QVERIFY(chart->shown() != verified);
-        QVERIFY(chart->shown() == ChartData::of(m.snapshot()));
+        QVERIFY(chart->shown() == ChartData::of(app.program.study().snapshot()));
         QVERIFY(chart->shown().known.points[0].y() != verified.known.points[0].y());
     }
 
@@ -126,7 +126,7 @@ private slots:
     {
         App app;
         compute(app.program.projection()->model(), QStringLiteral("2010"));
-        Modulo::ShowWindow(QStringLiteral("grafico"));
+        showWindow(app.program, QStringLiteral("grafico"));
         auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
         QVERIFY(chart && chart->showsChart());
         app.program.unload(WindowId::stimaabitanti);
@@ -140,7 +140,7 @@ private slots:
         App app;
         compute(app.program.projection()->model(), QStringLiteral("2010"));
         app.program.titlePage().setText(TitlePageModel::Field::localita, QStringLiteral("Borgo"));
-        Modulo::ShowWindow(QStringLiteral("grafico"));
+        showWindow(app.program, QStringLiteral("grafico"));
         auto *chart = qobject_cast<grafico *>(app.program.loaded(WindowId::grafico));
         // The title block is a text of the chart's own, wrapped to its width.
         bool named = false;
@@ -194,7 +194,7 @@ private slots:
         App app;
         compute(app.program.projection()->model(), QStringLiteral("2050"));
         QtChartPainter painter;
-        const QByteArray pdf = painter.file(app.program.projection()->model().snapshot(), ChartPainter::Format::Pdf);
+        const QByteArray pdf = painter.file(app.program.study().snapshot(), ChartPainter::Format::Pdf);
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
     }
@@ -231,7 +231,7 @@ private slots:
         App app;
         compute(app.program.projection()->model(), QStringLiteral("2199"));
         QtChartPainter painter;
-        const ChartPicture picture = painter.documentPicture(app.program.projection()->model().snapshot());
+        const ChartPicture picture = painter.documentPicture(app.program.study().snapshot());
         QVERIFY(!picture.isNull());
         QImage image;
         QVERIFY(image.loadFromData(picture.png, "PNG"));
@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(image.width(), qRound(QtChartPainter::kWidth * 300 / 96));
         QVERIFY(inked(image) > 0.02);
         app.program.projection()->model().setText(F::anno2, QStringLiteral("2198"));
-        QVERIFY(painter.documentPicture(app.program.projection()->model().snapshot()).isNull());
+        QVERIFY(painter.documentPicture(app.program.study().snapshot()).isNull());
     }
 
     void theNewMenuItemsOfBothMainWindows()

@@ -809,7 +809,7 @@ private slots:
             app.program.recovery()->flush();
             QCOMPARE(copies().size(), 1);
             app.messenger.answers.push_back(Message::Answer::Yes);
-            Modulo::ConfirmExit();
+            app.program.confirmExit();
             QVERIFY(copies().isEmpty());
         }
         {
@@ -830,7 +830,7 @@ private slots:
     {
         App app;
         stimaabitanti *w = openProjection(app);
-        Modulo::ShowWindow(QStringLiteral("informaz"));
+        showWindow(app.program, QStringLiteral("informaz"));
         QWidget *about = app.program.loaded(QStringLiteral("informaz"));
         QVERIFY(about && about->isVisible());
         QSignalSpy gone(&app.program, &Program::nothingVisible);

@@ -130,12 +130,12 @@ private slots:
         // An office signs the reports, so none stops to ask for one.
         appGlobals().StudioName = QStringLiteral("Studio Rossi");
         QRandomGenerator random(seed);
-        Modulo::OpenProjectionWindow();
+        app.program.showWindow(WindowId::stimaabitanti);
         for (int burst = 0; burst < 40; ++burst) {
             for (int i = 0; i < 25; ++i) {
                 QList<QWidget *> windows = visibleWindows();
                 if (windows.isEmpty()) {
-                    Modulo::OpenProjectionWindow();
+                    app.program.showWindow(WindowId::stimaabitanti);
                     windows = visibleWindows();
                 }
                 act(random, windows[int(random.bounded(qsizetype(windows.size())))]);

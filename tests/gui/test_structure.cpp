@@ -62,7 +62,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Vicania: no window is named %1").arg(name)));
         QVERIFY(!app.program.window(name));
         QVERIFY(!app.program.loaded(name));
-        Modulo::ShowWindow(name); // shows nothing, and opens no guide page in its place
+        showWindow(app.program, name); // shows nothing, and opens no guide page in its place
         for (const QString &known : Program::exitOrder())
             QVERIFY2(!app.program.loaded(known), qPrintable(known));
     }
@@ -104,7 +104,7 @@ private slots:
         // Leaving to the splash forgets it, loaded or not.
         app.program.unload(QStringLiteral("frontespizio"));
         app.program.titlePage().write({"Di nuovo", "", "", "", "", "", "", "", ""});
-        Modulo::LeaveToSplash();
+        app.program.leaveToSplash();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(app.program.titlePage().text(TF::ricerca), QString());
     }
@@ -114,7 +114,7 @@ private slots:
     void leavingFromInsideTheCalculationLosesNothingAndCrashesNothing()
     {
         App app;
-        Modulo::OpenProjectionWindow();
+        app.program.showWindow(WindowId::stimaabitanti);
         stimaabitanti *w = app.program.projection();
         app.messenger.answers.push_back(Message::Answer::Yes);
         computeExample(w->model(), QStringLiteral("2300"));

@@ -244,7 +244,7 @@ private slots:
     {
         App app;
         computedStudy(app.program);
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         QCOMPARE(child<QLabel>(page, QStringLiteral("labelstudio"))->text(), QString());
         bool okAtFirst = true;

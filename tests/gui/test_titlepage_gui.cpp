@@ -51,7 +51,7 @@ private:
     static frontespizio *typedTitlePage(App &app)
     {
         computed(app);
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         typeInto(page, QStringLiteral("ricerca"), QStringLiteral("Stima al 2020"));
         typeInto(page, QStringLiteral("allegati"), QStringLiteral("grafici"));
@@ -86,7 +86,7 @@ private slots:
     void theCheckWithoutACalculationBringsTheProjectionForward()
     {
         App app;
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         // Reading the result loads the projection window hidden, then shows it.
         trigger(page, QStringLiteral("Toolbar1_14"));
@@ -187,7 +187,7 @@ private slots:
     void commandsHelpAndTabOrder()
     {
         App app;
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         QTest::mouseClick(child<QPushButton>(page, QStringLiteral("aiuto")), Qt::LeftButton);
         QCOMPARE(app.messenger.shown.last().text.split(u'\r').size(), 5);
@@ -216,7 +216,7 @@ private slots:
     void aSharedAccessKeyMovesTheFocusAndNeverLeaves()
     {
         App app;
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         page->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), page);
@@ -246,7 +246,7 @@ private slots:
     void theOfficeDialogKeepsTheOfficeAndTheTitlePageShowsIt()
     {
         App app;
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<OfficeDialog *>(QApplication::activeModalWidget());
@@ -268,7 +268,7 @@ private slots:
     {
         App app;
         appGlobals().StudioName = QStringLiteral("Studio Rossi"); // signed without asking
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         frontespizio *page = app.program.titlePageWindow();
         // Without a calculation the report is refused and the projection comes forward.
         QTest::mouseClick(child<QPushButton>(page, QStringLiteral("stampa")), Qt::LeftButton);
@@ -290,7 +290,7 @@ private slots:
     void theConfirmedExitUnloadsTheTitlePage()
     {
         App app;
-        Modulo::OpenTitlePageWindow();
+        app.program.showWindow(WindowId::frontespizio);
         app.program.titlePageWindow()->model().setText(TF::ricerca, QStringLiteral("da perdere"));
         app.messenger.answers.push_back(Message::Answer::Yes);
         trigger(app.program.titlePageWindow(), QStringLiteral("Toolbar1_16"));
