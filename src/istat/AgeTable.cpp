@@ -65,14 +65,16 @@ IstatOutcome<AgeCounts> countsAt(const IstatCsv::Records &r, const Columns &c, c
                                  const QString &fileName)
 {
     AgeCounts counts;
-    const std::pair<int, qint64 *> wanted[] = {{c.men, &counts.men}, {c.women, &counts.women}, {c.total, &counts.total}};
+    const std::pair<int, qint64 *> wanted[] = {
+        {c.men, &counts.men}, {c.women, &counts.women}, {c.total, &counts.total}};
     for (const auto &[column, into] : wanted) {
         const auto value = IstatTable::countAt(r, column, s, fileName);
         if (const auto *no = std::get_if<IstatRefusal>(&value))
             return *no;
         *into = std::get<qint64>(value);
         if (*into < 0)
-            return istatRefused(IstatTexts::notACount(fileName, r.number(), IstatCsv::text(r.fields()[std::size_t(column)]),
+            return istatRefused(IstatTexts::notACount(fileName, r.number(),
+                                                      IstatCsv::text(r.fields()[std::size_t(column)]),
                                                       s.headings[std::size_t(column)].text));
     }
     return counts;

@@ -103,10 +103,11 @@ IstatOutcome<Columns> columns(const IstatTable::Start &s, const QString &fileNam
     const char *missingBalance = "";
     if (!c.gross)
         c.inflow = c.outflow = balanceColumns(hs, missingBalance);
-    const std::pair<int, const char *> required[] = {
-        {c.p1, "Popolazione al 1° gennaio - Totale"}, {c.births, "Nati vivi - Totale"},
-        {c.deaths, "Morti - Totale"},                 {c.p31, "Popolazione al 31 dicembre - Totale"},
-        {c.inflow.empty() ? -1 : 0, missingBalance}};
+    const std::pair<int, const char *> required[] = {{c.p1, "Popolazione al 1° gennaio - Totale"},
+                                                     {c.births, "Nati vivi - Totale"},
+                                                     {c.deaths, "Morti - Totale"},
+                                                     {c.p31, "Popolazione al 31 dicembre - Totale"},
+                                                     {c.inflow.empty() ? -1 : 0, missingBalance}};
     for (const auto &[column, heading] : required) {
         if (column < 0)
             return istatRefused(IstatTexts::missingColumn(fileName, kind(), QString::fromUtf8(heading)));
@@ -184,7 +185,8 @@ std::optional<IstatRefusal> readCounts(const IstatCsv::Records &r, const Columns
         *into = std::get<qint64>(value);
         if (*into < 0) {
             const QString typed = IstatCsv::text(r.fields()[std::size_t(column)]);
-            return istatRefused(IstatTexts::notACount(fileName, r.number(), typed, s.headings[std::size_t(column)].text));
+            return istatRefused(
+                IstatTexts::notACount(fileName, r.number(), typed, s.headings[std::size_t(column)].text));
         }
     }
     return std::nullopt;

@@ -152,7 +152,8 @@ std::optional<IstatRefusal> compute(IstatFigures &f)
         return outOfBounds(IstatInput::MedianAge, f.age10, 1, {0.1, IstatLimits::kMedianAge.highest}, f);
     raiseShare(f);
     if (double(f.shareK) / 1000 > IstatLimits::kMaxShare)
-        return istatRefused(IstatTexts::shareTooHigh(IstatFormulas::fieldText(f.shareK, 3, true), IstatLimits::kMaxShare));
+        return istatRefused(
+            IstatTexts::shareTooHigh(IstatFormulas::fieldText(f.shareK, 3, true), IstatLimits::kMaxShare));
     const qint64 twiceMean = f.p1 + f.p31;
     f.fertility100 = rounded(Wide(f.births) * (f.endK - f.startK) * 20'000, Wide(twiceMean) * f.shareK);
     const std::tuple<IstatInput, qint64, int, IstatLimits::Bound> checks[] = {
@@ -188,16 +189,6 @@ IstatDerivation assemble(const IstatFigures &f, const std::vector<const BalanceR
 }
 
 } // namespace
-
-const DerivedInput &IstatDerivation::input(IstatInput which) const
-{
-    return *std::find_if(inputs.begin(), inputs.end(), [which](const DerivedInput &d) { return d.input == which; });
-}
-
-bool IstatDerivation::anyProvisional() const
-{
-    return std::any_of(years.begin(), years.end(), [](const IstatYear &y) { return y.provisional; });
-}
 
 namespace IstatDerive {
 

@@ -13,7 +13,7 @@ QString digits(qint64 scaled, int decimals, bool trim, bool grouped)
         unit *= 10;
     const qint64 magnitude = scaled < 0 ? -scaled : scaled;
     QString whole = grouped ? QLocale(QLocale::Italian).toString(magnitude / unit) : QString::number(magnitude / unit);
-    QString fraction = QString::number(magnitude % unit).rightJustified(decimals, u'0');
+    QString fraction = decimals > 0 ? QString::number(magnitude % unit).rightJustified(decimals, u'0') : QString();
     if (trim) {
         while (fraction.endsWith(u'0'))
             fraction.chop(1);
@@ -111,22 +111,21 @@ DerivedInput migration(const IstatFigures &f, bool in)
     const QString symbol = in ? QStringLiteral("I") : QStringLiteral("E");
     const QString formula = QStringLiteral("1000 × %1 ÷ Pm = 1000 × %2 ÷ %3 = %4")
                                 .arg(symbol, count(people), meanText(f), shownText(rate, 2));
-    QString source = balanceSource(f, [in](const BalanceTable &t) {
-        return (in ? t.inflowColumns : t.outflowColumns) + populations(t);
-    });
+    QString source = balanceSource(
+        f, [in](const BalanceTable &t) { return (in ? t.inflowColumns : t.outflowColumns) + populations(t); });
     if (std::any_of(f.tables.begin(), f.tables.end(), [](const BalanceTable *t) { return !t->grossFlows; }))
         source += in ? QStringLiteral("; dai saldi migratori, anno per anno, la loro somma quando positiva")
                      : QStringLiteral("; dai saldi migratori, anno per anno, la loro somma cambiata di segno quando "
                                       "negativa");
-    return item(in ? IstatInput::Immigration : IstatInput::Emigration, in ? "Immigrazione x 1000" : "Emigrazione x 1000",
-                fieldText(rate, 2), formula, source);
+    return item(in ? IstatInput::Immigration : IstatInput::Emigration,
+                in ? "Immigrazione x 1000" : "Emigrazione x 1000", fieldText(rate, 2), formula, source);
 }
 
 DerivedInput medianAge(const IstatFigures &f)
 {
-    const QString formula = QStringLiteral("Pm ÷ (D − B × m ÷ 1000) = %1 ÷ (%2 − %3 × %4 ÷ 1000) = %5")
-                                .arg(meanText(f), count(f.deaths), count(f.births), shownText(f.infantK, 3, true),
-                                     shownText(f.age10, 1));
+    const QString formula =
+        QStringLiteral("Pm ÷ (D − B × m ÷ 1000) = %1 ÷ (%2 − %3 × %4 ÷ 1000) = %5")
+            .arg(meanText(f), count(f.deaths), count(f.births), shownText(f.infantK, 3, true), shownText(f.age10, 1));
     const QString source = balanceSource(f, [](const BalanceTable &t) {
         return QStringList{t.deathsColumn, t.birthsColumn} + populations(t);
     });
@@ -139,9 +138,8 @@ DerivedInput fertilityRate(const IstatFigures &f)
     const QString formula = QStringLiteral("B × F × 100 ÷ (Pm × quota) = %1 × %2 × 100 ÷ (%3 × %4) = %5")
                                 .arg(count(f.births), shownText(f.endK - f.startK, 3, true), meanText(f),
                                      shownText(f.shareK, 3, true), shownText(f.fertility100, 2));
-    const QString source = balanceSource(f, [](const BalanceTable &t) {
-        return QStringList{t.birthsColumn} + populations(t);
-    });
+    const QString source =
+        balanceSource(f, [](const BalanceTable &t) { return QStringList{t.birthsColumn} + populations(t); });
     return item(IstatInput::FertilityRate, "Tasso di fecondità (%)", fieldText(f.fertility100, 2), formula,
                 source + QStringLiteral("; F e quota: vedi sopra"));
 }
@@ -186,8 +184,8 @@ DerivedInput womenShare(const IstatFigures &f)
     if (f.raised) {
         formula += QStringLiteral("; alzata a %1: la verifica delle donne chiede almeno 50 × F ÷ A = 50 × %2 ÷ %3 = "
                                   "%4, arrotondato per eccesso")
-                       .arg(shownText(f.shareK, 3, true), shownText(f.endK - f.startK, 3, true),
-                            shownText(f.age10, 1), shownText(hundredths(f.endK - f.startK, 2 * f.age10), 2));
+                       .arg(shownText(f.shareK, 3, true), shownText(f.endK - f.startK, 3, true), shownText(f.age10, 1),
+                            shownText(hundredths(f.endK - f.startK, 2 * f.age10), 2));
     }
     DerivedInput d = item(IstatInput::WomenShare, "Donne in età feconda (% sulla popolazione)",
                           fieldText(f.shareK, 3, true), formula, shareSource(f));
@@ -199,9 +197,9 @@ DerivedInput womenShare(const IstatFigures &f)
 
 std::vector<DerivedInput> describe(const IstatFigures &f)
 {
-    const QString span = QStringLiteral("ipotesi dell'utente (F = %1 − %2 = %3)")
-                             .arg(shownText(f.endK, 3, true), shownText(f.startK, 3, true),
-                                  shownText(f.endK - f.startK, 3, true));
+    const QString span =
+        QStringLiteral("ipotesi dell'utente (F = %1 − %2 = %3)")
+            .arg(shownText(f.endK, 3, true), shownText(f.startK, 3, true), shownText(f.endK - f.startK, 3, true));
     return {startYear(f),
             knownInhabitants(f),
             fertilityRate(f),

@@ -3,16 +3,18 @@
 // numbers so that rounding is exact (hundredths, tenths, thousandths).
 #pragma once
 
-#include "IstatDerivation.h"
+#include "AgeTable.h"
+#include "BalanceTable.h"
+#include "IstatInputs.h"
 
 #include <vector>
 
 struct IstatFigures {
-    std::vector<const BalanceTable *> tables; // Y1 ... Yn
-    std::vector<const BalanceRow *> rows;     // the municipality in each
-    const BalanceRow *last = nullptr;         // in Yn
+    std::vector<const BalanceTable *> tables;                                // Y1 ... Yn
+    std::vector<const BalanceRow *> rows;                                    // the municipality in each
+    const BalanceRow *last = nullptr;                                        // in Yn
     qint64 p1 = 0, p31 = 0, births = 0, deaths = 0, inflow = 0, outflow = 0; // sums over the years
-    qint64 infantK = 0, startK = 0, endK = 0; // the user's values, in thousandths
+    qint64 infantK = 0, startK = 0, endK = 0;                                // the user's values, in thousandths
     qint64 immigration100 = 0, emigration100 = 0, fertility100 = 0, age10 = 0;
     qint64 shareK = 0; // the share used, in thousandths of a percent
     // How the share came: from POSAS (women and all at the ages), else the window's.

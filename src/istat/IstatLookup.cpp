@@ -87,7 +87,8 @@ IstatOutcome<std::vector<const BalanceRow *>> follow(const std::vector<const Bal
             return istatRefused(IstatTexts::nameChanged(chosen.code, chosen.name, found.year, row->name, t->year));
         if (!row) {
             if (const BalanceRow *other = byName(*t, key))
-                return istatRefused(IstatTexts::codeChanged(chosen.name, chosen.code, found.year, other->code, t->year));
+                return istatRefused(
+                    IstatTexts::codeChanged(chosen.name, chosen.code, found.year, other->code, t->year));
             return istatRefused(IstatTexts::absentInYear(chosen.name, chosen.code, t->year, t->fileName));
         }
         rows.push_back(row);

@@ -67,7 +67,9 @@ std::optional<PastCheck> run(const IstatDerivation &d)
     c.observed = d.lastP31;
     c.difference = c.computed - c.observed;
     const qint64 scaled = c.observed > 0 ? (20'000 * std::abs(c.difference) + c.observed) / (2 * c.observed) : 0;
-    c.percent = (c.difference > 0 ? QStringLiteral("+") : c.difference < 0 ? QStringLiteral("-") : QString()) +
+    c.percent = (c.difference > 0   ? QStringLiteral("+")
+                 : c.difference < 0 ? QStringLiteral("-")
+                                    : QString()) +
                 IstatFormulas::shownText(scaled, 2);
     c.text = describe(c);
     return c;

@@ -3,7 +3,7 @@
 // population ISTAT counts at 31 December of Yn.
 #pragma once
 
-#include "IstatDerivation.h"
+#include "IstatInputs.h"
 
 #include <optional>
 

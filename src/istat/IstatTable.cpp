@@ -117,8 +117,8 @@ IstatOutcome<qint64> countAt(const IstatCsv::Records &records, int column, const
     const QByteArrayView field = records.fields()[std::size_t(column)];
     if (const std::optional<qint64> value = IstatCsv::count(field))
         return *value;
-    return istatRefused(IstatTexts::notACount(fileName, records.number(), IstatCsv::text(field),
-                                              s.headings[std::size_t(column)].text));
+    return istatRefused(
+        IstatTexts::notACount(fileName, records.number(), IstatCsv::text(field), s.headings[std::size_t(column)].text));
 }
 
 } // namespace IstatTable

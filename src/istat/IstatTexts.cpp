@@ -13,7 +13,8 @@ QString number(double value)
 
 QString megabytes(qint64 bytes)
 {
-    return QString::number(bytes / (1024 * 1024));
+    constexpr qint64 kMegabyte = 1024 * 1024;
+    return QString::number((bytes + kMegabyte - 1) / kMegabyte);
 }
 
 QString quoted(const QStringList &items)
@@ -173,7 +174,10 @@ QString municipalityAmbiguous(const QString &query, const QStringList &candidate
 
 QString absentInYear(const QString &name, const QString &code, int year, const QString &file)
 {
-    return QStringLiteral("Il comune %1 (%2) non compare nel bilancio del %3 («%4»).").arg(name, code).arg(year).arg(file);
+    return QStringLiteral("Il comune %1 (%2) non compare nel bilancio del %3 («%4»).")
+        .arg(name, code)
+        .arg(year)
+        .arg(file);
 }
 
 QString codeChanged(const QString &name, const QString &code, int year, const QString &other, int otherYear)
