@@ -28,6 +28,7 @@ struct Reading {
     int year;
     qint64 p1, p31, births, deaths, inflow, outflow;
     bool provisional, gross;
+    friend void PrintTo(const Reading &row, std::ostream *os) { *os << row.name; }
 };
 
 // Roccaventosa (099001), or Valfonda (099002) in the gross-flows file.
@@ -87,6 +88,7 @@ struct Case {
     // anno1, abitnoti, tassofert, pdf, iniziofert, finefert, mortinfanti, aspvita, immigr, emigr
     std::vector<const char *> values;
     bool raised;
+    friend void PrintTo(const Case &row, std::ostream *os) { *os << row.name; }
 };
 
 // Three years of Roccaventosa: sum P1 = 12.000 + 11.990 + 11.880 = 35.870,
@@ -222,4 +224,23 @@ TEST(PastCheck, EqualsASeparateRunOfTheSameNumbers)
               "Verifica sul passato: partendo da 12.000 abitanti al 1° gennaio 2021, il calcolo dà 11.855 abitanti al "
               "31 dicembre 2023; l'ISTAT ne conta 11.865: differenza -10 (-0,08%).");
     EXPECT_FALSE(std::get<IstatDerivation>(deriveCase(kCases[2])).pastCheck);
+}
+
+TEST(BalanceReading, ReadsATableSavedAgainByASpreadsheet)
+{
+    // Latin-1, CR LF, a quoted name holding the separator and a doubled quote.
+    const QByteArray text = "Bilancio demografico 2022\r\n"
+                            "Codice comune;Comune;Popolazione al 1\xB0 gennaio - Totale;Nati vivi - Totale;"
+                            "Morti - Totale;Saldo migratorio interno - Totale;Saldo migratorio con l'estero - Totale;"
+                            "Popolazione al 31 dicembre - Totale\r\n"
+                            "40012;Forl\xEC;1.000;10;8;-5;-5;992\r\n"
+                            "40013;\"Sant'Anna; \"\"alta\"\"\";1.000;10;8;5;5;1.012\r\n";
+    const auto read = BalanceFile::parse(QStringLiteral("P2.csv"), text);
+    ASSERT_TRUE(std::holds_alternative<BalanceTable>(read)) << std::get<IstatRefusal>(read).message.toStdString();
+    const BalanceTable &t = std::get<BalanceTable>(read);
+    EXPECT_EQ(t.year, 2022);
+    EXPECT_EQ(t.find(40012)->name, QStringLiteral("Forlì"));
+    EXPECT_EQ(t.find(40012)->outflow, 10);
+    EXPECT_EQ(t.find(40013)->name, QStringLiteral("Sant'Anna; \"alta\""));
+    EXPECT_EQ(t.find(40013)->p31, 1012);
 }

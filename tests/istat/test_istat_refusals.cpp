@@ -3,6 +3,9 @@
 #include "istat/IstatFile.h"
 #include "support/Cases.h"
 
+#include <QFile>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,6 +21,7 @@ struct Refusal {
     std::optional<File> ages;
     std::string municipality = "Roccaventosa";
     double share = 20, infant = 3, start = 15, end = 50;
+    friend void PrintTo(const Refusal &row, std::ostream *os) { *os << row.name; }
 };
 
 const std::string kHead = "Codice comune;Comune;Popolazione al 1° gennaio - Totale;Nati vivi - Totale;Morti - Totale;"
@@ -189,3 +193,75 @@ TEST_P(Refused, SaysWhy)
 }
 
 INSTANTIATE_TEST_SUITE_P(Imports, Refused, testing::ValuesIn(refusals()), RowName());
+
+namespace {
+
+struct FileRefusal {
+    std::string name;
+    std::string message;
+    IstatRefusal::Kind kind;
+    std::function<IstatOutcome<QByteArray>()> read;
+    friend void PrintTo(const FileRefusal &row, std::ostream *os) { *os << row.name; }
+};
+
+QString data(const char *name)
+{
+    return QStringLiteral(ISTAT_DATA "/") + QString::fromUtf8(name);
+}
+
+QByteArray fileBytes(const char *name)
+{
+    QFile f(data(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const FileRefusal kFileRefusals[] = {
+    {"NotAZip", "L'archivio «x.zip» non si può aprire: non è un file ZIP integro.", IstatRefusal::Kind::Unreadable,
+     [] { return IstatFile::csvBytes(QStringLiteral("x.zip"), QByteArray("PK\x03\x04 rotto"), 1000); }},
+    {"ZipWithoutCsv", "L'archivio «senza_csv.zip» non contiene un file CSV.", IstatRefusal::Kind::Refused,
+     [] { return IstatFile::read(data("senza_csv.zip"), 1000); }},
+    {"ZipWithTwoCsv",
+     "L'archivio «due_csv.zip» contiene più file CSV («a.csv», «b.csv»): scegli un archivio con un "
+     "solo file.",
+     IstatRefusal::Kind::Refused, [] { return IstatFile::read(data("due_csv.zip"), 1000); }},
+    {"MemberOverTheCap",
+     "Il file «P2_2022_it_099_Roccaventosa.csv» dell'archivio «P2_2022_it_099_Roccaventosa.zip» "
+     "è troppo grande per una tabella ISTAT dei comuni (più di 1 MB).",
+     IstatRefusal::Kind::Refused,
+     [] {
+         return IstatFile::csvBytes(QStringLiteral("P2_2022_it_099_Roccaventosa.zip"),
+                                    fileBytes("P2_2022_it_099_Roccaventosa.zip"), 600);
+     }},
+    {"CsvOverTheCap", "Il file «x.csv» è troppo grande per una tabella ISTAT dei comuni (più di 1 MB).",
+     IstatRefusal::Kind::Refused,
+     [] { return IstatFile::csvBytes(QStringLiteral("x.csv"), QByteArray(101, ';'), 100); }},
+    {"Folder", "«data» non è un file: scegli il file scaricato dall'ISTAT.", IstatRefusal::Kind::Unreadable,
+     [] { return IstatFile::read(QStringLiteral(ISTAT_DATA), 1000); }},
+    {"Missing", "Il file «assente.csv» non si può leggere.", IstatRefusal::Kind::Unreadable,
+     [] { return IstatFile::read(data("assente.csv"), 1000); }},
+};
+
+class FileRefused : public testing::TestWithParam<FileRefusal> {};
+
+} // namespace
+
+TEST_P(FileRefused, SaysWhyAndWhetherItCouldBeRead)
+{
+    const auto read = GetParam().read();
+    ASSERT_TRUE(std::holds_alternative<IstatRefusal>(read));
+    EXPECT_EQ(std::get<IstatRefusal>(read).message.toStdString(), GetParam().message);
+    EXPECT_EQ(std::get<IstatRefusal>(read).kind, GetParam().kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FileRefused, testing::ValuesIn(kFileRefusals), RowName());
+
+TEST(FileRefused, MoreLinesThanAnyNationalTable)
+{
+    std::string text = "\"Bilancio 2023\"\n" + kHead;
+    for (int i = 0; i < 80'000; ++i)
+        text += "\n";
+    const auto t = BalanceFile::parse(QStringLiteral("P2_2023.csv"), bytes(text));
+    ASSERT_TRUE(std::holds_alternative<IstatRefusal>(t));
+    EXPECT_EQ(std::get<IstatRefusal>(t).message.toStdString(),
+              "Il file «P2_2023.csv» ha più di 80.000 righe: troppe per una tabella ISTAT dei comuni.");
+}

@@ -37,9 +37,14 @@ def write(path, text):
         f.write(text)
 
 
+def entry(name):
+    # A fixed date, so that writing the archives again changes no byte.
+    return zipfile.ZipInfo(name, date_time=(2024, 1, 1, 0, 0, 0))
+
+
 def zipped(path, member, text):
     with zipfile.ZipFile(path, 'w', zipfile.ZIP_DEFLATED) as z:
-        z.writestr(member, text.encode('utf-8'))
+        z.writestr(entry(member), text.encode('utf-8'), compress_type=zipfile.ZIP_DEFLATED)
 
 
 OLD = 'Popolazione al 1° gennaio'
@@ -77,3 +82,10 @@ for age in range(101):
     ages.append(f'099001;Roccaventosa;{age};50;{women};{50 + women}')
 ages.append('099001;Roccaventosa;999;5.050;6.140;11.190')
 zipped('POSAS_2024_it_099_Roccaventosa.zip', 'POSAS_2024_it_099_Roccaventosa.csv', '\n'.join(ages) + '\n')
+
+# Archives that are not one CSV.
+with zipfile.ZipFile('senza_csv.zip', 'w') as z:
+    z.writestr(entry('leggimi.txt'), 'nessuna tabella')
+with zipfile.ZipFile('due_csv.zip', 'w') as z:
+    z.writestr(entry('a.csv'), 'Codice comune;Comune\n')
+    z.writestr(entry('b.csv'), 'Codice comune;Comune\n')
