@@ -58,7 +58,8 @@ std::vector<int> balanceColumns(const std::vector<Heading> &hs, const char *&mis
     std::vector<int> parts;
     const std::pair<const char *, const char *> needed[] = {{"interno", "Saldo migratorio interno - Totale"},
                                                             {"estero", "Saldo migratorio con l'estero - Totale"}};
-    for (const auto &[part, heading] : needed) {
+    for (const auto &[word, heading] : needed) {
+        const char *part = word; // a copy: clang cannot capture a structured binding
         const int c = IstatTable::find(hs, [part](const Heading &h) {
             return isTotal(h) && IstatTable::has(h, {"saldo", part});
         });

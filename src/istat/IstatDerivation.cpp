@@ -55,6 +55,7 @@ IstatOutcome<std::vector<const BalanceTable *>> ordered(const std::vector<Balanc
     if (balances.size() > std::size_t(IstatLimits::kMaxYears))
         return istatRefused(IstatTexts::tooManyYears(IstatLimits::kMaxYears));
     std::vector<const BalanceTable *> tables;
+    tables.reserve(balances.size());
     for (const BalanceTable &t : balances)
         tables.push_back(&t);
     std::stable_sort(tables.begin(), tables.end(), [](auto *a, auto *b) { return a->year < b->year; });

@@ -28,7 +28,7 @@ IstatOutcome<QByteArray> member(zip_t *zip, zip_uint64_t index, const QString &f
     if (!file)
         return istatUnreadable(IstatTexts::memberUnreadable(fileName, name));
     QByteArray bytes;
-    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    QByteArray chunk(qsizetype{64} * 1024, Qt::Uninitialized);
     zip_int64_t got = 0;
     while ((got = zip_fread(file, chunk.data(), zip_uint64_t(chunk.size()))) > 0 && bytes.size() <= maxBytes)
         bytes.append(chunk.constData(), qsizetype(got));

@@ -13,7 +13,7 @@ QString number(double value)
 
 QString megabytes(qint64 bytes)
 {
-    constexpr qint64 kMegabyte = 1024 * 1024;
+    constexpr qint64 kMegabyte = qint64{1024} * 1024;
     return QString::number((bytes + kMegabyte - 1) / kMegabyte);
 }
 
