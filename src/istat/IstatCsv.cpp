@@ -156,16 +156,19 @@ std::optional<qint64> code(QByteArrayView field)
 
 std::optional<int> year(const QString &title, const QString &fileName)
 {
-    static const QRegularExpression inTitle(QStringLiteral("(?<!\\d)(1[89]\\d\\d|2[01]\\d\\d)(?!\\d)"));
+    static const QRegularExpression named(
+        QStringLiteral("(?:dicembre|gennaio|anno)\\s+(1[89]\\d\\d|2[01]\\d\\d)(?!\\d)"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression inName(QStringLiteral("(?:^|[_ .-])(1[89]\\d\\d|2[01]\\d\\d)(?=[_ .-]|$)"));
-    std::optional<int> found;
-    for (auto it = inTitle.globalMatch(title); it.hasNext();)
-        found = it.next().captured(1).toInt();
-    if (found)
-        return found;
-    const QRegularExpressionMatch m = inName.match(fileName);
-    if (m.hasMatch())
-        return m.captured(1).toInt();
+    static const QRegularExpression any(QStringLiteral("(?<!\\d)(1[89]\\d\\d|2[01]\\d\\d)(?!\\d)"));
+    // The date the title gives, else ISTAT's file name, else any year in the
+    // title: a note such as "aggiornato al 15/03/2024" is never the table's year.
+    for (const auto &[pattern, text] :
+         {std::pair{&named, &title}, std::pair{&inName, &fileName}, std::pair{&any, &title}}) {
+        const QRegularExpressionMatch m = pattern->match(*text);
+        if (m.hasMatch())
+            return m.captured(1).toInt();
+    }
     return std::nullopt;
 }
 

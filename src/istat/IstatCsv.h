@@ -58,8 +58,9 @@ std::optional<qint64> count(QByteArrayView field);
 // field is no code (a blank, a total or a note line).
 std::optional<qint64> code(QByteArrayView field);
 
-// The year a table is about: the last year named in its title, else the first
-// one in its file name ("P2_2023_it_Comuni.zip").
+// The year a table is about: the one its title dates ("al 31 dicembre 2023"),
+// else the one in its file name ("P2_2023_it_Comuni.zip"), else the first
+// year its title names.
 std::optional<int> year(const QString &title, const QString &fileName);
 
 } // namespace IstatCsv

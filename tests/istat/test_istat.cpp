@@ -1,6 +1,7 @@
 // Reading ISTAT's tables and deriving the projection's inputs from them, with
 // every expected number worked out by hand from the test files.
 #include "estimate/ProjectionEngine.h"
+#include "istat/IstatCsv.h"
 #include "istat/IstatDerivation.h"
 #include "istat/IstatFile.h"
 #include "support/Cases.h"
@@ -243,4 +244,16 @@ TEST(BalanceReading, ReadsATableSavedAgainByASpreadsheet)
     EXPECT_EQ(t.find(40012)->outflow, 10);
     EXPECT_EQ(t.find(40013)->name, QStringLiteral("Sant'Anna; \"alta\""));
     EXPECT_EQ(t.find(40013)->p31, 1012);
+}
+
+TEST(TableYear, IsTheDateOfTheTitleThenTheFileName)
+{
+    using IstatCsv::year;
+    EXPECT_EQ(year(QStringLiteral("Bilancio demografico e popolazione residente al 31 dicembre 2023 (aggiornato al "
+                                  "15/03/2024)"),
+                   QStringLiteral("P2.csv")),
+              2023);
+    EXPECT_EQ(year(QStringLiteral("Bilancio demografico, dati al 15/03/2024"), QStringLiteral("P2_2023_it_Comuni.zip")),
+              2023);
+    EXPECT_EQ(year(QStringLiteral("Bilancio demografico 2022"), QStringLiteral("P2.csv")), 2022);
 }
