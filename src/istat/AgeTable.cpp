@@ -96,6 +96,8 @@ AgeGroup &groupFor(AgeTable &t, qint64 code, const IstatCsv::Records &r, const C
 std::optional<IstatRefusal> readRecord(const IstatCsv::Records &r, const Columns &c, const IstatTable::Start &s,
                                        qint64 code, AgeTable &t)
 {
+    if (!t.byCode.contains(code) && t.municipalities.size() >= std::size_t(kMaxMunicipalities))
+        return istatRefused(IstatTexts::tooManyMunicipalities(t.fileName, kMaxMunicipalities));
     const QByteArrayView ageField = r.fields()[std::size_t(c.age)];
     const std::optional<qint64> age = IstatCsv::count(ageField);
     if (!age || *age < 0 || (*age > AgeGroup::kOldest && *age != kAllAges))

@@ -40,6 +40,9 @@ namespace AgeFile {
 
 // Italy's file has about 8,000 municipalities of 102 lines each.
 inline constexpr qint64 kMaxLines = 1'200'000;
+// Each municipality keeps its 101 ages: more than Italy ever had is refused
+// before they fill the memory.
+inline constexpr int kMaxMunicipalities = 20'000;
 inline constexpr qint64 kMaxBytes = qint64{64} * 1024 * 1024;
 inline constexpr int kAllAges = 999;
 

@@ -33,14 +33,15 @@ bool within(double value, IstatLimits::Bound b)
 
 std::optional<IstatRefusal> checkChoices(const IstatChoices &c)
 {
-    const std::tuple<double, IstatLimits::Bound, const char *> choices[] = {
-        {c.infantMortality, IstatLimits::kInfantMortality, "Mortalità infantile su 1000"},
-        {c.fertileStart, IstatLimits::kFertileAge, "Età inizio di procreazione"},
-        {c.fertileEnd, IstatLimits::kFertileAge, "Età di fine procreazione"},
-        {c.currentShare, IstatLimits::Bound{0, 100}, "Donne in età feconda (% sulla popolazione)"}};
-    for (const auto &[value, bound, name] : choices) {
+    const std::tuple<double, IstatLimits::Bound, IstatInput> choices[] = {
+        {c.infantMortality, IstatLimits::kInfantMortality, IstatInput::InfantMortality},
+        {c.fertileStart, IstatLimits::kFertileAge, IstatInput::FertileStart},
+        {c.fertileEnd, IstatLimits::kFertileAge, IstatInput::FertileEnd},
+        {c.currentShare, IstatLimits::Bound{0, 100}, IstatInput::WomenShare}};
+    for (const auto &[value, bound, input] : choices) {
         if (!within(value, bound))
-            return istatRefused(IstatTexts::choiceOutOfBounds(QString::fromUtf8(name), bound.lowest, bound.highest));
+            return istatRefused(
+                IstatTexts::choiceOutOfBounds(IstatTexts::inputName(input), bound.lowest, bound.highest));
     }
     if (thousandths(c.fertileEnd) <= thousandths(c.fertileStart))
         return istatRefused(IstatTexts::fertileEndNotAfterStart());
@@ -132,17 +133,13 @@ void raiseShare(IstatFigures &f)
     f.raised = true;
 }
 
-std::optional<IstatRefusal> outOfBounds(IstatInput input, qint64 scaled, int decimals, IstatLimits::Bound b,
-                                        const IstatFigures &f)
+std::optional<IstatRefusal> outOfBounds(IstatInput input, qint64 scaled, int decimals, IstatLimits::Bound b)
 {
     const double value = double(scaled) / std::pow(10.0, decimals);
     if (within(value, b))
         return std::nullopt;
-    for (const DerivedInput &d : IstatFormulas::describe(f)) {
-        if (d.input == input)
-            return istatRefused(IstatTexts::derivedOutOfBounds(d.name, d.value, b.lowest, b.highest));
-    }
-    return istatRefused(QString());
+    const QString typed = IstatFormulas::fieldText(scaled, decimals);
+    return istatRefused(IstatTexts::derivedOutOfBounds(IstatTexts::inputName(input), typed, b.lowest, b.highest));
 }
 
 std::optional<IstatRefusal> compute(IstatFigures &f)
@@ -150,7 +147,7 @@ std::optional<IstatRefusal> compute(IstatFigures &f)
     if (auto no = rates(f))
         return no;
     if (f.age10 <= 0)
-        return outOfBounds(IstatInput::MedianAge, f.age10, 1, {0.1, IstatLimits::kMedianAge.highest}, f);
+        return outOfBounds(IstatInput::MedianAge, f.age10, 1, {0.1, IstatLimits::kMedianAge.highest});
     raiseShare(f);
     if (double(f.shareK) / 1000 > IstatLimits::kMaxShare)
         return istatRefused(
@@ -165,7 +162,7 @@ std::optional<IstatRefusal> compute(IstatFigures &f)
         {IstatInput::KnownInhabitants, f.last->p31, 0, IstatLimits::kKnown},
         {IstatInput::StartYear, f.tables.back()->year + 1, 0, IstatLimits::kYear}};
     for (const auto &[input, scaled, decimals, bound] : checks) {
-        if (auto no = outOfBounds(input, scaled, decimals, bound, f))
+        if (auto no = outOfBounds(input, scaled, decimals, bound))
             return no;
     }
     return std::nullopt;

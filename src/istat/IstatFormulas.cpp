@@ -1,5 +1,7 @@
 #include "IstatFormulas.h"
 
+#include "IstatTexts.h"
+
 #include <QLocale>
 
 namespace IstatFormulas {
@@ -67,9 +69,9 @@ QString meanText(const IstatFigures &f)
     return QStringLiteral("((%1 + %2) ÷ 2)").arg(count(f.p1), count(f.p31));
 }
 
-DerivedInput item(IstatInput input, const char *name, QString value, QString formula, QString source)
+DerivedInput item(IstatInput input, QString value, QString formula, QString source)
 {
-    return {input, QString::fromUtf8(name), std::move(value), std::move(formula), std::move(source), false, false};
+    return {input, IstatTexts::inputName(input), std::move(value), std::move(formula), std::move(source), false, false};
 }
 
 } // namespace
@@ -89,8 +91,7 @@ namespace {
 DerivedInput startYear(const IstatFigures &f)
 {
     const int last = f.tables.back()->year;
-    return item(IstatInput::StartYear, "Anno di partenza", QString::number(last + 1),
-                QStringLiteral("%1 + 1 = %2").arg(last).arg(last + 1),
+    return item(IstatInput::StartYear, QString::number(last + 1), QStringLiteral("%1 + 1 = %2").arg(last).arg(last + 1),
                 QStringLiteral("ISTAT, bilancio demografico %1 (%2): l'anno che segue l'ultimo bilancio")
                     .arg(last)
                     .arg(f.tables.back()->fileName));
@@ -99,7 +100,7 @@ DerivedInput startYear(const IstatFigures &f)
 DerivedInput knownInhabitants(const IstatFigures &f)
 {
     const BalanceTable &t = *f.tables.back();
-    return item(IstatInput::KnownInhabitants, "Numero di abitanti nell'anno di partenza", fieldText(f.last->p31, 0),
+    return item(IstatInput::KnownInhabitants, fieldText(f.last->p31, 0),
                 QStringLiteral("popolazione al 31 dicembre %1 = %2").arg(t.year).arg(count(f.last->p31)),
                 QStringLiteral("ISTAT, bilancio demografico %1 (%2): «%3»").arg(t.year).arg(t.fileName, t.p31Column));
 }
@@ -117,8 +118,7 @@ DerivedInput migration(const IstatFigures &f, bool in)
         source += in ? QStringLiteral("; dai saldi migratori, anno per anno, la loro somma quando positiva")
                      : QStringLiteral("; dai saldi migratori, anno per anno, la loro somma cambiata di segno quando "
                                       "negativa");
-    return item(in ? IstatInput::Immigration : IstatInput::Emigration,
-                in ? "Immigrazione x 1000" : "Emigrazione x 1000", fieldText(rate, 2), formula, source);
+    return item(in ? IstatInput::Immigration : IstatInput::Emigration, fieldText(rate, 2), formula, source);
 }
 
 DerivedInput medianAge(const IstatFigures &f)
@@ -129,8 +129,7 @@ DerivedInput medianAge(const IstatFigures &f)
     const QString source = balanceSource(f, [](const BalanceTable &t) {
         return QStringList{t.deathsColumn, t.birthsColumn} + populations(t);
     });
-    return item(IstatInput::MedianAge, "Età mediana di morte", fieldText(f.age10, 1), formula,
-                source + QStringLiteral("; m: ipotesi"));
+    return item(IstatInput::MedianAge, fieldText(f.age10, 1), formula, source + QStringLiteral("; m: ipotesi"));
 }
 
 DerivedInput fertilityRate(const IstatFigures &f)
@@ -140,13 +139,13 @@ DerivedInput fertilityRate(const IstatFigures &f)
                                      shownText(f.shareK, 3, true), shownText(f.fertility100, 2));
     const QString source =
         balanceSource(f, [](const BalanceTable &t) { return QStringList{t.birthsColumn} + populations(t); });
-    return item(IstatInput::FertilityRate, "Tasso di fecondità (%)", fieldText(f.fertility100, 2), formula,
+    return item(IstatInput::FertilityRate, fieldText(f.fertility100, 2), formula,
                 source + QStringLiteral("; F e quota: vedi sopra"));
 }
 
-DerivedInput assumption(IstatInput input, const char *name, qint64 valueK, const QString &formula)
+DerivedInput assumption(IstatInput input, qint64 valueK, const QString &formula)
 {
-    DerivedInput d = item(input, name, fieldText(valueK, 3, true), formula, QStringLiteral("ipotesi"));
+    DerivedInput d = item(input, fieldText(valueK, 3, true), formula, QStringLiteral("ipotesi"));
     d.assumption = true;
     return d;
 }
@@ -187,8 +186,7 @@ DerivedInput womenShare(const IstatFigures &f)
                        .arg(shownText(f.shareK, 3, true), shownText(f.endK - f.startK, 3, true), shownText(f.age10, 1),
                             shownText(hundredths(f.endK - f.startK, 2 * f.age10), 2));
     }
-    DerivedInput d = item(IstatInput::WomenShare, "Donne in età feconda (% sulla popolazione)",
-                          fieldText(f.shareK, 3, true), formula, shareSource(f));
+    DerivedInput d = item(IstatInput::WomenShare, fieldText(f.shareK, 3, true), formula, shareSource(f));
     d.raised = f.raised;
     return d;
 }
@@ -204,10 +202,9 @@ std::vector<DerivedInput> describe(const IstatFigures &f)
             knownInhabitants(f),
             fertilityRate(f),
             womenShare(f),
-            assumption(IstatInput::FertileStart, "Età inizio di procreazione", f.startK,
-                       QStringLiteral("ipotesi dell'utente")),
-            assumption(IstatInput::FertileEnd, "Età di fine procreazione", f.endK, span),
-            assumption(IstatInput::InfantMortality, "Mortalità infantile su 1000", f.infantK,
+            assumption(IstatInput::FertileStart, f.startK, QStringLiteral("ipotesi dell'utente")),
+            assumption(IstatInput::FertileEnd, f.endK, span),
+            assumption(IstatInput::InfantMortality, f.infantK,
                        QStringLiteral("ipotesi dell'utente: %1 morti nel primo anno ogni 1000 nati vivi")
                            .arg(shownText(f.infantK, 3, true))),
             medianAge(f),

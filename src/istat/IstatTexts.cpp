@@ -24,6 +24,33 @@ QString quoted(const QStringList &items)
 
 } // namespace
 
+QString inputName(IstatInput input)
+{
+    switch (input) {
+    case IstatInput::StartYear:
+        return QStringLiteral("Anno di partenza");
+    case IstatInput::KnownInhabitants:
+        return QStringLiteral("Numero di abitanti nell'anno di partenza");
+    case IstatInput::FertilityRate:
+        return QStringLiteral("Tasso di fecondità (%)");
+    case IstatInput::WomenShare:
+        return QStringLiteral("Donne in età feconda (% sulla popolazione)");
+    case IstatInput::FertileStart:
+        return QStringLiteral("Età inizio di procreazione");
+    case IstatInput::FertileEnd:
+        return QStringLiteral("Età di fine procreazione");
+    case IstatInput::InfantMortality:
+        return QStringLiteral("Mortalità infantile su 1000");
+    case IstatInput::MedianAge:
+        return QStringLiteral("Età mediana di morte");
+    case IstatInput::Immigration:
+        return QStringLiteral("Immigrazione x 1000");
+    case IstatInput::Emigration:
+        break;
+    }
+    return QStringLiteral("Emigrazione x 1000");
+}
+
 QString unreadable(const QString &file)
 {
     return QStringLiteral("Il file «%1» non si può leggere.").arg(file);
@@ -121,6 +148,12 @@ QString badAge(const QString &file, qint64 line, const QString &value)
         .arg(file)
         .arg(line)
         .arg(value);
+}
+
+QString tooManyMunicipalities(const QString &file, int maxMunicipalities)
+{
+    return QStringLiteral("Il file «%1» elenca più di %2 comuni: troppi per una tabella ISTAT.")
+        .arg(file, number(maxMunicipalities));
 }
 
 QString ageTwice(const QString &file, qint64 line, const QString &code, int age)

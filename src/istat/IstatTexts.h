@@ -2,6 +2,8 @@
 // inputs, formulas and sources.
 #pragma once
 
+#include "IstatInputs.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +11,9 @@ namespace IstatTexts {
 
 inline const QString kBalanceKind = QStringLiteral("un bilancio demografico ISTAT dei comuni");
 inline const QString kAgeKind = QStringLiteral("una tabella ISTAT della popolazione per età (POSAS)");
+
+// The input as the projection window names it.
+QString inputName(IstatInput input);
 
 // Reading
 QString unreadable(const QString &file);
@@ -28,6 +33,7 @@ QString notACount(const QString &file, qint64 line, const QString &value, const 
 QString negativeFlow(const QString &file, qint64 line);
 QString listedTwice(const QString &file, const QString &code, qint64 firstLine, qint64 line);
 QString badAge(const QString &file, qint64 line, const QString &value);
+QString tooManyMunicipalities(const QString &file, int maxMunicipalities);
 QString ageTwice(const QString &file, qint64 line, const QString &code, int age);
 
 // Choosing the files and the municipality

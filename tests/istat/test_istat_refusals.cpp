@@ -265,3 +265,15 @@ TEST(FileRefused, MoreLinesThanAnyNationalTable)
     EXPECT_EQ(std::get<IstatRefusal>(t).message.toStdString(),
               "Il file «P2_2023.csv» ha più di 80.000 righe: troppe per una tabella ISTAT dei comuni.");
 }
+
+TEST(FileRefused, MoreMunicipalitiesThanItalyEverHad)
+{
+    std::string text = "\"Popolazione residente al 1° gennaio 2024\"\nCodice comune;Comune;Età;Totale maschi;"
+                       "Totale femmine;Totale\n";
+    for (int code = 1; code <= 20'001; ++code)
+        text += std::to_string(code) + ";C;0;1;1;2\n";
+    const auto t = AgeFile::parse(QStringLiteral("POSAS_2024.csv"), bytes(text));
+    ASSERT_TRUE(std::holds_alternative<IstatRefusal>(t));
+    EXPECT_EQ(std::get<IstatRefusal>(t).message.toStdString(),
+              "Il file «POSAS_2024.csv» elenca più di 20.000 comuni: troppi per una tabella ISTAT.");
+}
