@@ -9,18 +9,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 build="${2:-build-fuzz}"
-if [ ! -x "$build/fuzz/fuzz_session" ]; then
+if [ ! -x "$build/fuzz/fuzz_istat" ]; then
   CC=clang CXX=clang++ scripts/build.sh "$build" -DVICANIA_FUZZ=ON -DVICANIA_GUI=OFF -DBUILD_TESTING=OFF \
     -DVICANIA_BENCHMARKS=OFF
 fi
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LC_ALL=C.UTF-8
-# The two targets run side by side, one core each.
+# The targets run side by side, each in a process of its own.
+targets=(fuzz_studyfile fuzz_session fuzz_istat)
 logs="$(mktemp -d)"
 trap 'rm -rf "$logs"' EXIT
 pids=()
-for target in fuzz_studyfile fuzz_session; do
+for target in "${targets[@]}"; do
   corpus="$build/corpus-$target"
   mkdir -p "$corpus"
   cp -n fuzz/corpus/"${target#fuzz_}"/* "$corpus"/
@@ -30,8 +31,8 @@ for target in fuzz_studyfile fuzz_session; do
   pids+=($!)
 done
 status=0
-for i in 0 1; do
-  target=$([ "$i" = 0 ] && echo fuzz_studyfile || echo fuzz_session)
+for i in "${!targets[@]}"; do
+  target="${targets[$i]}"
   if ! wait "${pids[$i]}"; then
     echo "FAIL: $target found a fault"
     status=1
