@@ -53,7 +53,7 @@ TEST_P(ChartLayout, TextsWholeApartAndOffTheLine)
         QString(row.researchLength, u'x').replace(QStringLiteral("xxxxxxx"), QStringLiteral("Piano, ")));
     w.titlePage.setText(TitlePageModel::Field::localita, QStringLiteral("San Martino di Castrozza"));
     const QString target = QString::number(row.backward ? 2000 - row.years : 2000 + row.years);
-    w.fill("2000", "10000", "1,5", "14", "49", "5", "80", "30", "10", target);
+    fillFields(w.m(), workedExample(target, QStringLiteral("30"), QStringLiteral("10")));
     w.m().calcola_Click();
     QGraphicsScene scene;
     const QList<QChart *> charts =

@@ -4,13 +4,13 @@
 #include "estimate/NumberReading.h"
 #include "output/ChartData.h"
 #include "output/ChartPainter.h"
-#include "output/OutputTexts.h"
 #include "output/ProjectionDocuments.h"
 #include "output/ResultsExport.h"
 #include "output/TitlePageDocuments.h"
 #include "support/Cases.h"
 #include "support/DocumentRecorder.h"
 #include "support/Scripted.h"
+#include "support/Texts.h"
 #include "word/DocumentModel.h"
 #include "word/DocumentOutput.h"
 #include "word/DocxFile.h"
@@ -38,18 +38,6 @@ public:
     int pictures = 0;
 };
 
-class RecordingOutput : public DocumentOutput {
-public:
-    std::unique_ptr<DocumentWriter> create() override { return std::make_unique<DocumentRecorder>(); }
-    bool deliver(DocumentWriter &document, const QString &) override
-    {
-        last = static_cast<DocumentRecorder &>(document).operations;
-        return true;
-    }
-    bool deliverNamed(DocumentWriter &document, const QString &name) override { return deliver(document, name); }
-    QStringList last;
-};
-
 // A study computed from the worked example over years, forwards or backwards.
 struct Desk {
     Window w;
@@ -63,7 +51,7 @@ struct Desk {
     void compute(int years, bool backward = false, const QString &immigr = "3", const QString &emigr = "1")
     {
         const QString target = QString::number(backward ? 2000 - years : 2000 + years);
-        w.fill("2000", "10000", "1,5", "14", "49", "5", "80", immigr, emigr, target);
+        fillFields(w.m(), workedExample(target, immigr, emigr));
         w.m().calcola_Click();
     }
     StudySnapshot snapshot() { return w.study.snapshot(); }
@@ -183,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(ChartNumbers, YearLabels, testing::ValuesIn(kYears), Ro
 TEST(ChartData, NothingWithoutACalculation)
 {
     Desk d;
-    d.w.fill("2000", "10000", "1,5", "14", "49", "5", "80", "", "", "2010");
+    fillFields(d.w.m(), workedExample(QStringLiteral("2010"), QString(), QString()));
     EXPECT_TRUE(ChartData::of(d.snapshot()).isEmpty());
     d.w.m().calcola_Click();
     EXPECT_FALSE(ChartData::of(d.snapshot()).isEmpty());
@@ -422,7 +410,7 @@ TEST(ExportCommand, RefusedWithoutACalculationAndNoDialog)
     Desk d;
     EXPECT_FALSE(d.w.study.outputs().exportTable());
     ASSERT_EQ(d.w.messenger.shown.size(), 1);
-    EXPECT_EQ(d.w.messenger.shown[0].text, OutputTexts::kExportNeedsCalculation);
+    EXPECT_EQ(d.w.messenger.shown[0].text, Expected::kExportNeedsCalculation);
     EXPECT_EQ(d.w.messenger.shown[0].icon, Message::Icon::Critical);
     EXPECT_TRUE(d.w.dialogs.requests.isEmpty());
 }
@@ -438,8 +426,8 @@ TEST(ExportCommand, TheDialogRemembersTheNameAndTheFormatFollowsIt)
     ASSERT_EQ(d.w.dialogs.requests.size(), 1);
     const FileDialogRequest first = d.w.dialogs.requests[0];
     EXPECT_EQ(first.kind, FileDialogRequest::Kind::Save);
-    EXPECT_EQ(first.title, OutputTexts::kExportTitle);
-    EXPECT_EQ(first.fileName, OutputTexts::kExportName);
+    EXPECT_EQ(first.title, Expected::kExportTitle);
+    EXPECT_EQ(first.fileName, Expected::kExportName);
     EXPECT_EQ(first.filterIndex, 1);
     EXPECT_EQ(readAll(csv), ResultsExport::csv(d.snapshot()));
     ASSERT_TRUE(d.w.study.outputs().exportTable());
@@ -499,7 +487,7 @@ TEST(ChartDocuments, TheResultsDocumentEndsWithTheChartAfterItsTables)
 TEST(ChartDocuments, NoChartWithoutResultsOrWithoutAPainter)
 {
     Desk d;
-    d.w.fill("2000", "10000", "1,5", "14", "49", "5", "80", "", "", "");
+    fillFields(d.w.m(), workedExample(QString(), QString(), QString()));
     ASSERT_TRUE(d.w.study.outputs().run(OutputId::Risultati));
     EXPECT_LT(d.index(QStringLiteral("picture")), 0);
     EXPECT_EQ(d.painter.pictures, 0);

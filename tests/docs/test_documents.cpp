@@ -21,24 +21,6 @@ using F = ProjectionModel::Field;
 
 namespace {
 
-class RecordingOutput : public DocumentOutput {
-public:
-    std::unique_ptr<DocumentWriter> create() override { return std::make_unique<DocumentRecorder>(); }
-    bool deliver(DocumentWriter &document, const QString &kind) override
-    {
-        kinds << kind;
-        last = static_cast<DocumentRecorder &>(document).operations;
-        return accept;
-    }
-    bool deliverNamed(DocumentWriter &document, const QString &fileName) override
-    {
-        return deliver(document, fileName);
-    }
-    QStringList kinds;
-    QStringList last;
-    bool accept = true;
-};
-
 // A projection window and its title page, with recorded documents.
 struct Desk {
     Window w;
@@ -56,9 +38,7 @@ struct Desk {
     }
     void compute(int years)
     {
-        const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "", "", QString::number(2000 + years)};
-        for (int i = 0; i < texts.size(); ++i)
-            model.setText(static_cast<F>(i), texts[i]);
+        fillFields(model, workedExample(QString::number(2000 + years), QString(), QString()));
         model.calcola_Click();
     }
     int count(const QString &prefix) const

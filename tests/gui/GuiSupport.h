@@ -7,8 +7,11 @@
 #include "core/Music.h"
 #include "support/Scripted.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 class MusicRecorder : public Music {
@@ -27,6 +30,30 @@ template <typename T = QWidget> T *child(QWidget *w, const QString &name)
     if (!c)
         qFatal("missing control %s", qPrintable(name));
     return c;
+}
+
+// A command of a window (menu item or toolbar action) by its name; a missing
+// one ends the test at once.
+inline QAction *action(QWidget *w, const QString &name)
+{
+    return child<QAction>(w, name);
+}
+inline void trigger(QWidget *w, const QString &name)
+{
+    action(w, name)->trigger();
+}
+
+// Types into a field as the user would: the field entered (leaving the one
+// before), its old text selected and replaced, or deleted.
+inline void typeInto(QWidget *w, const QString &field, const QString &text)
+{
+    auto *edit = child<QLineEdit>(w, field);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, text);
 }
 
 // Shows a window by name, as the program's windows ask for one; a name

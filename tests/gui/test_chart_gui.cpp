@@ -26,19 +26,8 @@ namespace {
 
 void compute(ProjectionModel &m, const QString &target, const QString &immigr = QStringLiteral("3"))
 {
-    const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", immigr, "1", target};
-    for (int i = 0; i < texts.size(); ++i)
-        m.setText(static_cast<F>(i), texts[i]);
+    fillFields(m, workedExample(target, immigr));
     m.calcola_Click();
-}
-
-QAction *menuItem(QMainWindow *window, const QString &name)
-{
-    for (QAction *a : window->menuBar()->findChildren<QAction *>()) {
-        if (a->objectName() == name)
-            return a;
-    }
-    return nullptr;
 }
 
 // The share of pixels that are not white: a drawn chart has lines and text.
@@ -68,7 +57,7 @@ private slots:
     {
         App app;
         stimaabitanti *w = app.program.projection();
-        QAction *item = menuItem(w, QStringLiteral("grafico"));
+        QAction *item = action(w, QStringLiteral("grafico"));
         QVERIFY(item);
         QCOMPARE(item->text(), QStringLiteral("&Grafico dei risultati"));
         item->trigger();
@@ -245,14 +234,14 @@ private slots:
     void theNewMenuItemsOfBothMainWindows()
     {
         App app;
-        QAction *export_ = menuItem(app.program.projection(), QStringLiteral("esportatabella"));
+        QAction *export_ = action(app.program.projection(), QStringLiteral("esportatabella"));
         QVERIFY(export_);
         QCOMPARE(export_->text(), QStringLiteral("Es&porta tabella..."));
         // No calculation: the export says so.
         export_->trigger();
         QCOMPARE(app.messenger.shown.size(), 1);
         appGlobals().StudioName = QStringLiteral("Studio Rossi"); // signed without asking
-        QAction *report = menuItem(app.program.titlePageWindow(), QStringLiteral("stampagrafico"));
+        QAction *report = action(app.program.titlePageWindow(), QStringLiteral("stampagrafico"));
         QVERIFY(report);
         QCOMPARE(report->text(), QStringLiteral("intera elaborazione con &grafico"));
         compute(app.program.projection()->model(), QStringLiteral("2010"));

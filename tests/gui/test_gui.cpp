@@ -10,6 +10,7 @@
 #include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
 #include "storage/RecoveryCopy.h"
+#include "support/Texts.h"
 #include "titlepage/frontespizio.h"
 #include "widgets/Look.h"
 #include "widgets/QtMessenger.h"
@@ -53,19 +54,9 @@ private:
         QTest::mouseClick(app.program.splash(), Qt::LeftButton);
         return app.program.projection();
     }
-    static void typeInto(stimaabitanti *w, const QString &field, const QString &text)
-    {
-        auto *edit = child<QLineEdit>(w, field);
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, text);
-    }
     static void typeExample(stimaabitanti *w, const QString &target = QStringLiteral("2020"))
     {
-        const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", target};
+        const QStringList texts = workedExample(target);
         for (int i = 0; i < texts.size(); ++i)
             typeInto(w, ProjectionInputs::name(static_cast<F>(i)), texts[i]);
     }
@@ -180,11 +171,11 @@ private slots:
         App app;
         stimaabitanti *w = openProjection(app);
         auto *passo = child<QLabel>(w, QStringLiteral("passo"));
-        QCOMPARE(passo->text(), ProjectionTexts::kOpening);
+        QCOMPARE(passo->text(), Expected::kOpening);
         typeInto(w, QStringLiteral("anno1"), QStringLiteral("2000"));
         QCOMPARE(passo->text(), ProjectionInputs::prompt(ProjectionInputs::at(1)));
         typeExample(w);
-        QCOMPARE(passo->text(), ProjectionTexts::kReadyToCompute);
+        QCOMPARE(passo->text(), Expected::kReadyToCompute);
     }
 
     // The median age is checked when its field is left, never while typed.
@@ -580,7 +571,7 @@ private slots:
         auto *riequilibra = child<QPushButton>(w, QStringLiteral("riequilibra"));
         QVERIFY(riequilibra->isEnabled());
         QTest::mouseClick(riequilibra, Qt::LeftButton);
-        QCOMPARE(child<QLabel>(w, QStringLiteral("passo"))->text(), ProjectionTexts::kAfterRebalance);
+        QCOMPARE(child<QLabel>(w, QStringLiteral("passo"))->text(), Expected::kAfterRebalance);
         QCOMPARE(child<QLineEdit>(w, QStringLiteral("abitnoti"))->text(), w->model().text(F::abitnoti));
         QVERIFY(child<QPushButton>(w, QStringLiteral("verifica"))->isEnabled());
     }
@@ -750,7 +741,7 @@ private slots:
         stimaabitanti *fresh = app.program.projection();
         QVERIFY(fresh->isVisible());
         QCOMPARE(child<QLineEdit>(fresh, QStringLiteral("anno2"))->text(), QString());
-        QCOMPARE(child<QLabel>(fresh, QStringLiteral("passo"))->text(), ProjectionTexts::kOpening);
+        QCOMPARE(child<QLabel>(fresh, QStringLiteral("passo"))->text(), Expected::kOpening);
         QCOMPARE(s->label(2)->text(), QString(7, u' ') + QStringLiteral("elaborazione eseguita con"));
     }
 

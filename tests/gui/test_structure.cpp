@@ -28,9 +28,7 @@ QChar accessKey(const QString &caption)
 
 void computeExample(ProjectionModel &m, const QString &target)
 {
-    const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", target};
-    for (int i = 0; i < texts.size(); ++i)
-        m.setText(static_cast<F>(i), texts[i]);
+    fillFields(m, workedExample(target));
     m.calcola_Click();
 }
 

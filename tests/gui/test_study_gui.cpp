@@ -31,23 +31,7 @@ using TF = TitlePageModel::Field;
 
 namespace {
 
-const QStringList kInputs{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
-
-void trigger(QWidget *w, const QString &action)
-{
-    QAction *a = w->findChild<QAction *>(action);
-    if (!a)
-        qFatal("missing action %s", qPrintable(action));
-    a->trigger();
-}
-
-void typeInto(QWidget *w, const QString &field, const QString &text)
-{
-    auto *edit = child<QLineEdit>(w, field);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
+const QStringList kInputs = workedExample(QStringLiteral("2020"));
 
 stimaabitanti *computedStudy(Program &program)
 {

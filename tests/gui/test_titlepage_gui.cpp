@@ -27,25 +27,9 @@ private:
     static stimaabitanti *computed(App &app)
     {
         stimaabitanti *w = app.program.projection();
-        const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
-        for (int i = 0; i < texts.size(); ++i)
-            w->model().setText(static_cast<F>(i), texts[i]);
+        fillFields(w->model(), workedExample(QStringLiteral("2020")));
         w->model().calcola_Click();
         return w;
-    }
-    static void trigger(QWidget *w, const QString &action)
-    {
-        QAction *a = w->findChild<QAction *>(action);
-        if (!a)
-            qFatal("missing action %s", qPrintable(action));
-        a->trigger();
-    }
-    static void typeInto(QWidget *w, const QString &field, const QString &text)
-    {
-        auto *edit = child<QLineEdit>(w, field);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
     }
     // The title page of a computed study, with a research and attachments typed.
     static frontespizio *typedTitlePage(App &app)

@@ -1,9 +1,9 @@
 // The projection: worked examples, the operations counter, the checks that
 // stop it, and the grid it fills.
 #include "core/AppGlobals.h"
-#include "projection/ProjectionTexts.h"
 #include "support/Cases.h"
 #include "support/Scripted.h"
+#include "support/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -154,7 +154,7 @@ TEST(Optional, EmptyMigrationFieldsBecomeZero)
     EXPECT_EQ(w.m().text(F::immigr), QStringLiteral("0"));
     EXPECT_EQ(w.m().text(F::emigr), QStringLiteral("0"));
     EXPECT_FALSE(w.m().popolazione().isEmpty());
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::kReadyToCompute);
+    EXPECT_EQ(w.m().passo(), Expected::kReadyToCompute);
 }
 
 TEST(Optional, EmptyKnownInhabitantsProjectAPopulationOfZero)
@@ -506,7 +506,7 @@ TEST(Bounds, ARunawayProjectionLeavesNoTableAndNoResult)
     w.type(F::abitnoti, QStringLiteral("10000000000"));
     w.m().calcola_Click();
     ASSERT_EQ(w.messenger.shown.size(), 1);
-    EXPECT_EQ(w.messenger.shown[0].text, ProjectionTexts::kResultOutOfBounds);
+    EXPECT_EQ(w.messenger.shown[0].text, Expected::kResultOutOfBounds);
     EXPECT_TRUE(w.m().popolazione().isEmpty());
     EXPECT_FALSE(w.m().table().year[1].has_value());
     EXPECT_FALSE(w.m().verificaEnabled());

@@ -1,9 +1,9 @@
 // What each change of a field does: the guidance box, the median-age warning,
 // the share of fertile women, the data check.
 #include "core/AppGlobals.h"
-#include "projection/ProjectionTexts.h"
 #include "support/Cases.h"
 #include "support/Scripted.h"
+#include "support/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ TEST(Guidance, PromptsForTheFirstEmptyFieldInWindowOrder)
                                             "probabile realtà."));
     // A field holding only a space counts as filled.
     w.type(F::anno1, QStringLiteral(" "));
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::kReadyToCompute);
+    EXPECT_EQ(w.m().passo(), Expected::kReadyToCompute);
     w.type(F::anno1, QString());
     EXPECT_EQ(w.m().passo(), QStringLiteral("Digita l'anno da cui partire con la simulazione."));
 }

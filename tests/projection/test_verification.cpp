@@ -1,9 +1,9 @@
 // Verification by a backward run, its undo, and the rebalancing loop.
 #include "core/AppGlobals.h"
 #include "estimate/NumberReading.h"
-#include "projection/ProjectionTexts.h"
 #include "support/Cases.h"
 #include "support/Scripted.h"
+#include "support/Texts.h"
 
 #include <QRandomGenerator>
 #include <array>
@@ -67,7 +67,7 @@ TEST(Verifica, WithoutAResultDoesNothing)
     w.m().verifica_Click();
     EXPECT_EQ(w.m().verification().count, 0);
     EXPECT_TRUE(w.messenger.shown.isEmpty());
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::kOpening);
+    EXPECT_EQ(w.m().passo(), Expected::kOpening);
 }
 
 TEST(Verifica, SwapsTheYearsAndRunsBackwardsFromTheResult)
@@ -160,7 +160,7 @@ TEST_P(RebalanceMigration, AsksFirstWhenMigrationIsHeavy)
         EXPECT_EQ(after, before);
     } else {
         EXPECT_TRUE(w.messenger.shown.isEmpty());
-        EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+        EXPECT_EQ(w.m().passo(), Expected::kAfterRebalance);
     }
 }
 
@@ -221,7 +221,7 @@ TEST_P(RebalanceClimb, InStepsOfOneTenThousandth)
     check.m().calcola_Click();
     EXPECT_LT(number(check.m().popolazione()), saved);
     EXPECT_TRUE(w.m().verificaEnabled());
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+    EXPECT_EQ(w.m().passo(), Expected::kAfterRebalance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Riequilibra, RebalanceClimb, testing::ValuesIn(kClimbs), RowName());
@@ -309,7 +309,7 @@ TEST(Riequilibra, ALongLoopCanBeCancelled)
     // Two literal steps ran after the first one, then the cancel.
     EXPECT_EQ(number(w.m().text(F::abitnoti)), start - 3);
     EXPECT_TRUE(w.m().verificaEnabled());
-    EXPECT_EQ(w.m().passo(), ProjectionTexts::kAfterRebalance);
+    EXPECT_EQ(w.m().passo(), Expected::kAfterRebalance);
 }
 
 namespace {

@@ -2,9 +2,11 @@
 // order of a document can be checked without writing it.
 #pragma once
 
+#include "word/DocumentOutput.h"
 #include "word/DocumentWriter.h"
 
 #include <QStringList>
+#include <memory>
 
 class DocumentRecorder : public DocumentWriter {
 public:
@@ -71,4 +73,25 @@ public:
 
 private:
     void add(const QString &line) { operations << line; }
+};
+
+// Takes every document as the program would deliver it, keeping the kinds
+// delivered and the operations of the last one; `accept` false plays a
+// delivery that failed.
+class RecordingOutput : public DocumentOutput {
+public:
+    std::unique_ptr<DocumentWriter> create() override { return std::make_unique<DocumentRecorder>(); }
+    bool deliver(DocumentWriter &document, const QString &kind) override
+    {
+        kinds << kind;
+        last = static_cast<DocumentRecorder &>(document).operations;
+        return accept;
+    }
+    bool deliverNamed(DocumentWriter &document, const QString &fileName) override
+    {
+        return deliver(document, fileName);
+    }
+    QStringList kinds;
+    QStringList last;
+    bool accept = true;
 };

@@ -32,20 +32,36 @@ std::optional<QString> ScriptedDialogs::choose(const FileDialogRequest &request)
     return c;
 }
 
+QStringList workedExample(const QString &anno2, const QString &immigr, const QString &emigr)
+{
+    return {QStringLiteral("2000"),
+            QStringLiteral("10000"),
+            QStringLiteral("1,5"),
+            QStringLiteral("14"),
+            QStringLiteral("49"),
+            QStringLiteral("5"),
+            QStringLiteral("80"),
+            immigr,
+            emigr,
+            anno2};
+}
+
+void fillFields(ProjectionModel &model, const QStringList &texts)
+{
+    for (int i = 0; i < texts.size(); ++i)
+        model.setText(static_cast<ProjectionModel::Field>(i), texts[i]);
+}
+
 Window::Window() = default;
 
 void Window::fill(const QString &anno1, const QString &abitnoti, const QString &tassofert, const QString &iniziofert,
                   const QString &finefert, const QString &mortinfanti, const QString &aspvita, const QString &immigr,
                   const QString &emigr, const QString &anno2)
 {
-    const QStringList texts{anno1,       abitnoti, tassofert, iniziofert, finefert,
-                            mortinfanti, aspvita,  immigr,    emigr,      anno2};
-    for (int i = 0; i < texts.size(); ++i)
-        type(static_cast<F>(i), texts[i]);
+    fillFields(*model, {anno1, abitnoti, tassofert, iniziofert, finefert, mortinfanti, aspvita, immigr, emigr, anno2});
 }
 
 void Window::example(const QString &anno2, const QString &immigr, const QString &emigr)
 {
-    fill(QStringLiteral("2000"), QStringLiteral("10000"), QStringLiteral("1,5"), QStringLiteral("14"),
-         QStringLiteral("49"), QStringLiteral("5"), QStringLiteral("80"), immigr, emigr, anno2);
+    fillFields(*model, workedExample(anno2, immigr, emigr));
 }

@@ -27,6 +27,13 @@ public:
     QList<FileDialogRequest> requests;
 };
 
+// The worked example's inputs in window order: 2000, 10000, 1,5, 14, 49, 5,
+// 80, the migration rates and the target year.
+QStringList workedExample(const QString &anno2, const QString &immigr = QStringLiteral("3"),
+                          const QString &emigr = QStringLiteral("1"));
+// Writes texts into the model's fields in window order, as the program does.
+void fillFields(ProjectionModel &model, const QStringList &texts);
+
 // A study as the program builds it, with scripted dialogs and no window.
 struct Window {
     Window();
