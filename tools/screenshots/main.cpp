@@ -16,7 +16,6 @@
 // scratch folder, and no music plays.
 #include "app/DesktopDocuments.h"
 #include "app/ItalianTranslations.h"
-#include "app/ModuloWindows.h"
 #include "app/Program.h"
 #include "app/frmSplash.h"
 #include "core/AppGlobals.h"
@@ -25,6 +24,7 @@
 #include "core/Modulo.h"
 #include "core/Music.h"
 #include "core/StudioSettings.h"
+#include "core/WindowNames.h"
 #include "help/ProgramFolder.h"
 #include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
@@ -105,11 +105,11 @@ void hoverYear(stimaabitanti *w, int row)
 // The projection window with a small study calculated.
 stimaabitanti *calculatedProjection(Session &s)
 {
-    Modulo::OpenProjectionWindow();
+    s.program.showWindow(WindowId::stimaabitanti);
     stimaabitanti *w = s.program.projection();
     const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2020"};
     for (int i = 0; i < texts.size(); ++i)
-        w->model().setText(static_cast<ProjectionModel::Field>(i), texts[i]);
+        w->model().setText(ProjectionInputs::at(i), texts[i]);
     w->model().calcola_Click();
     return w;
 }
@@ -131,8 +131,8 @@ bool splashAndProjection(const QDir &folder)
 bool chartWindow(const QDir &folder)
 {
     Session s;
-    Modulo::OpenProjectionWindow();
-    Modulo::ShowWindow(QStringLiteral("grafico"));
+    s.program.showWindow(WindowId::stimaabitanti);
+    s.program.showWindow(WindowId::grafico);
     QWidget *chart = s.program.loaded(QStringLiteral("grafico"));
     bool ok = picture(chart, folder, QStringLiteral("grafico-empty"));
     s.program.titlePage().setText(TitlePageModel::Field::ricerca, QStringLiteral("Stima degli abitanti al 2030"));
@@ -140,7 +140,7 @@ bool chartWindow(const QDir &folder)
     ProjectionModel &m = s.program.projection()->model();
     const QStringList texts{"2000", "10000", "1,5", "14", "49", "5", "80", "3", "1", "2030"};
     for (int i = 0; i < texts.size(); ++i)
-        m.setText(static_cast<ProjectionModel::Field>(i), texts[i]);
+        m.setText(ProjectionInputs::at(i), texts[i]);
     m.calcola_Click();
     ok &= picture(chart, folder, QStringLiteral("grafico"));
     return ok;
@@ -151,7 +151,7 @@ bool titlePage(const QDir &folder)
     Session s;
     appGlobals().StudioName = QStringLiteral("Studio tecnico Rossi");
     appGlobals().StudioAddress = QStringLiteral("Via Garibaldi, 10 - Borgonuovo");
-    Modulo::OpenTitlePageWindow();
+    s.program.showWindow(WindowId::frontespizio);
     frontespizio *page = s.program.titlePageWindow();
     bool ok = picture(page, folder, QStringLiteral("titlepage-empty"));
     const QStringList texts{"Stima degli abitanti al 2030",
@@ -179,7 +179,8 @@ bool helpWindows(const QDir &folder)
     bool ok = true;
     for (const QString &name :
          QStringList{"sommario", "manuale", "guidacalcolo", "frmTip", "informaz", "supportoclienti"}) {
-        Modulo::ShowWindow(name);
+        if (const auto id = WindowNames::find(name))
+            s.program.showWindow(*id);
         ok &= picture(s.program.loaded(name), folder, name);
     }
     return ok;
@@ -199,7 +200,7 @@ bool darkWindows(const QDir &folder)
     Session s;
     stimaabitanti *w = calculatedProjection(s);
     bool ok = picture(w, folder, QStringLiteral("projection-dark"));
-    Modulo::OpenTitlePageWindow();
+    s.program.showWindow(WindowId::frontespizio);
     frontespizio *page = s.program.titlePageWindow();
     page->model().setText(TitlePageModel::Field(0), QStringLiteral("Stima degli abitanti al 2030"));
     ok &= picture(page, folder, QStringLiteral("titlepage-dark"));
