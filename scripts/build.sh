@@ -13,6 +13,4 @@ if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 fi
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
-# VICANIA_CONFIGURE_ONLY=1: the compile commands only, for clang-tidy.
-[ "${VICANIA_CONFIGURE_ONLY:-}" = 1 ] && exit 0
 cmake --build "$dir" --parallel "$(nproc)"
