@@ -1,10 +1,8 @@
-// What the projection's data check accepts in each input. These must agree
-// with kBounds in projection/ProjectionModelCalculation.cpp and with
-// ProjectionEngine::kMaxKnown: an import within them is never refused by
-// Calcola.
+// What the projection's data check accepts in each input, read from the
+// inputs table, so an import within them is never refused by Calcola.
 #pragma once
 
-#include "estimate/ProjectionEngine.h"
+#include "estimate/ProjectionInputs.h"
 
 namespace IstatLimits {
 
@@ -12,13 +10,40 @@ struct Bound {
     double lowest, highest;
 };
 
-inline constexpr Bound kYear{-9999, 9999};
-inline constexpr Bound kFertilityRate{0, 1000};
-inline constexpr Bound kFertileAge{0, 150};
-inline constexpr Bound kInfantMortality{0, 1000};
-inline constexpr Bound kMedianAge{0, 150}; // and above 0
-inline constexpr Bound kMigration{0, 1000};
-inline constexpr Bound kKnown{0, ProjectionEngine::kMaxKnown};
+inline Bound of(ProjectionInput input)
+{
+    const ProjectionInputs::Row &r = ProjectionInputs::row(input);
+    return {r.lowest, r.highest};
+}
+inline Bound year()
+{
+    return of(ProjectionInput::anno1);
+}
+inline Bound fertilityRate()
+{
+    return of(ProjectionInput::tassofert);
+}
+inline Bound fertileAge()
+{
+    return of(ProjectionInput::iniziofert);
+}
+inline Bound infantMortality()
+{
+    return of(ProjectionInput::mortinfanti);
+}
+// And above 0.
+inline Bound medianAge()
+{
+    return of(ProjectionInput::aspvita);
+}
+inline Bound migration()
+{
+    return of(ProjectionInput::immigr);
+}
+inline Bound known()
+{
+    return of(ProjectionInput::abitnoti);
+}
 
 // The import's own: no municipality has this share of women of fertile age,
 // and years enough for any plan while every sum stays exact.
