@@ -42,6 +42,22 @@ void dataTable(DocumentWriter &w, const StudySnapshot &s)
     w.applyTableFormat9();
 }
 
+std::array<std::pair<QString, QString>, 9> titlePageRows(const TitlePageData &p, const QString &officeName,
+                                                         const QString &officeAddress)
+{
+    return {{
+        {QStringLiteral("ricerca"), p.ricerca},
+        {QStringLiteral("località"), p.localita},
+        {QStringLiteral("tipologia di studio"), p.tipostudio},
+        {QStringLiteral("committente"), p.committente},
+        {QStringLiteral("luogo di elaborazione"), p.luogo},
+        {QStringLiteral("data della elaborazione"), p.data},
+        {QStringLiteral("allegati alla relazione"), p.allegati},
+        {QStringLiteral("studio professionale"), officeName},
+        {QStringLiteral("indirizzo dello studio"), officeAddress},
+    }};
+}
+
 void legendTable(DocumentWriter &w)
 {
     static const std::array<std::pair<const char *, const char *>, 10> rows = {{

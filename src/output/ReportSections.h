@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ChartPainter.h"
+#include "storage/TitlePageData.h"
 #include "word/DocumentWriter.h"
 
 #include <QString>
@@ -30,6 +31,10 @@ void headingRows(DocumentWriter &w, const std::array<std::pair<const char *, con
 }
 // Rows 1 and 2 of a table with the window's inputs ("Dati: tipo", "valore").
 void dataTable(DocumentWriter &w, const StudySnapshot &s);
+// The title page's fields with the captions the documents and the workbook
+// give them, signed by the office given.
+std::array<std::pair<QString, QString>, 9> titlePageRows(const TitlePageData &p, const QString &officeName,
+                                                         const QString &officeAddress);
 // The legend of the result columns, 10 x 2.
 void legendTable(DocumentWriter &w);
 // Header rows and one data row of a year table, as the results grid shows it.

@@ -1,3 +1,4 @@
+#include "ReportSections.h"
 #include "ResultsExport.h"
 
 #include "core/XmlText.h"
@@ -139,20 +140,11 @@ int titleRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
     const TitlePageData &p = s.titlePage;
     // As the full report: the program's office, else the one the study shows.
     const bool own = s.officeName.isEmpty();
-    const std::array<std::pair<const char *, QString>, 9> page = {{
-        {"ricerca", p.ricerca},
-        {"località", p.localita},
-        {"tipologia di studio", p.tipostudio},
-        {"committente", p.committente},
-        {"luogo di elaborazione", p.luogo},
-        {"data della elaborazione", p.data},
-        {"allegati alla relazione", p.allegati},
-        {"studio professionale", own ? p.labelstudio : s.officeName},
-        {"indirizzo dello studio", own ? p.labelindirizzo : s.officeAddress},
-    }};
+    const auto page =
+        ReportSections::titlePageRows(p, own ? p.labelstudio : s.officeName, own ? p.labelindirizzo : s.officeAddress);
     int lines = 1;
     for (const auto &[caption, text] : page) {
-        writeText(sheet, row, 0, QString::fromUtf8(caption), book.wrapped);
+        writeText(sheet, row, 0, caption, book.wrapped);
         writeText(sheet, row++, 1, text, book.wrapped);
         lines += textLines(text);
     }

@@ -301,21 +301,12 @@ void dataOnly(DocumentWriter &w, const TitlePageData &p)
     w.addTable(10, 2);
     w.setTableFontSize(10);
     w.repeatHeadingRows(1);
-    const std::array<std::pair<const char *, QString>, 10> rows = {{
-        {"tipologia", QStringLiteral("dati")},
-        {"ricerca", p.ricerca},
-        {"località", p.localita},
-        {"tipologia di studio", p.tipostudio},
-        {"committente", p.committente},
-        {"luogo di elaborazione", p.luogo},
-        {"data della elaborazione", p.data},
-        {"allegati alla relazione", p.allegati},
-        {"studio professionale", p.labelstudio},
-        {"indirizzo dello studio", p.labelindirizzo},
-    }};
-    for (int r = 0; r < 10; ++r) {
-        w.setCell(r + 1, 1, QString::fromUtf8(rows[std::size_t(r)].first));
-        w.setCell(r + 1, 2, rows[std::size_t(r)].second);
+    w.setCell(1, 1, QStringLiteral("tipologia"));
+    w.setCell(1, 2, QStringLiteral("dati"));
+    int r = 2;
+    for (const auto &[caption, text] : ReportSections::titlePageRows(p, p.labelstudio, p.labelindirizzo)) {
+        w.setCell(r, 1, caption);
+        w.setCell(r++, 2, text);
     }
     w.applyTableFormat9();
     w.setProperties(QStringLiteral("Dati generali: ") + p.ricerca, ReportSections::author());
