@@ -50,9 +50,8 @@ const LabelLook kGuidance = LabelLook()
 const LabelLook kResult =
     LabelLook().align(Qt::AlignCenter).framed(QFrame::Box).colours(Look::bgr(Look::kYellow), Qt::black).heavy(10);
 
-// The controls left of and above the grid, in creation order: the labelli,
-// the text boxes, then the share's label and scroll bar.
-std::vector<Control> inputControls()
+// The labelli and the text boxes, from the inputs table.
+std::vector<Control> typedInputControls()
 {
     using ProjectionInputs::Row;
     std::vector<Control> rows;
@@ -71,7 +70,15 @@ std::vector<Control> inputControls()
                         {},
                         ProjectionInputs::caption(r.input)});
     }
-    const Row &share = ProjectionInputs::row(F::pdf);
+    return rows;
+}
+
+// The controls left of and above the grid, in creation order: the labelli,
+// the text boxes, then the share's label and scroll bar.
+std::vector<Control> inputControls()
+{
+    std::vector<Control> rows = typedInputControls();
+    const ProjectionInputs::Row &share = ProjectionInputs::row(F::pdf);
     const QString shareCaption = ProjectionInputs::caption(F::pdf);
     const std::vector<Control> others = {
         {Kind::Label,
