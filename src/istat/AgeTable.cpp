@@ -136,26 +136,18 @@ std::optional<IstatRefusal> readRows(IstatCsv::Records &records, const Columns &
 
 IstatOutcome<AgeTable> parse(const QString &fileName, const QByteArray &bytes)
 {
-    const auto csv = IstatFile::csvBytes(fileName, bytes, kMaxBytes);
-    if (const auto *no = std::get_if<IstatRefusal>(&csv))
-        return *no;
-    IstatCsv::Records records(std::get<QByteArray>(csv));
-    const auto start = IstatTable::start(records, fileName, kind());
-    if (const auto *no = std::get_if<IstatRefusal>(&start))
-        return *no;
-    const auto &s = std::get<IstatTable::Start>(start);
-    const auto found = columns(s, fileName);
-    if (const auto *no = std::get_if<IstatRefusal>(&found))
-        return *no;
-    const auto &c = std::get<Columns>(found);
-    AgeTable t;
-    t.fileName = fileName;
-    t.year = s.year;
-    t.womenColumn = s.headings[std::size_t(c.women)].text;
-    t.totalColumn = s.headings[std::size_t(c.total)].text;
-    if (auto no = readRows(records, c, s, t))
-        return *no;
-    return t;
+    return IstatTable::parse<AgeTable>(fileName, bytes, kMaxBytes, kind(), columns,
+                                       [&fileName](IstatCsv::Records &records, const Columns &c,
+                                                   const IstatTable::Start &s) -> IstatOutcome<AgeTable> {
+                                           AgeTable t;
+                                           t.fileName = fileName;
+                                           t.year = s.year;
+                                           t.womenColumn = s.headings[std::size_t(c.women)].text;
+                                           t.totalColumn = s.headings[std::size_t(c.total)].text;
+                                           if (auto no = readRows(records, c, s, t))
+                                               return *no;
+                                           return t;
+                                       });
 }
 
 IstatOutcome<AgeTable> read(const QString &path)

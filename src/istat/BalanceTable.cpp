@@ -262,22 +262,14 @@ std::optional<IstatRefusal> readRows(IstatCsv::Records &records, const Columns &
 
 IstatOutcome<BalanceTable> parse(const QString &fileName, const QByteArray &bytes)
 {
-    const auto csv = IstatFile::csvBytes(fileName, bytes, kMaxBytes);
-    if (const auto *no = std::get_if<IstatRefusal>(&csv))
-        return *no;
-    IstatCsv::Records records(std::get<QByteArray>(csv));
-    const auto start = IstatTable::start(records, fileName, kind());
-    if (const auto *no = std::get_if<IstatRefusal>(&start))
-        return *no;
-    const auto &s = std::get<IstatTable::Start>(start);
-    const auto found = columns(s, fileName);
-    if (const auto *no = std::get_if<IstatRefusal>(&found))
-        return *no;
-    const auto &c = std::get<Columns>(found);
-    BalanceTable t = emptyTable(fileName, s, c);
-    if (auto no = readRows(records, c, s, t))
-        return *no;
-    return t;
+    return IstatTable::parse<BalanceTable>(fileName, bytes, kMaxBytes, kind(), columns,
+                                           [&fileName](IstatCsv::Records &records, const Columns &c,
+                                                       const IstatTable::Start &s) -> IstatOutcome<BalanceTable> {
+                                               BalanceTable t = emptyTable(fileName, s, c);
+                                               if (auto no = readRows(records, c, s, t))
+                                                   return *no;
+                                               return t;
+                                           });
 }
 
 IstatOutcome<BalanceTable> read(const QString &path)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "IstatCsv.h"
+#include "IstatFile.h"
 #include "IstatOutcome.h"
 
 #include <QString>
@@ -52,5 +53,26 @@ std::optional<IstatRefusal> recordProblem(const IstatCsv::Records &records, int 
 
 // The count in a column of the current record, or the refusal naming it.
 IstatOutcome<qint64> countAt(const IstatCsv::Records &records, int column, const Start &s, const QString &fileName);
+
+// A table's file read up to its data: the CSV out of the file (a ZIP or not),
+// the title and heading lines, the columns `columns` finds among the
+// headings; `fill` then reads the records into the table.
+template <typename Table, typename FindColumns, typename Fill>
+IstatOutcome<Table> parse(const QString &fileName, const QByteArray &bytes, qint64 maxBytes, const QString &kind,
+                          FindColumns columns, Fill fill)
+{
+    const auto csv = IstatFile::csvBytes(fileName, bytes, maxBytes);
+    if (const auto *no = std::get_if<IstatRefusal>(&csv))
+        return *no;
+    IstatCsv::Records records(std::get<QByteArray>(csv));
+    const auto begun = start(records, fileName, kind);
+    if (const auto *no = std::get_if<IstatRefusal>(&begun))
+        return *no;
+    const auto &s = std::get<Start>(begun);
+    const auto found = columns(s, fileName);
+    if (const auto *no = std::get_if<IstatRefusal>(&found))
+        return *no;
+    return fill(records, std::get<0>(found), s);
+}
 
 } // namespace IstatTable
