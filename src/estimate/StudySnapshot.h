@@ -6,9 +6,11 @@
 #include "GridViewport.h"
 #include "ProjectionInputs.h"
 #include "ProjectionTable.h"
+#include "storage/StudySource.h"
 #include "storage/TitlePageData.h"
 
 #include <QString>
+#include <optional>
 
 struct StudySnapshot {
     // An input as typed, with the caption that names it.
@@ -25,6 +27,8 @@ struct StudySnapshot {
     TitlePageData titlePage;
     QString officeName;
     QString officeAddress;
+    // Where the inputs came from, when they were imported.
+    std::optional<StudySource> source;
 
     // The last table row the documents reach, as the grid does.
     int usedRows() const { return GridViewport::usedRows(span); }

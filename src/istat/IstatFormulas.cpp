@@ -124,7 +124,7 @@ DerivedInput migration(const IstatFigures &f, bool in)
 DerivedInput medianAge(const IstatFigures &f)
 {
     const QString formula =
-        QStringLiteral("Pm ÷ (D − B × m ÷ 1000) = %1 ÷ (%2 − %3 × %4 ÷ 1000) = %5")
+        QStringLiteral("Pm ÷ (D – B × m ÷ 1000) = %1 ÷ (%2 – %3 × %4 ÷ 1000) = %5")
             .arg(meanText(f), count(f.deaths), count(f.births), shownText(f.infantK, 3, true), shownText(f.age10, 1));
     const QString source = balanceSource(f, [](const BalanceTable &t) {
         return QStringList{t.deathsColumn, t.birthsColumn} + populations(t);
@@ -164,7 +164,8 @@ QString shareFormula(const IstatFigures &f)
 {
     if (!f.ages)
         return QStringLiteral("quota già nella finestra = %1").arg(shownText(f.windowShareK, 3, true));
-    return QStringLiteral("100 × donne di età da %1 a meno di %2 anni ÷ abitanti = 100 × %3 ÷ %4 = %5 → %6")
+    return QStringLiteral(
+               "100 × donne di età da %1 a meno di %2 anni ÷ abitanti = 100 × %3 ÷ %4 = %5, arrotondato a %6")
         .arg(shownText(f.startK, 3, true), shownText(f.endK, 3, true), count(f.women), count(f.total),
              shownText(hundredths(100 * f.women, f.total), 2), count(f.agesShare));
 }
@@ -196,7 +197,7 @@ DerivedInput womenShare(const IstatFigures &f)
 std::vector<DerivedInput> describe(const IstatFigures &f)
 {
     const QString span =
-        QStringLiteral("ipotesi dell'utente (F = %1 − %2 = %3)")
+        QStringLiteral("ipotesi dell'utente (F = %1 – %2 = %3)")
             .arg(shownText(f.endK, 3, true), shownText(f.startK, 3, true), shownText(f.endK - f.startK, 3, true));
     return {startYear(f),
             knownInhabitants(f),

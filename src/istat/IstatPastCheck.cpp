@@ -31,23 +31,20 @@ ProjectionParams params(const IstatDerivation &d)
     return p;
 }
 
-QString signedCount(qint64 value)
-{
-    return (value > 0 ? QStringLiteral("+") : QString()) + IstatFormulas::shownText(value, 0);
-}
+} // namespace
 
-QString describe(const PastCheck &c)
+QString sentence(int fromYear, int toYear, qint64 start, qint64 computed, qint64 observed, qint64 difference,
+                 const QString &percent)
 {
+    const QString sign = difference > 0 ? QStringLiteral("+") : QString();
     return QStringLiteral("Verifica sul passato: partendo da %1 abitanti al 1° gennaio %2, il calcolo dà %3 abitanti "
                           "al 31 dicembre %4; l'ISTAT ne conta %5: differenza %6 (%7%).")
-        .arg(IstatFormulas::shownText(c.start, 0))
-        .arg(c.fromYear)
-        .arg(IstatFormulas::shownText(c.computed, 0))
-        .arg(c.toYear)
-        .arg(IstatFormulas::shownText(c.observed, 0), signedCount(c.difference), c.percent);
+        .arg(IstatFormulas::shownText(start, 0))
+        .arg(fromYear)
+        .arg(IstatFormulas::shownText(computed, 0))
+        .arg(toYear)
+        .arg(IstatFormulas::shownText(observed, 0), sign + IstatFormulas::shownText(difference, 0), percent);
 }
-
-} // namespace
 
 std::optional<PastCheck> run(const IstatDerivation &d)
 {
@@ -71,7 +68,7 @@ std::optional<PastCheck> run(const IstatDerivation &d)
                  : c.difference < 0 ? QStringLiteral("-")
                                     : QString()) +
                 IstatFormulas::shownText(scaled, 2);
-    c.text = describe(c);
+    c.text = sentence(c.fromYear, c.toYear, c.start, c.computed, c.observed, c.difference, c.percent);
     return c;
 }
 

@@ -12,4 +12,8 @@ namespace IstatPastCheck {
 // Nothing with a single year, or when the calculation gives no result.
 std::optional<PastCheck> run(const IstatDerivation &derivation);
 
+// The check in one sentence.
+QString sentence(int fromYear, int toYear, qint64 start, qint64 computed, qint64 observed, qint64 difference,
+                 const QString &percent);
+
 } // namespace IstatPastCheck

@@ -72,6 +72,10 @@ void results(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &pict
     resultsHeading(w, s);
     dataTable(w, s);
     w.appendParagraph();
+    if (s.source) {
+        source(w, s);
+        w.appendParagraph();
+    }
     legendTable(w);
     const int tables = yearTables(w, s);
     w.applyTableFormat9();

@@ -1,5 +1,7 @@
 #include "ReportSections.h"
 
+#include "SourceTexts.h"
+
 #include "core/AppGlobals.h"
 #include "estimate/StudySnapshot.h"
 #include "word/DocumentWriter.h"
@@ -40,6 +42,17 @@ void dataTable(DocumentWriter &w, const StudySnapshot &s)
         w.setCell(r++, 2, s.input(which).text);
     }
     w.applyTableFormat9();
+}
+
+void source(DocumentWriter &w, const StudySnapshot &s)
+{
+    if (!s.source)
+        return;
+    w.setFontSize(14);
+    w.typeText(SourceTexts::kHeading + QStringLiteral("\r"));
+    w.setFontSize(12);
+    for (const QString &paragraph : SourceTexts::paragraphs(*s.source, s))
+        w.typeText(paragraph + u'\r');
 }
 
 std::array<std::pair<QString, QString>, 9> titlePageRows(const TitlePageData &p, const QString &officeName,

@@ -31,6 +31,8 @@ void headingRows(DocumentWriter &w, const std::array<std::pair<const char *, con
 }
 // Rows 1 and 2 of a table with the window's inputs ("Dati: tipo", "valore").
 void dataTable(DocumentWriter &w, const StudySnapshot &s);
+// "Fonte dei dati": where the inputs came from; nothing without a source.
+void source(DocumentWriter &w, const StudySnapshot &s);
 // The title page's fields with the captions the documents and the workbook
 // give them, signed by the office given.
 std::array<std::pair<QString, QString>, 9> titlePageRows(const TitlePageData &p, const QString &officeName,

@@ -1,5 +1,6 @@
 #include "ReportSections.h"
 #include "ResultsExport.h"
+#include "SourceTexts.h"
 
 #include "core/XmlText.h"
 #include "estimate/NumberReading.h"
@@ -151,10 +152,27 @@ int titleRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
     return lines;
 }
 
+// Where the inputs came from, when imported; gives the rows' lines.
+int sourceRows(Book &book, lxw_worksheet *sheet, int row, const StudySnapshot &s)
+{
+    if (!s.source)
+        return 0;
+    writeText(sheet, row++, 0, SourceTexts::kHeading, book.heading);
+    int lines = 2;
+    for (const auto &[caption, text] : SourceTexts::rows(*s.source, s)) {
+        writeText(sheet, row, 0, caption, book.wrapped);
+        writeText(sheet, row++, 1, text, book.wrapped);
+        lines += textLines(text);
+    }
+    return lines;
+}
+
 void dataSheet(Book &book, const StudySnapshot &s)
 {
     lxw_worksheet *sheet = workbook_add_worksheet(book.workbook, "Dati");
-    const int lines = inputRows(book, sheet, s) + 1 + titleRows(book, sheet, ProjectionInputs::kCount + 3, s);
+    constexpr int kTitleRow = ProjectionInputs::kCount + 3;
+    const int lines = inputRows(book, sheet, s) + 1 + titleRows(book, sheet, kTitleRow, s) +
+                      sourceRows(book, sheet, kTitleRow + 11, s);
     worksheet_set_column(sheet, 0, 0, 44, nullptr);
     worksheet_set_column(sheet, 1, 1, 40, nullptr);
     printSetup(sheet, columnPixels(44) + columnPixels(40), lines * kRowPixels);

@@ -121,15 +121,39 @@ Cover fittedCover(const StudySnapshot &s)
     return c;
 }
 
-void chapter(DocumentWriter &w)
+// The criteria, where the data came from, and the data table.
+void chapter(DocumentWriter &w, const StudySnapshot &s)
 {
     w.setFontSize(16);
     w.typeText(QStringLiteral("Criteri di calcolo per la simulazione\r\r"));
     w.setFontSize(12);
     for (const char *text : kCriteria)
         w.typeText(QString::fromUtf8(text) + u'\r');
+    if (s.source) {
+        w.appendParagraph();
+        ReportSections::source(w, s);
+        w.appendParagraph();
+    }
     w.typeText(QStringLiteral("Si riportano, sotto forma tabellare, tutti i dati e i risultati della simulazione "
                               "eseguita.\r\r"));
+    w.appendParagraph();
+    ReportSections::dataTable(w, s);
+    for (int i = 0; i < 8; ++i)
+        w.appendParagraph();
+}
+
+// The pages of the chapter: one, unless the source of the data makes it longer.
+int chapterPages(const StudySnapshot &s, const Cover &c)
+{
+    if (!s.source)
+        return 1;
+    DocumentModel probe;
+    opening(probe, s, c);
+    probe.startNewPage();
+    chapter(probe, s);
+    probe.startNewPage();
+    probe.typeText(QStringLiteral("Legenda"));
+    return PageFlow::estimate(probe).firstPage.last() - 1 - coverPages(s, c);
 }
 
 bool isBreakRow(int row)
@@ -216,12 +240,7 @@ ResultPages body(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &
 {
     opening(w, s, c);
     w.startNewPage();
-    chapter(w);
-
-    w.appendParagraph();
-    ReportSections::dataTable(w, s);
-    for (int i = 0; i < 8; ++i)
-        w.appendParagraph();
+    chapter(w, s);
     // The legend opens the page of the first result table.
     w.startNewPage();
     ReportSections::legendTable(w);
@@ -249,7 +268,7 @@ Layout plan(const StudySnapshot &s, const ChartPicture &chart)
         closing(whole, s, result.pages, ownPage);
         return PageFlow::estimate(whole).pages - before;
     };
-    const int pages = result.pages + coverPages(s, c) - 1;
+    const int pages = result.pages + coverPages(s, c) - 1 + chapterPages(s, c) - 1;
     if (result.lastFull)
         return {c, true, pages + added(true) - 1};
     if (added(false) == 0)

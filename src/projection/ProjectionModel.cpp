@@ -5,6 +5,7 @@
 #include "core/FileDialogs.h"
 #include "core/Modulo.h"
 #include "estimate/NumberReading.h"
+#include "storage/StudySource.h"
 
 #include <algorithm>
 #include <cmath>
@@ -137,6 +138,8 @@ void ProjectionModel::cancelladati_Click()
     } else {
         for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
             setText(ProjectionInputs::at(i), QString());
+        // Their source goes with them.
+        m_files.setLine(StudySource::kKeyword, {});
         m_operations = 0;
     }
     for (int row = 1; row <= usedRows(); ++row)

@@ -124,6 +124,7 @@ StudyRecord StudyFiles::study() const
     for (const ProjectionInputs::Row &row : ProjectionInputs::rows())
         record.inputs[std::size_t(row.filePosition)] = m_window.fieldText(row.input);
     record.titlePage = m_titlePage.read();
+    record.lines = m_lines.lines;
     return record;
 }
 
@@ -131,6 +132,7 @@ void StudyFiles::applyStudy(const StudyRecord &study)
 {
     const Changes changes(m_window);
     m_window.clearResults();
+    m_lines.lines = study.lines;
     m_titlePage.write(study.titlePage);
     // In file order, as the file is read; migration left blank is none.
     for (std::size_t i = 0; i < study.inputs.size(); ++i)
@@ -246,9 +248,9 @@ bool StudyFiles::refuseNotAFile(const QString &path)
 // A link keeps pointing where it did, and the file it points to is written.
 bool StudyFiles::write(const QString &path, const StudyRecord &record)
 {
-    const QByteArray bytes = StudyFile::serialize(record).value_or(QByteArray());
-    QString why;
-    if (WholeFile::write(path, bytes, &why))
+    const auto bytes = StudyFile::serialize(record);
+    QString why = QStringLiteral("dati che il file non può contenere");
+    if (bytes && WholeFile::write(path, *bytes, &why))
         return true;
     m_window.tell({ProjectionTexts::saveFailed(path, why), appGlobals().HelpTitle, Message::Icon::Critical});
     return false;

@@ -54,6 +54,10 @@ public:
 
     StudyRecord study() const;
     void applyStudy(const StudyRecord &study);
+    // The study's optional lines (its source, say), kept with it until
+    // another study replaces it; an empty line removes one.
+    const QStringList *line(const QString &keyword) const { return m_lines.line(keyword); }
+    void setLine(const QString &keyword, const QStringList &fields) { m_lines.setLine(keyword, fields); }
 
     SaveResult salvafile_Click() { return scrivoArchivio(); }
     SaveResult salvanome_Click() { return scrivoArchivio(); }
@@ -81,4 +85,5 @@ private:
     FileDialogs &m_dialogs;
     TitlePageLink &m_titlePage;
     QString m_fileName;
+    StudyRecord m_lines; // only its lines
 };

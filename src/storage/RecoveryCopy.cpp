@@ -86,6 +86,12 @@ QByteArray serialize(const Copy &copy)
     o[QStringLiteral("scritto")] = copy.written.toString(Qt::ISODate);
     o[QStringLiteral("calcolo")] = array(QStringList(study.inputs.begin(), study.inputs.end()));
     o[QStringLiteral("frontespizio")] = array(study.titlePage.fields());
+    if (!study.lines.empty()) {
+        QJsonArray lines;
+        for (const QStringList &line : study.lines)
+            lines.append(array(line));
+        o[QStringLiteral("righe")] = lines;
+    }
     return QJsonDocument(o).toJson();
 }
 
@@ -100,6 +106,12 @@ std::optional<Copy> parse(const QByteArray &bytes)
     for (std::size_t i = 0; i < copy.study.inputs.size(); ++i)
         copy.study.inputs[i] = inputs[qsizetype(i)];
     copy.study.titlePage = TitlePageData::fromFields(title);
+    const QJsonArray lines = o.value(QStringLiteral("righe")).toArray();
+    for (const QJsonValue line : lines) {
+        const QStringList fields = texts(line);
+        if (!fields.isEmpty() && StudyFile::lineKeywords().contains(fields.front()))
+            copy.study.setLine(fields.front(), fields);
+    }
     copy.study = bounded(copy.study);
     copy.fileName = o.value(QStringLiteral("file")).toString();
     copy.written = QDateTime::fromString(o.value(QStringLiteral("scritto")).toString(), Qt::ISODate);
@@ -118,17 +130,17 @@ std::optional<Copy> readCopy(const QString &path)
 }
 
 // The longest length every field may keep so that all fit in the budget.
-qsizetype cap(QList<qsizetype> lengths)
+qsizetype cap(QList<qsizetype> lengths, qsizetype budget)
 {
     std::sort(lengths.begin(), lengths.end());
     qsizetype used = 0;
     for (qsizetype i = 0; i < lengths.size(); ++i) {
         const qsizetype rest = lengths.size() - i;
-        if (used + lengths[i] * rest > kFieldBudget)
-            return (kFieldBudget - used) / rest;
+        if (used + lengths[i] * rest > budget)
+            return (budget - used) / rest;
         used += lengths[i];
     }
-    return kFieldBudget;
+    return budget;
 }
 
 QString cut(const QString &text, qsizetype length)
@@ -156,16 +168,31 @@ QString folder()
         .filePath(QStringLiteral("vicania"));
 }
 
+// The optional lines keep their room (each field quoted, commas, a line end)
+// when they leave the other fields half the file or more; else they go,
+// damaged or unstorable ones too.
 StudyRecord bounded(const StudyRecord &study)
 {
+    StudyRecord out;
+    qsizetype linesSize = 0;
+    for (const QStringList &line : study.lines) {
+        if (line.isEmpty() || !std::all_of(line.begin(), line.end(), StudyFile::canStore))
+            continue;
+        for (const QString &f : line)
+            linesSize += f.size() + 3;
+        out.lines.push_back(line);
+    }
+    if (linesSize > kFieldBudget / 2) {
+        out.lines.clear();
+        linesSize = 0;
+    }
     QStringList fields = QStringList(study.inputs.begin(), study.inputs.end()) + study.titlePage.fields();
     QList<qsizetype> lengths;
     for (const QString &f : std::as_const(fields))
         lengths << f.size();
-    const qsizetype most = cap(lengths);
+    const qsizetype most = cap(lengths, kFieldBudget - linesSize);
     for (QString &f : fields)
         f = cut(f, most);
-    StudyRecord out;
     for (std::size_t i = 0; i < out.inputs.size(); ++i)
         out.inputs[i] = fields[qsizetype(i)];
     out.titlePage = TitlePageData::fromFields(fields.mid(qsizetype(out.inputs.size())));

@@ -41,7 +41,10 @@ bool isAscii(const QByteArray &bytes)
 
 } // namespace
 
-QStringList splitFields(const QString &s)
+namespace {
+
+// The fields, and where each ends (before its separator).
+QStringList splitFields(const QString &s, std::vector<qsizetype> *ends)
 {
     QStringList fields;
     qsizetype i = 0;
@@ -68,10 +71,52 @@ QStringList splitFields(const QString &s)
             field = s.mid(start, i - start).trimmed();
         }
         fields.append(field);
+        if (ends)
+            ends->push_back(i);
         if (i < n)
             i = s[i] == u',' ? i + 1 : skipLineEnd(s, i);
     }
     return fields;
+}
+
+// The optional lines of the text after position from: one per known keyword,
+// the first of each.
+std::vector<QStringList> optionalLines(const QString &s, qsizetype from)
+{
+    std::vector<QStringList> lines;
+    qsizetype i = from;
+    while (i < s.size() && !isLineEnd(s[i]))
+        ++i;
+    while (i < s.size()) {
+        i = skipLineEnd(s, i);
+        qsizetype end = i;
+        while (end < s.size() && !isLineEnd(s[end]))
+            ++end;
+        const QStringList fields = splitFields(s.mid(i, end - i), nullptr);
+        const bool known = !fields.isEmpty() && lineKeywords().contains(fields.front());
+        if (known &&
+            std::none_of(lines.begin(), lines.end(), [&](const QStringList &l) { return l.front() == fields.front(); }))
+            lines.push_back(fields);
+        i = end;
+    }
+    std::sort(lines.begin(), lines.end(), [](const QStringList &a, const QStringList &b) {
+        return lineKeywords().indexOf(a.front()) < lineKeywords().indexOf(b.front());
+    });
+    return lines;
+}
+
+} // namespace
+
+QStringList splitFields(const QString &s)
+{
+    return splitFields(s, nullptr);
+}
+
+const QStringList &lineKeywords()
+{
+    static const QStringList keywords{QStringLiteral("fonte"), QStringLiteral("ipotesi"),
+                                      QStringLiteral("dimensionamento")};
+    return keywords;
 }
 
 QString decode(const QByteArray &bytes)
@@ -100,7 +145,9 @@ QString decode(const QByteArray &bytes)
 
 std::optional<StudyRecord> parse(const QByteArray &bytes)
 {
-    const QStringList fields = splitFields(decode(bytes));
+    const QString text = decode(bytes);
+    std::vector<qsizetype> ends;
+    const QStringList fields = splitFields(text, &ends);
     if (fields.size() < kFieldCount)
         return std::nullopt;
     StudyRecord record;
@@ -108,6 +155,7 @@ std::optional<StudyRecord> parse(const QByteArray &bytes)
         record.inputs[i] = fields[static_cast<qsizetype>(i)];
     QStringList title = fields.mid(11, 9);
     record.titlePage = TitlePageData::fromFields(title);
+    record.lines = optionalLines(text, ends[std::size_t(kFieldCount) - 1]);
     return record;
 }
 
@@ -119,7 +167,13 @@ std::optional<QByteArray> serialize(const StudyRecord &record)
         if (!canStore(field))
             return std::nullopt;
     }
-    return quotedLine(line1) + quotedLine(line2);
+    QByteArray bytes = quotedLine(line1) + quotedLine(line2);
+    for (const QStringList &line : record.lines) {
+        if (line.isEmpty() || !std::all_of(line.begin(), line.end(), canStore))
+            return std::nullopt;
+        bytes += quotedLine(line);
+    }
+    return bytes;
 }
 
 bool canStore(const QString &text)
@@ -132,3 +186,21 @@ bool canStore(const QString &text)
 }
 
 } // namespace StudyFile
+
+const QStringList *StudyRecord::line(const QString &keyword) const
+{
+    const auto it =
+        std::find_if(lines.begin(), lines.end(), [&](const QStringList &l) { return l.front() == keyword; });
+    return it == lines.end() ? nullptr : &*it;
+}
+
+void StudyRecord::setLine(const QString &keyword, const QStringList &fields)
+{
+    std::erase_if(lines, [&](const QStringList &l) { return l.isEmpty() || l.front() == keyword; });
+    if (fields.isEmpty())
+        return;
+    lines.push_back(fields);
+    std::sort(lines.begin(), lines.end(), [](const QStringList &a, const QStringList &b) {
+        return StudyFile::lineKeywords().indexOf(a.front()) < StudyFile::lineKeywords().indexOf(b.front());
+    });
+}

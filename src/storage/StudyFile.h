@@ -1,6 +1,9 @@
 // The study file: line 1 the eleven projection inputs, line 2 the nine
 // title-page fields, each quoted, comma-separated, CR LF, Windows-1252 (a
-// study written as UTF-8 elsewhere reads too). Reading counts fields across lines, as the program always has.
+// study written as UTF-8 elsewhere reads too). Reading counts fields across
+// lines, as the program always has. Optional lines may follow, each opening
+// with its keyword; a study without them is written as it always was, and a
+// reader of the first two lines never sees them.
 #pragma once
 
 #include "TitlePageData.h"
@@ -10,14 +13,21 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 struct StudyRecord {
     // anno1, abitnoti, tassofert, pdf, iniziofert, finefert, mortinfanti,
     // aspvita, immigr, emigr, anno2: the file positions of ProjectionInputs
     std::array<QString, 11> inputs;
     TitlePageData titlePage;
+    // The optional lines, keyword first, in the order they are written.
+    std::vector<QStringList> lines;
 
     bool operator==(const StudyRecord &) const = default;
+
+    const QStringList *line(const QString &keyword) const;
+    // Replaces the line of the same keyword, or adds it; an empty one removes it.
+    void setLine(const QString &keyword, const QStringList &fields);
 };
 
 namespace StudyFile {
@@ -35,7 +45,12 @@ inline constexpr qint64 kMaxBytes = qint64{64} * 1024;
 // Studies are always written in Windows-1252.
 QString decode(const QByteArray &bytes);
 
-// The record held by the first twenty fields, or nothing when there are fewer.
+// The keywords of the optional lines this program knows, in writing order;
+// other lines are not kept.
+const QStringList &lineKeywords();
+
+// The record held by the first twenty fields, or nothing when there are fewer;
+// the optional lines are those after the line where the twentieth field ends.
 std::optional<StudyRecord> parse(const QByteArray &bytes);
 
 // The two lines, ready to write; nothing when a field cannot be stored.

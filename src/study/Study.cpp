@@ -59,6 +59,8 @@ StudySnapshot Study::snapshot()
         s.table = p.table();
         s.span = p.ProjectionSpan();
         s.popolazione = p.popolazione();
+        if (const QStringList *line = m_projection->files().line(StudySource::kKeyword))
+            s.source = StudySource::fromLine(*line);
     }
     s.titlePage = titlePage().read();
     s.officeName = appGlobals().StudioName;

@@ -181,7 +181,7 @@ TEST(DerivationTexts, PutTheNumbersIntoTheFormulasAndNameTheSources)
     EXPECT_EQ(d.input(IstatInput::Immigration).formula.toStdString(),
               "1000 × I ÷ Pm = 1000 × 75 ÷ ((35.870 + 35.735) ÷ 2) = 2,09");
     EXPECT_EQ(d.input(IstatInput::MedianAge).formula.toStdString(),
-              "Pm ÷ (D − B × m ÷ 1000) = ((35.870 + 35.735) ÷ 2) ÷ (420 − 255 × 3 ÷ 1000) = 85,4");
+              "Pm ÷ (D – B × m ÷ 1000) = ((35.870 + 35.735) ÷ 2) ÷ (420 – 255 × 3 ÷ 1000) = 85,4");
     EXPECT_EQ(d.input(IstatInput::WomenShare).formula.toStdString(),
               "quota già nella finestra = 20; alzata a 21: la verifica delle donne chiede almeno 50 × F ÷ A = 50 × 35 "
               "÷ 85,4 = 20,49, arrotondato per eccesso");
@@ -194,7 +194,7 @@ TEST(DerivationTexts, PutTheNumbersIntoTheFormulasAndNameTheSources)
     EXPECT_TRUE(d.anyProvisional());
     const auto withAges = std::get<IstatDerivation>(deriveCase(kCases[1]));
     EXPECT_EQ(withAges.input(IstatInput::WomenShare).formula.toStdString(),
-              "100 × donne di età da 15 a meno di 50 anni ÷ abitanti = 100 × 3.500 ÷ 11.190 = 31,28 → 31");
+              "100 × donne di età da 15 a meno di 50 anni ÷ abitanti = 100 × 3.500 ÷ 11.190 = 31,28, arrotondato a 31");
 }
 
 TEST(PastCheck, EqualsASeparateRunOfTheSameNumbers)
