@@ -148,6 +148,10 @@ std::optional<IstatRefusal> compute(IstatFigures &f)
         return no;
     if (f.age10 <= 0)
         return outOfBounds(IstatInput::MedianAge, f.age10, 1, {0.1, IstatLimits::medianAge().highest});
+    // The window refuses a median age below the end of procreation.
+    if (Wide(f.age10) * 100 < f.endK)
+        return istatRefused(IstatTexts::medianAgeBelowFertileEnd(IstatFormulas::fieldText(f.age10, 1),
+                                                                 IstatFormulas::fieldText(f.endK, 3, true)));
     raiseShare(f);
     if (double(f.shareK) / 1000 > IstatLimits::kMaxShare)
         return istatRefused(

@@ -290,4 +290,12 @@ QString shareTooHigh(const QString &share, double maxShare)
         .arg(share, number(maxShare));
 }
 
+QString medianAgeBelowFertileEnd(const QString &age, const QString &end)
+{
+    return QStringLiteral("L'età mediana di morte ricavata dai dati (%1) è inferiore all'età di fine procreazione "
+                          "(%2): il calcolo non accetterebbe questi dati. Controlla i file scelti e le età "
+                          "fertili.")
+        .arg(age, end);
+}
+
 } // namespace IstatTexts

@@ -59,5 +59,6 @@ QString deathsTooFew(qint64 deaths, const QString &infantDeaths);
 QString noWomenTotal(const QString &name, const QString &file);
 QString derivedOutOfBounds(const QString &input, const QString &value, double lowest, double highest);
 QString shareTooHigh(const QString &share, double maxShare);
+QString medianAgeBelowFertileEnd(const QString &age, const QString &end);
 
 } // namespace IstatTexts

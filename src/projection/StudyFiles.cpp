@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 using Field = ProjectionInput;
@@ -142,6 +143,23 @@ void StudyFiles::applyStudy(const StudyRecord &study)
             m_window.writeField(migration, QStringLiteral("0"));
     }
     m_window.restartOperationCount();
+}
+
+void StudyFiles::applyImport(const std::vector<std::pair<ProjectionInput, QString>> &values, const QString &place,
+                             const QStringList &sourceLine)
+{
+    const Changes changes(m_window);
+    TitlePageData titlePage = m_titlePage.read();
+    titlePage.localita = place;
+    m_titlePage.write(titlePage);
+    // In file order, as a study is read: the fertile ages before the median age checked against them.
+    for (const ProjectionInput input : ProjectionInputs::inFileOrder()) {
+        const auto it = std::find_if(values.begin(), values.end(), [input](const auto &v) { return v.first == input; });
+        if (it != values.end())
+            m_window.writeField(input, it->second);
+    }
+    if (!sourceLine.isEmpty())
+        m_lines.setLine(sourceLine.front(), sourceLine);
 }
 
 // ---- Salva, Salva con nome ----

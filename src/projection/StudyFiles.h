@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class FileDialogs;
 struct FileDialogRequest;
@@ -54,6 +56,11 @@ public:
 
     StudyRecord study() const;
     void applyStudy(const StudyRecord &study);
+    // Data imported: each value into its field as a study would write it
+    // (the change handling runs), the place onto the title page, the source
+    // kept with the study; the other fields stay as they are.
+    void applyImport(const std::vector<std::pair<ProjectionInput, QString>> &values, const QString &place,
+                     const QStringList &sourceLine);
     // The study's optional lines (its source, say), kept with it until
     // another study replaces it; an empty line removes one.
     const QStringList *line(const QString &keyword) const { return m_lines.line(keyword); }

@@ -153,6 +153,12 @@ std::vector<Refusal> refusals()
          "Roccaventosa",
          20,
          1001},
+        // ((1.000 + 1.012) ÷ 2) ÷ (30 – 10 × 3 ÷ 1000) = 33,567
+        {"MedianAgeBelowFertileEnd",
+         "L'età mediana di morte ricavata dai dati (33,6) è inferiore all'età di fine procreazione (50): il calcolo "
+         "non accetterebbe questi dati. Controlla i file scelti e le età fertili.",
+         {p2(2023, "099001;Roccaventosa;1.000;10;30;5;5;1.012\n")},
+         {}},
         {"NoFiles", "Scegli almeno un file del bilancio demografico ISTAT (P2).", {}, {}},
     };
     return rows;
