@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a study file. Reading never fails badly, and
 // whatever it reads and can store is read back the same after writing.
 #include "storage/StudyFile.h"
+#include "storage/StudySource.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto record = StudyFile::parse(bytes);
     if (!record)
         return 0;
+    // A source line read is written storable, and reads back the same from then on.
+    for (const QStringList &line : record->lines) {
+        const auto source = StudySource::fromLine(line);
+        if (!source)
+            continue;
+        const auto stored = StudySource::fromLine(source->line());
+        if (!stored || StudySource::fromLine(stored->line()) != stored)
+            std::abort();
+    }
     const auto written = StudyFile::serialize(*record);
     if (!written)
         return 0;

@@ -1,5 +1,7 @@
 #include "CliSession.h"
 
+#include "CliImport.h"
+
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
 #include "core/Modulo.h"
@@ -114,6 +116,8 @@ int CliSession::run(const QStringList &arguments)
 {
     if (arguments.size() >= 2 && arguments[0] == QLatin1String("esegui"))
         return esegui(arguments[1], arguments.mid(2));
+    if (!arguments.isEmpty() && arguments[0] == QLatin1String("importa"))
+        return CliImport::run(arguments.mid(1), m_out, m_err);
     usage();
     return arguments.contains(QLatin1String("--help")) ? Ok : Usage;
 }
@@ -153,8 +157,8 @@ void CliSession::usage()
           << GuideTexts::windowNames().join(QStringLiteral(", "))
           << ").\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
-             "  2 se il file non si può leggere; 3 se il comando non è valido."
-          << Qt::endl;
+             "  2 se il file non si può leggere; 3 se il comando non è valido.\n"
+          << CliImport::usage() << Qt::flush;
 }
 
 namespace {

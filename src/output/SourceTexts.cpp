@@ -57,11 +57,16 @@ QString caption(const StudySource::Input &in)
     return in.name;
 }
 
-QString derivation(const StudySource::Input &in)
+// The value and how it was found; the workbook adds the columns it came from,
+// which the report's first paragraph names by their tables.
+QString derivation(const StudySource::Input &in, bool withSource)
 {
     if (in.assumption)
-        return QStringLiteral("%1: %2.").arg(in.value, in.formula);
-    return QStringLiteral("%1 = %2. Fonte: %3.").arg(in.value, in.formula, in.source);
+        return QStringLiteral("%1, %2.").arg(in.value, in.formula);
+    // Every formula ends with the value it gives.
+    if (!withSource)
+        return in.formula + u'.';
+    return QStringLiteral("%1. Fonte: %2.").arg(in.formula, in.source);
 }
 
 QString changeNote(const StudySource::Input &in, const StudySnapshot &s)
@@ -96,7 +101,7 @@ QStringList paragraphs(const StudySource &source, const StudySnapshot &s)
 {
     QStringList out{tables(source), kLegend};
     for (const StudySource::Input &in : source.inputs)
-        out << caption(in) + QStringLiteral(": ") + derivation(in) + changeNote(in, s);
+        out << caption(in) + QStringLiteral(": ") + derivation(in, false) + changeNote(in, s);
     out << check(source);
     return out;
 }
@@ -106,7 +111,7 @@ std::vector<std::pair<QString, QString>> rows(const StudySource &source, const S
     std::vector<std::pair<QString, QString>> out{{QStringLiteral("Tabelle ISTAT"), tables(source)},
                                                  {QStringLiteral("Simboli"), kLegend}};
     for (const StudySource::Input &in : source.inputs)
-        out.emplace_back(caption(in), derivation(in) + changeNote(in, s));
+        out.emplace_back(caption(in), derivation(in, true) + changeNote(in, s));
     out.emplace_back(QStringLiteral("Verifica sul passato"), check(source));
     return out;
 }

@@ -2,32 +2,14 @@
 #include "output/Outputs.h"
 #include "storage/Windows1252.h"
 #include "support/Cases.h"
+#include "support/CliRun.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QStringList out;
-    QStringList err;
-};
-
-CliRun cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(VICANIA_CLI), args);
-    p.waitForFinished(60000);
-    CliRun r;
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    r.err = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    return r;
-}
 
 QString writeStudy(const QTemporaryDir &dir, const QString &name, const QString &line1, const QString &line2)
 {
@@ -90,7 +72,9 @@ TEST(Cli, WritesADocumentWithoutAnOfficeAndSaysSo)
 // row, in the same order, and each row writes its file.
 TEST(Cli, WritesEveryOutputOfTheTableByTheOptionItsUsageLists)
 {
-    const QString usage = cli({QStringLiteral("--help")}).err.join(u' ');
+    // The options of esegui, before the usage of importa.
+    const QString usage =
+        cli({QStringLiteral("--help")}).err.join(u' ').section(QStringLiteral("Uso: vicania-cli importa"), 0, 0);
     QStringList listed, rows;
     for (const QRegularExpressionMatch &m : QRegularExpression(QStringLiteral(R"(\[(--[a-z-]+))")).globalMatch(usage))
         listed << m.captured(1);

@@ -196,6 +196,35 @@ def check_report(folder, g_plus_1, tables_expected, data_rows, pages):
     return d
 
 
+def check_source(folder):
+    """A study imported from ISTAT's tables: "Fonte dei dati" after the criteria
+    in the report, after the data table in the results, and in the workbook."""
+    data = Path(__file__).resolve().parent.parent / "istat" / "data"
+    path = Path(folder) / "Vicania-dati-fonte"
+    done = subprocess.run([CLI, "importa", "--comune", "Roccaventosa", "--anno-arrivo", "2030", "--studio", str(path),
+                           str(data / "P2_2022_it_099_Roccaventosa.zip"), str(data / "P2_2023_it_099_Roccaventosa.csv")],
+                          capture_output=True, text=True)
+    check(done.returncode == 0, f"source: import failed {done.stderr}")
+    report, results, book = (Path(folder) / n for n in ("relazione-fonte.docx", "risultati-fonte.docx", "fonte.xlsx"))
+    code, _, err = run(path, "--relazione", str(report), "--risultati", str(results), "--xlsx", str(book))
+    check(code == 0, f"source: exit {code} {err}")
+    t = texts(Document(str(report)))
+    at = t.index("Fonte dei dati") if "Fonte dei dati" in t else -1
+    check(t.index("Criteri di calcolo per la simulazione") < at, "source: heading after the criteria")
+    check(sizes(Document(str(report)).paragraphs[at]) == {14}, "source: heading at 14 pt")
+    check(t[at + 1].startswith("I dati di partenza sono ricavati dalle tabelle dell'ISTAT") and
+          "degli anni 2022–2023" in t[at + 1] and "I dati del 2023 sono provvisori." in t[at + 1],
+          f"source: the tables {t[at + 1]}")
+    check("Età mediana di morte: Pm ÷ (D – B × m ÷ 1000) = " in "\n".join(t), "source: the median age's formula")
+    check(any(p.startswith("Verifica sul passato: partendo da 11.990 abitanti al 1° gennaio 2022") for p in t),
+          "source: the check on the past")
+    check("Fonte dei dati" in texts(Document(str(results))), "source: not in the results document")
+    import openpyxl
+    sheet = openpyxl.load_workbook(str(book))["Dati"]
+    captions = [row[0] for row in sheet.iter_rows(values_only=True)]
+    check("Fonte dei dati" in captions and "Verifica sul passato" in captions, "source: not in the workbook")
+
+
 def main():
     folder = tempfile.mkdtemp(prefix="vicania-docs-")
 
@@ -334,6 +363,8 @@ def main():
     check(all(p.alignment == WD_ALIGN_PARAGRAPH.JUSTIFY for p in d.paragraphs), "guide: justified")
     check(d.paragraphs[-1].text != "" and page_breaks(d.paragraphs[-1]) == 0 or d.paragraphs[-1].text == "",
           "guide: the last text ends with a paragraph mark only")
+
+    check_source(folder)
 
     for docx in sorted(Path(folder).glob("*.docx")):
         check_schema(str(docx))

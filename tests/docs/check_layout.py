@@ -148,11 +148,39 @@ def write_reports(folder, env):
     return reports
 
 
+ISTAT = Path(__file__).resolve().parent.parent / "istat" / "data"
+
+
+def write_imported(folder, env):
+    """Reports of studies imported from ISTAT's tables: the source takes a page
+    or more before the data table, and the count stays true."""
+    three = [str(ISTAT / f) for f in ("P2_2021_it_099_Roccaventosa.csv", "P2_2022_it_099_Roccaventosa.zip",
+                                      "P2_2023_it_099_Roccaventosa.csv")]
+    ages = ["--posas", str(ISTAT / "POSAS_2024_it_099_Roccaventosa.zip")]
+    reports, others = [], []
+    for name, target, files, option in (("fonte-1", 2034, three[2:], "--relazione"),
+                                         ("fonte-3", 2051, ages + three, "--relazione"),
+                                         ("fonte-3-29", 2052, ages + three, "--relazione-grafico")):
+        path = Path(folder) / f"Vicania-dati-{name}"
+        run = subprocess.run([CLI, "importa", "--comune", "099001", "--anno-arrivo", str(target), "--studio",
+                              str(path), *files], capture_output=True, text=True, env=env)
+        check(run.returncode == 0, f"{name}: not imported ({run.stderr})")
+        out = Path(folder) / f"relazione-{name}.docx"
+        results = Path(folder) / f"risultati-{name}.docx"
+        run = subprocess.run([CLI, "esegui", str(path), option, str(out), "--risultati", str(results)],
+                             capture_output=True, text=True, env=env)
+        check(run.returncode == 0 and out.exists(), f"{name}: report not written ({run.stderr})")
+        reports.append((name, "fonte", out, None))
+        others.append(results)
+    return reports, others
+
+
 def main():
     folder = tempfile.mkdtemp(prefix="vicania-layout-")
     env = office()
     reports = write_reports(folder, env)
-    others = []
+    imported, others = write_imported(folder, env)
+    reports += imported
     for rows in (2, 11, 12, 55, 200):
         path = study(folder, f"Vicania-dati-risultati-{rows}", 2000, 2000 + rows - 1, SHORT)
         out = Path(folder) / f"risultati-{rows}.docx"
