@@ -4,6 +4,7 @@
 #pragma once
 
 #include "GridViewport.h"
+#include "HypothesisComparison.h"
 #include "ProjectionInputs.h"
 #include "ProjectionTable.h"
 #include "storage/StudySource.h"
@@ -29,6 +30,8 @@ struct StudySnapshot {
     QString officeAddress;
     // Where the inputs came from, when they were imported.
     std::optional<StudySource> source;
+    // The low, central and high hypotheses, when the study has them.
+    std::optional<HypothesisComparison> hypotheses;
 
     // The last table row the documents reach, as the grid does.
     int usedRows() const { return GridViewport::usedRows(span); }

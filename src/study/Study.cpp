@@ -2,6 +2,7 @@
 
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
+#include "projection/HypothesisRun.h"
 #include "projection/ProjectionTexts.h"
 
 Study::Study(Messenger &messenger, FileDialogs &dialogs, QDate today, QObject *parent)
@@ -49,6 +50,25 @@ void Study::officeChanged(const QString &oldName, const QString &oldAddress)
         m_titlePage->officeChanged(oldName, oldAddress);
 }
 
+namespace {
+
+// Computed afresh for the documents, from the study as it is now; a study
+// whose hypotheses Calcola refuses has none to show.
+std::optional<HypothesisComparison> hypotheses(const StudyRecord &study)
+{
+    if (!study.line(StudyHypotheses::kKeyword))
+        return std::nullopt;
+    const StudyHypotheses h = HypothesisRun::of(study);
+    if (!HypothesisRun::differs(study, h))
+        return std::nullopt;
+    auto compared = HypothesisRun::compare(study, h);
+    if (auto *c = std::get_if<HypothesisComparison>(&compared))
+        return std::move(*c);
+    return std::nullopt;
+}
+
+} // namespace
+
 StudySnapshot Study::snapshot()
 {
     StudySnapshot s;
@@ -59,8 +79,11 @@ StudySnapshot Study::snapshot()
         s.table = p.table();
         s.span = p.ProjectionSpan();
         s.popolazione = p.popolazione();
-        if (const QStringList *line = m_projection->files().line(StudySource::kKeyword))
+        const StudyRecord study = m_projection->files().study();
+        if (const QStringList *line = study.line(StudySource::kKeyword))
             s.source = StudySource::fromLine(*line);
+        if (!p.popolazione().isEmpty())
+            s.hypotheses = hypotheses(study);
     }
     s.titlePage = titlePage().read();
     s.officeName = appGlobals().StudioName;
