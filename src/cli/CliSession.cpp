@@ -1,5 +1,6 @@
 #include "CliSession.h"
 
+#include "CliHypotheses.h"
 #include "CliImport.h"
 
 #include "core/FileDialogs.h"
@@ -153,9 +154,12 @@ void CliSession::usage()
              "  Poi scrive i documenti chiesti: dati e risultati, modello di acquisizione\n"
              "  dati, relazione completa (anche con il grafico), solo dati del frontespizio,\n"
              "  guida completa, i grafici (PNG, SVG o PDF secondo l'estensione), la tabella\n"
-             "  dei risultati in XLSX o CSV, una pagina della guida (PAGINA: "
+             "  dei risultati in XLSX o CSV, gli abitanti delle ipotesi bassa, centrale e\n"
+             "  alta in CSV, una pagina della guida (PAGINA: "
           << GuideTexts::windowNames().join(QStringLiteral(", "))
           << ").\n"
+             "  --ipotesi-valori \"tassofert=1,2:1,6;immigr=3:9\" imposta, prima dei comandi,\n"
+             "  i valori bassi e alti delle ipotesi (tassofert, aspvita, immigr, emigr).\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
              "  2 se il file non si può leggere; 3 se il comando non è valido.\n"
           << CliImport::usage() << Qt::flush;
@@ -172,6 +176,7 @@ struct Document {
 struct Request {
     QList<const CliCommand *> commands;
     QList<Document> documents;
+    std::vector<StudyHypotheses::Values> hypotheses;
 };
 
 // A document option and what follows it, or nothing after saying what is wrong.
@@ -207,6 +212,13 @@ std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &e
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (const CliCommand *command = findCommand(arguments[i])) {
             request.commands << command;
+            continue;
+        }
+        if (arguments[i] == QLatin1String(CliHypotheses::kOption)) {
+            const auto values = CliHypotheses::parse(arguments.value(++i), err);
+            if (!values)
+                return std::nullopt;
+            request.hypotheses.insert(request.hypotheses.end(), values->begin(), values->end());
             continue;
         }
         const Outputs::Output *kind = Outputs::byOption(arguments[i]);
@@ -329,6 +341,8 @@ int CliSession::esegui(const QString &studyPath, const QStringList &arguments)
     // Opened as the window's Apri opens it: the message names the file.
     if (model.files().aprifile_Click() != ProjectionModel::OpenResult::Opened)
         return Unreadable;
+    if (!request->hypotheses.empty())
+        CliHypotheses::apply(model, request->hypotheses);
     for (const CliCommand *command : request->commands) {
         if (exitConfirmed)
             break; // the window would be closed by now

@@ -30,8 +30,10 @@ struct StudySnapshot {
     QString officeAddress;
     // Where the inputs came from, when they were imported.
     std::optional<StudySource> source;
-    // The low, central and high hypotheses, when the study has them.
+    // The low, central and high hypotheses, when the study has them, or why
+    // the calculation refuses one of them.
     std::optional<HypothesisComparison> hypotheses;
+    QString hypothesesRefused;
 
     // The last table row the documents reach, as the grid does.
     int usedRows() const { return GridViewport::usedRows(span); }

@@ -20,6 +20,11 @@ bool OutputRunner::run(OutputId id, const QString &path)
     if (output.signedByOffice && !m_study.officeReady())
         return false;
     OutputSource source{m_study.snapshot(), {}, {}, {}};
+    // A document of the hypotheses never goes out without one of them.
+    if (output.showsHypotheses && !source.study.hypothesesRefused.isEmpty()) {
+        tell(output, source.study.hypothesesRefused);
+        return false;
+    }
     if (output.save)
         return save(output, source, path);
     if (output.chart == Chart::Required) {

@@ -37,4 +37,12 @@ inline QString exportFailed(const QString &path, const QString &why)
         .arg(path, why);
 }
 
+// The hypotheses.
+inline const QString kNoHypotheses =
+    QStringLiteral("lo studio non ha un'ipotesi bassa e una alta (si impostano nella finestra «Ipotesi a confronto»)");
+inline QString hypothesesExportFailed(const QString &path, const QString &why)
+{
+    return QStringLiteral("Impossibile scrivere le ipotesi nel file \"%1\": %2.").arg(path, why);
+}
+
 } // namespace OutputTexts

@@ -70,10 +70,19 @@ bool saveCsv(const OutputSource &s, ChartPainter *, const QString &path, QString
     return ResultsExport::write(s.study, path, ResultsExport::Format::Csv, why);
 }
 
+bool saveHypotheses(const OutputSource &s, ChartPainter *, const QString &path, QString *why)
+{
+    if (!s.study.hypotheses) {
+        *why = OutputTexts::kNoHypotheses;
+        return false;
+    }
+    return WholeFile::write(path, ResultsExport::hypothesesCsv(*s.study.hypotheses), why);
+}
+
 using namespace OutputTexts;
 using W = Window;
 
-constexpr std::array<Output, 10> kOutputs = {{
+constexpr std::array<Output, 11> kOutputs = {{
     {.id = OutputId::Risultati,
      .cliOption = "--risultati",
      .build = results,
@@ -97,7 +106,8 @@ constexpr std::array<Output, 10> kOutputs = {{
      .noResult = &kNoSimulation,
      .signedByOffice = true,
      .window = W::TitlePage,
-     .shown = &kReportShown},
+     .shown = &kReportShown,
+     .showsHypotheses = true},
     {.id = OutputId::RelazioneGrafico,
      .cliOption = "--relazione-grafico",
      .build = fullReport,
@@ -106,7 +116,8 @@ constexpr std::array<Output, 10> kOutputs = {{
      .signedByOffice = true,
      .chart = Chart::Required,
      .window = W::TitlePage,
-     .shown = &kReportShown},
+     .shown = &kReportShown,
+     .showsHypotheses = true},
     {.id = OutputId::SoloDati,
      .cliOption = "--solo-dati",
      .build = dataOnly,
@@ -132,13 +143,22 @@ constexpr std::array<Output, 10> kOutputs = {{
      .save = saveXlsx,
      .saveFailed = exportFailed,
      .noResult = &kExportNeedsCalculation,
-     .window = W::Projection},
+     .window = W::Projection,
+     .showsHypotheses = true},
     {.id = OutputId::Csv,
      .cliOption = "--csv",
      .save = saveCsv,
      .saveFailed = exportFailed,
      .noResult = &kExportNeedsCalculation,
      .window = W::Projection},
+    {.id = OutputId::Ipotesi,
+     .cliOption = "--ipotesi",
+     .save = saveHypotheses,
+     .saveFailed = hypothesesExportFailed,
+     .noResult = &kExportNeedsCalculation,
+     .cliNeedsResult = true,
+     .window = W::Projection,
+     .showsHypotheses = true},
 }};
 
 // of() finds a row by its place.

@@ -24,7 +24,8 @@ enum class OutputId {
     PaginaGuida,
     Grafico,
     Xlsx,
-    Csv
+    Csv,
+    Ipotesi
 };
 
 // What an output is built from.
@@ -71,6 +72,8 @@ struct Output {
     // extension names the chart's format.
     bool cliNamesPage = false;
     bool cliChartFile = false;
+    // Shows the study's hypotheses: not written while one is refused.
+    bool showsHypotheses = false;
 };
 
 // In the order of vicania-cli's usage.

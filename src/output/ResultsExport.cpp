@@ -95,6 +95,22 @@ QByteArray csv(const StudySnapshot &s)
     return QByteArray("\xEF\xBB\xBF") + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
+QByteArray hypothesesCsv(const HypothesisComparison &c)
+{
+    QStringList lines{QStringLiteral("Anno;Bassa;Centrale;Alta")};
+    for (std::size_t r = 0; r < c.rows(); ++r) {
+        QStringList cells{QString::number(c.columns[0].years[r])};
+        for (const HypothesisColumn &column : c.columns)
+            cells << csvNumber(column.inhabitants[r]);
+        lines << cells.join(u';');
+    }
+    QStringList results{QStringLiteral("Risultato")};
+    for (const HypothesisColumn &column : c.columns)
+        results << csvText(column.result);
+    lines << results.join(u';');
+    return QByteArray("\xEF\xBB\xBF") + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
 bool write(const StudySnapshot &s, const QString &path, Format format, QString *error)
 {
     QString why;

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 
+struct HypothesisComparison;
 struct StudySnapshot;
 
 namespace ResultsExport {
@@ -27,6 +28,9 @@ QString withExtension(const QString &path);
 double gridValue(const ProjectionTable &table, int row, GridColumn column);
 
 QByteArray csv(const StudySnapshot &study);
+// The three hypotheses as CSV: "Anno;Bassa;Centrale;Alta", a line a year,
+// then "Risultato" and the three results.
+QByteArray hypothesesCsv(const HypothesisComparison &comparison);
 // The workbook's bytes, or empty with the reason in error.
 QByteArray xlsx(const StudySnapshot &study, QString *error);
 bool write(const StudySnapshot &study, const QString &path, Format format, QString *error);

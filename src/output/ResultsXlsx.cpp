@@ -1,6 +1,8 @@
+#include "HypothesesXlsx.h"
 #include "ReportSections.h"
 #include "ResultsExport.h"
 #include "SourceTexts.h"
+#include "XlsxBook.h"
 
 #include "core/XmlText.h"
 #include "estimate/NumberReading.h"
@@ -18,57 +20,6 @@
 namespace ResultsExport {
 
 namespace {
-
-// A spreadsheet cell holds at most this many characters.
-constexpr qsizetype kCellLimit = 32767;
-
-// The workbook while it is built: the formats its cells share.
-struct Book {
-    lxw_workbook *workbook;
-    lxw_format *heading;
-    lxw_format *thousands;
-    lxw_format *wrapped;
-    QHash<QString, lxw_format *> numbers;
-};
-
-// Pixels of a default row, and of a column so many characters wide.
-constexpr int kRowPixels = 20;
-int columnPixels(double characters)
-{
-    return int(std::lround(characters * 7)) + 5;
-}
-
-// Printed on A4, as wide as the page, the heading row on every page; turned
-// when the sheet is wider than tall.
-void printSetup(lxw_worksheet *sheet, int width, int height)
-{
-    worksheet_set_paper(sheet, 9);
-    worksheet_fit_to_pages(sheet, 1, 0);
-    worksheet_repeat_rows(sheet, 0, 0);
-    if (width > height)
-        worksheet_set_landscape(sheet);
-    else
-        worksheet_set_portrait(sheet);
-}
-
-// Text as the workbook's XML may hold it, cut to limit without splitting a
-// surrogate pair.
-QByteArray bookText(const QString &text, qsizetype limit)
-{
-    QString safe = XmlText::safe(text);
-    if (safe.size() > limit) {
-        safe.truncate(limit);
-        if (safe.back().isHighSurrogate())
-            safe.chop(1);
-    }
-    return safe.toUtf8();
-}
-
-void writeText(lxw_worksheet *sheet, int row, int column, const QString &text, lxw_format *format = nullptr)
-{
-    const QByteArray utf8 = bookText(text, kCellLimit);
-    worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), utf8.constData(), format);
-}
 
 // The format of a number typed in a field: a year as it is, the others in
 // thousands and with as many decimals as typed after the comma.
@@ -303,6 +254,8 @@ QByteArray xlsx(const StudySnapshot &s, QString *error)
     format_set_align(book.wrapped, LXW_ALIGN_VERTICAL_TOP);
     dataSheet(book, s);
     resultsSheet(book, s);
+    if (s.hypotheses)
+        hypothesesSheet(book, s);
     if (const lxw_error e = workbook_close(book.workbook); e != LXW_NO_ERROR) {
         // Its own texts are English and speak of its temporary files.
         *error = QStringLiteral("impossibile preparare il foglio nella cartella temporanea (errore %1)").arg(int(e));

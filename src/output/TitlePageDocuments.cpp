@@ -1,5 +1,6 @@
 #include "TitlePageDocuments.h"
 
+#include "HypothesesSections.h"
 #include "ReportSections.h"
 #include "core/AppGlobals.h"
 #include "estimate/StudySnapshot.h"
@@ -14,6 +15,12 @@ namespace TitlePageDocuments {
 namespace {
 
 using Align = DocumentWriter::Alignment;
+
+// The pictures of the report with chart; null ones are left out.
+struct Charts {
+    ChartPicture inhabitants;
+    ChartPicture hypotheses;
+};
 
 const std::array<const char *, 5> kCriteria = {
     "L'elaborazione è partita da un dato certo o possibile, ossia il numero degli abitanti di un luogo in un anno "
@@ -235,8 +242,23 @@ ResultPages chartPage(DocumentWriter &w, const StudySnapshot &s, const ChartPict
     return {result.lastFull ? result.pages : result.pages + 1, false};
 }
 
+// The hypotheses on a page of their own; after a full table they take the
+// page counted for the closing block.
+ResultPages hypothesesChapter(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture,
+                              ResultPages result)
+{
+    w.goToEnd();
+    // The chart before it kept its heading with it; the chapter flows freely.
+    w.keepApart();
+    w.appendParagraph();
+    w.startNewPage();
+    HypothesesSections::chapter(w, s, picture);
+    const int before = result.lastFull ? result.pages - 1 : result.pages;
+    return {before + HypothesesSections::pages(s, picture), false};
+}
+
 // The sections before the closing block, each once, in document order.
-ResultPages body(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart, const Cover &c)
+ResultPages body(DocumentWriter &w, const StudySnapshot &s, const Charts &charts, const Cover &c)
 {
     opening(w, s, c);
     w.startNewPage();
@@ -244,8 +266,10 @@ ResultPages body(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &
     // The legend opens the page of the first result table.
     w.startNewPage();
     ReportSections::legendTable(w);
-    const ResultPages result = resultTables(w, s);
-    return chart.isNull() ? result : chartPage(w, s, chart, result);
+    ResultPages result = resultTables(w, s);
+    if (!charts.inhabitants.isNull())
+        result = chartPage(w, s, charts.inhabitants, result);
+    return s.hypotheses ? hypothesesChapter(w, s, charts.hypotheses, result) : result;
 }
 
 // How the report is laid out, as estimated on a probe of its body: the cover
@@ -257,11 +281,11 @@ struct Layout {
     int pages;
 };
 
-Layout plan(const StudySnapshot &s, const ChartPicture &chart)
+Layout plan(const StudySnapshot &s, const Charts &charts)
 {
     const Cover c = fittedCover(s);
     DocumentModel probe;
-    const ResultPages result = body(probe, s, chart, c);
+    const ResultPages result = body(probe, s, charts, c);
     const int before = PageFlow::estimate(probe).pages;
     auto added = [&](bool ownPage) {
         DocumentModel whole = probe;
@@ -287,6 +311,10 @@ void finish(DocumentWriter &w, const StudySnapshot &s)
         for (int col = 1; col <= 9; ++col)
             w.alignTableColumn(t, col, Align::Right);
     }
+    for (int t = last + 1; s.hypotheses && t <= last + HypothesesSections::kTables; ++t) {
+        for (int col = 2; col <= 4; ++col)
+            w.alignTableColumn(t, col, Align::Right);
+    }
     w.numberPages(true);
     w.setProperties(QStringLiteral("Relazione: ") + s.titlePage.ricerca, ReportSections::author(s));
 }
@@ -298,10 +326,12 @@ int lastResultTable(qint64 span)
     return static_cast<int>(std::floor(double(span + 1 - 28) / 38 + 0.99)) + 3;
 }
 
-int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart)
+int fullReport(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &chart,
+               const ChartPicture &hypothesesChart)
 {
-    const Layout layout = plan(s, chart);
-    body(w, s, chart, layout.cover);
+    const Charts charts{chart, hypothesesChart};
+    const Layout layout = plan(s, charts);
+    body(w, s, charts, layout.cover);
     closing(w, s, layout.pages, layout.closingOwnPage);
     finish(w, s);
     return layout.pages;

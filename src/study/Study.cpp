@@ -52,19 +52,16 @@ void Study::officeChanged(const QString &oldName, const QString &oldAddress)
 
 namespace {
 
-// Computed afresh for the documents, from the study as it is now; a study
-// whose hypotheses Calcola refuses has none to show.
-std::optional<HypothesisComparison> hypotheses(const StudyRecord &study)
+// Computed afresh for the documents, from the study as it is now.
+void addHypotheses(StudySnapshot &s, const StudyRecord &study)
 {
     if (!study.line(StudyHypotheses::kKeyword))
-        return std::nullopt;
-    const StudyHypotheses h = HypothesisRun::of(study);
-    if (!HypothesisRun::differs(study, h))
-        return std::nullopt;
-    auto compared = HypothesisRun::compare(study, h);
+        return;
+    auto compared = HypothesisRun::compare(study, HypothesisRun::of(study));
     if (auto *c = std::get_if<HypothesisComparison>(&compared))
-        return std::move(*c);
-    return std::nullopt;
+        s.hypotheses = std::move(*c);
+    else
+        s.hypothesesRefused = std::get<QString>(compared);
 }
 
 } // namespace
@@ -83,7 +80,7 @@ StudySnapshot Study::snapshot()
         if (const QStringList *line = study.line(StudySource::kKeyword))
             s.source = StudySource::fromLine(*line);
         if (!p.popolazione().isEmpty())
-            s.hypotheses = hypotheses(study);
+            addHypotheses(s, study);
     }
     s.titlePage = titlePage().read();
     s.officeName = appGlobals().StudioName;

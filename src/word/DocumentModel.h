@@ -81,6 +81,7 @@ public:
     void setAppendedParagraph(double points, const QString &text) override;
     void startNewPage() override;
     void keepRestTogether() override { m_keepTogether = true; }
+    void keepApart() override { m_keepTogether = false; }
     void repeatHeadingRows(int rows) override;
     void setRowHeight(int firstRow, int lastRow, double points) override;
     void widenColumn(int column) override;

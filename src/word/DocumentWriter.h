@@ -43,6 +43,8 @@ public:
     virtual void startNewPage() = 0;
     // Every paragraph from here to the end stays on one page with the next.
     virtual void keepRestTogether() = 0;
+    // From here on paragraphs fall where they fall again.
+    virtual void keepApart() = 0;
     // The first rows of the current table repeat at the top of each page.
     virtual void repeatHeadingRows(int rows) = 0;
     // Rows first to last of the current table are at least this tall.

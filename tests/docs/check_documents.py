@@ -225,6 +225,35 @@ def check_source(folder):
     check("Fonte dei dati" in captions and "Verifica sul passato" in captions, "source: not in the workbook")
 
 
+def check_hypotheses(folder):
+    """The chapter "Ipotesi a confronto" before the closing block: the values of
+    the three, every fifth year past thirty, the results; the workbook's sheet."""
+    path = study(folder, "Vicania-dati-ipotesi", "2000", "2040", immigr="3", emigr="1")
+    report, book = Path(folder) / "relazione-ipotesi.docx", Path(folder) / "ipotesi.xlsx"
+    code, _, err = run(path, "--ipotesi-valori", "tassofert=1,2:1,8;aspvita=76:84", "--relazione", str(report),
+                       "--xlsx", str(book))
+    check(code == 0, f"hypotheses: exit {code} {err}")
+    d = Document(str(report))
+    t = texts(d)
+    at = t.index("Ipotesi a confronto") if "Ipotesi a confronto" in t else len(t)
+    check(at < t.index("il professionista"), "hypotheses: chapter before the closing block")
+    values, years = d.tables[-2], d.tables[-1]
+    check([c.text for c in values.rows[1].cells] == ["Tasso di fecondità (%)", "1,2", "1,5", "1,8"],
+          f"hypotheses: values {[c.text for c in values.rows[1].cells]}")
+    shown = [row.cells[0].text for row in years.rows[1:]]
+    check(shown == [str(y) for y in range(2000, 2041, 5)], f"hypotheses: years shown {shown}")
+    check(any(p.startswith("Nell'anno 2040 gli abitanti stimati sono ") for p in t), "hypotheses: the results")
+    import openpyxl
+    sheet = openpyxl.load_workbook(str(book))["Ipotesi"]
+    rows = list(sheet.iter_rows(values_only=True))
+    check(rows[0][:4] == ("Anno", "Bassa", "Centrale", "Alta"), f"hypotheses: sheet heading {rows[0]}")
+    check(rows[1][0] == 2000 and all(isinstance(v, (int, float)) for v in rows[41][:4]),
+          "hypotheses: the years as numbers")
+    with zipfile.ZipFile(str(book)) as z:
+        charts = [n for n in z.namelist() if n.startswith("xl/charts/chart")]
+    check(len(charts) == 2, f"hypotheses: {len(charts)} charts in the workbook")
+
+
 def main():
     folder = tempfile.mkdtemp(prefix="vicania-docs-")
 
@@ -365,6 +394,7 @@ def main():
           "guide: the last text ends with a paragraph mark only")
 
     check_source(folder)
+    check_hypotheses(folder)
 
     for docx in sorted(Path(folder).glob("*.docx")):
         check_schema(str(docx))

@@ -175,12 +175,28 @@ def write_imported(folder, env):
     return reports, others
 
 
+def write_hypotheses(folder, env):
+    """Reports with the chapter of the hypotheses after tables of every kind:
+    short, full to the break, and long enough to show every fifth year."""
+    reports = []
+    for rows in (11, 28, 31, 66, 200):
+        for option in ("--relazione", "--relazione-grafico"):
+            name = f"ipotesi-{rows}{option[11:]}"
+            path = study(folder, f"Vicania-dati-{name}", 2000, 2000 + rows - 1, SHORT)
+            out = Path(folder) / f"relazione-{name}.docx"
+            run = subprocess.run([CLI, "esegui", str(path), "--ipotesi-valori", "tassofert=1,2:1,9;emigr=1:3",
+                                  option, str(out)], capture_output=True, text=True, env=env)
+            check(run.returncode == 0 and out.exists(), f"{name}: report not written ({run.stderr})")
+            reports.append((name, "ipotesi", out, None))
+    return reports
+
+
 def main():
     folder = tempfile.mkdtemp(prefix="vicania-layout-")
     env = office()
     reports = write_reports(folder, env)
     imported, others = write_imported(folder, env)
-    reports += imported
+    reports += imported + write_hypotheses(folder, env)
     for rows in (2, 11, 12, 55, 200):
         path = study(folder, f"Vicania-dati-risultati-{rows}", 2000, 2000 + rows - 1, SHORT)
         out = Path(folder) / f"risultati-{rows}.docx"

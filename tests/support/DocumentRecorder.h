@@ -38,6 +38,7 @@ public:
     }
     void startNewPage() override { add(QStringLiteral("newPage")); }
     void keepRestTogether() override { add(QStringLiteral("keepTogether")); }
+    void keepApart() override { add(QStringLiteral("keepApart")); }
     void repeatHeadingRows(int rows) override { add(QStringLiteral("headingRows %1").arg(rows)); }
     void setRowHeight(int first, int last, double points) override
     {
