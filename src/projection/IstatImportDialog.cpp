@@ -3,7 +3,6 @@
 #include "ProjectionModel.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,11 +43,11 @@ QLabel *readable(QWidget *parent, const char *name, const QString &accessible)
     return l;
 }
 
-QLabel *caption(const QString &text, QWidget *buddy)
+QLabel *caption(const QString &text, QWidget *buddy, bool wrapped = true)
 {
     auto *l = new QLabel(text, buddy->parentWidget());
     l->setBuddy(buddy);
-    l->setWordWrap(true);
+    l->setWordWrap(wrapped);
     return l;
 }
 
@@ -73,7 +72,7 @@ IstatImportDialog::IstatImportDialog(IstatImport &import, QWidget *parent) : QDi
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 2);
     layout->addWidget(assumptionsBox());
-    layout->addWidget(previewBox(), 3);
+    layout->addWidget(previewBox(), 5);
     layout->addWidget(buttonsRow());
     wireFiles();
     wireChoices();
@@ -81,7 +80,7 @@ IstatImportDialog::IstatImportDialog(IstatImport &import, QWidget *parent) : QDi
     showFiles();
     showMunicipalities();
     showPreview();
-    QSize size(1040, 760);
+    QSize size(1120, 900);
     if (const QScreen *screen = parent ? parent->screen() : QApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
@@ -167,7 +166,7 @@ QWidget *IstatImportDialog::assumptionsBox()
         edit->setAccessibleName(name.remove(u'&').chopped(1));
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000,000")) + 16);
         m_assumptions[i] = edit;
-        row->addWidget(caption(fields[i].second, edit));
+        row->addWidget(caption(fields[i].second, edit, false));
         row->addWidget(edit);
         row->addSpacing(16);
     }
@@ -187,33 +186,40 @@ QWidget *IstatImportDialog::previewBox()
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(true);
     m_table->verticalHeader()->hide();
+    // Every row as tall as its longest text at the columns' present widths.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::Interactive);
     header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(2, QHeaderView::Stretch);
     header->setSectionResizeMode(3, QHeaderView::Stretch);
     m_table->setColumnWidth(0, 230);
-    connect(header, &QHeaderView::sectionResized, m_table, [this] { m_table->resizeRowsToContents(); });
     m_message = readable(box, "messaggio", QStringLiteral("Anteprima"));
     m_notes = readable(box, "note", QStringLiteral("Note e verifica sul passato"));
     auto *layout = new QVBoxLayout(box);
-    layout->addWidget(caption(QStringLiteral("&Dati ricavati:"), m_table));
+    m_tableCaption = caption(QStringLiteral("&Dati ricavati:"), m_table);
+    layout->addWidget(m_tableCaption);
     layout->addWidget(m_table, 1);
     layout->addWidget(m_message, 1);
     layout->addWidget(m_notes);
     return box;
 }
 
+// Not a button box: it would make "Usa questi dati" the default button, and
+// Enter in the search would apply before the preview is read.
 QWidget *IstatImportDialog::buttonsRow()
 {
-    auto *buttons = new QDialogButtonBox(this);
-    m_use = button(buttons, "usa", QStringLiteral("&Usa questi dati"), QStringLiteral("Usa questi dati"));
-    m_cancel = button(buttons, "annulla", QStringLiteral("Annulla"), QStringLiteral("Annulla"));
-    buttons->addButton(m_use, QDialogButtonBox::AcceptRole);
-    buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    return buttons;
+    auto *row = new QWidget(this);
+    m_use = button(row, "usa", QStringLiteral("&Usa questi dati"), QStringLiteral("Usa questi dati"));
+    m_cancel = button(row, "annulla", QStringLiteral("Annulla"), QStringLiteral("Annulla"));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    layout->addWidget(m_use);
+    layout->addWidget(m_cancel);
+    connect(m_use, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return row;
 }
 
 void IstatImportDialog::wireFiles()
@@ -320,6 +326,7 @@ void IstatImportDialog::showPreview()
 {
     const IstatDerivation *d = m_import.derivation();
     m_table->setVisible(d != nullptr);
+    m_tableCaption->setVisible(d != nullptr);
     m_message->setVisible(d == nullptr);
     m_message->setText(m_import.message());
     m_message->setStyleSheet(m_import.state() == IstatImport::State::Refused ? QStringLiteral("color: #a00000;")
@@ -348,5 +355,4 @@ void IstatImportDialog::fillTable(const IstatDerivation &d)
             m_table->setItem(r, c, item);
         }
     }
-    m_table->resizeRowsToContents();
 }

@@ -49,6 +49,7 @@ private:
     QLineEdit *m_search = nullptr;
     QListWidget *m_municipalities = nullptr;
     std::array<QLineEdit *, 3> m_assumptions{};
+    QLabel *m_tableCaption = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_message = nullptr;
     QLabel *m_notes = nullptr;

@@ -37,7 +37,8 @@ void click(QWidget *dialog, const char *button)
     QTest::mouseClick(child<QPushButton>(dialog, QString::fromLatin1(button)), Qt::LeftButton);
 }
 
-// The files added, Lucca searched and chosen with Enter.
+// The files added, Lucca searched and chosen with Enter, which applies
+// nothing yet.
 void chooseLucca(QWidget *dialog)
 {
     click(dialog, "aggiungibilanci");
@@ -45,6 +46,7 @@ void chooseLucca(QWidget *dialog)
     search->setFocus();
     QTest::keyClicks(search, QStringLiteral("lucca"));
     QTest::keyClick(search, Qt::Key_Return);
+    QVERIFY2(dialog->isVisible(), "Enter closed the dialog");
 }
 
 QStringList fieldTexts(stimaabitanti *w)
@@ -54,6 +56,20 @@ QStringList fieldTexts(stimaabitanti *w)
                       F::immigr, F::emigr, F::anno2})
         out << child<QLineEdit>(w, ProjectionInputs::name(f))->text();
     return out << w->model().text(F::pdf);
+}
+
+// The controls Tab reaches, in order, from the list of balances.
+QStringList tabOrder(QWidget *dialog)
+{
+    QStringList order;
+    QWidget *first = child<QWidget>(dialog, QStringLiteral("bilanci"));
+    QWidget *w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first && order.size() < 40);
+    return order;
 }
 
 bool hasSource(stimaabitanti *w)
@@ -76,7 +92,7 @@ private slots:
         stimaabitanti *w = app.program.projection();
         w->show();
         app.dialogs.fileLists.push_back(QStringList{files.balance2023(), files.balance2022()});
-        QStringList listed, headers, unnamed;
+        QStringList listed, headers, unnamed, order;
         QString ages, notes;
         int rows = 0;
         bool usableBefore = true;
@@ -98,6 +114,7 @@ private slots:
                 if (c->focusPolicy() & Qt::TabFocus && c->accessibleName().isEmpty() &&
                     c->objectName() != "qt_scrollarea_viewport")
                     unnamed << c->metaObject()->className() + QStringLiteral(" ") + c->objectName();
+            order = tabOrder(d);
             click(d, "usa");
         });
         trigger(w, QStringLiteral("importaistat"));
@@ -110,6 +127,9 @@ private slots:
                                                  "passato: partendo da 10.000 abitanti al 1° gennaio 2022")),
                  qPrintable(notes));
         QCOMPARE(unnamed, QStringList());
+        QCOMPARE(order, QStringList({"bilanci", "aggiungibilanci", "toglibilancio", "posas", "sceglieposas",
+                                     "cercacomune", "comuni", "mortalita", "iniziofertile", "finefertile", "anteprima",
+                                     "note", "usa", "annulla"}));
         QCOMPARE(fieldTexts(w),
                  QStringList({"2024", "9900", "1,05", "15", "50", "3", "79,9", "2,01", "2,01", "", "25"}));
         QCOMPARE(app.program.titlePage().text(TF::localita), QStringLiteral("Lucca"));
