@@ -79,7 +79,9 @@ constexpr std::array<Page, kPageCount> kPages = {{
      "indica il dato da scrivere, il tasto TAB porta alla casella successiva e i decimali vanno scritti con la "
      "virgola. Se manca un dato o una casella contiene un testo che non è un numero, 'Calcola' non procede e lo "
      "segnala con un messaggio. Dopo il calcolo, 'Verifica' lo ripete all'indietro partendo dal risultato e "
-     "'Riequilibra' corregge gli abitanti per passi successivi."},
+     "'Riequilibra' corregge gli abitanti per passi successivi. Con File, Importa dati ISTAT... i dati si "
+     "ricavano dai file dell'ISTAT di un comune (bilanci P2 e, facoltativa, popolazione per età POSAS), con "
+     "un'anteprima di valori, formule e fonti."},
     {"Risultati del calcolo",
      "I risultati delle iterazioni sono riportati nella tabella a sfondo celeste. Le colonne, nell'ordine, sono: "
      "Anno; Abitanti; Immigrati ed Emigrati, indicati senza segno; Donne in età feconda; Nascite, cioè i nati "

@@ -85,6 +85,8 @@ public:
     void riequilibra_Click();
     // Apri, Salva, Salva con nome, Elimina and the study both windows hold.
     StudyFiles &files() { return m_files; }
+    // The file dialogs, for the commands that ask for other files.
+    FileDialogs &dialogs() { return m_dialogs; }
     void cancelladati_Click();
     // Called now and then during a long rebalancing with the steps done so
     // far; returning false cancels it. The window wires it to a progress dialog.

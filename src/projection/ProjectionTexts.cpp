@@ -9,6 +9,25 @@ QString rebalancing(qint64 steps)
     return QStringLiteral("Riequilibrio in corso: %1 tentativi eseguiti...").arg(steps);
 }
 
+QString istatProvisional(const QStringList &years)
+{
+    return QStringLiteral("Dati provvisori (segnati dall'ISTAT con «p»): %1.").arg(years.join(QStringLiteral(", ")));
+}
+
+QString istatShareRaised(const QString &share)
+{
+    return QStringLiteral("La quota di donne in età feconda è alzata a %1%: con una quota minore il calcolo non "
+                          "passerebbe il controllo delle donne in età feconda.")
+        .arg(share);
+}
+
+QString istatNoPastCheck(int fromYear, int toYear)
+{
+    return QStringLiteral("Verifica sul passato: con questi dati il calcolo dal %1 al %2 non si completa.")
+        .arg(fromYear)
+        .arg(toYear);
+}
+
 QString help()
 {
     return QStringList{

@@ -182,6 +182,21 @@ QString rebalancing(qint64 steps);
 inline const QString kRebalanceCancelled =
     QStringLiteral("Riequilibrio annullato: la finestra mostra il risultato dell'ultimo calcolo completato.");
 
+// Importa dati ISTAT: the dialogs for its files, and what its preview says.
+inline const QString kIstatBalanceTitle = QStringLiteral("Bilanci demografici ISTAT (P2)");
+inline const QString kIstatAgesTitle = QStringLiteral("Popolazione per età ISTAT (POSAS)");
+inline const QString kIstatFilter = QStringLiteral("Tabelle ISTAT (ZIP o CSV)|*.zip;*.csv|Tutti i file (*.*)|*.*");
+inline const QString kIstatNoBalance =
+    QStringLiteral("Aggiungi uno o più bilanci demografici (P2) dell'ISTAT, un file per anno, poi scegli il comune.");
+inline const QString kIstatNoMunicipality =
+    QStringLiteral("Scegli il comune nell'elenco: qui compariranno i dati ricavati dai file dell'ISTAT.");
+QString istatProvisional(const QStringList &years);
+QString istatShareRaised(const QString &share);
+inline const QString kIstatOneYear =
+    QStringLiteral("Verifica sul passato: con un solo anno di bilancio non si può fare; aggiungi i bilanci degli "
+                   "anni precedenti.");
+QString istatNoPastCheck(int fromYear, int toYear);
+
 // The help of the window's Aiuto button, one line per advice.
 QString help();
 

@@ -2,6 +2,7 @@
 // window binds each to itself when it builds its CommandTable.
 #include "stimaabitanti.h"
 
+#include "IstatImportDialog.h"
 #include "ProjectionTexts.h"
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
@@ -36,6 +37,8 @@ const stimaabitanti::CommandRow stimaabitanti::kMenuRows[] = {
     {.kind = K::Menu, .name = kFile, .caption = "&File"},
     {.kind = K::Item, .name = "aprifile", .menu = kFile, .caption = "&Apri", .toolTip = "apri file", .toolbar = 1,
      .run = [](stimaabitanti &w) { w.m_model.files().aprifile_Click(); }, .keys = Qt::CTRL | Qt::Key_O},
+    {.kind = K::Item, .name = "importaistat", .menu = kFile, .caption = "&Importa dati ISTAT...",
+     .run = [](stimaabitanti &w) { IstatImportDialog::run(&w, w.m_model); }},
     {.kind = K::Separator, .menu = kFile},
     {.kind = K::Item, .name = "salvafile", .menu = kFile, .caption = "&Salva", .toolTip = "salva file", .toolbar = 2,
      .run = [](stimaabitanti &w) { w.m_model.files().salvafile_Click(); }, .keys = Qt::CTRL | Qt::Key_S},

@@ -103,6 +103,8 @@ QStringList QtFileDialogs::nameFilters(const QString &windowsFilter)
         QString pattern = parts[i + 1].trimmed();
         if (pattern == QLatin1String("*.*"))
             pattern = QStringLiteral("*");
+        // Several patterns: ";" between them, a space for Qt.
+        pattern.replace(u';', u' ');
         // A description that already names its pattern keeps only its words.
         const qsizetype paren = description.lastIndexOf(u'(');
         if (paren > 0 && description.endsWith(u')'))
@@ -112,7 +114,10 @@ QStringList QtFileDialogs::nameFilters(const QString &windowsFilter)
     return filters;
 }
 
-std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
+namespace {
+
+// The dialog a request describes, run; the files chosen, or none on Annulla.
+QStringList run(const FileDialogRequest &request, bool several)
 {
     // The documents' folder is made on first use, as the documents make it,
     // and before the dialog, which would not list a folder made after it.
@@ -120,9 +125,9 @@ std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
     QFileDialog dialog(QApplication::activeWindow(), request.title, inFolder ? request.folder : QString());
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     fitToFiles(dialog);
-    const QStringList filters = nameFilters(request.filter);
+    const QStringList filters = QtFileDialogs::nameFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
@@ -132,7 +137,25 @@ std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
         showDeleting(dialog);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+} // namespace
+
+std::optional<QString> QtFileDialogs::choose(const FileDialogRequest &request)
+{
+    const QStringList chosen = run(request, false);
+    if (chosen.isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return chosen.constFirst();
+}
+
+std::optional<QStringList> QtFileDialogs::chooseFiles(const FileDialogRequest &request)
+{
+    QStringList chosen = run(request, true);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }

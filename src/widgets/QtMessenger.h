@@ -14,6 +14,7 @@ public:
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<QString> choose(const FileDialogRequest &request) override;
+    std::optional<QStringList> chooseFiles(const FileDialogRequest &request) override;
     // "Descrizione|modello|..." as Qt name filters; "*.*" means every file.
     static QStringList nameFilters(const QString &windowsFilter);
 };

@@ -842,6 +842,8 @@ private slots:
             QStringList({"Tutti i file (*)", "File Vicania-dati- (Vicania-dati-*)"}));
         QCOMPARE(QtFileDialogs::nameFilters(QStringLiteral("File Vicania-dati- | Vicania-dati-*")),
                  QStringList({"File Vicania-dati- (Vicania-dati-*)"}));
+        QCOMPARE(QtFileDialogs::nameFilters(QStringLiteral("Tabelle ISTAT (ZIP o CSV)|*.zip;*.csv")),
+                 QStringList({"Tabelle ISTAT (*.zip *.csv)"}));
     }
 
     // Every text fits its control, at the designed size and at twice that.

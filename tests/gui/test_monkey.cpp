@@ -31,13 +31,14 @@ private:
         return out;
     }
 
-    // The commands a user can reach, but not the office dialog, which waits
-    // for its own answer.
+    // The commands a user can reach, but not the office dialog and the ISTAT
+    // import, which wait for their own answers.
     static QList<QAction *> commands(QWidget *window)
     {
         QList<QAction *> out;
         for (QAction *a : window->findChildren<QAction *>()) {
-            if (a->isEnabled() && !a->menu() && !a->isSeparator() && a->objectName() != QLatin1String("studio"))
+            if (a->isEnabled() && !a->menu() && !a->isSeparator() && a->objectName() != QLatin1String("studio") &&
+                a->objectName() != QLatin1String("importaistat"))
                 out << a;
         }
         return out;

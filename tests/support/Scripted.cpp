@@ -32,6 +32,16 @@ std::optional<QString> ScriptedDialogs::choose(const FileDialogRequest &request)
     return c;
 }
 
+std::optional<QStringList> ScriptedDialogs::chooseFiles(const FileDialogRequest &request)
+{
+    if (fileLists.empty())
+        return FileDialogs::chooseFiles(request);
+    requests.append(request);
+    auto c = fileLists.front();
+    fileLists.pop_front();
+    return c;
+}
+
 QStringList workedExample(const QString &anno2, const QString &immigr, const QString &emigr)
 {
     return {QStringLiteral("2000"),

@@ -23,7 +23,11 @@ public:
 class ScriptedDialogs : public FileDialogs {
 public:
     std::optional<QString> choose(const FileDialogRequest &request) override;
+    // Several files chosen at once from fileLists; once it is empty, one
+    // file from choices, as a dialog of one file would.
+    std::optional<QStringList> chooseFiles(const FileDialogRequest &request) override;
     std::deque<std::optional<QString>> choices;
+    std::deque<std::optional<QStringList>> fileLists;
     QList<FileDialogRequest> requests;
 };
 
