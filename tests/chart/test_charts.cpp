@@ -34,6 +34,10 @@ public:
         ++pictures;
         return s.popolazione.isEmpty() ? ChartPicture{} : ChartPicture{QByteArray("\x89PNG picture"), {2000, 1200}};
     }
+    ChartPicture hypothesesPicture(const StudySnapshot &s) override
+    {
+        return s.hypotheses ? ChartPicture{QByteArray("\x89PNG hypotheses"), {2000, 1200}} : ChartPicture{};
+    }
     QByteArray file(const StudySnapshot &, Format) override { return QByteArray("chart"); }
     int pictures = 0;
 };
