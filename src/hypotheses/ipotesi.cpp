@@ -175,11 +175,12 @@ QWidget *ipotesi::buildResults()
     m_results->horizontalHeader()->hide();
     m_results->verticalHeader()->hide();
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_results->setFixedHeight(m_results->rowHeight(0) + 2 * m_results->frameWidth());
+    m_results->setFixedSize(70 + 3 * 92 + 2 * m_results->frameWidth(),
+                            m_results->rowHeight(0) + 2 * m_results->frameWidth());
     columnWidths(m_results);
-    column->addWidget(m_results);
+    column->addWidget(m_results, 0, Qt::AlignLeft);
     const int width = 70 + 3 * 92 + m_years->verticalScrollBar()->sizeHint().width() + 2 * m_years->frameWidth();
     box->setFixedWidth(std::max(width, m_values->sizeHint().width()));
     return box;
