@@ -18,7 +18,6 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -90,7 +89,12 @@ void ipotesi::buildControls()
     auto *left = new QVBoxLayout;
     left->addWidget(buildValues());
     left->addWidget(buildResults(), 1);
-    columns->addLayout(left);
+    // As wide as its tables, whatever the fonts; the chart takes the rest.
+    auto *tables = new QWidget(this);
+    tables->setLayout(left);
+    tables->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    left->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(tables);
     m_pages = new QStackedWidget(this);
     auto *sentence = new QLabel(HypothesesTexts::kNoResults, m_pages);
     sentence->setObjectName(QStringLiteral("nessunrisultato"));
@@ -169,7 +173,7 @@ QWidget *ipotesi::buildResults()
     m_years->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_years->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     columnWidths(m_years);
-    column->addWidget(m_years, 1);
+    column->addWidget(m_years, 1, Qt::AlignLeft);
     m_results = table(box, "risultati", QStringLiteral("Risultati delle tre ipotesi"), 4);
     m_results->setRowCount(1);
     m_results->horizontalHeader()->hide();
@@ -181,8 +185,8 @@ QWidget *ipotesi::buildResults()
                             m_results->rowHeight(0) + 2 * m_results->frameWidth());
     columnWidths(m_results);
     column->addWidget(m_results, 0, Qt::AlignLeft);
-    const int width = 70 + 3 * 92 + m_years->verticalScrollBar()->sizeHint().width() + 2 * m_years->frameWidth();
-    box->setFixedWidth(std::max(width, m_values->sizeHint().width()));
+    m_years->setMinimumWidth(70 + 3 * 92 + m_years->verticalScrollBar()->sizeHint().width() +
+                             2 * m_years->frameWidth());
     return box;
 }
 
