@@ -11,6 +11,7 @@
 #include "help/InfoWindows.h"
 #include "help/frmTip.h"
 #include "help/sommario.h"
+#include "hypotheses/ipotesi.h"
 #include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/ScreenFit.h"
@@ -82,6 +83,8 @@ QWidget *Program::create(WindowId id)
         return new supportoclienti(*this);
     case WindowId::grafico:
         return new grafico(*this, *m_study, m_dialogs, *m_charts);
+    case WindowId::ipotesi:
+        return new ipotesi(*this, *m_study);
     default:
         return new GuidePage(*this, WindowNames::guidePageIndex(id));
     }

@@ -12,7 +12,7 @@ struct Entry {
 };
 
 // In the order of the enum.
-constexpr std::array<Entry, 15> kWindows = {{
+constexpr std::array<Entry, 16> kWindows = {{
     {frmSplash, "frmSplash"},
     {stimaabitanti, "stimaabitanti"},
     {frontespizio, "frontespizio"},
@@ -28,11 +28,12 @@ constexpr std::array<Entry, 15> kWindows = {{
     {informaz, "informaz"},
     {supportoclienti, "supportoclienti"},
     {grafico, "grafico"},
+    {ipotesi, "ipotesi"},
 }};
 
-constexpr std::array<WindowId, 14> kExitOrder = {
-    stimaabitanti,      frontespizio,  grafico,   supportoclienti, informaz,     sommario,          manuale,
-    guidafunzionamento, guidaarchivio, guidadati, guidarisultati,  guidacalcolo, guidafrontespizio, frmTip};
+constexpr std::array<WindowId, 15> kExitOrder = {
+    stimaabitanti,      frontespizio,  grafico,   ipotesi,        supportoclienti, informaz,          sommario, manuale,
+    guidafunzionamento, guidaarchivio, guidadati, guidarisultati, guidacalcolo,    guidafrontespizio, frmTip};
 
 constexpr std::array<WindowId, 7> kGuidePages = {manuale,        guidafunzionamento, guidaarchivio,    guidadati,
                                                  guidarisultati, guidacalcolo,       guidafrontespizio};

@@ -23,6 +23,7 @@ enum class WindowId {
     informaz,
     supportoclienti,
     grafico,
+    ipotesi,
 };
 
 namespace WindowNames {

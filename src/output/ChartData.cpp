@@ -142,18 +142,6 @@ bool anyMigration(const StudySnapshot &s)
     return false;
 }
 
-QString subtitleOf(const StudySnapshot &s)
-{
-    QStringList parts;
-    // Controls drawn as text would break the exported SVG.
-    for (const QString &typed : {s.titlePage.ricerca, s.titlePage.localita}) {
-        const QString text = XmlText::safe(typed).trimmed();
-        if (!text.isEmpty())
-            parts << text;
-    }
-    return parts.join(u'\n');
-}
-
 // What the line shows and, after a backward run, why the table's last row
 // holds another number than the result.
 QString noteOf(const StudySnapshot &s, double result)
@@ -206,11 +194,23 @@ void axes(ChartData &d)
 
 } // namespace
 
+QString ChartData::subtitleOf(const TitlePageData &titlePage)
+{
+    QStringList parts;
+    // Controls drawn as text would break the exported SVG.
+    for (const QString &typed : {titlePage.ricerca, titlePage.localita}) {
+        const QString text = XmlText::safe(typed).trimmed();
+        if (!text.isEmpty())
+            parts << text;
+    }
+    return parts.join(u'\n');
+}
+
 ChartData ChartData::of(const StudySnapshot &s)
 {
     ChartData d;
     d.title = ChartTexts::kInhabitantsTitle;
-    d.subtitle = subtitleOf(s);
+    d.subtitle = subtitleOf(s.titlePage);
     const std::optional<double> result = NumberReading::italianNumber(s.popolazione);
     if (!result || !s.table.year[1])
         return d;

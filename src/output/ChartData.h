@@ -13,6 +13,7 @@
 #include <utility>
 
 struct StudySnapshot;
+struct TitlePageData;
 
 struct ChartData {
     struct Axis {
@@ -43,6 +44,8 @@ struct ChartData {
     bool operator==(const ChartData &) const = default;
 
     static ChartData of(const StudySnapshot &study);
+    // The research and the place of a title page, a line each, as the charts' subtitle.
+    static QString subtitleOf(const TitlePageData &titlePage);
 };
 
 namespace ChartNumbers {

@@ -25,6 +25,9 @@ public:
     // The inhabitants chart for a page of a document, at print resolution;
     // empty without a calculation.
     virtual ChartPicture documentPicture(const StudySnapshot &study) = 0;
+    // The chart of the study's three hypotheses for a page, at print
+    // resolution; empty when the study has none.
+    virtual ChartPicture hypothesesPicture(const StudySnapshot &study) = 0;
     // Both charts, one above the other, as the bytes of a file; empty
     // without a calculation or when drawing failed.
     virtual QByteArray file(const StudySnapshot &study, Format format) = 0;

@@ -65,4 +65,29 @@ QString exportFailed(const QString &path, const QString &why)
         .arg(path, why);
 }
 
+QString hypothesisSeries(const QString &kind)
+{
+    return QStringLiteral("Ipotesi ") + kind.toLower();
+}
+
+QString hypothesisResult(const QString &kind, const QString &year, const QString &inhabitants)
+{
+    return QStringLiteral("%1 per il %2: %3").arg(kind, year, inhabitants);
+}
+
+QString hypothesesResults(const QString &year)
+{
+    return QStringLiteral("Risultati per il %1").arg(year);
+}
+
+QString hypothesesNote(bool lastRowDiffers)
+{
+    QString note = QStringLiteral("Le linee segnano gli abitanti di ogni anno come la tabella; i quadrati segnano "
+                                  "i risultati.");
+    if (lastRowDiffers)
+        note += QStringLiteral(" Nel calcolo a ritroso l'ultima riga della tabella riporta gli abitanti dopo gli "
+                               "immigrati e gli emigrati di quell'anno, che il risultato non conta.");
+    return note;
+}
+
 } // namespace ChartTexts

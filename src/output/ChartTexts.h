@@ -33,6 +33,17 @@ QString lastRowNote(const QString &year, const QString &row, const QString &resu
 QString changeNote(const QString &from, const QString &to, const QString &first, const QString &last,
                    const QString &percent, bool axisFromZero);
 
+// The chart of three hypotheses.
+inline const QString kHypothesesTitle = QStringLiteral("Ipotesi a confronto");
+inline const QString kHypothesesBand = QStringLiteral("Fascia tra l'ipotesi bassa e l'alta");
+// "Ipotesi bassa" from "Bassa".
+QString hypothesisSeries(const QString &kind);
+QString hypothesisResult(const QString &kind, const QString &year, const QString &inhabitants);
+QString hypothesesResults(const QString &year);
+// Under it: the lines are the table's, the squares the results, and why a
+// square may sit off its line after a backward run.
+QString hypothesesNote(bool lastRowDiffers);
+
 inline const QString kExportTitle = QStringLiteral("Esporta il grafico");
 inline const QString kExportFilter =
     QStringLiteral("Immagine PNG, 300 dpi (*.png)|*.png|Disegno SVG (*.svg)|*.svg|Documento PDF (*.pdf)|*.pdf");

@@ -77,6 +77,24 @@ QByteArray pdf(const ChartData &d)
     return bytes;
 }
 
+// A scene laid out at the screen's resolution drawn scaled up: fonts are
+// laid out and drawn alike. The print resolution is set once it is drawn.
+QImage atPrintResolution(QGraphicsScene &scene)
+{
+    const QSizeF size = scene.sceneRect().size() * (QtChartPainter::kDpi / QtChartPainter::kLogicalDpi);
+    QImage image(size.toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene.render(&painter, QRectF(QPointF(0, 0), size), scene.sceneRect(), Qt::KeepAspectRatio);
+    painter.end();
+    const int perMetre = qRound(QtChartPainter::kDpi / 0.0254);
+    image.setDotsPerMeterX(perMetre);
+    image.setDotsPerMeterY(perMetre);
+    return image;
+}
+
 } // namespace
 
 QList<QChart *> QtChartPainter::layOut(QGraphicsScene &scene, const ChartData &d, bool both, QSizeF chart)
@@ -108,23 +126,38 @@ QImage QtChartPainter::image(const ChartData &d, bool both)
 {
     if (d.isEmpty())
         return {};
-    const QSizeF size = logicalSize(both) * (kDpi / kLogicalDpi);
-    QImage image(size.toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    // Drawn at the screen's resolution, scaled up: fonts are laid out and
-    // drawn alike. The print resolution is set once it is drawn.
-    QPainter painter(&image);
-    paint(painter, QRectF(QPointF(0, 0), size), d, both);
-    painter.end();
-    const int perMetre = qRound(kDpi / 0.0254);
-    image.setDotsPerMeterX(perMetre);
-    image.setDotsPerMeterY(perMetre);
-    return image;
+    const QSizeF size = logicalSize(both);
+    QGraphicsScene scene(QRectF(QPointF(0, 0), size));
+    scene.setBackgroundBrush(Qt::white);
+    layOut(scene, d, both, QSizeF(kWidth, kHeight));
+    return atPrintResolution(scene);
 }
 
 ChartPicture QtChartPainter::documentPicture(const StudySnapshot &study)
 {
     const QImage picture = image(ChartData::of(study), false);
+    if (picture.isNull())
+        return {};
+    return {png(picture), picture.size()};
+}
+
+QImage QtChartPainter::image(const HypothesesChartData &d)
+{
+    if (d.isEmpty())
+        return {};
+    const QSizeF size = logicalSize(false);
+    QGraphicsScene scene(QRectF(QPointF(0, 0), size));
+    scene.setBackgroundBrush(Qt::white);
+    QChart *chart = ResultsChart::hypotheses(d);
+    scene.addItem(chart);
+    chart->setGeometry(scene.sceneRect());
+    ChartDressing::settle(chart);
+    return atPrintResolution(scene);
+}
+
+ChartPicture QtChartPainter::hypothesesPicture(const StudySnapshot &study)
+{
+    const QImage picture = image(HypothesesChartData::of(study));
     if (picture.isNull())
         return {};
     return {png(picture), picture.size()};

@@ -1,11 +1,12 @@
-// The charts drawn with Qt Charts, off screen: the document picture (the
-// inhabitants, as wide as a page's text, at 300 dpi) and the exported files
+// The charts drawn with Qt Charts, off screen: the document pictures (the
+// inhabitants, or the three hypotheses, as wide as a page's text, at 300 dpi) and the exported files
 // (both charts, one above the other, as PNG at 300 dpi, SVG or one PDF
 // page). Needs a QApplication; shows no window.
 #pragma once
 
 #include "ChartData.h"
 #include "ChartPainter.h"
+#include "HypothesesChartData.h"
 
 #include <QImage>
 #include <QList>
@@ -27,6 +28,7 @@ public:
     static constexpr int kDpi = 300;
 
     ChartPicture documentPicture(const StudySnapshot &study) override;
+    ChartPicture hypothesesPicture(const StudySnapshot &study) override;
     QByteArray file(const StudySnapshot &study, Format format) override;
 
     // The charts of data put into scene, chart high and wide each, one under
@@ -37,4 +39,6 @@ public:
     static void paint(QPainter &painter, const QRectF &target, const ChartData &data, bool both);
     // The same as an image at kDpi; a null image without a calculation.
     static QImage image(const ChartData &data, bool both);
+    // The hypotheses' chart as an image at kDpi; a null image when empty.
+    static QImage image(const HypothesesChartData &data);
 };

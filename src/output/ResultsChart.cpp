@@ -3,6 +3,7 @@
 #include "ChartDressing.h"
 #include "ChartTexts.h"
 
+#include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
@@ -18,6 +19,9 @@ const QColor kLine(0x1f, 0x4e, 0x79);
 const QColor kKnown(0x2e, 0x7d, 0x32);
 const QColor kResult(0xc6, 0x28, 0x28);
 const QColor kGrid(0xd9, 0xdd, 0xe3);
+const QColor kLow(0x00, 0x79, 0x6b);
+const QColor kHigh(0xad, 0x14, 0x57);
+const QColor kBand(0x1f, 0x4e, 0x79, 0x30);
 
 QFont font(double points)
 {
@@ -56,15 +60,15 @@ QChart *chart()
 
 // The years' axis below, the values' on the left; the dressing keeps as
 // many year labels as the width holds.
-ChartDressing *axes(QChart *c, const ChartData &d, const ChartData::Axis &values)
+ChartDressing *axes(QChart *c, const ChartData::Axis &yearAxis, const ChartData::Axis &values)
 {
-    QCategoryAxis *years = axis(d.years);
+    QCategoryAxis *years = axis(yearAxis);
     c->addAxis(years, Qt::AlignBottom);
     c->addAxis(axis(values), Qt::AlignLeft);
-    return new ChartDressing(c, years, d.years);
+    return new ChartDressing(c, years, yearAxis);
 }
 
-void attach(QChart *c, QXYSeries *series)
+void attach(QChart *c, QAbstractSeries *series)
 {
     c->addSeries(series);
     series->attachAxis(c->axes(Qt::Horizontal).first());
@@ -113,7 +117,7 @@ QString number(const ChartData::Series &s)
 QChart *inhabitants(const ChartData &d)
 {
     QChart *c = chart();
-    ChartDressing *dressing = axes(c, d, d.people);
+    ChartDressing *dressing = axes(c, d.years, d.people);
     const QPen linePen = pen(kLine, 2.4);
     QLineSeries *people = line(d.inhabitants, linePen);
     attach(c, people);
@@ -141,7 +145,7 @@ QChart *inhabitants(const ChartData &d)
 QChart *components(const ChartData &d)
 {
     QChart *c = chart();
-    ChartDressing *dressing = axes(c, d, d.flows);
+    ChartDressing *dressing = axes(c, d.years, d.flows);
     // Patterns and widths tell the six apart on a page printed in gray.
     const std::array<QPen, 6> pens = {
         pen(QColor(0x2e, 0x7d, 0x32), 1.8),           pen(QColor(0x8e, 0x24, 0xaa), 2.6, {0.1, 1.8}),
@@ -155,6 +159,54 @@ QChart *components(const ChartData &d)
     }
     dressing->setHeader(ChartTexts::kComponentsTitle, d.subtitle, QString());
     dressing->setLegend(legend);
+    return c;
+}
+
+namespace {
+
+// The band under the lines: its two edges belong to it.
+QAreaSeries *shaded(const HypothesesChartData &d)
+{
+    auto *low = new QLineSeries, *high = new QLineSeries;
+    low->append(d.bandLow.points);
+    high->append(d.bandHigh.points);
+    auto *band = new QAreaSeries(high, low);
+    low->setParent(band);
+    high->setParent(band);
+    band->setName(d.bandName);
+    band->setPen(Qt::NoPen);
+    band->setBrush(kBand);
+    return band;
+}
+
+} // namespace
+
+QChart *hypotheses(const HypothesesChartData &d)
+{
+    QChart *c = chart();
+    ChartDressing *dressing = axes(c, d.years, d.people);
+    attach(c, shaded(d));
+    // Patterns and widths tell low and high apart on a page printed in gray.
+    const std::array<QPen, 3> pens = {pen(kLow, 1.6, {5, 3}), pen(kLine, 2.8), pen(kHigh, 1.6, {1.5, 2.5})};
+    const std::array<QColor, 3> colours = {kLow, kLine, kHigh};
+    QList<ChartDressing::Entry> legend = {{d.bandName, QPen(kBand, 9), ChartDressing::Mark::None, {}}};
+    QList<QLineSeries *> lines;
+    for (std::size_t i = 0; i < pens.size(); ++i) {
+        lines.append(line(d.lines[i], pens[i]));
+        attach(c, lines.last());
+        legend.append({d.lines[i].name, pens[i], ChartDressing::Mark::None, {}});
+    }
+    QList<ChartDressing::Label> labels;
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        QScatterSeries *result = marker(d.results[i], colours[i], QScatterSeries::MarkerShapeRectangle);
+        attach(c, result);
+        labels.append({result, number(d.results[i]), colours[i].darker(120)});
+    }
+    legend.append({d.resultsName, Qt::NoPen, ChartDressing::Mark::Square, kInk});
+    dressing->setHeader(d.title, d.subtitle, QString());
+    dressing->setLegend(legend);
+    dressing->setNote(d.note);
+    dressing->setLabels(lines[1], labels);
     return c;
 }
 

@@ -97,7 +97,9 @@ StudyRecord withValues(const StudyRecord &study, const StudyHypotheses &h, Hypot
 std::variant<HypothesisComparison, QString> compare(const StudyRecord &study, const StudyHypotheses &h)
 {
     HypothesisComparison out;
-    for (const Hypotheses::Kind kind : Hypotheses::kKinds) {
+    // The study itself first: when its own inputs are refused, the message
+    // names the central hypothesis, not the low one.
+    for (const Hypotheses::Kind kind : {Hypotheses::Kind::Central, Hypotheses::Kind::Low, Hypotheses::Kind::High}) {
         auto column = run(study, h, kind);
         if (auto *no = std::get_if<QString>(&column))
             return *no;

@@ -5,6 +5,7 @@
 #include "core/FileDialogs.h"
 #include "core/Modulo.h"
 #include "estimate/NumberReading.h"
+#include "storage/StudyHypotheses.h"
 #include "storage/StudySource.h"
 
 #include <algorithm>
@@ -138,8 +139,9 @@ void ProjectionModel::cancelladati_Click()
     } else {
         for (int i = 0; i < ProjectionInputs::kTypedCount; ++i)
             setText(ProjectionInputs::at(i), QString());
-        // Their source goes with them.
+        // Their source and their hypotheses go with them.
         m_files.setLine(StudySource::kKeyword, {});
+        m_files.setLine(StudyHypotheses::kKeyword, {});
         m_operations = 0;
     }
     for (int row = 1; row <= usedRows(); ++row)

@@ -72,6 +72,9 @@ const stimaabitanti::CommandRow stimaabitanti::kMenuRows[] = {
     {.kind = K::Menu, .name = kChart, .caption = "&Grafico"},
     {.kind = K::Item, .name = "grafico", .menu = kChart, .caption = "&Grafico dei risultati",
      .run = [](stimaabitanti &w) { w.m_host.showWindow(WindowId::grafico); }},
+    {.kind = K::Item, .name = "ipotesi", .menu = kChart, .caption = "&Ipotesi a confronto",
+     .toolTip = "Confronta le ipotesi bassa, centrale e alta",
+     .run = [](stimaabitanti &w) { w.m_host.showWindow(WindowId::ipotesi); }},
 };
 
 // The toolbar positions no menu item has, and the buttons, in tab order.

@@ -4,9 +4,11 @@
 #include "estimate/NumberReading.h"
 #include "output/ChartData.h"
 #include "output/ChartPainter.h"
+#include "output/HypothesesChartData.h"
 #include "output/ProjectionDocuments.h"
 #include "output/ResultsExport.h"
 #include "output/TitlePageDocuments.h"
+#include "projection/HypothesisRun.h"
 #include "support/Cases.h"
 #include "support/DocumentRecorder.h"
 #include "support/Scripted.h"
@@ -33,6 +35,10 @@ public:
     {
         ++pictures;
         return s.popolazione.isEmpty() ? ChartPicture{} : ChartPicture{QByteArray("\x89PNG picture"), {2000, 1200}};
+    }
+    ChartPicture hypothesesPicture(const StudySnapshot &s) override
+    {
+        return s.hypotheses ? ChartPicture{QByteArray("\x89PNG hypotheses"), {2000, 1200}} : ChartPicture{};
     }
     QByteArray file(const StudySnapshot &, Format) override { return QByteArray("chart"); }
     int pictures = 0;
@@ -325,6 +331,55 @@ TEST(ChartData, TheTitleNamesTheResearchAndThePlaceWhenThereAreAny)
     EXPECT_EQ(ChartData::of(d.snapshot()).subtitle, QStringLiteral("Borgo"));
     d.w.titlePage.setText(TitlePageModel::Field::ricerca, QStringLiteral("Piano 2030"));
     EXPECT_EQ(ChartData::of(d.snapshot()).subtitle, QStringLiteral("Piano 2030\nBorgo"));
+}
+
+// ---- the hypotheses' chart ----
+
+TEST(HypothesesChartData, ABackwardRunReadsInCalendarOrderWithWholeYearsAndItsResultsMarked)
+{
+    Desk d;
+    d.compute(20, true);
+    d.w.titlePage.setText(TitlePageModel::Field::localita, QStringLiteral("Borgo"));
+    const StudyRecord study = d.w.m().files().study();
+    StudyHypotheses h = HypothesisRun::of(study);
+    h.values[0] = {"tassofert", "1,2", "1,9"};
+    const auto c = std::get<HypothesisComparison>(HypothesisRun::compare(study, h));
+    const HypothesesChartData data = HypothesesChartData::of(c, study.titlePage);
+    EXPECT_EQ(data.title, "Ipotesi a confronto");
+    EXPECT_EQ(data.subtitle, "Borgo");
+    EXPECT_EQ(data.lines[0].name, "Ipotesi bassa");
+    EXPECT_EQ(data.resultsName, "Risultati per il 1980");
+    for (const Hypotheses::Kind kind : Hypotheses::kKinds) {
+        const QList<QPointF> &line = data.lines[std::size_t(kind)].points;
+        ASSERT_EQ(line.size(), 21);
+        EXPECT_EQ(line.first().x(), 1980);
+        EXPECT_EQ(line.last(), QPointF(2000, 10000));
+        for (qsizetype i = 1; i < line.size(); ++i)
+            EXPECT_EQ(line[i].x(), line[i - 1].x() + 1);
+        const double result = *NumberReading::italianNumber(c.column(kind).result);
+        EXPECT_EQ(data.results[std::size_t(kind)].points, QList<QPointF>{QPointF(1980, result)});
+    }
+    EXPECT_EQ(data.years.ticks.first().second, "1980");
+    EXPECT_EQ(data.years.ticks.last().second, "2000");
+    for (const auto &[year, label] : data.years.ticks)
+        EXPECT_EQ(label, QString::number(int(year))) << year;
+    EXPECT_EQ(data.note, "Le linee segnano gli abitanti di ogni anno come la tabella; i quadrati segnano i "
+                         "risultati. Nel calcolo a ritroso l'ultima riga della tabella riporta gli abitanti dopo gli "
+                         "immigrati e gli emigrati di quell'anno, che il risultato non conta.");
+}
+
+TEST(HypothesesChartData, TheBandHoldsTheLowerAndTheHigherOfLowAndHighEachYear)
+{
+    HypothesisComparison c;
+    const std::array<std::vector<double>, 3> people = {{{100, 90, 130}, {100, 105, 110}, {100, 120, 95}}};
+    for (std::size_t i = 0; i < 3; ++i)
+        c.columns[i] = {{}, {2000, 2001, 2002}, people[i], QString::number(people[i].back())};
+    const HypothesesChartData data = HypothesesChartData::of(c, TitlePageData{});
+    EXPECT_EQ(data.bandLow.points, (QList<QPointF>{{2000, 100}, {2001, 90}, {2002, 95}}));
+    EXPECT_EQ(data.bandHigh.points, (QList<QPointF>{{2000, 100}, {2001, 120}, {2002, 130}}));
+    EXPECT_LE(data.people.min, 90);
+    EXPECT_GE(data.people.max, 130);
+    EXPECT_TRUE(HypothesesChartData::of(StudySnapshot{}).isEmpty());
 }
 
 // ---- the exported table ----

@@ -4,6 +4,7 @@
 #include "GuiSupport.h"
 #include "chart/grafico.h"
 #include "core/AppGlobals.h"
+#include "hypotheses/ipotesi.h"
 #include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/frontespizio.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -249,6 +251,53 @@ private slots:
         QCOMPARE(app.messenger.shown.size(), 1);
         QCOMPARE(QDir(app.folder.path()).entryList(QDir::Files).size(), 1);
         appGlobals().StudioName.clear();
+    }
+
+    void theHypothesesWindowFollowsTheStudyAndDrawsItsPicture()
+    {
+        App app;
+        stimaabitanti *w = app.program.projection();
+        QAction *item = action(w, QStringLiteral("ipotesi"));
+        QCOMPARE(item->text(), QStringLiteral("&Ipotesi a confronto"));
+        item->trigger();
+        QPointer<ipotesi> h = qobject_cast<ipotesi *>(app.program.loaded(WindowId::ipotesi));
+        QVERIFY(h && h->isVisible());
+        QCOMPARE(h->windowTitle(), QStringLiteral("Vicania: Ipotesi a confronto"));
+        compute(w->model(), QStringLiteral("2030"));
+        auto *values = child<QTableWidget>(h, QStringLiteral("valori"));
+        QCOMPARE(values->accessibleName(), QStringLiteral("Valori delle ipotesi bassa, centrale e alta"));
+        QCOMPARE(values->verticalHeaderItem(0)->text(), QStringLiteral("Tasso di fecondità (%)"));
+        QCOMPARE(values->item(0, 1)->text(), QStringLiteral("1,5"));
+        QVERIFY(!(values->item(0, 1)->flags() & Qt::ItemIsEditable));
+        values->item(0, 0)->setText(QStringLiteral("1,2")); // as its editor writes it
+        QTRY_COMPARE(h->model().value(Hypotheses::Kind::Low, F::tassofert), QStringLiteral("1,2"));
+        auto *calcola = child<QPushButton>(h, QStringLiteral("calcolaipotesi"));
+        QCOMPARE(calcola->accessibleName(), QStringLiteral("Calcola ipotesi"));
+        calcola->click();
+        auto *years = child<QTableWidget>(h, QStringLiteral("abitanti"));
+        QCOMPARE(years->rowCount(), 31);
+        QStringList tabOrder;
+        for (QWidget *next = values; tabOrder.size() < 5; next = next->nextInFocusChain()) {
+            if (next->focusPolicy() & Qt::TabFocus && !next->objectName().isEmpty())
+                tabOrder << next->objectName();
+        }
+        QCOMPARE(tabOrder.join(u' '), QStringLiteral("valori calcolaipotesi abitanti risultati chiudi"));
+        QCOMPARE(years->item(0, 2)->text(), QStringLiteral("10.000"));
+        QVERIFY(!h->shown().isEmpty());
+        QtChartPainter painter;
+        const ChartPicture picture = painter.hypothesesPicture(app.program.study().snapshot());
+        QImage image;
+        QVERIFY(image.loadFromData(picture.png, "PNG"));
+        QCOMPARE(image.width(), qRound(QtChartPainter::kWidth * 300 / 96));
+        QVERIFY(inked(image) > 0.02);
+
+        w->model().setText(F::tassofert, QStringLiteral("1,6"));
+        QCOMPARE(years->rowCount(), 0);
+        QVERIFY(h->shown().isEmpty());
+        QCOMPARE(values->item(0, 1)->text(), QStringLiteral("1,6"));
+        QVERIFY(painter.hypothesesPicture(app.program.study().snapshot()).isNull());
+        QTest::keyClick(h, Qt::Key_Escape);
+        QVERIFY(h.isNull() || !h->isVisible());
     }
 };
 

@@ -4,7 +4,9 @@
 //   projection-200 (the same at twice the size), titlepage-empty,
 //   titlepage-filled, titlepage-opened (the example study opened),
 //   sommario, manuale, guidacalcolo, frmTip, informaz, supportoclienti,
-//   grafico-empty (before a calculation), grafico (the worked example).
+//   grafico-empty (before a calculation), grafico (the worked example),
+//   ipotesi-empty and ipotesi (the worked example with low and high values,
+//   before and after "Calcola ipotesi").
 //
 // Built only when asked, and run by hand after a change to a window:
 //   tools/screenshots/take-screenshots.sh [FOLDER]
@@ -26,6 +28,7 @@
 #include "core/StudioSettings.h"
 #include "core/WindowNames.h"
 #include "help/ProgramFolder.h"
+#include "hypotheses/ipotesi.h"
 #include "projection/ResultsGrid.h"
 #include "projection/stimaabitanti.h"
 #include "titlepage/frontespizio.h"
@@ -146,6 +149,23 @@ bool chartWindow(const QDir &folder)
     return ok;
 }
 
+bool hypothesesWindow(const QDir &folder)
+{
+    Session s;
+    calculatedProjection(s);
+    s.program.showWindow(WindowId::ipotesi);
+    auto *window = qobject_cast<ipotesi *>(s.program.loaded(WindowId::ipotesi));
+    bool ok = picture(window, folder, QStringLiteral("ipotesi-empty"));
+    using K = Hypotheses::Kind;
+    window->model().setValue(K::Low, ProjectionInput::tassofert, QStringLiteral("1,2"));
+    window->model().setValue(K::High, ProjectionInput::tassofert, QStringLiteral("1,9"));
+    window->model().setValue(K::Low, ProjectionInput::immigr, QStringLiteral("1"));
+    window->model().setValue(K::High, ProjectionInput::immigr, QStringLiteral("6"));
+    window->model().calcolaIpotesi();
+    ok &= picture(window, folder, QStringLiteral("ipotesi"));
+    return ok;
+}
+
 bool titlePage(const QDir &folder)
 {
     Session s;
@@ -229,6 +249,7 @@ int main(int argc, char *argv[])
     ok &= titlePage(folder);
     ok &= helpWindows(folder);
     ok &= chartWindow(folder);
+    ok &= hypothesesWindow(folder);
     ok &= darkWindows(folder);
     return ok ? 0 : 1;
 }
