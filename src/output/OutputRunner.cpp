@@ -34,6 +34,8 @@ bool OutputRunner::run(OutputId id, const QString &path)
             tell(output, OutputTexts::kNoChart);
             return false;
         }
+        if (source.study.hypotheses && m_charts)
+            source.hypothesesChart = m_charts->hypothesesPicture(source.study);
     }
     return document(output, std::move(source));
 }

@@ -34,7 +34,7 @@ void fullReport(DocumentWriter &w, const OutputSource &s)
         study.officeName = study.titlePage.labelstudio;
         study.officeAddress = study.titlePage.labelindirizzo;
     }
-    TitlePageDocuments::fullReport(w, study, s.chart);
+    TitlePageDocuments::fullReport(w, study, s.chart, s.hypothesesChart);
 }
 
 void dataOnly(DocumentWriter &w, const OutputSource &s)

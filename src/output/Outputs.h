@@ -35,6 +35,8 @@ struct OutputSource {
     // The guide's pages: all of them, or the one printed.
     QStringList guideTitles;
     QStringList guideTexts;
+    // The hypotheses' chart, in the report with chart of a study that has them.
+    ChartPicture hypothesesChart = {};
 };
 
 namespace Outputs {
