@@ -5,6 +5,7 @@
 
 #include "GridViewport.h"
 #include "HypothesisComparison.h"
+#include "PlanSizing.h"
 #include "ProjectionInputs.h"
 #include "ProjectionTable.h"
 #include "storage/StudySource.h"
@@ -34,6 +35,9 @@ struct StudySnapshot {
     // the calculation refuses one of them.
     std::optional<HypothesisComparison> hypotheses;
     QString hypothesesRefused;
+    // The plan's sizing, when the study has one, or why it cannot be made.
+    std::optional<PlanSizing::Sizing> sizing;
+    QString sizingRefused;
 
     // The last table row the documents reach, as the grid does.
     int usedRows() const { return GridViewport::usedRows(span); }

@@ -3,6 +3,7 @@
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
 #include "projection/HypothesisRun.h"
+#include "storage/StudySizing.h"
 #include "projection/ProjectionTexts.h"
 
 Study::Study(Messenger &messenger, FileDialogs &dialogs, QDate today, QObject *parent)
@@ -64,6 +65,19 @@ void addHypotheses(StudySnapshot &s, const StudyRecord &study)
         s.hypothesesRefused = std::get<QString>(compared);
 }
 
+void addSizing(StudySnapshot &s, const StudyRecord &study)
+{
+    const QStringList *line = study.line(StudySizing::kKeyword);
+    const auto sizing = line ? StudySizing::fromLine(*line) : std::nullopt;
+    if (!sizing)
+        return;
+    auto sized = PlanSizing::of(s, *sizing);
+    if (auto *done = std::get_if<PlanSizing::Sizing>(&sized))
+        s.sizing = std::move(*done);
+    else
+        s.sizingRefused = std::get<QString>(sized);
+}
+
 } // namespace
 
 StudySnapshot Study::snapshot()
@@ -79,8 +93,10 @@ StudySnapshot Study::snapshot()
         const StudyRecord study = m_projection->files().study();
         if (const QStringList *line = study.line(StudySource::kKeyword))
             s.source = StudySource::fromLine(*line);
-        if (!p.popolazione().isEmpty())
+        if (!p.popolazione().isEmpty()) {
             addHypotheses(s, study);
+            addSizing(s, study);
+        }
     }
     s.titlePage = titlePage().read();
     s.officeName = appGlobals().StudioName;
