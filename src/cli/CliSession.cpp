@@ -2,6 +2,7 @@
 
 #include "CliHypotheses.h"
 #include "CliImport.h"
+#include "CliSizing.h"
 
 #include "core/FileDialogs.h"
 #include "core/Messenger.h"
@@ -160,6 +161,9 @@ void CliSession::usage()
           << ").\n"
              "  --ipotesi-valori \"tassofert=1,2:1,6;immigr=3:9\" imposta, prima dei comandi,\n"
              "  i valori bassi e alti delle ipotesi (tassofert, aspvita, immigr, emigr).\n"
+             "  --dimensionamento-valori \"famiglia=2,21;variazione=-0,01\" imposta, prima dei\n"
+             "  comandi, i dati del dimensionamento del piano; --dimensionamento FILE ne\n"
+             "  scrive i risultati (CSV).\n"
              "  Stato di uscita: 0 riuscito; 1 se è apparso un messaggio di errore;\n"
              "  2 se il file non si può leggere; 3 se il comando non è valido.\n"
           << CliImport::usage() << Qt::flush;
@@ -177,6 +181,7 @@ struct Request {
     QList<const CliCommand *> commands;
     QList<Document> documents;
     std::vector<StudyHypotheses::Values> hypotheses;
+    CliSizing::Values sizing;
 };
 
 // A document option and what follows it, or nothing after saying what is wrong.
@@ -219,6 +224,13 @@ std::optional<Request> parseRequest(const QStringList &arguments, QTextStream &e
             if (!values)
                 return std::nullopt;
             request.hypotheses.insert(request.hypotheses.end(), values->begin(), values->end());
+            continue;
+        }
+        if (arguments[i] == QLatin1String(CliSizing::kOption)) {
+            const auto values = CliSizing::parse(arguments.value(++i), err);
+            if (!values)
+                return std::nullopt;
+            request.sizing.insert(request.sizing.end(), values->begin(), values->end());
             continue;
         }
         const Outputs::Output *kind = Outputs::byOption(arguments[i]);
@@ -343,6 +355,8 @@ int CliSession::esegui(const QString &studyPath, const QStringList &arguments)
         return Unreadable;
     if (!request->hypotheses.empty())
         CliHypotheses::apply(model, request->hypotheses);
+    if (!request->sizing.empty())
+        CliSizing::apply(model, request->sizing);
     for (const CliCommand *command : request->commands) {
         if (exitConfirmed)
             break; // the window would be closed by now

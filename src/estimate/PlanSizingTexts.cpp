@@ -3,6 +3,7 @@
 #include "NumberReading.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace PlanSizingTexts {
 
@@ -25,10 +26,13 @@ int categoryOf(const QString &key)
     return -1;
 }
 
+// As typed, with as many decimals, thousands grouped.
 QString typed(const PlanSizing::Sizing &s, Input input)
 {
-    const auto v = NumberReading::italianNumber(s.inputs.text(input));
-    return v ? number(*v, *v == std::floor(*v) ? 0 : 2) : s.inputs.text(input);
+    const QString text = s.inputs.text(input);
+    const auto v = NumberReading::italianNumber(text);
+    const qsizetype comma = text.lastIndexOf(u',');
+    return v ? number(*v, comma < 0 ? 0 : int(std::min<qsizetype>(text.size() - comma - 1, 3))) : text;
 }
 
 QString households(const QString &key, const PlanSizing::Sizing &s, const PlanSizing::Result &r)
@@ -129,7 +133,7 @@ QString ruleOf(const PlanSizing::Sizing &s, Input input)
     const auto national = row.national ? NumberReading::italianNumber(QString::fromUtf8(row.national)) : std::nullopt;
     const bool asNational = value && national && *value == *national;
     if (row.fromDecree)
-        return asNational ? kDecree : s.rule.isEmpty() ? QStringLiteral("valore scelto dall'ufficio") : s.rule;
+        return asNational ? kDecreeShort : s.rule.isEmpty() ? QStringLiteral("valore scelto dall'ufficio") : s.rule;
     // The others describe the place: the study's own, but a default left as it is.
     return asNational && input == Input::sfitto ? QStringLiteral("valore predefinito")
                                                 : QStringLiteral("dato dello studio");

@@ -8,6 +8,8 @@
 namespace PlanSizingTexts {
 
 inline const QString kDecree = QStringLiteral("D.M. 2 aprile 1968, n. 1444, art. 3");
+// As a figure's source cites it.
+inline const QString kDecreeShort = QStringLiteral("D.M. 1444/1968, art. 3");
 
 // "Abitanti nell'anno di partenza", for a result line's name.
 QString caption(const QString &key);

@@ -31,7 +31,7 @@ void headings(DocumentWriter &w, const QString &first)
 void inputsTable(DocumentWriter &w, const HypothesisComparison &c)
 {
     w.addTable(int(Hypotheses::kVaried.size()) + 1, 4);
-    w.setTableFontSize(11);
+    w.setTableFontSize(10);
     w.repeatHeadingRows(1);
     headings(w, QStringLiteral("Dati"));
     for (std::size_t i = 0; i < Hypotheses::kVaried.size(); ++i) {
@@ -46,7 +46,7 @@ void inhabitantsTable(DocumentWriter &w, const HypothesisComparison &c)
 {
     const std::vector<std::size_t> rows = shownRows(c);
     w.addTable(int(rows.size()) + 1, 4);
-    w.setTableFontSize(11);
+    w.setTableFontSize(10);
     w.repeatHeadingRows(1);
     headings(w, QStringLiteral("Anno"));
     for (std::size_t r = 0; r < rows.size(); ++r) {

@@ -20,9 +20,11 @@ bool OutputRunner::run(OutputId id, const QString &path)
     if (output.signedByOffice && !m_study.officeReady())
         return false;
     OutputSource source{m_study.snapshot(), {}, {}, {}};
-    // A document of the hypotheses never goes out without one of them.
-    if (output.showsHypotheses && !source.study.hypothesesRefused.isEmpty()) {
-        tell(output, source.study.hypothesesRefused);
+    // A document of the hypotheses or the sizing never goes out without them.
+    const QString &refused =
+        source.study.hypothesesRefused.isEmpty() ? source.study.sizingRefused : source.study.hypothesesRefused;
+    if (output.showsPlan && !refused.isEmpty()) {
+        tell(output, refused);
         return false;
     }
     if (output.save)

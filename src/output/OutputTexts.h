@@ -45,4 +45,11 @@ inline QString hypothesesExportFailed(const QString &path, const QString &why)
     return QStringLiteral("Impossibile scrivere le ipotesi nel file \"%1\": %2.").arg(path, why);
 }
 
+// The plan's sizing.
+inline const QString kNoSizing = QStringLiteral("lo studio non ha un dimensionamento");
+inline QString sizingExportFailed(const QString &path, const QString &why)
+{
+    return QStringLiteral("Impossibile scrivere il dimensionamento nel file \"%1\": %2").arg(path, why);
+}
+
 } // namespace OutputTexts

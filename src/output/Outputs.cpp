@@ -8,6 +8,7 @@
 #include "TitlePageDocuments.h"
 #include "core/AppGlobals.h"
 #include "core/WholeFile.h"
+#include "storage/StudySizing.h"
 #include "word/DocumentOutput.h"
 
 #include <array>
@@ -79,10 +80,21 @@ bool saveHypotheses(const OutputSource &s, ChartPainter *, const QString &path, 
     return WholeFile::write(path, ResultsExport::hypothesesCsv(*s.study.hypotheses), why);
 }
 
+// A study without a sizing line says what the sizing lacks.
+bool saveSizing(const OutputSource &s, ChartPainter *, const QString &path, QString *why)
+{
+    if (!s.study.sizing) {
+        const auto sized = PlanSizing::of(s.study, StudySizing{});
+        *why = std::holds_alternative<QString>(sized) ? std::get<QString>(sized) : OutputTexts::kNoSizing;
+        return false;
+    }
+    return WholeFile::write(path, ResultsExport::sizingCsv(*s.study.sizing), why);
+}
+
 using namespace OutputTexts;
 using W = Window;
 
-constexpr std::array<Output, 11> kOutputs = {{
+constexpr std::array<Output, 12> kOutputs = {{
     {.id = OutputId::Risultati,
      .cliOption = "--risultati",
      .build = results,
@@ -107,7 +119,7 @@ constexpr std::array<Output, 11> kOutputs = {{
      .signedByOffice = true,
      .window = W::TitlePage,
      .shown = &kReportShown,
-     .showsHypotheses = true},
+     .showsPlan = true},
     {.id = OutputId::RelazioneGrafico,
      .cliOption = "--relazione-grafico",
      .build = fullReport,
@@ -117,7 +129,7 @@ constexpr std::array<Output, 11> kOutputs = {{
      .chart = Chart::Required,
      .window = W::TitlePage,
      .shown = &kReportShown,
-     .showsHypotheses = true},
+     .showsPlan = true},
     {.id = OutputId::SoloDati,
      .cliOption = "--solo-dati",
      .build = dataOnly,
@@ -144,7 +156,7 @@ constexpr std::array<Output, 11> kOutputs = {{
      .saveFailed = exportFailed,
      .noResult = &kExportNeedsCalculation,
      .window = W::Projection,
-     .showsHypotheses = true},
+     .showsPlan = true},
     {.id = OutputId::Csv,
      .cliOption = "--csv",
      .save = saveCsv,
@@ -158,7 +170,15 @@ constexpr std::array<Output, 11> kOutputs = {{
      .noResult = &kExportNeedsCalculation,
      .cliNeedsResult = true,
      .window = W::Projection,
-     .showsHypotheses = true},
+     .showsPlan = true},
+    {.id = OutputId::Dimensionamento,
+     .cliOption = "--dimensionamento",
+     .save = saveSizing,
+     .saveFailed = sizingExportFailed,
+     .noResult = &kExportNeedsCalculation,
+     .cliNeedsResult = true,
+     .window = W::Projection,
+     .showsPlan = true},
 }};
 
 // of() finds a row by its place.

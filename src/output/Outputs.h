@@ -25,7 +25,8 @@ enum class OutputId {
     Grafico,
     Xlsx,
     Csv,
-    Ipotesi
+    Ipotesi,
+    Dimensionamento
 };
 
 // What an output is built from.
@@ -74,8 +75,8 @@ struct Output {
     // extension names the chart's format.
     bool cliNamesPage = false;
     bool cliChartFile = false;
-    // Shows the study's hypotheses: not written while one is refused.
-    bool showsHypotheses = false;
+    // Shows the study's hypotheses and sizing: not written while either is refused.
+    bool showsPlan = false;
 };
 
 // In the order of vicania-cli's usage.

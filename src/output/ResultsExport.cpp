@@ -111,6 +111,24 @@ QByteArray hypothesesCsv(const HypothesisComparison &c)
     return QByteArray("\xEF\xBB\xBF") + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
+QByteArray sizingCsv(const PlanSizing::Sizing &z)
+{
+    QStringList heading{QStringLiteral("voce")};
+    for (const QString &name : z.names)
+        heading << (name.isEmpty() ? QStringLiteral("valore") : name.toLower());
+    QStringList lines{heading.join(u';')};
+    std::vector<std::vector<std::pair<QString, QString>>> columns;
+    for (const PlanSizing::Result &r : z.columns)
+        columns.push_back(PlanSizing::resultLines(r));
+    for (std::size_t i = 0; i < columns.front().size(); ++i) {
+        QStringList cells{columns.front()[i].first};
+        for (const auto &column : columns)
+            cells << column[i].second;
+        lines << cells.join(u';');
+    }
+    return QByteArray("\xEF\xBB\xBF") + (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
 bool write(const StudySnapshot &s, const QString &path, Format format, QString *error)
 {
     QString why;

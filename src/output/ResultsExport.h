@@ -6,6 +6,7 @@
 // export is the caller's question. The workbook is built in ResultsXlsx.cpp.
 #pragma once
 
+#include "estimate/PlanSizing.h"
 #include "estimate/ProjectionTable.h"
 
 #include <QByteArray>
@@ -31,6 +32,9 @@ QByteArray csv(const StudySnapshot &study);
 // The three hypotheses as CSV: "Anno;Bassa;Centrale;Alta", a line a year,
 // then "Risultato" and the three results.
 QByteArray hypothesesCsv(const HypothesisComparison &comparison);
+// The plan's sizing as CSV: "voce;valore" (or "voce;bassa;centrale;alta"),
+// then a line a result.
+QByteArray sizingCsv(const PlanSizing::Sizing &sizing);
 // The workbook's bytes, or empty with the reason in error.
 QByteArray xlsx(const StudySnapshot &study, QString *error);
 bool write(const StudySnapshot &study, const QString &path, Format format, QString *error);

@@ -1,6 +1,7 @@
 #include "HypothesesXlsx.h"
 #include "ReportSections.h"
 #include "ResultsExport.h"
+#include "SizingXlsx.h"
 #include "SourceTexts.h"
 #include "XlsxBook.h"
 
@@ -256,6 +257,8 @@ QByteArray xlsx(const StudySnapshot &s, QString *error)
     resultsSheet(book, s);
     if (s.hypotheses)
         hypothesesSheet(book, s);
+    if (s.sizing)
+        sizingSheet(book, s);
     if (const lxw_error e = workbook_close(book.workbook); e != LXW_NO_ERROR) {
         // Its own texts are English and speak of its temporary files.
         *error = QStringLiteral("impossibile preparare il foglio nella cartella temporanea (errore %1)").arg(int(e));

@@ -2,6 +2,7 @@
 
 #include "HypothesesSections.h"
 #include "ReportSections.h"
+#include "SizingSections.h"
 #include "core/AppGlobals.h"
 #include "estimate/StudySnapshot.h"
 #include "word/DocumentModel.h"
@@ -242,19 +243,32 @@ ResultPages chartPage(DocumentWriter &w, const StudySnapshot &s, const ChartPict
     return {result.lastFull ? result.pages : result.pages + 1, false};
 }
 
-// The hypotheses on a page of their own; after a full table they take the
-// page counted for the closing block.
-ResultPages hypothesesChapter(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture,
-                              ResultPages result)
+// The chapters of the plan, each on a page of its own; after a full table
+// they take the page counted for the closing block. A chart before them kept
+// its heading with it; they flow freely. The closing block follows on a page
+// of its own, counted: where the last chapter ends is too close to call.
+ResultPages planChapters(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture, ResultPages result)
 {
-    w.goToEnd();
-    // The chart before it kept its heading with it; the chapter flows freely.
-    w.keepApart();
-    w.appendParagraph();
-    w.startNewPage();
-    HypothesesSections::chapter(w, s, picture);
-    const int before = result.lastFull ? result.pages - 1 : result.pages;
-    return {before + HypothesesSections::pages(s, picture), false};
+    if (!s.hypotheses && !s.sizing)
+        return result;
+    int pages = result.lastFull ? result.pages - 1 : result.pages;
+    const auto newPage = [&w] {
+        w.goToEnd();
+        w.keepApart();
+        w.appendParagraph();
+        w.startNewPage();
+    };
+    if (s.hypotheses) {
+        newPage();
+        HypothesesSections::chapter(w, s, picture);
+        pages += HypothesesSections::pages(s, picture);
+    }
+    if (s.sizing) {
+        newPage();
+        SizingSections::chapter(w, s);
+        pages += SizingSections::pages(s);
+    }
+    return {pages + 1, true};
 }
 
 // The sections before the closing block, each once, in document order.
@@ -269,7 +283,7 @@ ResultPages body(DocumentWriter &w, const StudySnapshot &s, const Charts &charts
     ResultPages result = resultTables(w, s);
     if (!charts.inhabitants.isNull())
         result = chartPage(w, s, charts.inhabitants, result);
-    return s.hypotheses ? hypothesesChapter(w, s, charts.hypotheses, result) : result;
+    return planChapters(w, s, charts.hypotheses, result);
 }
 
 // How the report is laid out, as estimated on a probe of its body: the cover
@@ -311,10 +325,13 @@ void finish(DocumentWriter &w, const StudySnapshot &s)
         for (int col = 1; col <= 9; ++col)
             w.alignTableColumn(t, col, Align::Right);
     }
-    for (int t = last + 1; s.hypotheses && t <= last + HypothesesSections::kTables; ++t) {
+    int next = last + 1;
+    for (; s.hypotheses && next <= last + HypothesesSections::kTables; ++next) {
         for (int col = 2; col <= 4; ++col)
-            w.alignTableColumn(t, col, Align::Right);
+            w.alignTableColumn(next, col, Align::Right);
     }
+    if (s.sizing)
+        SizingSections::align(w, s, next);
     w.numberPages(true);
     w.setProperties(QStringLiteral("Relazione: ") + s.titlePage.ricerca, ReportSections::author(s));
 }

@@ -90,14 +90,17 @@ TEST(Cli, WritesEveryOutputOfTheTableByTheOptionItsUsageLists)
     for (const QString &option : std::as_const(listed)) {
         const QString extension = option == QLatin1String("--grafico") ? QStringLiteral(".png")
                                   : option == QLatin1String("--xlsx")  ? QStringLiteral(".xlsx")
-                                  : option == QLatin1String("--csv") || option == QLatin1String("--ipotesi")
+                                  : option == QLatin1String("--csv") || option == QLatin1String("--ipotesi") ||
+                                          option == QLatin1String("--dimensionamento")
                                       ? QStringLiteral(".csv")
                                       : QStringLiteral(".docx");
         const QString file = dir.filePath(option.mid(2) + extension);
         QStringList args{QStringLiteral("esegui"), study};
-        // The hypotheses are written only for a study that has them.
+        // The hypotheses and the sizing are written only for a study that has them.
         if (option == QLatin1String("--ipotesi"))
             args << QStringLiteral("--ipotesi-valori") << QStringLiteral("tassofert=1,2:1,8");
+        if (option == QLatin1String("--dimensionamento"))
+            args << QStringLiteral("--dimensionamento-valori") << QStringLiteral("famiglia=2,3");
         args << option;
         if (option == QLatin1String("--pagina-guida"))
             args << QStringLiteral("manuale");

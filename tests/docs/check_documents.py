@@ -254,6 +254,36 @@ def check_hypotheses(folder):
     check(len(charts) == 2, f"hypotheses: {len(charts)} charts in the workbook")
 
 
+def check_sizing(folder):
+    """The chapter "Dimensionamento del piano" after the hypotheses' and before
+    the closing block: each figure with its source, the results, the formulas;
+    the workbook's sheet."""
+    path = study(folder, "Vicania-dati-piano", "2000", "2030", immigr="3", emigr="1")
+    report, book = Path(folder) / "relazione-piano.docx", Path(folder) / "piano.xlsx"
+    code, _, err = run(path, "--ipotesi-valori", "tassofert=1,2:1,8", "--dimensionamento-valori",
+                       "famiglia=2,21;variazione=-0,01;std_verde=12", "--relazione", str(report), "--xlsx", str(book))
+    check(code == 0, f"sizing: exit {code} {err}")
+    d = Document(str(report))
+    t = texts(d)
+    at = t.index("Dimensionamento del piano") if "Dimensionamento del piano" in t else -1
+    check(t.index("Ipotesi a confronto") < at < t.index("il professionista"), "sizing: chapter in its place")
+    figures = {row.cells[0].text: [c.text for c in row.cells[1:]] for row in d.tables[-2].rows[1:]}
+    check(figures.get("Standard per l'istruzione") == ["4,50", "m² per abitante", "D.M. 1444/1968, art. 3"],
+          "sizing: the decree's figure")
+    check(figures.get("Standard per il verde, il gioco e lo sport", [""] * 3)[2] == "valore scelto dall'ufficio",
+          "sizing: the office's own figure")
+    results = d.tables[-1]
+    check([c.text for c in results.rows[0].cells] == ["Voce", "Bassa", "Centrale", "Alta"], "sizing: three columns")
+    check([c.text for c in results.rows[4].cells][:3] == ["Componenti per famiglia nell'anno di arrivo", "1,91", "1,91"],
+          f"sizing: household size {[c.text for c in results.rows[4].cells]}")
+    check(any(p.startswith("Famiglie nell'anno di partenza: 10.000 abitanti ÷ 2,21 componenti = 4.525") for p in t),
+          "sizing: the formulas in words")
+    import openpyxl
+    sheet = openpyxl.load_workbook(str(book))["Dimensionamento"]
+    rows = list(sheet.iter_rows(values_only=True))
+    check(rows[0][:4] == ("Dato", "Valore", "Unità", "Fonte") and rows[1][1] == 2.21, f"sizing: sheet {rows[:2]}")
+
+
 def main():
     folder = tempfile.mkdtemp(prefix="vicania-docs-")
 
@@ -395,6 +425,7 @@ def main():
 
     check_source(folder)
     check_hypotheses(folder)
+    check_sizing(folder)
 
     for docx in sorted(Path(folder).glob("*.docx")):
         check_schema(str(docx))

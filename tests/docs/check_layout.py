@@ -184,10 +184,20 @@ def write_hypotheses(folder, env):
             name = f"ipotesi-{rows}{option[11:]}"
             path = study(folder, f"Vicania-dati-{name}", 2000, 2000 + rows - 1, SHORT)
             out = Path(folder) / f"relazione-{name}.docx"
+            # Every other one with the plan's sizing too, after the hypotheses.
+            sizing = ["--dimensionamento-valori", "famiglia=2,3;variazione=-0,01"] if rows % 2 else []
             run = subprocess.run([CLI, "esegui", str(path), "--ipotesi-valori", "tassofert=1,2:1,9;emigr=1:3",
-                                  option, str(out)], capture_output=True, text=True, env=env)
+                                  *sizing, option, str(out)], capture_output=True, text=True, env=env)
             check(run.returncode == 0 and out.exists(), f"{name}: report not written ({run.stderr})")
             reports.append((name, "ipotesi", out, None))
+    for rows in (12, 28, 29):
+        name = f"dimensionamento-{rows}"
+        path = study(folder, f"Vicania-dati-{name}", 2000, 2000 + rows - 1, SHORT)
+        out = Path(folder) / f"relazione-{name}.docx"
+        run = subprocess.run([CLI, "esegui", str(path), "--dimensionamento-valori", "famiglia=2,5", "--relazione",
+                              str(out)], capture_output=True, text=True, env=env)
+        check(run.returncode == 0 and out.exists(), f"{name}: report not written ({run.stderr})")
+        reports.append((name, "dimensionamento", out, None))
     return reports
 
 

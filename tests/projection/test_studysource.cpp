@@ -61,8 +61,12 @@ TEST(SourceLine, StudiesWithAndWithoutItAreSavedAgainByteForByte)
                        "\"dato\",\"aspvita\",\"85,4\",\"Pm ÷ (D – B × m ÷ 1000) = 85,4\",\"ISTAT, «Morti»\",\"\"\r\n"));
     EXPECT_EQ(savedAgain(fileWith({})), fileWith({}));
     EXPECT_EQ(savedAgain(fileWith(line)), fileWith(line));
-    // Lines this program does not know are not kept.
+    // Lines this program does not know are not kept; the others keep their order.
     EXPECT_EQ(savedAgain(fileWith("\"altro\",\"x\"\r\n" + line)), fileWith(line));
+    const QByteArray plan = "\"ipotesi\",\"tassofert\",\"0,7\",\"0,9\"\r\n"
+                            "\"dimensionamento\",\"famiglia\",\"2,21\",\"regola\",\"L.R. 24/2017\"\r\n";
+    EXPECT_EQ(savedAgain(fileWith(plan.split('\n')[1] + "\n" + line + plan.split('\n')[0] + "\n")),
+              fileWith(line + plan));
 }
 
 TEST(SourceLine, AReaderOfTwoLinesReadsTheSameStudy)
