@@ -11,7 +11,6 @@
 #include <variant>
 #include <vector>
 
-struct StudySnapshot;
 struct StudySizing;
 
 namespace PlanSizing {
@@ -89,10 +88,6 @@ struct Sizing {
     std::vector<QString> names; // "Bassa", "Centrale", "Alta"; one empty name without hypotheses
     std::vector<Result> columns;
 };
-
-// The sizing of a computed study: its inhabitants at the start (as the grid
-// shows them) and its result, or the results of its hypotheses.
-std::variant<Sizing, QString> of(const StudySnapshot &s, const StudySizing &sizing);
 
 // The inputs of a study's sizing line.
 Inputs inputsOf(const StudySizing &sizing);

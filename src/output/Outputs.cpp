@@ -8,6 +8,7 @@
 #include "TitlePageDocuments.h"
 #include "core/AppGlobals.h"
 #include "core/WholeFile.h"
+#include "estimate/PlanSizingRun.h"
 #include "storage/StudySizing.h"
 #include "word/DocumentOutput.h"
 

@@ -2,9 +2,10 @@
 
 #include "core/AppGlobals.h"
 #include "core/Messenger.h"
+#include "estimate/PlanSizingRun.h"
 #include "projection/HypothesisRun.h"
-#include "storage/StudySizing.h"
 #include "projection/ProjectionTexts.h"
+#include "storage/StudySizing.h"
 
 Study::Study(Messenger &messenger, FileDialogs &dialogs, QDate today, QObject *parent)
     : QObject(parent), m_messenger(messenger), m_dialogs(dialogs), m_today(today)
