@@ -17,6 +17,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -161,6 +162,7 @@ QGroupBox *dimensionamento::buildGroup(QWidget *parent, const QString &title, st
 {
     auto *box = new QGroupBox(title, parent);
     auto *grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
     int r = 0;
     for (const Input input : inputs) {
         const PlanSizing::InputRow &row = PlanSizing::row(input);
@@ -177,7 +179,10 @@ QGroupBox *dimensionamento::buildGroup(QWidget *parent, const QString &title, st
         caption->setBuddy(edit);
         grid->addWidget(caption, r, 0);
         grid->addWidget(edit, r, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(row.unit), box), r, 2);
+        auto *unit = new QLabel(QString::fromUtf8(row.unit), box);
+        // As wide in every group, so the fields stand in one column.
+        unit->setFixedWidth(unit->fontMetrics().horizontalAdvance(QStringLiteral("componenti all'anno")) + 4);
+        grid->addWidget(unit, r, 2);
         connect(edit, &QLineEdit::editingFinished, this, [this, edit, input] {
             edit->setModified(false);
             m_model.setValue(input, edit->text());
@@ -202,21 +207,30 @@ QWidget *dimensionamento::buildResults()
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
     m_results->verticalHeader()->hide();
-    m_results->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_results->verticalHeader()->setDefaultSectionSize(m_results->fontMetrics().height() + 6);
+    m_results->setWordWrap(true);
+    // Long names wrap rather than lose their end when the hypotheses take room.
+    connect(m_results->horizontalHeader(), &QHeaderView::sectionResized, m_results,
+            &QTableWidget::resizeRowsToContents);
     auto *caption = new QLabel(QStringLiteral("&Risultati"), box);
     caption->setBuddy(m_results);
     column->addWidget(caption);
     m_message = wrapped(box, QString(), "avviso");
+    QFont strong = m_message->font();
+    strong.setBold(true);
+    m_message->setFont(strong);
     column->addWidget(m_message);
     column->addWidget(m_results, 1);
-    m_formulaCaption = new QLabel(QStringLiteral("Formula della riga scelta:"), box);
-    column->addWidget(m_formulaCaption);
-    m_formula = wrapped(box, QString(), "formula");
-    m_formula->setAccessibleName(QStringLiteral("Formula"));
-    m_formula->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_formula = new QPlainTextEdit(box);
+    m_formula->setObjectName(QStringLiteral("formula"));
+    m_formula->setAccessibleName(QStringLiteral("Formula della riga scelta"));
+    m_formula->setReadOnly(true);
+    m_formula->setTabChangesFocus(true);
+    m_formula->setFixedHeight(m_formula->fontMetrics().lineSpacing() * 7);
+    auto *formulaCaption = new QLabel(QStringLiteral("F&ormula della riga scelta"), box);
+    formulaCaption->setBuddy(m_formula);
+    column->addWidget(formulaCaption);
     column->addWidget(m_formula);
-    m_noGrowth = wrapped(box, QString(), "crescita");
-    column->addWidget(m_noGrowth);
     connect(m_results, &QTableWidget::currentCellChanged, this, &dimensionamento::showFormula);
     return box;
 }
@@ -250,6 +264,7 @@ void dimensionamento::removeFigures()
     dialog.setComboBoxItems(office);
     dialog.setOkButtonText(QStringLiteral("Elimina"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    dialog.setMinimumWidth(360); // the whole title
     const int chosen = m_model.currentPreset();
     if (chosen > 0)
         dialog.setTextValue(office.at(chosen - 1));
@@ -297,33 +312,34 @@ void dimensionamento::showResults()
     const auto &sizing = m_model.sizing();
     m_message->setText(!m_model.hasResult() ? SizingTexts::kNoResult : m_model.refusal());
     m_message->setVisible(!sizing);
-    for (QWidget *w : {static_cast<QWidget *>(m_results), static_cast<QWidget *>(m_formulaCaption),
-                       static_cast<QWidget *>(m_formula)})
-        w->setVisible(sizing.has_value());
     const int keep = std::max(0, m_results->currentRow());
     m_results->setRowCount(0);
-    QStringList growth;
+    m_noGrowth.clear();
+    m_results->setColumnCount(sizing ? 1 + int(sizing->columns.size()) : 0);
     if (sizing) {
         const bool one = sizing->names.size() == 1;
-        m_results->setColumnCount(1 + int(sizing->columns.size()));
         QStringList heads{SizingTexts::kItem};
         for (const QString &name : sizing->names)
             heads << (one ? SizingTexts::kValue : name);
         m_results->setHorizontalHeaderLabels(heads);
+        m_results->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < m_results->columnCount(); ++c)
+            m_results->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
         for (std::size_t c = 0; c < sizing->columns.size(); ++c) {
             const auto lines = PlanSizing::resultLines(sizing->columns[c]);
             m_results->setRowCount(int(lines.size()));
             for (std::size_t r = 0; r < lines.size(); ++r) {
-                m_results->setItem(int(r), 0, cell(PlanSizingTexts::caption(lines[r].first), Qt::AlignLeft));
+                QTableWidgetItem *name = cell(PlanSizingTexts::caption(lines[r].first), Qt::AlignLeft);
+                name->setToolTip(name->text());
+                m_results->setItem(int(r), 0, name);
                 m_results->setItem(int(r), 1 + int(c), cell(shown(lines[r].first, lines[r].second), Qt::AlignRight));
             }
             if (const QString no = PlanSizingTexts::noGrowth(sizing->columns[c]); !no.isEmpty())
-                growth << (one ? no : sizing->names[c] + QStringLiteral(": ") + no);
+                m_noGrowth << (one ? no : sizing->names[c] + QStringLiteral(": ") + no);
         }
+        m_results->resizeRowsToContents();
         m_results->setCurrentCell(std::min(keep, m_results->rowCount() - 1), 0);
     }
-    m_noGrowth->setText(growth.join(u'\n'));
-    m_noGrowth->setVisible(!growth.isEmpty());
     showFormula();
 }
 
@@ -341,7 +357,9 @@ void dimensionamento::showFormula()
         const QString formula = PlanSizingTexts::formula(key, *sizing, c);
         lines << (sizing->names[c].isEmpty() ? formula : sizing->names[c] + QStringLiteral(": ") + formula);
     }
-    m_formula->setText(lines.join(u'\n'));
+    if (!m_noGrowth.isEmpty())
+        lines << QString() << m_noGrowth;
+    m_formula->setPlainText(lines.join(u'\n'));
 }
 
 void dimensionamento::showEvent(QShowEvent *event)

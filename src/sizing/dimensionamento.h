@@ -13,6 +13,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class WindowHost;
@@ -51,7 +52,6 @@ private:
     QLabel *m_rule = nullptr;
     QLabel *m_message = nullptr;
     QTableWidget *m_results = nullptr;
-    QLabel *m_formulaCaption = nullptr;
-    QLabel *m_formula = nullptr;
-    QLabel *m_noGrowth = nullptr;
+    QPlainTextEdit *m_formula = nullptr; // the row's formula, then the sentences of no growth
+    QStringList m_noGrowth;
 };
