@@ -15,6 +15,7 @@
 #include "output/QtChartPainter.h"
 #include "projection/stimaabitanti.h"
 #include "scaling/ScreenFit.h"
+#include "sizing/dimensionamento.h"
 #include "study/Study.h"
 #include "titlepage/frontespizio.h"
 #include "word/DocumentOutput.h"
@@ -85,6 +86,8 @@ QWidget *Program::create(WindowId id)
         return new grafico(*this, *m_study, m_dialogs, *m_charts);
     case WindowId::ipotesi:
         return new ipotesi(*this, *m_study);
+    case WindowId::dimensionamento:
+        return new dimensionamento(*this, *m_study);
     default:
         return new GuidePage(*this, WindowNames::guidePageIndex(id));
     }

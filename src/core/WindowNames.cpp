@@ -12,7 +12,7 @@ struct Entry {
 };
 
 // In the order of the enum.
-constexpr std::array<Entry, 16> kWindows = {{
+constexpr std::array<Entry, 17> kWindows = {{
     {frmSplash, "frmSplash"},
     {stimaabitanti, "stimaabitanti"},
     {frontespizio, "frontespizio"},
@@ -29,11 +29,13 @@ constexpr std::array<Entry, 16> kWindows = {{
     {supportoclienti, "supportoclienti"},
     {grafico, "grafico"},
     {ipotesi, "ipotesi"},
+    {dimensionamento, "dimensionamento"},
 }};
 
-constexpr std::array<WindowId, 15> kExitOrder = {
-    stimaabitanti,      frontespizio,  grafico,   ipotesi,        supportoclienti, informaz,          sommario, manuale,
-    guidafunzionamento, guidaarchivio, guidadati, guidarisultati, guidacalcolo,    guidafrontespizio, frmTip};
+constexpr std::array<WindowId, 16> kExitOrder = {stimaabitanti,   frontespizio,       grafico,           ipotesi,
+                                                 dimensionamento, supportoclienti,    informaz,          sommario,
+                                                 manuale,         guidafunzionamento, guidaarchivio,     guidadati,
+                                                 guidarisultati,  guidacalcolo,       guidafrontespizio, frmTip};
 
 constexpr std::array<WindowId, 7> kGuidePages = {manuale,        guidafunzionamento, guidaarchivio,    guidadati,
                                                  guidarisultati, guidacalcolo,       guidafrontespizio};

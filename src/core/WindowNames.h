@@ -24,6 +24,7 @@ enum class WindowId {
     supportoclienti,
     grafico,
     ipotesi,
+    dimensionamento,
 };
 
 namespace WindowNames {

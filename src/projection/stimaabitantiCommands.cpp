@@ -75,6 +75,11 @@ const stimaabitanti::CommandRow stimaabitanti::kMenuRows[] = {
     {.kind = K::Item, .name = "ipotesi", .menu = kChart, .caption = "&Ipotesi a confronto",
      .toolTip = "Confronta le ipotesi bassa, centrale e alta",
      .run = [](stimaabitanti &w) { w.m_host.showWindow(WindowId::ipotesi); }},
+    {.kind = K::Separator, .menu = kChart},
+    {.kind = K::Item, .name = "dimensionamento", .menu = kChart, .caption = "&Dimensionamento...",
+     .toolTip = "Famiglie, abitazioni, volumi e standard del piano per il risultato",
+     .run = [](stimaabitanti &w) { w.m_host.showWindow(WindowId::dimensionamento); },
+     .enabled = [](const ProjectionModel &m) { return !m.popolazione().isEmpty(); }},
 };
 
 // The toolbar positions no menu item has, and the buttons, in tab order.

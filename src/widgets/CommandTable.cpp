@@ -128,6 +128,8 @@ void CommandTable::buildMenus(QMainWindow *window)
             if (!c.shortcut.isEmpty())
                 a->setShortcut(c.shortcut);
             QObject::connect(a, &QAction::triggered, window, c.handler);
+            if (c.enabled)
+                m_items.emplace_back(&c, a);
             break;
         }
         case Command::Kind::Separator:
@@ -157,6 +159,8 @@ void CommandTable::refresh() const
         if (command->enabled)
             button->setEnabled(command->enabled());
     }
+    for (const auto &[command, item] : m_items)
+        item->setEnabled(command->enabled());
 }
 
 QPushButton *CommandTable::button(const QString &name) const

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QMainWindow;
 class QPushButton;
 class QWidget;
@@ -81,7 +82,7 @@ public:
     // Runs the command at a toolbar position; false for a separator or an
     // empty position.
     bool runToolbar(int position) const;
-    // Enables each button as its row says.
+    // Enables each button and menu item as its row says.
     void refresh() const;
 
     QPushButton *button(const QString &name) const;
@@ -92,5 +93,6 @@ private:
 
     std::vector<Command> m_rows;
     std::vector<std::pair<const Command *, QPushButton *>> m_buttons;
+    std::vector<std::pair<const Command *, QAction *>> m_items; // those enabled by their rows
     QString m_menuLetters;
 };

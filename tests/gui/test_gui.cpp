@@ -441,8 +441,8 @@ private slots:
         App app;
         stimaabitanti *w = openProjection(app);
         app.program.showWindow(WindowId::frontespizio);
-        for (WindowId id :
-             {WindowId::sommario, WindowId::frmTip, WindowId::informaz, WindowId::supportoclienti, WindowId::guidadati})
+        for (WindowId id : {WindowId::sommario, WindowId::frmTip, WindowId::informaz, WindowId::supportoclienti,
+                            WindowId::guidadati, WindowId::dimensionamento})
             app.program.showWindow(id);
         const QRect area = w->screen()->availableGeometry();
         QStringList outside;

@@ -103,8 +103,10 @@ private:
         }
         if (kind == 2) {
             QList<QAbstractButton *> buttons;
+            // Nor the dialogs of the office's figures, which wait for their answers too.
             for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
-                if (b->isVisible() && b->isEnabled())
+                if (b->isVisible() && b->isEnabled() && b->objectName() != QLatin1String("salvafigure") &&
+                    b->objectName() != QLatin1String("eliminafigure"))
                     buttons << b;
             if (!buttons.isEmpty())
                 buttons[int(random.bounded(qsizetype(buttons.size())))]->click();
