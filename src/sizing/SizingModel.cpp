@@ -2,6 +2,7 @@
 
 #include "SizingTexts.h"
 #include "estimate/NumberReading.h"
+#include "estimate/PlanSizingRun.h"
 #include "estimate/StudySnapshot.h"
 #include "storage/Windows1252.h"
 #include "study/Study.h"

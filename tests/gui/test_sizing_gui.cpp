@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(results->item(4, 1)->text(), QStringLiteral("4.000"));
         results->setCurrentCell(4, 0);
         QCOMPARE(child<QPlainTextEdit>(s, QStringLiteral("formula"))->toPlainText(),
-                 QStringLiteral("10.000 abitanti ÷ 2,50 componenti = 4.000"));
+                 QStringLiteral("10.000 abitanti ÷ 2,5 componenti = 4.000"));
 
         w->model().setText(F::tassofert, QStringLiteral("1,6"));
         QCOMPARE(results->rowCount(), 0);
