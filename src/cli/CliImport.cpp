@@ -25,7 +25,7 @@ struct Request {
 // The number after an option, Italian style ("3" or "2,5").
 bool number(const QStringList &a, qsizetype &i, double &value, QTextStream &err)
 {
-    const QString option = a[i];
+    const QString &option = a[i];
     const auto v = ++i < a.size() ? NumberReading::italianNumber(a[i]) : std::nullopt;
     if (!v) {
         err << "Manca un numero dopo " << option << Qt::endl;
