@@ -4,7 +4,7 @@
 #include "estimate/NumberReading.h"
 #include "estimate/PlanSizingRun.h"
 #include "estimate/StudySnapshot.h"
-#include "storage/Windows1252.h"
+#include "storage/StudyFile.h"
 #include "study/Study.h"
 
 #include <algorithm>
@@ -32,22 +32,9 @@ bool isPresetFigure(Input input)
            std::find(kDecreeFigures.begin(), kDecreeFigures.end(), input) != kDecreeFigures.end();
 }
 
-// A text the study file can hold: what the code page lacks becomes "?",
-// quotes become apostrophes, line ends spaces.
 QString storable(const QString &text, qsizetype longest)
 {
-    QString out;
-    for (const QChar c : text.trimmed().left(longest)) {
-        if (c == u'"')
-            out.append(u'\'');
-        else if (c == u'\r' || c == u'\n')
-            out.append(u' ');
-        else if (!Windows1252::canEncode(QString(c)))
-            out.append(u'?');
-        else
-            out.append(c);
-    }
-    return out;
+    return StudyFile::storable(text.trimmed(), longest);
 }
 
 // The same number however written; a text that is none, as typed.

@@ -176,6 +176,22 @@ std::optional<QByteArray> serialize(const StudyRecord &record)
     return bytes;
 }
 
+QString storable(const QString &text, qsizetype longest)
+{
+    QString out;
+    for (const QChar c : text.left(longest)) {
+        if (c == u'"')
+            out.append(u'\'');
+        else if (isLineEnd(c))
+            out.append(u' ');
+        else if (!Windows1252::canEncode(QString(c)))
+            out.append(u'?');
+        else
+            out.append(c);
+    }
+    return out;
+}
+
 bool canStore(const QString &text)
 {
     for (QChar c : text) {

@@ -60,4 +60,8 @@ std::optional<QByteArray> serialize(const StudyRecord &record);
 // line break, only characters of the code page.
 bool canStore(const QString &text);
 
+// The text made storable, cut to longest: what the code page lacks becomes
+// "?", double quotes apostrophes, line ends spaces.
+QString storable(const QString &text, qsizetype longest);
+
 } // namespace StudyFile

@@ -1,7 +1,6 @@
 #include "StudySource.h"
 
 #include "StudyFile.h"
-#include "Windows1252.h"
 
 #include <algorithm>
 #include <array>
@@ -16,24 +15,6 @@ const QString kInput = QStringLiteral("dato");          // name, value, formula,
 const QString kCheck = QStringLiteral("verifica");      // from, to, start, computed, observed, difference, percent
 constexpr qsizetype kLongestField = 2000;               // far beyond any formula or source
 constexpr std::size_t kMostGroups = 200;
-
-// A text a study file can hold: what the code page lacks becomes "?", quotes
-// become apostrophes, line ends spaces.
-QString storable(const QString &text)
-{
-    QString out;
-    for (const QChar c : text.left(kLongestField)) {
-        if (c == u'"')
-            out.append(u'\'');
-        else if (c == u'\r' || c == u'\n')
-            out.append(u' ');
-        else if (!Windows1252::canEncode(QString(c)))
-            out.append(u'?');
-        else
-            out.append(c);
-    }
-    return out;
-}
 
 std::optional<qint64> whole(const QString &text)
 {
@@ -125,7 +106,7 @@ QStringList StudySource::line() const
           << QString::number(c.computed) << QString::number(c.observed) << QString::number(c.difference) << c.percent;
     }
     for (QString &field : f)
-        field = storable(field);
+        field = StudyFile::storable(field, kLongestField);
     return f;
 }
 
