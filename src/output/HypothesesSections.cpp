@@ -3,8 +3,6 @@
 #include "ReportSections.h"
 #include "estimate/NumberReading.h"
 #include "estimate/StudySnapshot.h"
-#include "word/DocumentModel.h"
-#include "word/PageFlow.h"
 
 #include <cstdlib>
 
@@ -82,9 +80,7 @@ std::vector<std::size_t> shownRows(const HypothesisComparison &c)
 void chapter(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &picture)
 {
     const HypothesisComparison &c = *s.hypotheses;
-    w.setFontSize(16);
-    w.typeText(QStringLiteral("Ipotesi a confronto\r\r"));
-    w.setFontSize(12);
+    ReportSections::chapterTitle(w, QStringLiteral("Ipotesi a confronto"));
     w.typeText(QStringLiteral("Oltre all'ipotesi centrale, che è la simulazione esposta sopra, si sono calcolate "
                               "un'ipotesi bassa e una alta, con lo stesso metodo e con valori diversi del tasso di "
                               "fecondità, dell'età mediana di morte e dei tassi di immigrazione e di emigrazione; "
@@ -109,10 +105,7 @@ void chapter(DocumentWriter &w, const StudySnapshot &s, const ChartPicture &pict
 
 int pages(const StudySnapshot &s, const ChartPicture &picture)
 {
-    DocumentModel probe;
-    ReportSections::start(probe);
-    chapter(probe, s, picture);
-    return PageFlow::estimate(probe).pages;
+    return ReportSections::pagesFromTop([&](DocumentWriter &w) { chapter(w, s, picture); });
 }
 
 } // namespace HypothesesSections

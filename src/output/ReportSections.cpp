@@ -1,10 +1,11 @@
 #include "ReportSections.h"
 
 #include "SourceTexts.h"
-
 #include "core/AppGlobals.h"
 #include "estimate/StudySnapshot.h"
+#include "word/DocumentModel.h"
 #include "word/DocumentWriter.h"
+#include "word/PageFlow.h"
 
 #include <array>
 
@@ -16,6 +17,21 @@ void start(DocumentWriter &w)
     w.pageSetupA4();
     w.setLineSpacing12();
     w.setFontName(kDocumentFont);
+}
+
+void chapterTitle(DocumentWriter &w, const QString &title)
+{
+    w.setFontSize(16);
+    w.typeText(title + QStringLiteral("\r\r"));
+    w.setFontSize(12);
+}
+
+int pagesFromTop(const std::function<void(DocumentWriter &)> &write)
+{
+    DocumentModel probe;
+    start(probe);
+    write(probe);
+    return PageFlow::estimate(probe).pages;
 }
 
 QString author()

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 struct StudySnapshot;
 
@@ -17,6 +18,10 @@ namespace ReportSections {
 
 // The common start: new document, A4, 12-point lines, the report font.
 void start(DocumentWriter &w);
+// A chapter's title at 16 points, then its text at 12.
+void chapterTitle(DocumentWriter &w, const QString &title);
+// The pages what write writes takes from the top of a page of the report.
+int pagesFromTop(const std::function<void(DocumentWriter &)> &write);
 // Who a document is by: the user's office, or the program without one.
 QString author();
 QString author(const StudySnapshot &s);

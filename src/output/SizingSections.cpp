@@ -3,8 +3,6 @@
 #include "ReportSections.h"
 #include "estimate/PlanSizingTexts.h"
 #include "estimate/StudySnapshot.h"
-#include "word/DocumentModel.h"
-#include "word/PageFlow.h"
 
 namespace SizingSections {
 
@@ -78,9 +76,7 @@ void formulas(DocumentWriter &w, const Sizing &z)
 void chapter(DocumentWriter &w, const StudySnapshot &s)
 {
     const Sizing &z = *s.sizing;
-    w.setFontSize(16);
-    w.typeText(QStringLiteral("Dimensionamento del piano\r\r"));
-    w.setFontSize(12);
+    ReportSections::chapterTitle(w, QStringLiteral("Dimensionamento del piano"));
     w.typeText(QStringLiteral("Dagli abitanti stimati si ricavano le famiglie, le abitazioni e il volume residenziale "
                               "da prevedere e le aree per spazi pubblici che il %1 chiede per ogni abitante insediato "
                               "o da insediare (almeno 18 m²: 4,50 per l'istruzione, 2,00 per le attrezzature di "
@@ -100,10 +96,7 @@ void chapter(DocumentWriter &w, const StudySnapshot &s)
 
 int pages(const StudySnapshot &s)
 {
-    DocumentModel probe;
-    ReportSections::start(probe);
-    chapter(probe, s);
-    return PageFlow::estimate(probe).pages;
+    return ReportSections::pagesFromTop([&](DocumentWriter &w) { chapter(w, s); });
 }
 
 void align(DocumentWriter &w, const StudySnapshot &s, int first)
