@@ -114,6 +114,8 @@ QWidget *dimensionamento::buildFigures()
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);
+    // A screen reader names what each bar scrolls.
+    scroll->verticalScrollBar()->setAccessibleName(QStringLiteral("Scorri le figure"));
     auto *inside = new QWidget(scroll);
     auto *column = new QVBoxLayout(inside);
     column->setContentsMargins(0, 0, 0, 0);
@@ -203,6 +205,8 @@ QWidget *dimensionamento::buildResults()
     m_results->setObjectName(QStringLiteral("risultati"));
     m_results->setAccessibleName(QStringLiteral("Risultati del dimensionamento"));
     m_results->setTabKeyNavigation(false);
+    m_results->verticalScrollBar()->setAccessibleName(QStringLiteral("Scorri i risultati"));
+    m_results->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scorri i risultati in orizzontale"));
     m_results->setAlternatingRowColors(true);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -225,6 +229,7 @@ QWidget *dimensionamento::buildResults()
     m_formula->setObjectName(QStringLiteral("formula"));
     m_formula->setAccessibleName(QStringLiteral("Formula della riga scelta"));
     m_formula->setReadOnly(true);
+    m_formula->verticalScrollBar()->setAccessibleName(QStringLiteral("Scorri la formula"));
     m_formula->setTabChangesFocus(true);
     m_formula->setFixedHeight(m_formula->fontMetrics().lineSpacing() * 7);
     auto *formulaCaption = new QLabel(QStringLiteral("F&ormula della riga scelta"), box);

@@ -103,6 +103,33 @@ def check_share(frame, failures):
         failures.append("projection: the share reads %r, (23, 10, 40) expected" % (read,))
 
 
+def keys_to_projection(*keys):
+    """Keys typed in the projection window, as a keyboard user reaches its menus."""
+    subprocess.run(["xdotool", "search", "--name", "stima del numero di abitanti", "windowfocus", "--sync"],
+                   check=False)
+    subprocess.run(["xdotool", "key", "--delay", "200", *keys], check=True)
+
+
+def check_plan_windows(app, failures):
+    """The hypotheses, the sizing and the ISTAT import, opened from the
+    projection window's menus by their access keys: every input and button named."""
+    for keys, title, label, least in ((("alt+g", "i"), "Ipotesi a confronto", "hypotheses", 0),
+                                      (("alt+g", "d"), "Dimensionamento", "sizing", 14),
+                                      (("alt+f", "i"), "Importa dati ISTAT", "import", 4)):
+        keys_to_projection(*keys)
+        frame = frame_titled(app, title)
+        if frame is None:
+            failures.append("%s: the window %r did not open from the keyboard" % (label, title))
+            continue
+        time.sleep(1)
+        entries, buttons, _ = check_named(frame, label, failures)
+        if len(entries) < least or not buttons:
+            failures.append("%s: %d inputs and %d buttons" % (label, len(entries), len(buttons)))
+        # Esc closes each (the import as Annulla does), so none hides the next.
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        time.sleep(1)
+
+
 def main():
     program, study = sys.argv[1], sys.argv[2]
     proc = subprocess.Popen([program, study])
@@ -163,6 +190,7 @@ def main():
                     failures.append("title page: %d inputs, at least 7 expected" % len(entries))
                 if len(tools) != 13:
                     failures.append("title page: %d toolbar actions, 13 expected" % len(tools))
+        check_plan_windows(app, failures)
     finally:
         proc.kill()
         proc.wait()
