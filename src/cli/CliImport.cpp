@@ -151,8 +151,8 @@ std::optional<QByteArray> studyBytes(const IstatDerivation &d, const QString &ta
 {
     StudyRecord record;
     for (const auto &[input, value] : IstatSource::fieldValues(d))
-        record.inputs[std::size_t(ProjectionInputs::row(input).filePosition)] = value;
-    record.inputs[std::size_t(ProjectionInputs::row(ProjectionInput::anno2).filePosition)] = targetYear;
+        ProjectionInputs::inRecord(record, input) = value;
+    ProjectionInputs::inRecord(record, ProjectionInput::anno2) = targetYear;
     record.titlePage.localita = d.name;
     const QStringList line = IstatSource::of(d).line();
     record.setLine(line.front(), line);

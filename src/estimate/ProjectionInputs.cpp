@@ -1,6 +1,7 @@
 #include "ProjectionInputs.h"
 
 #include "ProjectionEngine.h"
+#include "storage/StudyFile.h"
 
 #include <algorithm>
 
@@ -195,6 +196,16 @@ QString labelloTooltip(int labello)
     if (labello < 1 || labello > labelloCount())
         labello = 1;
     return text(row(labelloInput(labello)).captionTip);
+}
+
+QString &inRecord(StudyRecord &record, ProjectionInput input)
+{
+    return record.inputs[std::size_t(row(input).filePosition)];
+}
+
+const QString &inRecord(const StudyRecord &record, ProjectionInput input)
+{
+    return record.inputs[std::size_t(row(input).filePosition)];
 }
 
 } // namespace ProjectionInputs

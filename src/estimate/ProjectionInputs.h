@@ -9,6 +9,8 @@
 #include <array>
 #include <cstddef>
 
+struct StudyRecord;
+
 // In window order; the share of women of childbearing age, chosen with a
 // scroll bar, comes after the ten text boxes.
 enum class ProjectionInput {
@@ -76,6 +78,9 @@ inline ProjectionInput at(int i)
     return static_cast<ProjectionInput>(i);
 }
 QString name(ProjectionInput input);
+// The input's field in a study as stored.
+QString &inRecord(StudyRecord &record, ProjectionInput input);
+const QString &inRecord(const StudyRecord &record, ProjectionInput input);
 QString caption(ProjectionInput input);
 QString prompt(ProjectionInput input);
 QString focusControl(ProjectionInput input);

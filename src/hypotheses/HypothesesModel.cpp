@@ -45,7 +45,7 @@ QString HypothesesModel::value(Kind kind, ProjectionInput input) const
 {
     const StudyRecord s = study();
     if (kind == Kind::Central)
-        return s.inputs[std::size_t(ProjectionInputs::row(input).filePosition)];
+        return ProjectionInputs::inRecord(s, input);
     const StudyHypotheses h = HypothesisRun::of(s);
     const StudyHypotheses::Values *v = h.of(ProjectionInputs::name(input));
     return v ? (kind == Kind::Low ? v->low : v->high) : QString();

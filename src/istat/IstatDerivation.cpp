@@ -34,9 +34,9 @@ bool within(double value, IstatLimits::Bound b)
 std::optional<IstatRefusal> checkChoices(const IstatChoices &c)
 {
     const std::tuple<double, IstatLimits::Bound, IstatInput> choices[] = {
-        {c.infantMortality, IstatLimits::infantMortality(), IstatInput::InfantMortality},
-        {c.fertileStart, IstatLimits::fertileAge(), IstatInput::FertileStart},
-        {c.fertileEnd, IstatLimits::fertileAge(), IstatInput::FertileEnd},
+        {c.infantMortality, IstatLimits::of(ProjectionInput::mortinfanti), IstatInput::InfantMortality},
+        {c.fertileStart, IstatLimits::of(ProjectionInput::iniziofert), IstatInput::FertileStart},
+        {c.fertileEnd, IstatLimits::of(ProjectionInput::finefert), IstatInput::FertileEnd},
         {c.currentShare, IstatLimits::Bound{0, 100}, IstatInput::WomenShare}};
     for (const auto &[value, bound, input] : choices) {
         if (!within(value, bound))
@@ -147,7 +147,7 @@ std::optional<IstatRefusal> compute(IstatFigures &f)
     if (auto no = rates(f))
         return no;
     if (f.age10 <= 0)
-        return outOfBounds(IstatInput::MedianAge, f.age10, 1, {0.1, IstatLimits::medianAge().highest});
+        return outOfBounds(IstatInput::MedianAge, f.age10, 1, {0.1, IstatLimits::of(ProjectionInput::aspvita).highest});
     // The window refuses a median age below the end of procreation.
     if (Wide(f.age10) * 100 < f.endK)
         return istatRefused(IstatTexts::medianAgeBelowFertileEnd(IstatFormulas::fieldText(f.age10, 1),
@@ -159,12 +159,12 @@ std::optional<IstatRefusal> compute(IstatFigures &f)
     const qint64 twiceMean = f.p1 + f.p31;
     f.fertility100 = rounded(Wide(f.births) * (f.endK - f.startK) * 20'000, Wide(twiceMean) * f.shareK);
     const std::tuple<IstatInput, qint64, int, IstatLimits::Bound> checks[] = {
-        {IstatInput::MedianAge, f.age10, 1, IstatLimits::medianAge()},
-        {IstatInput::Immigration, f.immigration100, 2, IstatLimits::migration()},
-        {IstatInput::Emigration, f.emigration100, 2, IstatLimits::migration()},
-        {IstatInput::FertilityRate, f.fertility100, 2, IstatLimits::fertilityRate()},
-        {IstatInput::KnownInhabitants, f.last->p31, 0, IstatLimits::known()},
-        {IstatInput::StartYear, f.tables.back()->year + 1, 0, IstatLimits::year()}};
+        {IstatInput::MedianAge, f.age10, 1, IstatLimits::of(ProjectionInput::aspvita)},
+        {IstatInput::Immigration, f.immigration100, 2, IstatLimits::of(ProjectionInput::immigr)},
+        {IstatInput::Emigration, f.emigration100, 2, IstatLimits::of(ProjectionInput::emigr)},
+        {IstatInput::FertilityRate, f.fertility100, 2, IstatLimits::of(ProjectionInput::tassofert)},
+        {IstatInput::KnownInhabitants, f.last->p31, 0, IstatLimits::of(ProjectionInput::abitnoti)},
+        {IstatInput::StartYear, f.tables.back()->year + 1, 0, IstatLimits::of(ProjectionInput::anno1)}};
     for (const auto &[input, scaled, decimals, bound] : checks) {
         if (auto no = outOfBounds(input, scaled, decimals, bound))
             return no;

@@ -15,36 +15,6 @@ inline Bound of(ProjectionInput input)
     const ProjectionInputs::Row &r = ProjectionInputs::row(input);
     return {r.lowest, r.highest};
 }
-inline Bound year()
-{
-    return of(ProjectionInput::anno1);
-}
-inline Bound fertilityRate()
-{
-    return of(ProjectionInput::tassofert);
-}
-inline Bound fertileAge()
-{
-    return of(ProjectionInput::iniziofert);
-}
-inline Bound infantMortality()
-{
-    return of(ProjectionInput::mortinfanti);
-}
-// And above 0.
-inline Bound medianAge()
-{
-    return of(ProjectionInput::aspvita);
-}
-inline Bound migration()
-{
-    return of(ProjectionInput::immigr);
-}
-inline Bound known()
-{
-    return of(ProjectionInput::abitnoti);
-}
-
 // The import's own: no municipality has this share of women of fertile age,
 // and years enough for any plan while every sum stays exact.
 inline constexpr double kMaxShare = 40;

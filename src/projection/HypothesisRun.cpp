@@ -9,16 +9,6 @@ namespace HypothesisRun {
 
 namespace {
 
-QString &field(StudyRecord &study, ProjectionInput input)
-{
-    return study.inputs[std::size_t(ProjectionInputs::row(input).filePosition)];
-}
-
-QString fieldOf(const StudyRecord &study, ProjectionInput input)
-{
-    return study.inputs[std::size_t(ProjectionInputs::row(input).filePosition)];
-}
-
 // The scratch model's surroundings: messages kept, not shown; questions
 // answered No (a span too long is not a reason to leave); no file chosen.
 class Quiet : public Messenger, public FileDialogs, public TitlePageLink {
@@ -55,7 +45,7 @@ std::variant<HypothesisColumn, QString> run(const StudyRecord &study, const Stud
                  quiet.last.isEmpty() ? QStringLiteral("non dà un risultato.") : quiet.last);
     HypothesisColumn c;
     for (std::size_t i = 0; i < Hypotheses::kVaried.size(); ++i)
-        c.values[i] = fieldOf(typed, Hypotheses::kVaried[i]);
+        c.values[i] = ProjectionInputs::inRecord(typed, Hypotheses::kVaried[i]);
     for (int row = 1; row <= model.usedRows(); ++row) {
         const auto &year = model.table().year[std::size_t(row)];
         if (!year)
@@ -77,7 +67,8 @@ StudyHypotheses of(const StudyRecord &study)
     for (const ProjectionInput input : Hypotheses::kVaried) {
         const QString name = ProjectionInputs::name(input);
         if (!h.of(name))
-            h.values.push_back({name, fieldOf(study, input), fieldOf(study, input)});
+            h.values.push_back(
+                {name, ProjectionInputs::inRecord(study, input), ProjectionInputs::inRecord(study, input)});
     }
     return h;
 }
@@ -89,7 +80,7 @@ StudyRecord withValues(const StudyRecord &study, const StudyHypotheses &h, Hypot
         return typed;
     for (const ProjectionInput input : Hypotheses::kVaried) {
         if (const StudyHypotheses::Values *v = h.of(ProjectionInputs::name(input)))
-            field(typed, input) = kind == Hypotheses::Kind::Low ? v->low : v->high;
+            ProjectionInputs::inRecord(typed, input) = kind == Hypotheses::Kind::Low ? v->low : v->high;
     }
     return typed;
 }
@@ -114,7 +105,7 @@ bool differs(const StudyRecord &study, const StudyHypotheses &h)
         for (const ProjectionInput input : Hypotheses::kVaried) {
             if (ProjectionInputs::name(input) != v.input)
                 continue;
-            const QString central = fieldOf(study, input);
+            const QString central = ProjectionInputs::inRecord(study, input);
             if (!sameValue(v.low, central) || !sameValue(v.high, central))
                 return true;
         }
