@@ -45,6 +45,26 @@ QLabel *wrapped(QWidget *parent, const QString &text, const char *name = "")
     return label;
 }
 
+// The results, a row a result, a column a hypothesis; rows grow to their text.
+QTableWidget *resultsTable(QWidget *parent)
+{
+    auto *t = new QTableWidget(0, 2, parent);
+    t->setObjectName(QStringLiteral("risultati"));
+    t->setAccessibleName(QStringLiteral("Risultati del dimensionamento"));
+    t->setTabKeyNavigation(false);
+    t->verticalScrollBar()->setAccessibleName(QStringLiteral("Scorri i risultati"));
+    t->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scorri i risultati in orizzontale"));
+    t->setAlternatingRowColors(true);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    t->setWordWrap(true);
+    // Long names wrap rather than lose their end when the hypotheses take room.
+    QObject::connect(t->horizontalHeader(), &QHeaderView::sectionResized, t, &QTableWidget::resizeRowsToContents);
+    return t;
+}
+
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment)
 {
     auto *item = new QTableWidgetItem(text);
@@ -201,21 +221,7 @@ QWidget *dimensionamento::buildResults()
     auto *box = new QWidget(this);
     auto *column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    m_results = new QTableWidget(0, 2, box);
-    m_results->setObjectName(QStringLiteral("risultati"));
-    m_results->setAccessibleName(QStringLiteral("Risultati del dimensionamento"));
-    m_results->setTabKeyNavigation(false);
-    m_results->verticalScrollBar()->setAccessibleName(QStringLiteral("Scorri i risultati"));
-    m_results->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scorri i risultati in orizzontale"));
-    m_results->setAlternatingRowColors(true);
-    m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_results->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_results->verticalHeader()->hide();
-    m_results->verticalHeader()->setDefaultSectionSize(m_results->fontMetrics().height() + 6);
-    m_results->setWordWrap(true);
-    // Long names wrap rather than lose their end when the hypotheses take room.
-    connect(m_results->horizontalHeader(), &QHeaderView::sectionResized, m_results,
-            &QTableWidget::resizeRowsToContents);
+    m_results = resultsTable(box);
     auto *caption = new QLabel(QStringLiteral("&Risultati"), box);
     caption->setBuddy(m_results);
     column->addWidget(caption);
